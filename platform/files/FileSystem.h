@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Plain file-system facilities. Names given here are used as they are; callers
+// resolve program-spelled names through PathResolver first.
+namespace FileSystem {
+
+// Folder of the running program file, without a trailing separator.
+QString programFolder();
+// QDir::tempPath(): TMPDIR, else /tmp; without a trailing separator.
+QString temporaryFolder();
+
+bool fileExists(const QString &path);
+bool folderExists(const QString &path);
+// Creates one folder (its parent must exist); true when it exists afterwards.
+bool createFolder(const QString &path);
+// Copies `from` over `to`, replacing `to` whole or leaving it as it was.
+bool copyFile(const QString &from, const QString &to);
+bool deleteFile(const QString &path);
+
+} // namespace FileSystem

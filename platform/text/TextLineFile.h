@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Windows-1250 text files, read and written whole, line by line.
+namespace TextLineFile {
+
+// CR LF, a lone CR and a lone LF each end a line; a final line end adds no
+// empty line. Returns nothing when the file cannot be read.
+std::optional<QStringList> read(const QString &path);
+QStringList splitLines(const QString &text);
+
+enum class LastLine { Terminated, Unterminated };
+
+// Every line followed by CR LF (the last one too, unless the caller asks
+// otherwise); written through SafeFile, so a failure keeps the old file.
+bool write(const QString &path, const QStringList &lines, LastLine last = LastLine::Terminated);
+QByteArray encode(const QStringList &lines, LastLine last = LastLine::Terminated);
+
+} // namespace TextLineFile

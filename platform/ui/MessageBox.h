@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <queue>
+#include <vector>
+
+class QWidget;
+
+// The one message-box function of both programs. Buttons read "Ano", "Ne",
+// "OK", "Storno".
+namespace MessageBox {
+
+enum Button : unsigned { Ok = 1u << 0, Cancel = 1u << 1, Yes = 1u << 2, No = 1u << 3 };
+using Buttons = unsigned;
+
+enum class Icon { None, Information, Warning, Error, Question };
+
+enum class Result { Ok, Cancel, Yes, No, Closed };
+
+Result show(QWidget *owner, const QString &text, const QString &caption,
+            Buttons buttons = Ok, Icon icon = Icon::None, Button defaultButton = Ok);
+
+// What a box was asked to show; tests read these.
+struct Request
+{
+    QString text;
+    QString caption;
+    Buttons buttons = Ok;
+    Icon icon = Icon::None;
+    bool hadOwner = false;
+};
+
+// Test seam: while a script is installed no real box opens. Each call takes
+// the next scripted answer (Ok when the queue is empty) and is recorded.
+class Script
+{
+public:
+    Script();
+    ~Script();
+    Script(const Script &) = delete;
+    Script &operator=(const Script &) = delete;
+
+    void answer(Result result);
+    const std::vector<Request> &requests() const { return m_requests; }
+    int pending() const { return static_cast<int>(m_answers.size()); }
+
+    // The installed script, or null. Dialogs of the programs' own that stand
+    // in for a message box consult it the same way show() does.
+    static Script *active();
+    // Records the request and returns the next scripted answer.
+    Result take(const Request &request);
+
+private:
+    std::queue<Result> m_answers;
+    std::vector<Request> m_requests;
+};
+
+} // namespace MessageBox

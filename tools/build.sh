@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is needed and builds everything into build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+cmake -S . -B build -G Ninja
+cmake --build build --parallel "$(nproc)"

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs, builds and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/build.sh
+ctest --test-dir build --output-on-failure --parallel "$(nproc)"
