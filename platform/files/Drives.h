@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 // A drive is a mounted local file system; its root is the mount point.
 namespace Drives {
@@ -20,5 +23,12 @@ QList<Drive> list();
 Drive driveOf(const QString &path);
 // True when `folder` is the root of a drive.
 bool isDriveRoot(const QString &folder);
+
+// The same over a given mount table, in the format of /proc/self/mounts.
+// `isRemovable` is asked about each block device ("/dev/sdb1").
+QList<Drive> parseMounts(QByteArrayView mounts,
+                         const std::function<bool(const QString &device)> &isRemovable);
+Drive driveOf(const QList<Drive> &drives, const QString &path);
+bool isDriveRoot(const QList<Drive> &drives, const QString &folder);
 
 } // namespace Drives

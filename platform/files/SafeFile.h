@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QIODevice;
+
 // Replacing files so that a failure never leaves a half-written file: the new
 // content goes to a temporary file in the target's folder, is flushed, and is
 // renamed over the target.
@@ -18,6 +20,11 @@ struct Result
 };
 
 Result replace(const QString &path, const QByteArray &content);
+
+// The same, with the content produced by `write` into the temporary file; a
+// writer that returns false (or a device error) keeps the old file.
+using Writer = std::function<bool(QIODevice &out)>;
+Result replaceWith(const QString &path, const Writer &write);
 
 // Two files that belong together (a table and its memo file). Both new
 // contents are written and flushed before either target is touched; if the

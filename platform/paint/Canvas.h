@@ -26,6 +26,10 @@ void textOutTransparent(QPainter &painter, int x, int y, const QString &text);
 
 // A font whose size is given in points.
 QFont font(const QString &family, int pointSize, bool bold = false, bool italic = false);
+// "Arial Black" has no heavy face here: it stands in as bold Liberation Sans.
+// Font substitution picks only the family, so the weight is set here; the
+// application applies the same to every widget's font.
+QFont withSubstitutedWeight(QFont font);
 
 // Integer division truncating toward zero (C++ already does; named for clarity).
 constexpr int divTrunc(int numerator, int denominator) { return numerator / denominator; }

@@ -16,7 +16,8 @@ public:
     constexpr quint32 value() const { return m_value; }
     constexpr bool isSystemColor() const { return (m_value & 0xFF000000u) == 0x80000000u; }
 
-    // System colours resolve to the current palette's colours.
+    // System colours resolve to the current palette's colours; any other value
+    // paints its three colour bytes (clNone paints white).
     QColor toQColor() const;
     static TColor fromQColor(const QColor &color);
 

@@ -4,9 +4,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <queue>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 // The one message-box function of both programs. Buttons read "Ano", "Ne",
@@ -20,6 +22,10 @@ enum class Icon { None, Information, Warning, Error, Question };
 
 enum class Result { Ok, Cancel, Yes, No, Closed };
 
+// The default button is honoured when it is among the buttons, else the first
+// of the row (Ano, Ne, OK, Storno) is the default. Esc and the close box answer
+// Storno when the box has it, else Ne, else OK; so a box never returns Closed,
+// which only a script may answer.
 Result show(QWidget *owner, const QString &text, const QString &caption,
             Buttons buttons = Ok, Icon icon = Icon::None, Button defaultButton = Ok);
 
@@ -31,7 +37,13 @@ struct Request
     Buttons buttons = Ok;
     Icon icon = Icon::None;
     bool hadOwner = false;
+    Button defaultButton = Ok;
 };
+
+// The real box that show() runs when no script is installed, built but not
+// shown; and the answer of such a box once it has closed.
+std::unique_ptr<QMessageBox> createBox(QWidget *owner, const Request &request);
+Result resultOf(const QMessageBox &box);
 
 // Test seam: while a script is installed no real box opens. Each call takes
 // the next scripted answer (Ok when the queue is empty) and is recorded.
@@ -56,6 +68,7 @@ public:
 private:
     std::queue<Result> m_answers;
     std::vector<Request> m_requests;
+    Script *m_previous = nullptr;
 };
 
 } // namespace MessageBox

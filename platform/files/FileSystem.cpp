@@ -1,0 +1,61 @@
+#include "platform/files/FileSystem.h"
+
+#include "platform/files/SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace FileSystem {
+
+QString programFolder()
+{
+    // Works before an application object exists.
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
+QString temporaryFolder()
+{
+    return QDir::tempPath();
+}
+
+bool fileExists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+bool folderExists(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+bool createFolder(const QString &path)
+{
+    return QDir().mkdir(path) || folderExists(path);
+}
+
+bool copyFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    return SafeFile::replaceWith(to, [&source](QIODevice &out) {
+        char buffer[64 * 1024];
+        for (;;) {
+            const qint64 got = source.read(buffer, sizeof buffer);
+            if (got < 0)
+                return false;
+            if (got == 0)
+                return true;
+            if (out.write(buffer, got) != got)
+                return false;
+        }
+    }).ok;
+}
+
+bool deleteFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+} // namespace FileSystem

@@ -1,0 +1,175 @@
+#include "platform/files/SafeFile.h"
+#include "platform/files/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class SafeFileTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString pathOf(const QString &name) const { return m_dir->filePath(name); }
+
+    // Nothing but the expected files: no temporary or kept copies remain.
+    void verifyFolderHolds(const QStringList &names)
+    {
+        QStringList present = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden
+                                                            | QDir::NoDotAndDotDot);
+        QStringList expected = names;
+        present.sort();
+        expected.sort();
+        QCOMPARE(present, expected);
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void replacesAndCreates()
+    {
+        TestFiles::put(pathOf("a.dbf"), "old");
+        QVERIFY(SafeFile::replace(pathOf("a.dbf"), "new content"));
+        QCOMPARE(TestFiles::contentOf(pathOf("a.dbf")), QByteArray("new content"));
+        QVERIFY(SafeFile::replace(pathOf("b.dbf"), QByteArray()));
+        QCOMPARE(TestFiles::contentOf(pathOf("b.dbf")), QByteArray());
+        verifyFolderHolds({"a.dbf", "b.dbf"});
+    }
+
+    void keepsPermissionsOfTheOldFiles()
+    {
+        const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                          | QFileDevice::WriteUser | QFileDevice::ReadGroup;
+        for (const char *name : {"a.txt", "q.dbf", "q.dbt"}) {
+            TestFiles::put(pathOf(name), "old");
+            QVERIFY(QFile::setPermissions(pathOf(name), mode));
+        }
+        QVERIFY(SafeFile::replace(pathOf("a.txt"), "new"));
+        QVERIFY(SafeFile::replacePair(pathOf("q.dbf"), "new", pathOf("q.dbt"), "new"));
+        for (const char *name : {"a.txt", "q.dbf", "q.dbt"})
+            QCOMPARE(QFile::permissions(pathOf(name)), mode);
+    }
+
+    void failureKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("folder missing") << "missing/a.dbf";
+        QTest::newRow("target is a folder") << "sub";
+    }
+    void failureKeepsTheOldFile()
+    {
+        QFETCH(QString, target);
+        TestFiles::put(pathOf("keep.dbf"), "old");
+        QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+        TestFiles::put(pathOf("sub/inside"), "x");
+        const SafeFile::Result result = SafeFile::replace(pathOf(target), "new");
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(pathOf(target)), qPrintable(result.error));
+        QVERIFY(QFileInfo(pathOf("sub")).isDir());
+        QCOMPARE(TestFiles::contentOf(pathOf("sub/inside")), QByteArray("x"));
+        verifyFolderHolds({"keep.dbf", "sub"});
+    }
+
+    void writerFailingHalfWayKeepsTheOldFile()
+    {
+        TestFiles::put(pathOf("a.dbf"), "old content");
+        const SafeFile::Result result = SafeFile::replaceWith(pathOf("a.dbf"), [](QIODevice &out) {
+            out.write("half of the new");
+            return false;
+        });
+        QVERIFY(!result);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(TestFiles::contentOf(pathOf("a.dbf")), QByteArray("old content"));
+        verifyFolderHolds({"a.dbf"});
+    }
+
+    void programKilledMidWriteKeepsTheOldFile()
+    {
+        TestFiles::put(pathOf("a.dbf"), "old content");
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            SafeFile::replaceWith(pathOf("a.dbf"), [](QIODevice &out) {
+                out.write(QByteArray(100000, 'n'));
+                ::raise(SIGKILL);
+                return true;
+            });
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(TestFiles::contentOf(pathOf("a.dbf")), QByteArray("old content"));
+    }
+
+    void writerSeesAWritableDevice()
+    {
+        QVERIFY(SafeFile::replaceWith(pathOf("w.txt"), [](QIODevice &out) {
+            return out.write("part one, ") > 0 && out.write("part two") > 0;
+        }));
+        QCOMPARE(TestFiles::contentOf(pathOf("w.txt")), QByteArray("part one, part two"));
+    }
+
+    void pairReplacesBoth_data()
+    {
+        QTest::addColumn<bool>("oldPairExists");
+        QTest::newRow("over an old pair") << true;
+        QTest::newRow("new pair") << false;
+    }
+    void pairReplacesBoth()
+    {
+        QFETCH(bool, oldPairExists);
+        if (oldPairExists) {
+            TestFiles::put(pathOf("q.dbf"), "old table");
+            TestFiles::put(pathOf("q.dbt"), "old memo");
+        }
+        QVERIFY(SafeFile::replacePair(pathOf("q.dbf"), "new table", pathOf("q.dbt"), "new memo"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("new table"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), QByteArray("new memo"));
+        verifyFolderHolds({"q.dbf", "q.dbt"});
+    }
+
+    void pairFailureKeepsTheOldPair_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("remaining");
+        // The memo target is a folder: the table is already renamed when the
+        // memo rename fails, so the table is put back.
+        QTest::newRow("second rename fails") << "q.dbf" << "memo-folder" << QStringList{"q.dbf", "q.dbt", "memo-folder"};
+        QTest::newRow("second folder missing") << "q.dbf" << "missing/q.dbt" << QStringList{"q.dbf", "q.dbt", "memo-folder"};
+        QTest::newRow("first rename fails") << "memo-folder" << "q.dbt" << QStringList{"q.dbf", "q.dbt", "memo-folder"};
+        QTest::newRow("new first removed again") << "new.dbf" << "memo-folder" << QStringList{"q.dbf", "q.dbt", "memo-folder"};
+    }
+    void pairFailureKeepsTheOldPair()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QStringList, remaining);
+        TestFiles::put(pathOf("q.dbf"), "old table");
+        TestFiles::put(pathOf("q.dbt"), "old memo");
+        QVERIFY(QDir(m_dir->path()).mkdir("memo-folder"));
+
+        const SafeFile::Result result =
+            SafeFile::replacePair(pathOf(first), "new table", pathOf(second), "new memo");
+        QVERIFY(!result);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("old table"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), QByteArray("old memo"));
+        verifyFolderHolds(remaining);
+    }
+};
+
+QTEST_MAIN(SafeFileTest)
+#include "SafeFileTest.moc"

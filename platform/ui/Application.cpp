@@ -1,0 +1,55 @@
+#include "platform/ui/Application.h"
+
+#include "platform/paint/Canvas.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <exception>
+
+namespace {
+
+// Faces the programs ask for that have no metric twin here. "Arial",
+// "Arial Narrow" and "Times New Roman" need nothing: fontconfig's aliases from
+// the Liberation fonts already answer them.
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
+}
+
+// A substitution can only name a family; the weight that makes Liberation Sans
+// stand in for Arial Black is put on each widget's own font as it is polished
+// or changed. Widgets inheriting their font inherit the adjusted one.
+void applySubstitutedWeight(QObject *receiver, const QEvent *event)
+{
+    if (event->type() != QEvent::Polish && event->type() != QEvent::FontChange)
+        return;
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    if (!widget || !widget->testAttribute(Qt::WA_SetFont))
+        return;
+    const QFont adjusted = Canvas::withSubstitutedWeight(widget->font());
+    if (adjusted != widget->font())
+        widget->setFont(adjusted);
+}
+
+} // namespace
+
+Application::Application(int &argc, char **argv, const QString &title) : QApplication(argc, argv)
+{
+    setApplicationName(title);
+    installFontSubstitutions();
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        applySubstitutedWeight(receiver, event);
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        MessageBox::show(activeWindow(), QString::fromUtf8(error.what()), applicationName(),
+                         MessageBox::Ok, MessageBox::Icon::Error);
+    }
+    return false;
+}
