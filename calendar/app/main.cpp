@@ -1,11 +1,11 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/TForm1.h"
+#include "platform/ui/Application.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zoziruzo"));
-    QMainWindow window;
-    window.show();
+    Application app(argc, argv, QStringLiteral("Zoziruzo"));
+    DesignerStartup startup(QCoreApplication::applicationFilePath());
+    startup.mainWindow().show();
     return QApplication::exec();
 }

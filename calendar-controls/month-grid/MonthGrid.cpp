@@ -1,0 +1,80 @@
+#include "calendar-controls/month-grid/MonthGrid.h"
+
+#include <QDate>
+
+MonthGrid::MonthGrid()
+    : MonthGrid(QDate::currentDate().year(), QDate::currentDate().month())
+{
+}
+
+MonthGrid::MonthGrid(int year, int month, int startOfWeek)
+    : m_year(year), m_month(month), m_startOfWeek(startOfWeek)
+{
+}
+
+std::optional<QString> MonthGrid::setYear(int year)
+{
+    if (year > MaxYear)
+        return dateEncodeError();
+    if (year >= MinYear)
+        m_year = year;
+    return std::nullopt;
+}
+
+void MonthGrid::setMonth(int month)
+{
+    if (month >= 1 && month <= 12)
+        m_month = month;
+}
+
+void MonthGrid::setStartOfWeek(int startOfWeek)
+{
+    if (startOfWeek >= 0 && startOfWeek <= 6)
+        m_startOfWeek = startOfWeek;
+}
+
+int MonthGrid::FirstCellDay() const
+{
+    const int col1 = (weekday(m_year, m_month, 1) - m_startOfWeek + 7) % 7;
+    return 1 - col1;
+}
+
+QString MonthGrid::DayCellText(int col, int row) const
+{
+    const int day = FirstCellDay() + col + 7 * (row - 1);
+    if (day < 1 || day > daysInMonth())
+        return {};
+    return QString::number(day);
+}
+
+bool MonthGrid::hasSixRows() const
+{
+    return !DayCellText(0, Rows).isEmpty();
+}
+
+bool MonthGrid::isLeapYear(int year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+int MonthGrid::daysInMonth(int year, int month)
+{
+    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+}
+
+int MonthGrid::weekday(int year, int month, int day)
+{
+    // Days since 1 March of year 0 counted by whole 400-year cycles; the
+    // year is taken to begin in March so that February's leap day comes last.
+    const int y = month < 3 ? year - 1 : year;
+    const int m = month < 3 ? month + 12 : month;
+    const int dayNumber = 365 * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + day;
+    // 1 March of year 0 (proleptic) was a Wednesday.
+    return (dayNumber + 2) % 7;
+}
+
+QString MonthGrid::dateEncodeError()
+{
+    return QStringLiteral("Invalid argument to date encode");
+}

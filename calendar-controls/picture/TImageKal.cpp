@@ -1,0 +1,51 @@
+#include "calendar-controls/picture/TImageKal.h"
+
+#include "calendar-controls/month-control/ControlError.h"
+
+#include <QPainter>
+
+TImageKal::TImageKal(QWidget *parent) : QWidget(parent) {}
+
+void TImageKal::setFileName(const QString &fileName)
+{
+    if (fileName != m_fileName)
+        emit OnModify(this);
+    m_fileName = fileName;
+    if (m_fileName.isEmpty()) {
+        m_picture = {};
+        update();
+        return;
+    }
+    // Built aside and swapped in only on success: a failed load keeps the
+    // picture shown before.
+    auto loaded = Picture::load(m_fileName);
+    if (auto *error = std::get_if<QString>(&loaded))
+        throw ControlError(*error);
+    m_picture = std::get<class Picture>(std::move(loaded));
+    update();
+}
+
+void TImageKal::Clear()
+{
+    setFileName(QString());
+}
+
+void TImageKal::Draw(QPainter &painter) const
+{
+    if (m_picture.isNull())
+        return;
+    const QSize size = m_picture.size();
+    const QPoint topLeft((width() - size.width()) / 2, (height() - size.height()) / 2);
+    m_picture.draw(painter, QRectF(topLeft, size));
+}
+
+void TImageKal::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Draw(painter);
+}
+
+void TImageKal::mouseDoubleClickEvent(QMouseEvent *)
+{
+    emit OnDblClick(this);
+}

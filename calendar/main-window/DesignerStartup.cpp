@@ -1,0 +1,27 @@
+#include "calendar/main-window/DesignerStartup.h"
+
+#include "calendar/main-window/TAboutBox.h"
+#include "calendar/main-window/TForm1.h"
+#include "calendar/main-window/TForm2.h"
+
+TForm1 *Form1 = nullptr;
+TAboutBox *AboutBox = nullptr;
+TForm2 *Form2 = nullptr;
+
+DesignerStartup::DesignerStartup(const QString &programFile)
+    : m_form2(std::make_unique<TForm2>())
+{
+    m_form1 = std::make_unique<TForm1>(&m_form2->CaptionMemo);
+    Form1 = m_form1.get();
+    m_aboutBox = std::make_unique<TAboutBox>();
+    AboutBox = m_aboutBox.get();
+    m_form2->FormCreate(programFile, *m_form1);
+    Form2 = m_form2.get();
+}
+
+DesignerStartup::~DesignerStartup()
+{
+    Form1 = nullptr;
+    AboutBox = nullptr;
+    Form2 = nullptr;
+}

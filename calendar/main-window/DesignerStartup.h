@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class TAboutBox;
+class TForm1;
+class TForm2;
+
+// The designer's windows, live from start-up to the end of the program.
+extern TForm1 *Form1;
+extern TAboutBox *AboutBox;
+extern TForm2 *Form2;
+
+// Creates the designer's windows in their start-up order and keeps them.
+class DesignerStartup
+{
+public:
+    explicit DesignerStartup(const QString &programFile);
+    ~DesignerStartup();
+    DesignerStartup(const DesignerStartup &) = delete;
+    DesignerStartup &operator=(const DesignerStartup &) = delete;
+
+    TForm1 &mainWindow() const { return *m_form1; }
+
+private:
+    // The data holder exists before the main window, whose month controls
+    // read its caption lines; its creation step still runs after the main
+    // window's, in the designer's order.
+    std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+};

@@ -1,0 +1,123 @@
+#include "calendar/main-window/DesignerStartup.h"
+
+#include "calendar/main-window/ProgramFolder.h"
+#include "calendar/main-window/TAboutBox.h"
+#include "calendar/main-window/TForm1.h"
+#include "calendar/main-window/TForm2.h"
+#include "calendar-controls/big-month/TBigKal.h"
+#include "platform/files/Drives.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+class DesignerStartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programFileInADriveRootIsRefused();
+    void programFileOneLevelBelowARootIsAccepted();
+    void refusalIsShownOnceAndClosesTheWindow();
+    void normalStartKeepsTheProgramFolder();
+    void windowsLiveAsLongAsTheStartup();
+};
+
+void DesignerStartupTest::programFileInADriveRootIsRefused()
+{
+    for (const Drives::Drive &drive : Drives::list()) {
+        DirectoryList list;
+        DesignState state;
+        SetProgramFolder(list, QDir(drive.root).filePath(QStringLiteral("Vuvuzodi")), state);
+        QVERIFY2(state.RootDirError, qPrintable(drive.root));
+        QVERIFY(state.NoSaveQuery);
+        QCOMPARE(list.Drive, drive.root);
+        QCOMPARE(QDir::cleanPath(list.Directory), QDir::cleanPath(drive.root));
+    }
+}
+
+void DesignerStartupTest::programFileOneLevelBelowARootIsAccepted()
+{
+    const QString folderName = QStringLiteral("vuvuzodi-program-folder");
+    for (const Drives::Drive &drive : Drives::list()) {
+        const QString folder = QDir(drive.root).filePath(folderName);
+        if (Drives::isDriveRoot(folder))
+            continue;
+        DirectoryList list;
+        DesignState state;
+        SetProgramFolder(list, QDir(folder).filePath(QStringLiteral("Vuvuzodi")), state);
+        QVERIFY2(!state.RootDirError, qPrintable(folder));
+        QVERIFY(!state.NoSaveQuery);
+        QCOMPARE(list.Directory, folder);
+        QCOMPARE(list.Drive, drive.root);
+    }
+}
+
+void DesignerStartupTest::refusalIsShownOnceAndClosesTheWindow()
+{
+    MessageBox::Script script;
+    DesignerStartup startup(QStringLiteral("/Vuvuzodi"));
+    TForm1 &window = startup.mainWindow();
+    QVERIFY(window.RootDirError);
+    QVERIFY(window.NoSaveQuery);
+
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(script.requests().size(), std::size_t(1));
+    const MessageBox::Request &request = script.requests().front();
+    QCOMPARE(request.text, QStringLiteral("Program nelze spustit z kořenového adresáře!"));
+    QCOMPARE(request.caption, QStringLiteral("Error"));
+    QCOMPARE(request.icon, MessageBox::Icon::Error);
+    QCOMPARE(request.buttons, MessageBox::Buttons(MessageBox::Ok));
+
+    window.show();
+    window.activateWindow();
+    QTest::qWait(20);
+    QCOMPARE(script.requests().size(), std::size_t(1));
+}
+
+void DesignerStartupTest::normalStartKeepsTheProgramFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("language")));
+    MessageBox::Script script;
+    DesignerStartup startup(QDir(dir.path()).filePath(QStringLiteral("Vuvuzodi")));
+    TForm1 &window = startup.mainWindow();
+    QVERIFY(!window.RootDirError);
+    QVERIFY(!window.NoSaveQuery);
+    QCOMPARE(Form2->DirectoryListBox1.Directory, dir.path());
+    // The language folder is found whatever its letter case.
+    QCOMPARE(Form2->FileListBox1.Directory, QDir(dir.path()).filePath(QStringLiteral("language")));
+    QCOMPARE(Form2->FileListBox1.Mask, QStringLiteral("*.cln"));
+    QCOMPARE(Form2->CleanNormalMemo.size(), 9);
+    QCOMPARE(Form2->CleanProjectMemo.size(), 78);
+    QCOMPARE(Form2->Calendar1, QDate::currentDate());
+    QVERIFY(!Form2->DriveComboBox1.isEmpty());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.isVisible());
+    QVERIFY(script.requests().empty());
+    QCOMPARE(window.BigKal(13)->Memo(), &Form2->CaptionMemo);
+    QVERIFY(!window.Modified);
+}
+
+void DesignerStartupTest::windowsLiveAsLongAsTheStartup()
+{
+    {
+        DesignerStartup startup(QStringLiteral("/opt/vuvuzodi/Vuvuzodi"));
+        QCOMPARE(Form1, &startup.mainWindow());
+        QVERIFY(AboutBox);
+        QCOMPARE(AboutBox->windowTitle(), QStringLiteral("O programu Zoziruzo"));
+        QCOMPARE(AboutBox->size(), QSize(298, 213));
+        QVERIFY(Form2);
+    }
+    QVERIFY(!Form1);
+    QVERIFY(!AboutBox);
+    QVERIFY(!Form2);
+}
+
+QTEST_MAIN(DesignerStartupTest)
+#include "DesignerStartupTest.moc"

@@ -1,0 +1,27 @@
+#include "calendar/main-window/TAboutBox.h"
+
+#include "ui_TAboutBox.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+TAboutBox::TAboutBox(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TAboutBox>())
+{
+    ui->setupUi(this);
+    ui->ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57));
+    connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::OKButtonClick()
+{
+    accept();
+}

@@ -1,0 +1,344 @@
+#include "calendar/main-window/TForm1.h"
+
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/picture/TImageKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/PageModel.h"
+#include "calendar/main-window/PrintRoute.h"
+#include "calendar/main-window/TAboutBox.h"
+#include "platform/paint/TColor.h"
+#include "platform/ui/MessageBox.h"
+
+#include "ui_TForm1.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
+
+using namespace PageModel;
+
+namespace {
+
+constexpr int DesignYear = 2002;
+
+void setTextColor(QWidget &widget, QPalette::ColorRole role, TColor color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, color.toQColor());
+    widget.setPalette(palette);
+}
+
+void applyDesign(MonthControl &control, const MemoLines *memo, int month, TColor textColor)
+{
+    control.setMemo(memo);
+    control.setStartOfWeek(0);
+    control.setYear(DesignYear);
+    control.setMonth(month);
+    control.setBarvaCary(Colors::clOlive);
+    control.setBarvaPozadi(Colors::clSilver);
+    control.setBarvaPisma(textColor);
+    control.setMuzuVykreslit(true);
+}
+
+template <typename Control>
+Control *place(Control *control, const QString &name, const QRect &geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace
+
+TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    m_tabSheet[SingleMonthPage] = ui->TabSheet14;
+    m_tabSheet[ProjectSheet] = ui->TabSheet15;
+    ui->PageControl->tabBar()->hide();
+    ui->PageControl1->setDocumentMode(false);
+
+    buildCover(captionMemo);
+    for (int page = FirstMonthPage; page <= SingleMonthPage; ++page)
+        buildMonthPage(page, captionMemo);
+    buildMenus();
+    bindMouse();
+    for (int page = CoverPage; page <= ProjectSheet; ++page) {
+        m_sheetPages.insert(m_tabSheet[page], page);
+        m_tabSheet[page]->installEventFilter(this);
+    }
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QWidget *TForm1::buildScrollBox(int page)
+{
+    QWidget *sheet = m_tabSheet[page];
+    auto *box = place(new QScrollArea(sheet), QStringLiteral("ScrollBox%1").arg(page), scrollBoxRect(page));
+    box->setWidgetResizable(false);
+    box->setHorizontalScrollBarPolicy(hasHorizontalRange(page) ? Qt::ScrollBarAsNeeded
+                                                                : Qt::ScrollBarAlwaysOff);
+    box->verticalScrollBar()->setTracking(liveVerticalTracking(page));
+    box->horizontalScrollBar()->setTracking(!liveVerticalTracking(page));
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("ScrollBox%1Content").arg(page));
+    content->setFixedSize(ContentSize);
+    content->setAutoFillBackground(true);
+    setTextColor(*content, QPalette::Window, Colors::clWhite);
+    box->setWidget(content);
+    m_scrollBox[page] = box;
+    return content;
+}
+
+AutoSizeLabel *TForm1::addLabel(int number, const QString &text, QWidget *content)
+{
+    const bool leftAnchored = number % 2 == 0 || number == 1;
+    const QPoint edge = number == 1 ? CoverYearTopLeft : leftAnchored ? MonthLabelTopLeft : YearLabelTopRight;
+    auto *label = new AutoSizeLabel(text, leftAnchored ? AutoSizeLabel::Anchor::Left
+                                                       : AutoSizeLabel::Anchor::Right, edge, content);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    setTextColor(*label, QPalette::WindowText, number == 1 ? Colors::clRed : Colors::clBlue);
+    m_label[number] = label;
+    return label;
+}
+
+void TForm1::buildCover(const MemoLines *captionMemo)
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("TabSheet1"));
+    ui->PageControl1->addTab(sheet, tabCaption(CoverPage));
+    m_tabSheet[CoverPage] = sheet;
+
+    QWidget *content = buildScrollBox(CoverPage);
+    m_imageKal[1] = place(new TImageKal(content), QStringLiteral("ImageKal1"), pictureRect(CoverPage));
+    addLabel(1, QString::number(DesignYear), content);
+    for (int month = 1; month <= SmallMonthCount; ++month) {
+        auto *small = place(new TSmallKal(content), QStringLiteral("SmallKal%1").arg(month), smallKalRect(month));
+        applyDesign(*small, captionMemo, month, Colors::clRed);
+        m_smallKal[month] = small;
+    }
+}
+
+void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
+{
+    if (page != SingleMonthPage) {
+        auto *sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page));
+        ui->PageControl1->addTab(sheet, tabCaption(page));
+        m_tabSheet[page] = sheet;
+    }
+    const PageControls controls = controlsOf(page);
+    const int month = designMonth(page);
+    QWidget *content = buildScrollBox(page);
+
+    m_imageKal[controls.imageKal] =
+        place(new TImageKal(content), QStringLiteral("ImageKal%1").arg(controls.imageKal), pictureRect(page));
+    addLabel(controls.monthLabel, tabCaption(month + 1), content);
+    addLabel(controls.yearLabel, QString::number(DesignYear), content);
+
+    auto *big = place(new TBigKal(content), QStringLiteral("BigKal%1").arg(controls.bigKal), BigKalRect);
+    applyDesign(*big, captionMemo, month, Colors::clBlue);
+    big->setBarvaCisel(Colors::clBlue);
+    m_bigKal[controls.bigKal] = big;
+
+    auto *edit = place(new QLineEdit(content), QStringLiteral("Edit%1").arg(controls.edit), EditRect);
+    edit->setFont(QFont(QStringLiteral("Arial"), 8));
+    setTextColor(*edit, QPalette::Text, Colors::clBlue);
+    m_edit[controls.edit] = edit;
+}
+
+void TForm1::buildMenus()
+{
+    // Glyphs of the menu items: the platform's own pictures.
+    const std::pair<QAction *, QStyle::StandardPixmap> glyphs[] = {
+        {ui->Novy, QStyle::SP_FileIcon},           {ui->NovyP, QStyle::SP_FileIcon},
+        {ui->Otevrit, QStyle::SP_DialogOpenButton}, {ui->Ulozit, QStyle::SP_DialogSaveButton},
+        {ui->UlozitJ, QStyle::SP_DriveFDIcon},      {ui->Tisk, QStyle::SP_ComputerIcon},
+        {ui->NastavitB, QStyle::SP_DesktopIcon},    {ui->NastavitD, QStyle::SP_DesktopIcon},
+        {ui->NastavitV, QStyle::SP_DesktopIcon},    {ui->NastavitC, QStyle::SP_DesktopIcon},
+        {ui->NacistO, QStyle::SP_DialogOpenButton}, {ui->NastavitBT, QStyle::SP_DesktopIcon},
+        {ui->NastavitBD, QStyle::SP_DesktopIcon},   {ui->NastavitBV, QStyle::SP_DesktopIcon},
+        {ui->NastavitBC, QStyle::SP_DesktopIcon},   {ui->OProgramu, QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto &[action, pixmap] : glyphs)
+        action->setIcon(style()->standardIcon(pixmap));
+
+    m_languageGroup = new QActionGroup(this);
+    m_languageGroup->setExclusive(true);
+    for (int n = 1; n <= 10; ++n) {
+        auto *item = ui->Jazyk->addAction(QString());
+        item->setObjectName(QStringLiteral("Jazyk%1").arg(n));
+        item->setCheckable(true);
+        item->setVisible(false);
+        m_languageGroup->addAction(item);
+        m_jazyk[n] = item;
+    }
+
+    m_popupMenu1 = new QMenu(this);
+    m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    m_vymazatObrazek1 = m_popupMenu1->addAction(QStringLiteral("&Vymazat obrázek"));
+    m_vymazatObrazek1->setObjectName(QStringLiteral("Vymazatobrzek1"));
+    connect(m_vymazatObrazek1, &QAction::triggered, ui->VymazatO, &QAction::trigger);
+
+    connect(ui->Tisk, &QAction::triggered, this, &TForm1::TiskClick);
+    connect(ui->Konec, &QAction::triggered, this, &QWidget::close);
+    connect(ui->OProgramu, &QAction::triggered, this, &TForm1::OProgramuClick);
+}
+
+// Double-clicks run the menu command they stand for.
+void TForm1::bindMouse()
+{
+    m_doubleClicks.insert(m_label[26], ui->ZmenitRM);
+    m_doubleClicks.insert(m_label[27], ui->NastavitBT);
+    for (int n = 3; n <= 25; n += 2)
+        m_doubleClicks.insert(m_label[n], ui->NastavitBT);
+    m_doubleClicks.insert(m_label[1], ui->ZmenitR);
+    for (int n = 1; n <= SingleMonthPage; ++n)
+        m_doubleClicks.insert(m_imageKal[n], ui->NacistO);
+    for (QObject *control : m_doubleClicks.keys())
+        control->installEventFilter(this);
+}
+
+void TForm1::FormCreate()
+{
+    WireModifyEvents();
+    NoSaveQuery = false;
+}
+
+void TForm1::WireModifyEvents()
+{
+    for (int n = 1; n <= 12; ++n)
+        connect(m_smallKal[n], &MonthControl::OnModify, this, &TForm1::ControlModified);
+    for (int n = 1; n <= 13; ++n)
+        connect(m_bigKal[n], &MonthControl::OnModify, this, &TForm1::ControlModified);
+    for (int n = 1; n <= 14; ++n)
+        connect(m_imageKal[n], &TImageKal::OnModify, this, &TForm1::ControlModified);
+    for (int n = 1; n <= 13; ++n) {
+        QLineEdit *edit = m_edit[n];
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { ControlModified(edit); });
+    }
+}
+
+void TForm1::ControlModified(QObject *)
+{
+    Modified = true;
+}
+
+bool TForm1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}
+
+// The refusal is shown once; the window then closes and, with NoSaveQuery
+// set, the program ends without a question.
+void TForm1::FormActivate()
+{
+    if (!RootDirError || m_rootRefusalShown)
+        return;
+    m_rootRefusalShown = true;
+    MessageBox::show(this, QStringLiteral("Program nelze spustit z kořenového adresáře!"),
+                     QStringLiteral("Error"), MessageBox::Ok, MessageBox::Icon::Error);
+    close();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        if (const int page = m_sheetPages.value(watched))
+            TabSheetShow(page);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (QAction *command = m_doubleClicks.value(watched)) {
+            command->trigger();
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu:
+        if (qobject_cast<TImageKal *>(watched)) {
+            m_popupMenu1->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::TabSheetShow(int page)
+{
+    if (page == ProjectSheet) {
+        DocKind = 1;
+        setProjectMenuAvailable(true);
+        ui->ZmenitRM->setEnabled(false);
+        return;
+    }
+    CurrentPage = page;
+    ui->NastavitBD->setEnabled(page != CoverPage);
+    if (page == SingleMonthPage) {
+        DocKind = 0;
+        setProjectMenuAvailable(false);
+        ui->ZmenitRM->setEnabled(true);
+    }
+}
+
+// A hidden project menu takes its shortcuts with it.
+void TForm1::setProjectMenuAvailable(bool available)
+{
+    ui->Projekt->menuAction()->setVisible(available);
+    ui->Projekt->menuAction()->setEnabled(available);
+}
+
+void TForm1::TiskClick()
+{
+    switch (printRouteFor(DocKind)) {
+    case PrintRoute::PrinterDialog:
+        printSingleMonth();
+        break;
+    case PrintRoute::PrintWindow:
+    case PrintRoute::Nothing:
+        break;
+    }
+}
+
+void TForm1::printSingleMonth()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setResolution(300);
+    }
+    QPrintDialog PrintDialog1(m_printer.get(), this);
+    PrintDialog1.exec();
+}
+
+void TForm1::OProgramuClick()
+{
+    if (AboutBox)
+        AboutBox->exec();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "calendar/main-window/DesignState.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class AutoSizeLabel;
+class MemoLines;
+class MonthControl;
+class QAction;
+class QActionGroup;
+class QLineEdit;
+class QMenu;
+class QPrinter;
+class QScrollArea;
+class TBigKal;
+class TImageKal;
+class TSmallKal;
+
+namespace Ui {
+class TForm1;
+}
+
+// The designer's main window: the single-month page and the year project's
+// thirteen pages, the menus and the design state. A design is the set of
+// property values of the controls on the pages.
+class TForm1 : public QMainWindow, public DesignState
+{
+    Q_OBJECT
+
+public:
+    // The month controls read their names from `captionMemo`, which must
+    // outlive the window.
+    explicit TForm1(const MemoLines *captionMemo, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    std::unique_ptr<Ui::TForm1> ui;
+
+    // Controls by their number: SmallKal 1..12, BigKal 1..13, ImageKal 1..14,
+    // Label 1..27, Edit 1..13, ScrollBox 1..14, TabSheet 1..15, Jazyk 1..10.
+    TSmallKal *SmallKal(int n) const { return m_smallKal.at(n); }
+    TBigKal *BigKal(int n) const { return m_bigKal.at(n); }
+    TImageKal *ImageKal(int n) const { return m_imageKal.at(n); }
+    AutoSizeLabel *Label(int n) const { return m_label.at(n); }
+    QLineEdit *Edit(int n) const { return m_edit.at(n); }
+    QScrollArea *ScrollBox(int n) const { return m_scrollBox.at(n); }
+    QWidget *TabSheet(int n) const { return m_tabSheet.at(n); }
+    QAction *Jazyk(int n) const { return m_jazyk.at(n); }
+    QMenu *PopupMenu1() const { return m_popupMenu1; }
+    QAction *Vymazatobrzek1() const { return m_vymazatObrazek1; }
+
+    void TiskClick();
+    void OProgramuClick();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildCover(const MemoLines *captionMemo);
+    void buildMonthPage(int page, const MemoLines *captionMemo);
+    QWidget *buildScrollBox(int page);
+    AutoSizeLabel *addLabel(int number, const QString &text, QWidget *content);
+    void buildMenus();
+    void bindMouse();
+    void FormCreate();
+    void WireModifyEvents();
+    void ControlModified(QObject *sender);
+    void FormActivate();
+    void TabSheetShow(int page);
+    void setProjectMenuAvailable(bool available);
+    void printSingleMonth();
+
+    std::array<TSmallKal *, 13> m_smallKal{};
+    std::array<TBigKal *, 14> m_bigKal{};
+    std::array<TImageKal *, 15> m_imageKal{};
+    std::array<AutoSizeLabel *, 28> m_label{};
+    std::array<QLineEdit *, 14> m_edit{};
+    std::array<QScrollArea *, 15> m_scrollBox{};
+    std::array<QWidget *, 16> m_tabSheet{};
+    std::array<QAction *, 11> m_jazyk{};
+    QActionGroup *m_languageGroup = nullptr;
+    QMenu *m_popupMenu1 = nullptr;
+    QAction *m_vymazatObrazek1 = nullptr;
+    QHash<QObject *, int> m_sheetPages;
+    QHash<QObject *, QAction *> m_doubleClicks;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_rootRefusalShown = false;
+};

@@ -1,0 +1,394 @@
+#include "calendar/main-window/TForm1.h"
+
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/month-control/ControlError.h"
+#include "calendar-controls/picture/TImageKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/PageModel.h"
+#include "calendar/main-window/PrintRoute.h"
+
+#include "ui_TForm1.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(PrintRoute)
+
+using Change = std::function<void(TForm1 &)>;
+Q_DECLARE_METATYPE(Change)
+
+class TForm1Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pageControls_data();
+    void pageControls();
+    void coverControls();
+    void designValues();
+    void pageShowHandlers_data();
+    void pageShowHandlers();
+    void projectShortcutsOnlyWhileProjectShown();
+    void menuCaptionsAndShortcuts();
+    void everyDesignControlSetsModified_data();
+    void everyDesignControlSetsModified();
+    void sameValueLeavesModifiedAlone_data();
+    void sameValueLeavesModifiedAlone();
+    void doubleClicksRunTheirCommands_data();
+    void doubleClicksRunTheirCommands();
+    void picturePopupClearsThePicture();
+    void printRouteByDocKind_data();
+    void printRouteByDocKind();
+    void yearLabelGrowsToTheLeft();
+
+private:
+    void showProjectPage(int page);
+    void showSingleMonth();
+
+    StringListMemo m_memo;
+    std::unique_ptr<TForm1> m_form;
+    QTemporaryDir m_dir;
+    QString m_bmp;
+};
+
+void TForm1Test::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_bmp = m_dir.filePath(QStringLiteral("obrazek.bmp"));
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QVERIFY(image.save(m_bmp));
+}
+
+void TForm1Test::init()
+{
+    m_form = std::make_unique<TForm1>(&m_memo);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TForm1Test::cleanup()
+{
+    m_form.reset();
+}
+
+void TForm1Test::showProjectPage(int page)
+{
+    m_form->ui->PageControl->setCurrentWidget(m_form->TabSheet(PageModel::ProjectSheet));
+    m_form->ui->PageControl1->setCurrentWidget(m_form->TabSheet(page));
+}
+
+void TForm1Test::showSingleMonth()
+{
+    m_form->ui->PageControl->setCurrentWidget(m_form->TabSheet(PageModel::SingleMonthPage));
+}
+
+void TForm1Test::pageControls_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("bigKal");
+    QTest::addColumn<QString>("yearLabel");
+    QTest::addColumn<QString>("monthLabel");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("January") << 2 << "BigKal1" << "Label3" << "Label2" << "Edit1" << "Leden";
+    QTest::newRow("February") << 3 << "BigKal2" << "Label5" << "Label4" << "Edit2" << "Únor";
+    QTest::newRow("July") << 8 << "BigKal7" << "Label15" << "Label14" << "Edit7" << "Červenec";
+    QTest::newRow("December") << 13 << "BigKal12" << "Label25" << "Label24" << "Edit12" << "Prosinec";
+    QTest::newRow("single month") << 14 << "BigKal13" << "Label27" << "Label26" << "Edit13" << "";
+}
+
+void TForm1Test::pageControls()
+{
+    QFETCH(int, page);
+    QFETCH(QString, bigKal);
+    QFETCH(QString, yearLabel);
+    QFETCH(QString, monthLabel);
+    QFETCH(QString, edit);
+    QFETCH(QString, tab);
+
+    QWidget *sheet = m_form->TabSheet(page);
+    QCOMPARE(sheet->objectName(), QStringLiteral("TabSheet%1").arg(page));
+    if (!tab.isEmpty())
+        QCOMPARE(m_form->ui->PageControl1->tabText(m_form->ui->PageControl1->indexOf(sheet)), tab);
+
+    auto *box = sheet->findChild<QScrollArea *>(QStringLiteral("ScrollBox%1").arg(page));
+    QVERIFY(box);
+    QCOMPARE(box->geometry(), page == 14 ? QRect(4, 8, 522, 460) : QRect(0, 0, 522, 450));
+    QCOMPARE(box->widget()->size(), QSize(502, 770));
+    QCOMPARE(box->verticalScrollBar()->hasTracking(), page != 2 && page != 3);
+    QCOMPARE(box->widget()->palette().color(QPalette::Window), QColor(Qt::white));
+
+    QWidget *content = box->widget();
+    auto *picture = content->findChild<TImageKal *>(QStringLiteral("ImageKal%1").arg(page));
+    QVERIFY(picture);
+    QCOMPARE(picture->geometry(), QRect(0, 0, 502, 400));
+    auto *grid = content->findChild<TBigKal *>(bigKal);
+    QVERIFY(grid);
+    QCOMPARE(grid->geometry(), QRect(28, 499, 448, 221));
+    auto *line = content->findChild<QLineEdit *>(edit);
+    QVERIFY(line);
+    QCOMPARE(line->geometry(), QRect(28, 739, 448, 22));
+    QCOMPARE(line->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(line->font().pointSize(), 8);
+
+    auto *month = content->findChild<QLabel *>(monthLabel);
+    auto *year = content->findChild<QLabel *>(yearLabel);
+    QVERIFY(month && year);
+    QCOMPARE(month->pos(), QPoint(28, 435));
+    QCOMPARE(year->geometry().right() + 1, 476);
+    QCOMPARE(year->y(), 435);
+    QCOMPARE(year->text(), QStringLiteral("2002"));
+    QCOMPARE(year->font().pointSize(), 20);
+    QVERIFY(year->font().bold());
+    QCOMPARE(year->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+void TForm1Test::coverControls()
+{
+    QWidget *content = m_form->ScrollBox(1)->widget();
+    QCOMPARE(m_form->ScrollBox(1)->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(m_form->ScrollBox(2)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(content->findChild<TImageKal *>(QStringLiteral("ImageKal1"))->geometry(), QRect(0, 80, 502, 250));
+    auto *label1 = content->findChild<QLabel *>(QStringLiteral("Label1"));
+    QCOMPARE(label1->pos(), QPoint(223, 24));
+    QCOMPARE(label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    const QList<QPoint> corners{{16, 352}, {176, 352}, {336, 352}, {16, 456},  {176, 456}, {336, 456},
+                                {16, 560}, {176, 560}, {336, 560}, {16, 662}, {176, 663}, {336, 663}};
+    for (int month = 1; month <= 12; ++month) {
+        auto *small = content->findChild<TSmallKal *>(QStringLiteral("SmallKal%1").arg(month));
+        QVERIFY(small);
+        QCOMPARE(small->geometry(), QRect(corners[month - 1], QSize(155, 85)));
+        QCOMPARE(small->Month(), month);
+        QCOMPARE(small->BarvaPisma(), Colors::clRed);
+    }
+    QCOMPARE(m_form->ui->PageControl1->tabText(0), QStringLiteral("Úvod"));
+}
+
+void TForm1Test::designValues()
+{
+    for (int n = 1; n <= 13; ++n) {
+        const TBigKal *big = m_form->BigKal(n);
+        QVERIFY(big->MuzuVykreslit());
+        QCOMPARE(big->Year(), 2002);
+        QCOMPARE(big->Month(), n == 13 ? 1 : n);
+        QCOMPARE(big->StartOfWeek(), 0);
+        QCOMPARE(big->Memo(), &m_memo);
+        QCOMPARE(big->BarvaCary(), Colors::clOlive);
+        QCOMPARE(big->BarvaPozadi(), Colors::clSilver);
+        QCOMPARE(big->BarvaPisma(), Colors::clBlue);
+        QCOMPARE(big->BarvaCisel(), Colors::clBlue);
+    }
+    QCOMPARE(m_form->Label(26)->text(), QStringLiteral("Leden"));
+    QCOMPARE(m_form->Label(27)->text(), QStringLiteral("2002"));
+    QCOMPARE(m_form->ui->ClientArea->size(), QSize(538, 491));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Zoziruzo"));
+    QVERIFY(!m_form->Modified);
+    QCOMPARE(m_form->CurrentPage, 14);
+    QCOMPARE(m_form->DocKind, quint8(0));
+    QVERIFY(!m_form->ui->PageControl->tabBar()->isVisible());
+}
+
+void TForm1Test::pageShowHandlers_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 1; page <= 14; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void TForm1Test::pageShowHandlers()
+{
+    QFETCH(int, page);
+    // Start from the other document kind so that every change is seen.
+    if (page == 14)
+        showProjectPage(1);
+    else
+        showSingleMonth();
+
+    if (page == 14)
+        showSingleMonth();
+    else
+        showProjectPage(page);
+
+    const bool project = page != 14;
+    QCOMPARE(m_form->CurrentPage, page);
+    QCOMPARE(m_form->DocKind, quint8(project ? 1 : 0));
+    QCOMPARE(m_form->ui->NastavitBD->isEnabled(), page != 1);
+    QCOMPARE(m_form->ui->ZmenitRM->isEnabled(), !project);
+    QCOMPARE(m_form->ui->Projekt->menuAction()->isVisible(), project);
+    QCOMPARE(m_form->ui->Projekt->menuAction()->isEnabled(), project);
+    for (QAction *always : {m_form->ui->Ulozit, m_form->ui->UlozitJ, m_form->ui->Tisk, m_form->ui->NacistO})
+        QVERIFY(always->isEnabled() && always->isVisible());
+}
+
+void TForm1Test::projectShortcutsOnlyWhileProjectShown()
+{
+    QSignalSpy colour(m_form->ui->NastavitB, &QAction::triggered);
+    showSingleMonth();
+    QTest::keyClick(m_form.get(), Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(colour.count(), 0);
+    showProjectPage(5);
+    QTest::keyClick(m_form.get(), Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(colour.count(), 1);
+}
+
+void TForm1Test::menuCaptionsAndShortcuts()
+{
+    const Ui::TForm1 &ui = *m_form->ui;
+    QCOMPARE(ui.Novy->text(), QStringLiteral("&Nový"));
+    QCOMPARE(ui.NovyP->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+    QCOMPARE(ui.Konec->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
+    QCOMPARE(ui.Vuvuzodi->title(), QStringLiteral("&Zoziruzo"));
+    QCOMPARE(ui.OProgramu->text(), QStringLiteral("&O programu"));
+    QCOMPARE(m_form->Vymazatobrzek1()->text(), QStringLiteral("&Vymazat obrázek"));
+    QStringList menus;
+    for (QAction *item : ui.MainMenu1->actions())
+        menus << item->menu()->objectName();
+    QCOMPARE(menus, QStringList({"Soubor", "Projekt", "Vuvuzodi", "Jazyk", "Napoveda"}));
+    for (int n = 1; n <= 10; ++n) {
+        QCOMPARE(m_form->Jazyk(n)->objectName(), QStringLiteral("Jazyk%1").arg(n));
+        QVERIFY(!m_form->Jazyk(n)->isVisible());
+        QVERIFY(m_form->Jazyk(n)->isCheckable());
+    }
+}
+
+void TForm1Test::everyDesignControlSetsModified_data()
+{
+    QTest::addColumn<Change>("change");
+    for (int n = 1; n <= 12; ++n)
+        QTest::addRow("SmallKal%d", n) << Change([n](TForm1 &f) { f.SmallKal(n)->setBarvaCary(Colors::clRed); });
+    for (int n = 1; n <= 13; ++n)
+        QTest::addRow("BigKal%d", n) << Change([n](TForm1 &f) { f.BigKal(n)->setBarvaCisel(Colors::clRed); });
+    for (int n = 1; n <= 14; ++n)
+        QTest::addRow("ImageKal%d", n) << Change([this, n](TForm1 &f) { f.ImageKal(n)->setFileName(m_bmp); });
+    for (int n = 1; n <= 13; ++n)
+        QTest::addRow("Edit%d", n) << Change([n](TForm1 &f) { f.Edit(n)->setText(QStringLiteral("x")); });
+    QTest::newRow("year of a month control") << Change([](TForm1 &f) { f.BigKal(4)->setYear(2003); });
+    QTest::newRow("month outside the range still reports")
+        << Change([](TForm1 &f) { f.SmallKal(2)->setMonth(13); });
+    QTest::newRow("drawing switch") << Change([](TForm1 &f) { f.BigKal(13)->setMuzuVykreslit(false); });
+    QTest::newRow("failed picture load still reports") << Change([](TForm1 &f) {
+        QVERIFY_THROWS_EXCEPTION(ControlError, f.ImageKal(3)->setFileName(QStringLiteral("a.png")));
+    });
+}
+
+void TForm1Test::everyDesignControlSetsModified()
+{
+    QFETCH(Change, change);
+    QVERIFY(!m_form->Modified);
+    change(*m_form);
+    QVERIFY(m_form->Modified);
+}
+
+void TForm1Test::sameValueLeavesModifiedAlone_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::newRow("same colour") << Change([](TForm1 &f) { f.SmallKal(1)->setBarvaCary(Colors::clOlive); });
+    QTest::newRow("same year") << Change([](TForm1 &f) { f.BigKal(1)->setYear(2002); });
+    QTest::newRow("first day of the week") << Change([](TForm1 &f) { f.BigKal(1)->setStartOfWeek(1); });
+    QTest::newRow("empty picture name again") << Change([](TForm1 &f) { f.ImageKal(1)->Clear(); });
+    QTest::newRow("same text") << Change([](TForm1 &f) { f.Edit(1)->setText(QString()); });
+    QTest::newRow("year label") << Change([](TForm1 &f) { f.Label(3)->setText(QStringLiteral("2010")); });
+}
+
+void TForm1Test::sameValueLeavesModifiedAlone()
+{
+    QFETCH(Change, change);
+    change(*m_form);
+    QVERIFY(!m_form->Modified);
+}
+
+void TForm1Test::doubleClicksRunTheirCommands_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("command"); // empty: nothing runs
+    QTest::newRow("single-month name") << 14 << "Label26" << "ZmenitRM";
+    QTest::newRow("single-month year") << 14 << "Label27" << "NastavitBT";
+    QTest::newRow("January year") << 2 << "Label3" << "NastavitBT";
+    QTest::newRow("December year") << 13 << "Label25" << "NastavitBT";
+    QTest::newRow("cover year") << 1 << "Label1" << "ZmenitR";
+    QTest::newRow("cover picture") << 1 << "ImageKal1" << "NacistO";
+    QTest::newRow("single-month picture") << 14 << "ImageKal14" << "NacistO";
+    QTest::newRow("project month name") << 4 << "Label6" << "";
+}
+
+void TForm1Test::doubleClicksRunTheirCommands()
+{
+    QFETCH(int, page);
+    QFETCH(QString, control);
+    QFETCH(QString, command);
+    if (page == 14)
+        showSingleMonth();
+    else
+        showProjectPage(page);
+
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    QStringList names;
+    for (QAction *action : m_form->findChildren<QAction *>()) {
+        if (action->objectName().isEmpty() || action->menu())
+            continue;
+        names << action->objectName();
+        spies.push_back(std::make_unique<QSignalSpy>(action, &QAction::triggered));
+    }
+    auto *target = m_form->findChild<QWidget *>(control);
+    QVERIFY(target);
+    QTest::mouseDClick(target, Qt::LeftButton);
+    for (std::size_t i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies[i]->count(), names[int(i)] == command ? 1 : 0);
+}
+
+void TForm1Test::picturePopupClearsThePicture()
+{
+    QSignalSpy clear(m_form->ui->VymazatO, &QAction::triggered);
+    m_form->Vymazatobrzek1()->trigger();
+    QCOMPARE(clear.count(), 1);
+}
+
+void TForm1Test::printRouteByDocKind_data()
+{
+    QTest::addColumn<int>("docKind");
+    QTest::addColumn<PrintRoute>("route");
+    QTest::newRow("single month") << 0 << PrintRoute::PrinterDialog;
+    QTest::newRow("year project") << 1 << PrintRoute::PrintWindow;
+    QTest::newRow("other") << 2 << PrintRoute::Nothing;
+    QTest::newRow("highest") << 255 << PrintRoute::Nothing;
+}
+
+void TForm1Test::printRouteByDocKind()
+{
+    QFETCH(int, docKind);
+    QFETCH(PrintRoute, route);
+    QCOMPARE(printRouteFor(quint8(docKind)), route);
+}
+
+void TForm1Test::yearLabelGrowsToTheLeft()
+{
+    AutoSizeLabel *year = m_form->Label(27);
+    const int narrow = year->width();
+    year->setText(QStringLiteral("20022002"));
+    QVERIFY(year->width() > narrow);
+    QCOMPARE(year->geometry().right() + 1, 476);
+    AutoSizeLabel *month = m_form->Label(26);
+    month->setText(QStringLiteral("Září a říjen"));
+    QCOMPARE(month->pos(), QPoint(28, 435));
+}
+
+QTEST_MAIN(TForm1Test)
+#include "TForm1Test.moc"

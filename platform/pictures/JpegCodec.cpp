@@ -1,0 +1,120 @@
+#include "platform/pictures/JpegCodec.h"
+
+#include <csetjmp>
+#include <cstdlib>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+struct ErrorManager
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+// libjpeg's default handler ends the process; come back with its message.
+[[noreturn]] void onError(j_common_ptr info)
+{
+    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void silent(j_common_ptr, int) {}
+
+void install(ErrorManager &manager, jpeg_common_struct *info)
+{
+    info->err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = onError;
+    manager.base.emit_message = silent;
+}
+
+// setjmp lives in these two functions alone; everything they change lives in
+// the caller's frame, so nothing is lost or left half-destroyed by the jump.
+bool decodeInto(jpeg_decompress_struct &info, ErrorManager &manager, const QByteArray &data,
+                QImage &image)
+{
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_RGBX;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGBX8888);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+struct Output
+{
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+};
+
+bool encodeInto(jpeg_compress_struct &info, ErrorManager &manager, const QImage &image,
+                int quality, Output &output)
+{
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &output.buffer, &output.size);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        auto *row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+} // namespace
+
+namespace JpegCodec {
+
+std::variant<QImage, QString> decode(const QByteArray &data)
+{
+    jpeg_decompress_struct info{};
+    ErrorManager manager{};
+    install(manager, reinterpret_cast<jpeg_common_struct *>(&info));
+    QImage image;
+    const bool decoded = decodeInto(info, manager, data, image);
+    jpeg_destroy_decompress(&info);
+    if (!decoded)
+        return QString::fromLocal8Bit(manager.message);
+    return image;
+}
+
+QByteArray encode(const QImage &source, int quality)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info{};
+    ErrorManager manager{};
+    install(manager, reinterpret_cast<jpeg_common_struct *>(&info));
+    Output output;
+    const bool encoded = encodeInto(info, manager, image, quality, output);
+    jpeg_destroy_compress(&info);
+    QByteArray result;
+    if (encoded)
+        result = QByteArray(reinterpret_cast<const char *>(output.buffer),
+                            static_cast<qsizetype>(output.size));
+    std::free(output.buffer);
+    return result;
+}
+
+} // namespace JpegCodec

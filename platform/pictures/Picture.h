@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QPicture>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+class QPainter;
+
+// A picture read from a file: a bitmap (bmp, ico, jpg, jpeg) or a recorded
+// metafile (emf, wmf) that replays as vectors at any scale.
+class Picture
+{
+public:
+    Picture() = default;
+    explicit Picture(QImage image);
+    Picture(QPicture recording, QSize size);
+
+    bool isNull() const;
+    // Natural size in pixels.
+    QSize size() const;
+    // Draws the whole picture scaled into `target`.
+    void draw(QPainter &painter, const QRectF &target) const;
+    // The picture rendered at its natural size.
+    QImage toImage() const;
+
+    // The format is chosen by the extension, letter case ignored. On failure
+    // the error text is returned: "Unknown picture file extension (.%s)",
+    // "Cannot open file %s", or the decoder's own message.
+    static std::variant<Picture, QString> load(const QString &path);
+
+private:
+    std::optional<QImage> m_image;
+    std::optional<QPicture> m_recording;
+    QSize m_size;
+};
