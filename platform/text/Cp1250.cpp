@@ -65,8 +65,11 @@ QString Cp1250::decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
+    // The lookup inline: whole memo files pass through here.
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]);
+    }
     return text;
 }
 

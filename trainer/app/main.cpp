@@ -1,11 +1,16 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "platform/ui/Application.h"
+#include "trainer-components/system-facts/SysFacts.h"
+#include "trainer/main-window/TTitul.h"
+#include "trainer/main-window/TrainerArt.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brelvik 2002"));
-    QMainWindow window;
+    ReadSystemFacts();
+    Application app(argc, argv, QStringLiteral("Brelvik 2002"));
+    QApplication::setWindowIcon(TrainerArt::programIcon());
+    TTitul window;
+    if (window.endRequested())
+        return 0;
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,113 @@
+// The question table at ten times a real bank's size: open, the 24 look-ups of
+// a practice test, and a walk that reads every column of every record.
+
+#include "trainer/question-table/QuestionTable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kQuestions = 10000;
+
+QString bankPath()
+{
+    return QStringLiteral(TABLE_BENCHMARK_FOLDER "/") + QuestionTable::FileName;
+}
+
+void fail(const TableResult &result)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(result.error));
+    std::exit(1);
+}
+
+// Made once and kept, so other readers can be timed on the same files.
+void makeBank()
+{
+    QDir().mkpath(QStringLiteral(TABLE_BENCHMARK_FOLDER));
+    QuestionTable table;
+    table.setTableName(bankPath());
+    if (table.createIfMissing() && table.open() && table.recordCount() == kQuestions)
+        return;
+    table.close();
+    QFile::remove(bankPath());
+    if (const TableResult created = table.createIfMissing(); !created)
+        fail(created);
+    if (const TableResult opened = table.open(); !opened)
+        fail(opened);
+    for (int number = 1; number <= kQuestions; ++number) {
+        const QString text = QStringLiteral("Otázka %1: která z uvedených možností odpovídá zákonu o zbraních "
+                                            "a střelivu v platném znění?").arg(number);
+        TableResult result = table.append();
+        for (const QString &field : {QuestionTable::Otazka, QuestionTable::Odpoved_a, QuestionTable::Odpoved_b,
+                                     QuestionTable::Odpoved_c})
+            if (result)
+                result = table.setText(field, field + QStringLiteral(" – ") + text);
+        for (const auto &[field, value] : {std::pair{QuestionTable::C_Otazky, number},
+                                           std::pair{QuestionTable::Kategorie, number % 3 + 1},
+                                           std::pair{QuestionTable::Spravna, number % 3 + 1},
+                                           std::pair{QuestionTable::Poc_bodu, number % 3 + 1}})
+            if (result)
+                result = table.setInteger(field, value);
+        if (result)
+            result = table.setBoolean(QuestionTable::Platnost, number % 97 != 0);
+        if (result)
+            result = table.post();
+        if (!result)
+            fail(result);
+    }
+}
+
+QuestionTable &openBank()
+{
+    static QuestionTable table;
+    if (!table.active()) {
+        makeBank();
+        table.setTableName(bankPath());
+        if (const TableResult opened = table.open(); !opened)
+            fail(opened);
+    }
+    return table;
+}
+
+void BM_Open(benchmark::State &state)
+{
+    makeBank();
+    for (auto _ : state) {
+        QuestionTable table;
+        table.setTableName(bankPath());
+        benchmark::DoNotOptimize(table.open());
+    }
+}
+
+void BM_Locate24(benchmark::State &state)
+{
+    QuestionTable &table = openBank();
+    for (auto _ : state)
+        for (int i = 1; i <= 24; ++i)
+            benchmark::DoNotOptimize(table.locateQuestion(i * 401));
+}
+
+void BM_WalkEveryField(benchmark::State &state)
+{
+    QuestionTable &table = openBank();
+    const QList<FieldDef> fields = table.fields();
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        for (table.first(); !table.eof(); table.next())
+            for (const FieldDef &field : fields)
+                characters += table.fieldByName(field.name).asText().size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Locate24)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkEveryField)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/table/TableResult.h"
+
+#include <QByteArrayView>
+#include <QFile>
+
+// Positional writes into a table or memo file that is open for writing.
+namespace FileWrites {
+
+TableResult writeAt(QFile &file, qint64 offset, QByteArrayView bytes);
+
+// Test seam: while one is alive, the writes after the first `allowed` fail as
+// if the disk had refused them, so tests can stop a post between its steps.
+class FailAfter
+{
+public:
+    explicit FailAfter(int allowed);
+    ~FailAfter();
+    FailAfter(const FailAfter &) = delete;
+    FailAfter &operator=(const FailAfter &) = delete;
+};
+
+} // namespace FileWrites

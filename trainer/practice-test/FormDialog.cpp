@@ -1,0 +1,19 @@
+#include "trainer/practice-test/FormDialog.h"
+
+#include <QKeyEvent>
+
+void FormDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void FormDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,315 @@
+#include "platform/ui/MessageBox.h"
+#include "trainer/practice-test/ModalDriver.h"
+#include "trainer/practice-test/QuestionSource.h"
+#include "trainer/practice-test/RadioGroup.h"
+#include "trainer/practice-test/RandomSource.h"
+#include "trainer/practice-test/TRun_Test.h"
+#include "trainer/practice-test/TTesting.h"
+#include "trainer/practice-test/TVyhodnoceni.h"
+#include "trainer-components/shadow-label/TShadowLabel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include <map>
+
+namespace {
+
+// Every number of the bank but 5; answer b is correct, 2 points each;
+// question 123 is cancelled.
+class FakeQuestions : public QuestionSource
+{
+public:
+    QString open() override
+    {
+        ++opened;
+        return {};
+    }
+    std::optional<Question> find(int number) override
+    {
+        if (number == MissingNumber)
+            return std::nullopt;
+        Question q;
+        q.number = number;
+        q.text = QStringLiteral("Otázka %1").arg(number);
+        q.answerA = QStringLiteral("a%1").arg(number);
+        q.answerB = QStringLiteral("b%1").arg(number);
+        q.answerC = QStringLiteral("c%1").arg(number);
+        q.correct = 2;
+        q.points = 2;
+        q.valid = number != 123;
+        return q;
+    }
+    static constexpr int MissingNumber = 5;
+    int opened = 0;
+};
+
+// Counts up from the low end of each range: the first range reads
+// 1, 2, 3, 122, 4, 123, 5, 6.
+class CountingRandom : public RandomSource
+{
+public:
+    int uniform(int low, int high) override
+    {
+        if (low != m_low) {
+            m_low = low;
+            m_next = 0;
+        }
+        return std::min(high, low + m_next++);
+    }
+
+private:
+    int m_low = -1;
+    int m_next = 0;
+};
+
+template <typename T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QString text(QWidget *window, const char *name) { return child<QLabel>(window, name)->text(); }
+
+void keypad(QWidget *window, Qt::Key key)
+{
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, key, Qt::KeypadModifier);
+}
+
+int shownPosition(TTesting *t) { return child<RadioGroup>(t, "RadioGroup1")->itemIndex() + 1; }
+
+} // namespace
+
+class PracticeTestWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    FakeQuestions questions;
+    int generatorsMade = 0;
+
+    TRun_Test::RandomFactory counting()
+    {
+        return [this] {
+            ++generatorsMade;
+            return std::make_unique<CountingRandom>();
+        };
+    }
+
+    // Starts a test from the dialog and runs `drive` inside the test window.
+    void runTest(std::function<void(TTesting *)> drive)
+    {
+        TRun_Test dialog(questions, QStringLiteral("2002.A"), counting());
+        dialog.show();
+        whenShown<TTesting>(Testing, drive);
+        QTest::mouseClick(child<QPushButton>(&dialog, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(Testing == nullptr);
+    }
+
+private slots:
+    void startDialogOpensOnGroupG()
+    {
+        TRun_Test dialog(questions, QStringLiteral("2002.A"), counting());
+        dialog.show();
+        auto *group = child<RadioGroup>(&dialog, "RadioGroup1");
+        QCOMPARE(group->itemIndex(), 6);
+        QCOMPARE(dialog.setup().group, QChar(u'G'));
+        QCOMPARE(dialog.setup().passMark, 43);
+        QCOMPARE(child<QTextEdit>(&dialog, "Text")->toPlainText(),
+                 QStringLiteral("K ochraně zdraví, života a majetku v místech, kam má veřejnost volný "
+                                "přístup - musíte získat 43 bodů."));
+
+        QTest::mouseClick(group->item(0), Qt::LeftButton);
+        QCOMPARE(dialog.setup().group, QChar(u'A'));
+        QCOMPARE(dialog.setup().passMark, 37);
+        QCOMPARE(child<QTextEdit>(&dialog, "Text")->toPlainText(),
+                 QStringLiteral("Ke sběratelským účelům - musíte získat 37 bodů."));
+        QTest::mouseClick(group->item(6), Qt::LeftButton);
+        QCOMPARE(dialog.setup().passMark, 43);
+    }
+
+    void testStartsAtTheFirstQuestion()
+    {
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        runTest([](TTesting *t) {
+            QCOMPARE(shownPosition(t), 1);
+            QCOMPARE(text(t, "Nazev"), QStringLiteral("Skupina zbrojního průkazu: G"));
+            QCOMPARE(text(t, "Otazka"), QStringLiteral("Otázka 1"));
+            QCOMPARE(text(t, "Poc_bodu"), QStringLiteral("za 2 bodů."));
+            QCOMPARE(text(t, "Stav"), QStringLiteral("Platná otázka, odpovídejte"));
+            QVERIFY(!child<QPushButton>(t, "BitBtn2")->isEnabled());
+            QCOMPARE(child<QCheckBox>(t, "CheckBox24")->text(), QStringLiteral("-"));
+            QCOMPARE(text(t, "Panel7"), QStringLiteral("40:00"));
+            t->Timer1Timer();
+            QCOMPARE(text(t, "Panel7"), QStringLiteral("39:59"));
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+            QTest::mouseClick(child<QPushButton>(t, "BitBtn1"), Qt::LeftButton);
+        });
+        QCOMPARE(questions.opened > 0, true);
+    }
+
+    void answersByMouseAndKeypad()
+    {
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::No);
+        script.answer(MessageBox::Result::Yes);
+        runTest([&script](TTesting *t) {
+            // Mouse: choosing locks the list until the answer is confirmed.
+            QTest::mouseClick(child<QRadioButton>(t, "RadioButton2"), Qt::LeftButton);
+            QVERIFY(child<QPushButton>(t, "BitBtn2")->isEnabled());
+            QVERIFY(!child<QWidget>(t, "Panel5")->isEnabled());
+            QTest::mouseClick(child<QPushButton>(t, "BitBtn2"), Qt::LeftButton);
+            QCOMPARE(child<QCheckBox>(t, "CheckBox1")->text(), QStringLiteral("B"));
+            QVERIFY(child<QCheckBox>(t, "CheckBox1")->isChecked());
+            QCOMPARE(shownPosition(t), 2);
+            QVERIFY(!child<QRadioButton>(t, "RadioButton2")->isChecked());
+            QVERIFY(child<QWidget>(t, "Panel5")->isEnabled());
+
+            // Keypad 3 while an answer button has the focus answers and moves on.
+            child<QRadioButton>(t, "RadioButton1")->setFocus();
+            keypad(t, Qt::Key_3);
+            QCOMPARE(child<QCheckBox>(t, "CheckBox2")->text(), QStringLiteral("C"));
+            QCOMPARE(shownPosition(t), 3);
+            keypad(t, Qt::Key_2);
+            QCOMPARE(shownPosition(t), 4);
+
+            // Keys do nothing while the question list has the focus.
+            auto *list = child<RadioGroup>(t, "RadioGroup1");
+            list->item(3)->setFocus();
+            keypad(t, Qt::Key_1);
+            QCOMPARE(shownPosition(t), 4);
+            QCOMPARE(t->run().answerAt(4), 0);
+
+            // Answering a position again replaces the earlier answer.
+            QTest::mouseClick(list->item(0), Qt::LeftButton);
+            QCOMPARE(shownPosition(t), 1);
+            child<QPushButton>(t, "BitBtn1")->setFocus();
+            keypad(t, Qt::Key_1);
+            QCOMPARE(child<QCheckBox>(t, "CheckBox1")->text(), QStringLiteral("A"));
+            QCOMPARE(t->run().score(), 2);
+
+            // No to the end question keeps the test running.
+            QTest::mouseClick(child<QPushButton>(t, "BitBtn1"), Qt::LeftButton);
+            QVERIFY(t->isVisible());
+            QCOMPARE(script.requests().back().caption, QStringLiteral("Vaše rozhodnutí:"));
+            QCOMPARE(script.requests().back().text, QStringLiteral("Opravdu chcete ukončit test ?"));
+
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) {
+                QCOMPARE(text(v, "skupina"), QStringLiteral("G"));
+                QCOMPARE(text(v, "Body"), QStringLiteral("43"));
+                QCOMPARE(text(v, "User_Count"), QStringLiteral("2"));
+                QCOMPARE(text(v, "Result"), QStringLiteral("Nesplněno !!!"));
+                QCOMPARE(text(v, "Rada_Cisel"),
+                         QStringLiteral("1,2,3,122,4,123,5,6,125,126,127,128,129,130,131,132,"
+                                        "158,159,160,161,162,163,164,165"));
+                QVERIFY(child<QPushButton>(v, "Chyby")->isEnabled());
+                QTest::mouseClick(child<QPushButton>(v, "BitBtn1"), Qt::LeftButton);
+            });
+            QTest::mouseClick(child<QPushButton>(t, "BitBtn1"), Qt::LeftButton);
+            QCOMPARE(t->achievedPoints(), 2);
+        });
+        QCOMPARE(script.pending(), 0);
+    }
+
+    void cancelledAndMissingQuestions()
+    {
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        runTest([](TTesting *t) {
+            auto *list = child<RadioGroup>(t, "RadioGroup1");
+            QTest::mouseClick(list->item(5), Qt::LeftButton);
+            QCOMPARE(text(t, "Stav"), QStringLiteral("Zrušená otázka, vždy správná odpověd."));
+            QCOMPARE(child<QLabel>(t, "Stav")->palette().color(QPalette::WindowText), QColor(Qt::red));
+            child<QRadioButton>(t, "RadioButton1")->setFocus();
+            keypad(t, Qt::Key_3);
+            QCOMPARE(child<QCheckBox>(t, "CheckBox6")->text(), QStringLiteral("C"));
+            QCOMPARE(t->run().score(), 2);
+
+            // Position 7 holds a number the bank lacks.
+            QCOMPARE(shownPosition(t), 7);
+            QVERIFY(text(t, "Otazka").contains(QStringLiteral("5")));
+            QVERIFY(text(t, "Otazka").contains(QStringLiteral("chybí")));
+            QCOMPARE(text(t, "Label9"), QString());
+            keypad(t, Qt::Key_2);
+            QCOMPARE(t->run().score(), 2);
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+            t->close();
+        });
+    }
+
+    void timeOutEvaluatesOnceWithoutAsking()
+    {
+        MessageBox::Script script;
+        runTest([&script](TTesting *t) {
+            keypad(t, Qt::Key_2);
+            keypad(t, Qt::Key_2);
+            QTest::keyClick(t, Qt::Key_Escape);
+            QVERIFY(t->isVisible());
+            for (int i = 0; i < RunningTest::Duration - 1; ++i)
+                t->Timer1Timer();
+            QCOMPARE(text(t, "Panel7"), QStringLiteral("0:1"));
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) {
+                QCOMPARE(text(v, "User_Count"), QStringLiteral("4"));
+                v->close();
+            });
+            t->Timer1Timer();
+            QCOMPARE(text(t, "Panel7"), QStringLiteral("0:0"));
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            QCOMPARE(script.requests().front().caption, QStringLiteral("Vyčerpali jste čas testu !"));
+            QCOMPARE(script.requests().front().buttons, MessageBox::Buttons(MessageBox::Ok));
+        });
+    }
+
+    void everyStartDrawsWithAFreshGenerator()
+    {
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        script.answer(MessageBox::Result::Yes);
+        const int before = generatorsMade;
+        for (int run = 0; run < 2; ++run) {
+            runTest([](TTesting *t) {
+                whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+                t->close();
+            });
+        }
+        QCOMPARE(generatorsMade - before, 2);
+    }
+
+    void evaluationOffersWrongAnswersUpToThePassMark_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("chyby");
+        QTest::newRow("below") << 42 << "Nesplněno !!!" << true;
+        QTest::newRow("at") << 43 << "Splněno !!!" << true;
+        QTest::newRow("above") << 44 << "Splněno !!!" << false;
+    }
+
+    void evaluationOffersWrongAnswersUpToThePassMark()
+    {
+        QFETCH(int, points);
+        QFETCH(QString, result);
+        QFETCH(bool, chyby);
+        TestOrder order{};
+        TVyhodnoceni dialog(Evaluation::of(u'G', 43, points, QStringLiteral("12:00:00"), order),
+                            QStringLiteral("2002.A"));
+        dialog.show();
+        QCOMPARE(text(&dialog, "Result"), result);
+        QCOMPARE(child<QPushButton>(&dialog, "Chyby")->isEnabled(), chyby);
+        QCOMPARE(text(&dialog, "Cas"), QStringLiteral("12:00:00"));
+        QCOMPARE(child<TShadowLabel>(&dialog, "Verze")->Caption(), QStringLiteral("2002.A"));
+    }
+};
+
+QTEST_MAIN(PracticeTestWindowsTest)
+#include "PracticeTestWindowsTest.moc"

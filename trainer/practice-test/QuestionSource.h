@@ -1,0 +1,17 @@
+#pragma once
+
+#include "trainer/practice-test/Question.h"
+
+#include <optional>
+
+// Where the running test finds its questions by number.
+class QuestionSource
+{
+public:
+    virtual ~QuestionSource() = default;
+    // Makes the questions readable; opening an open source does nothing.
+    // Returns an error text, empty on success.
+    virtual QString open() = 0;
+    // The first question with this number, or nothing when the bank lacks it.
+    virtual std::optional<Question> find(int number) = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "trainer/practice-test/QuestionSource.h"
+
+class QuestionTable;
+
+// The running test's questions read from the question bank table.
+class TableQuestionSource : public QuestionSource
+{
+public:
+    explicit TableQuestionSource(QuestionTable &table) : m_table(table) {}
+
+    QString open() override;
+    std::optional<Question> find(int number) override;
+
+private:
+    QuestionTable &m_table;
+};

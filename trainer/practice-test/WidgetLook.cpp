@@ -1,0 +1,42 @@
+#include "trainer/practice-test/WidgetLook.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace WidgetLook {
+
+void setTextColor(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    const QColor c = color.toQColor();
+    palette.setColor(QPalette::WindowText, c);
+    palette.setColor(QPalette::ButtonText, c);
+    palette.setColor(QPalette::Text, c);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color.toQColor());
+    palette.setColor(QPalette::Base, color.toQColor());
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void fitAutoSizedLabels(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->property("autoSize").toBool())
+            label->adjustSize();
+    }
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    if (label->property("autoSize").toBool())
+        label->adjustSize();
+}
+
+} // namespace WidgetLook

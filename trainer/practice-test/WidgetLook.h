@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/paint/TColor.h"
+
+class QLabel;
+class QString;
+class QWidget;
+
+// Colours and sizes that the windows' descriptions give per control.
+namespace WidgetLook {
+
+void setTextColor(QWidget *widget, TColor color);
+void setBackground(QWidget *widget, TColor color);
+// Labels marked "autoSize" in a window's description take their text's size.
+void fitAutoSizedLabels(QWidget *window);
+// Sets the text; an auto-sized label takes the new text's size.
+void setLabelText(QLabel *label, const QString &text);
+
+} // namespace WidgetLook

@@ -1,0 +1,97 @@
+#include "trainer/question-table/QuestionTable.h"
+
+#include "platform/files/PathResolver.h"
+
+#include <QFileInfo>
+
+QList<FieldDef> QuestionTable::questionRecord()
+{
+    // Size 0 everywhere: the engine's default width of each type.
+    return {
+        {C_Otazky, FieldType::Numeric},   {Kategorie, FieldType::Numeric}, {Otazka, FieldType::Memo},
+        {Odpoved_a, FieldType::Memo},     {Odpoved_b, FieldType::Memo},    {Odpoved_c, FieldType::Memo},
+        {Spravna, FieldType::Numeric},    {Poc_bodu, FieldType::Numeric},  {Platnost, FieldType::Logical},
+    };
+}
+
+void QuestionTable::setTableName(const QString &path)
+{
+    close();
+    m_tableName = path;
+}
+
+QString QuestionTable::tableName() const { return m_tableName; }
+
+TableResult QuestionTable::createIfMissing()
+{
+    close();
+    const QString path = PathResolver::resolve(m_tableName);
+    if (QFileInfo::exists(path))
+        return {};
+    return DbfTable::create(path, questionRecord());
+}
+
+TableResult QuestionTable::open()
+{
+    if (m_table.isOpen())
+        return {};
+    return m_table.open(PathResolver::resolve(m_tableName));
+}
+
+void QuestionTable::close() { m_table.close(); }
+bool QuestionTable::active() const { return m_table.isOpen(); }
+
+void QuestionTable::first() { m_table.first(); }
+void QuestionTable::next() { m_table.next(); }
+bool QuestionTable::eof() const { return m_table.eof(); }
+bool QuestionTable::moveTo(int recordNumber) { return m_table.moveTo(recordNumber); }
+int QuestionTable::recordCount() const { return m_table.recordCount(); }
+int QuestionTable::recordNumber() const { return m_table.recordNumber(); }
+
+bool QuestionTable::locateQuestion(int number) { return locate(C_Otazky, QString::number(number)); }
+
+bool QuestionTable::locate(const QString &fieldName, const QString &value)
+{
+    return m_table.locate(m_table.fieldIndex(fieldName), value);
+}
+
+TableField QuestionTable::fieldByName(const QString &name) const { return m_table.field(name); }
+QList<FieldDef> QuestionTable::fields() const { return m_table.fields(); }
+
+TableResult QuestionTable::edit() { return m_table.edit(); }
+TableResult QuestionTable::append() { return m_table.append(); }
+
+TableResult QuestionTable::fieldIndex(const QString &fieldName, int &index) const
+{
+    index = m_table.fieldIndex(fieldName);
+    if (index >= 0)
+        return {};
+    return TableResult::failure(QStringLiteral("The table %1 has no column %2.")
+                                    .arg(QFileInfo(m_tableName).fileName(), fieldName));
+}
+
+TableResult QuestionTable::setText(const QString &fieldName, const QString &value)
+{
+    int index = -1;
+    if (const TableResult found = fieldIndex(fieldName, index); !found)
+        return found;
+    return m_table.setText(index, value);
+}
+
+TableResult QuestionTable::setInteger(const QString &fieldName, qint32 value)
+{
+    return setText(fieldName, QString::number(value));
+}
+
+TableResult QuestionTable::setBoolean(const QString &fieldName, bool value)
+{
+    int index = -1;
+    if (const TableResult found = fieldIndex(fieldName, index); !found)
+        return found;
+    return m_table.setBoolean(index, value);
+}
+
+TableResult QuestionTable::post() { return m_table.post(); }
+void QuestionTable::cancel() { m_table.cancel(); }
+TableResult QuestionTable::deleteRecord() { return m_table.deleteRecord(); }
+DbfTable::State QuestionTable::state() const { return m_table.state(); }

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/table/DbfTable.h"
+
+#include <QList>
+#include <QString>
+
+// The trainer's question bank: one dBASE table with its memo file, reached by
+// every window through the main window's single table component `Table1`.
+class QuestionTable
+{
+public:
+    // The question record's columns, in the order they are created.
+    static inline const QString C_Otazky = QStringLiteral("C_Otazky");
+    static inline const QString Kategorie = QStringLiteral("Kategorie");
+    static inline const QString Otazka = QStringLiteral("Otazka");
+    static inline const QString Odpoved_a = QStringLiteral("Odpoved_a");
+    static inline const QString Odpoved_b = QStringLiteral("Odpoved_b");
+    static inline const QString Odpoved_c = QStringLiteral("Odpoved_c");
+    static inline const QString Spravna = QStringLiteral("Spravna");
+    static inline const QString Poc_bodu = QStringLiteral("Poc_bodu");
+    static inline const QString Platnost = QStringLiteral("Platnost");
+
+    // The nine columns with the engine's default widths.
+    static QList<FieldDef> questionRecord();
+
+    // File name of the table, "central.vqn" in the program folder.
+    static inline const QString FileName = QStringLiteral("central.vqn");
+
+    void setTableName(const QString &path);
+    QString tableName() const;
+
+    // Start-up: closes the table and, when no file of its name exists, creates
+    // it empty with the question record (table and memo file). An existing
+    // file is used as it is, never inspected or converted.
+    TableResult createIfMissing();
+
+    // Opening an open table and closing a closed one do nothing. After an
+    // open the first record is current.
+    TableResult open();
+    void close();
+    bool active() const;
+
+    void first();
+    void next();
+    bool eof() const;
+    bool moveTo(int recordNumber);
+    int recordCount() const;
+    int recordNumber() const;
+
+    // The find rule: the first record whose C_Otazky reads as the number's
+    // decimal text becomes current; when none does, the current record stays.
+    bool locateQuestion(int number);
+    bool locate(const QString &fieldName, const QString &value);
+
+    TableField fieldByName(const QString &name) const;
+    QList<FieldDef> fields() const;
+
+    TableResult edit();
+    TableResult append();
+    TableResult setText(const QString &fieldName, const QString &value);
+    TableResult setInteger(const QString &fieldName, qint32 value);
+    TableResult setBoolean(const QString &fieldName, bool value);
+    TableResult post();
+    void cancel();
+    TableResult deleteRecord();
+    DbfTable::State state() const;
+
+private:
+    TableResult fieldIndex(const QString &fieldName, int &index) const;
+
+    QString m_tableName;
+    DbfTable m_table;
+};

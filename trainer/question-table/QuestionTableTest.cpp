@@ -1,0 +1,166 @@
+#include "trainer/question-table/QuestionTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class QuestionTableTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QuestionTable m_table;
+
+    // Questions with numbers in this order; the one numbered 0 is added
+    // without a number and without Platnost.
+    void fill(const QList<int> &numbers)
+    {
+        QVERIFY(m_table.open());
+        for (int number : numbers) {
+            QVERIFY(m_table.append());
+            if (number != 0) {
+                QVERIFY(m_table.setInteger(QuestionTable::C_Otazky, number));
+                QVERIFY(m_table.setBoolean(QuestionTable::Platnost, true));
+            }
+            QVERIFY(m_table.setText(QuestionTable::Otazka, QStringLiteral("Otázka %1").arg(number)));
+            QVERIFY(m_table.post());
+        }
+        m_table.close();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_table.setTableName(m_dir->filePath(QuestionTable::FileName));
+        QVERIFY(m_table.createIfMissing());
+    }
+
+    void createsBothFilesWithTheQuestionRecord()
+    {
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"central.vqn", "central.vqt"}));
+        QVERIFY(!m_table.active());
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordCount(), 0);
+        QVERIFY(m_table.eof());
+        QStringList layout;
+        for (const FieldDef &field : m_table.fields())
+            layout << QStringLiteral("%1 %2 %3.%4").arg(field.name, QChar(char(field.type))).arg(field.length).arg(field.decimals);
+        QCOMPARE(layout, QStringList({"C_Otazky N 11.0", "Kategorie N 11.0", "Otazka M 10.0", "Odpoved_a M 10.0",
+                                      "Odpoved_b M 10.0", "Odpoved_c M 10.0", "Spravna N 11.0", "Poc_bodu N 11.0",
+                                      "Platnost L 1.0"}));
+    }
+
+    void findsAnExistingTableIgnoringCase()
+    {
+        fill({3});
+        QVERIFY(QFile::rename(m_dir->filePath(QuestionTable::FileName), m_dir->filePath(QStringLiteral("CENTRAL.VQN"))));
+        QVERIFY(QFile::rename(m_dir->filePath(QStringLiteral("central.vqt")), m_dir->filePath(QStringLiteral("Central.vqt"))));
+        QVERIFY(m_table.createIfMissing());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"CENTRAL.VQN", "Central.vqt"}));
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordCount(), 1);
+    }
+
+    void leavesAnExistingFileAsItIs()
+    {
+        const QString path = m_dir->filePath(QuestionTable::FileName);
+        QFile foreign(path);
+        QVERIFY(foreign.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        foreign.write("not a table");
+        foreign.close();
+
+        QVERIFY(m_table.createIfMissing());
+        QCOMPARE(contentOf(path), QByteArray("not a table"));
+        const TableResult opened = m_table.open();
+        QVERIFY(!opened);
+        QVERIFY2(opened.error.contains(QStringLiteral("central.vqn")), qPrintable(opened.error));
+        QVERIFY(!m_table.active());
+    }
+
+    void openAndCloseTwiceDoNothing()
+    {
+        fill({5, 6, 7});
+        m_table.close();
+        QVERIFY(!m_table.active());
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordNumber(), 1);
+        QVERIFY(m_table.locateQuestion(7));
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordNumber(), 3);
+        m_table.close();
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordNumber(), 1);
+    }
+
+    void findRule_data()
+    {
+        QTest::addColumn<int>("startAt");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("expectedRecord");
+        QTest::newRow("present") << 1 << 196 << 3;
+        QTest::newRow("present before the current") << 4 << 12 << 2;
+        QTest::newRow("absent keeps the current") << 2 << 100 << 2;
+        QTest::newRow("first of two equal numbers") << 4 << 5 << 1;
+        QTest::newRow("zero is not an empty number") << 3 << 0 << 3;
+    }
+
+    void findRule()
+    {
+        QFETCH(int, startAt);
+        QFETCH(int, number);
+        QFETCH(int, expectedRecord);
+        fill({5, 12, 196, 5, 0});
+        QVERIFY(m_table.open());
+        QVERIFY(m_table.moveTo(startAt));
+        m_table.locateQuestion(number);
+        QCOMPARE(m_table.recordNumber(), expectedRecord);
+        m_table.locateQuestion(number);
+        QCOMPARE(m_table.recordNumber(), expectedRecord);
+    }
+
+    void unsetFieldsReadEmpty()
+    {
+        fill({0});
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.fieldByName(QuestionTable::C_Otazky).asText(), QString());
+        QCOMPARE(m_table.fieldByName(QuestionTable::C_Otazky).asInteger(), 0);
+        QVERIFY(!m_table.fieldByName(QuestionTable::Platnost).asBoolean());
+        QCOMPARE(m_table.fieldByName(QuestionTable::Odpoved_a).asText(), QString());
+        QCOMPARE(m_table.fieldByName(QStringLiteral("platnost")).asText(), QString());
+        QVERIFY(!m_table.setText(QStringLiteral("Neni"), QStringLiteral("x")));
+    }
+
+    void editsTheCurrentRecordInPlace()
+    {
+        fill({1, 2});
+        QVERIFY(m_table.open());
+        QVERIFY(m_table.locateQuestion(2));
+        QVERIFY(m_table.edit());
+        QVERIFY(m_table.setText(QuestionTable::Odpoved_b, QStringLiteral("Ano, ověřeno")));
+        QVERIFY(m_table.setInteger(QuestionTable::Poc_bodu, 3));
+        QVERIFY(m_table.post());
+        m_table.close();
+        QVERIFY(m_table.open());
+        QCOMPARE(m_table.recordCount(), 2);
+        QVERIFY(m_table.locateQuestion(2));
+        QCOMPARE(m_table.recordNumber(), 2);
+        QCOMPARE(m_table.fieldByName(QuestionTable::Odpoved_b).asText(), QStringLiteral("Ano, ověřeno"));
+        QCOMPARE(m_table.fieldByName(QuestionTable::Poc_bodu).asInteger(), 3);
+    }
+};
+
+QTEST_MAIN(QuestionTableTest)
+#include "QuestionTableTest.moc"
