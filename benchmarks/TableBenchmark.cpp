@@ -1,5 +1,5 @@
-// The question table at ten times a real bank's size: open, the 24 look-ups of
-// a practice test, and a walk that reads every column of every record.
+// The question table at 10,000 records: open, the 24 look-ups of a practice
+// test, and a walk that reads every column of every record.
 
 #include "trainer/question-table/QuestionTable.h"
 
@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 

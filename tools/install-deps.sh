@@ -4,12 +4,20 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libqt6svg6 qt6-l10n-tools
+  # build: compilers, binutils (objcopy adds the trainer's version block), cmake, ninja
+  build-essential binutils cmake ninja-build pkg-config
+  # the local table fuzzer (tools/fuzz-table.sh)
+  clang libclang-rt-14-dev
+  # Qt 6 with PDF; the platform plugins give the programs a real window and the
+  # tests their offscreen one
+  qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  libjpeg-dev libwmf-dev libuemf-dev gsfonts
+  # pictures; libwmf draws no WMF picture without the URW fonts it looks for
+  libjpeg-dev libwmf-dev libuemf-dev fonts-urw-base35
+  # Arial, Arial Narrow and Times New Roman stand-ins
   fonts-liberation fonts-liberation2
   libbenchmark-dev
+  # independent checks in the tests: dBASE readers, PDF text and pictures
   python3 python3-dbfread python3-dbf
   poppler-utils
 )

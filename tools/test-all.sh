@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+ctest --test-dir build --no-tests=error --output-on-failure --parallel "$(nproc)"

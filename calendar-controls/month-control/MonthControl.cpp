@@ -6,7 +6,8 @@
 
 MonthControl::MonthControl(QWidget *parent, QSize size) : QWidget(parent)
 {
-    // A windowless control of the original: no input, clicks reach the parent.
+    // Disabled and windowless: no input, clicks reach the parent.
+    setEnabled(false);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     resize(size);
@@ -63,10 +64,8 @@ void MonthControl::setMemo(const MemoLines *memo)
 
 void MonthControl::setStartOfWeek(int startOfWeek)
 {
-    if (startOfWeek < 0 || startOfWeek > 6)
-        return;
-    m_grid.setStartOfWeek(startOfWeek);
-    redraw();
+    if (m_grid.setStartOfWeek(startOfWeek))
+        redraw();
 }
 
 QString MonthControl::memoLine(int index) const

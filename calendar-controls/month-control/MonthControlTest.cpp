@@ -11,6 +11,25 @@
 
 using Factory = std::function<std::unique_ptr<MonthControl>()>;
 Q_DECLARE_METATYPE(Factory)
+using Write = std::function<void(TBigKal &)>;
+Q_DECLARE_METATYPE(Write)
+
+namespace {
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+} // namespace
 
 // One property write as a test step: applies a value and reads it back.
 struct Property
@@ -35,6 +54,8 @@ private slots:
     void refusesYearAboveRange();
     void startOfWeekNeverNotifies();
     void numberColourNotifiesOnce();
+    void settersRedrawOnlyWhileDrawingIsAllowed_data();
+    void settersRedrawOnlyWhileDrawingIsAllowed();
 };
 
 static void addControls()
@@ -64,6 +85,7 @@ void MonthControlTest::defaults()
     QCOMPARE(control->Year(), QDate::currentDate().year());
     QCOMPARE(control->Month(), QDate::currentDate().month());
     QVERIFY(control->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(!control->isEnabled());
     if (big)
         QCOMPARE(static_cast<TBigKal &>(*control).BarvaCisel(), Colors::clBlue);
 }
@@ -187,6 +209,51 @@ void MonthControlTest::numberColourNotifiesOnce()
     QCOMPARE(spy.size(), 1);
     QCOMPARE(control.BarvaCisel(), Colors::clRed);
     QCOMPARE(control.BarvaPisma(), Colors::clBlue);
+}
+
+void MonthControlTest::settersRedrawOnlyWhileDrawingIsAllowed_data()
+{
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<Write>("write");
+    QTest::addColumn<bool>("redrawn");
+    const auto year = [](int value) {
+        return Write([value](TBigKal &c) {
+            try {
+                c.setYear(value);
+            } catch (const ControlError &) {
+            }
+        });
+    };
+    QTest::newRow("BarvaCary unchanged") << true << Write([](TBigKal &c) { c.setBarvaCary(c.BarvaCary()); }) << true;
+    QTest::newRow("BarvaCisel changed") << true << Write([](TBigKal &c) { c.setBarvaCisel(Colors::clRed); }) << true;
+    QTest::newRow("Month 13, ignored") << true << Write([](TBigKal &c) { c.setMonth(13); }) << true;
+    QTest::newRow("StartOfWeek 1") << true << Write([](TBigKal &c) { c.setStartOfWeek(1); }) << true;
+    QTest::newRow("StartOfWeek 7") << true << Write([](TBigKal &c) { c.setStartOfWeek(7); }) << false;
+    QTest::newRow("Year 10000, refused") << true << year(10000) << false;
+    QTest::newRow("Year 2003") << true << year(2003) << true;
+    QTest::newRow("MuzuVykreslit off") << true << Write([](TBigKal &c) { c.setMuzuVykreslit(false); }) << false;
+    QTest::newRow("MuzuVykreslit on") << false << Write([](TBigKal &c) { c.setMuzuVykreslit(true); }) << true;
+    QTest::newRow("drawing off, BarvaCary changed")
+        << false << Write([](TBigKal &c) { c.setBarvaCary(Colors::clRed); }) << false;
+    QTest::newRow("drawing off, Year 2003") << false << year(2003) << false;
+}
+
+void MonthControlTest::settersRedrawOnlyWhileDrawingIsAllowed()
+{
+    QFETCH(bool, allowed);
+    QFETCH(Write, write);
+    QFETCH(bool, redrawn);
+    TBigKal control;
+    control.setYear(2002);
+    control.setMuzuVykreslit(allowed);
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    control.installEventFilter(&counter);
+    write(control);
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.count > 0, redrawn);
 }
 
 QTEST_MAIN(MonthControlTest)

@@ -3,13 +3,18 @@
 #include <QDate>
 
 MonthGrid::MonthGrid()
-    : MonthGrid(QDate::currentDate().year(), QDate::currentDate().month())
 {
+    const QDate today = QDate::currentDate();
+    m_year = today.year();
+    m_month = today.month();
 }
 
-MonthGrid::MonthGrid(int year, int month, int startOfWeek)
-    : m_year(year), m_month(month), m_startOfWeek(startOfWeek)
+MonthGrid::MonthGrid(int year, int month, int startOfWeek) : MonthGrid()
 {
+    // A refused year keeps today's; a constructor has no caller to tell.
+    (void)setYear(year);
+    setMonth(month);
+    setStartOfWeek(startOfWeek);
 }
 
 std::optional<QString> MonthGrid::setYear(int year)
@@ -27,10 +32,12 @@ void MonthGrid::setMonth(int month)
         m_month = month;
 }
 
-void MonthGrid::setStartOfWeek(int startOfWeek)
+bool MonthGrid::setStartOfWeek(int startOfWeek)
 {
-    if (startOfWeek >= 0 && startOfWeek <= 6)
-        m_startOfWeek = startOfWeek;
+    if (startOfWeek < 0 || startOfWeek > 6)
+        return false;
+    m_startOfWeek = startOfWeek;
+    return true;
 }
 
 int MonthGrid::FirstCellDay() const

@@ -17,6 +17,7 @@ public:
 
     // Today's local year and month, StartOfWeek 0.
     MonthGrid();
+    // Values out of range are ignored as by the setters, leaving today's.
     MonthGrid(int year, int month, int startOfWeek = 0);
 
     int year() const { return m_year; }
@@ -28,8 +29,8 @@ public:
     [[nodiscard]] std::optional<QString> setYear(int year);
     // Ignored outside 1..12.
     void setMonth(int month);
-    // Ignored outside 0..6 (0 Sunday .. 6 Saturday).
-    void setStartOfWeek(int startOfWeek);
+    // Ignored outside 0..6 (0 Sunday .. 6 Saturday); true when taken.
+    bool setStartOfWeek(int startOfWeek);
 
     // The day number row 1, column 0 would hold: -5..1.
     int FirstCellDay() const;

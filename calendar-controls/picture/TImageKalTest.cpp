@@ -1,5 +1,6 @@
 #include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
+#include "calendar-controls/test-support/ControlImage.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@ private slots:
     void failedLoadKeepsTheOldPicture();
     void emptyNameClears();
     void clearWithoutNameNotifiesNobody();
+    void showsThePictureCentredAndUnscaled_data();
+    void showsThePictureCentredAndUnscaled();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -56,11 +59,15 @@ void TImageKalTest::caseChangeNotifies()
     TImageKal control;
     control.setFileName(path("a.bmp"));
     QSignalSpy spy(&control, &TImageKal::OnModify);
+    // The old name is still stored while the owner is told.
+    QStringList seen;
+    connect(&control, &TImageKal::OnModify, this, [&] { seen << control.FileName(); });
     try {
         control.setFileName(path("A.bmp"));
     } catch (const ControlError &) {
     }
     QCOMPARE(spy.size(), 1);
+    QCOMPARE(seen, QStringList{path("a.bmp")});
     QCOMPARE(control.FileName(), path("A.bmp"));
 }
 
@@ -109,6 +116,31 @@ void TImageKalTest::clearWithoutNameNotifiesNobody()
     control.Clear();
     QCOMPARE(spy.size(), 0);
     QVERIFY(control.Picture().isNull());
+}
+
+void TImageKalTest::showsThePictureCentredAndUnscaled_data()
+{
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<QRect>("shown");
+    // The 30 x 20 picture of a.bmp; odd leftovers put the spare pixel right and below.
+    QTest::newRow("larger box") << QSize(101, 61) << QRect(35, 20, 30, 20);
+    QTest::newRow("exact box") << QSize(30, 20) << QRect(0, 0, 30, 20);
+    // (10 - 30) / 2 truncates to -10: the picture overhangs both sides.
+    QTest::newRow("narrower box") << QSize(10, 9) << QRect(-10, -5, 30, 20);
+}
+
+void TImageKalTest::showsThePictureCentredAndUnscaled()
+{
+    QFETCH(QSize, box);
+    QFETCH(QRect, shown);
+    TImageKal control;
+    control.resize(box);
+    control.setFileName(path("a.bmp"));
+    const QImage image = ControlImage::render(control);
+    const QRect red = ControlImage::inkBounds(image, image.rect(), [](QColor c) { return c == QColor(Qt::red); });
+    QCOMPARE(red, shown & image.rect());
+    QCOMPARE(ControlImage::inkBounds(image, image.rect(), [](QColor c) { return c != QColor(Qt::red); }).isEmpty(),
+             shown.contains(image.rect()));
 }
 
 QTEST_MAIN(TImageKalTest)

@@ -51,15 +51,8 @@ int scriptedAnswer(MessageBox::Script &script, const QString &message, TMsgDlgTy
     request.caption = TMessageForm::title(type);
     request.buttons = seamButtons(buttons);
     request.icon = seamIcon(type);
-    return modalResult(script.take(request));
-}
-
-void place(QWidget &box, int x, int y)
-{
-    if (x >= 0)
-        box.move(x, box.y());
-    if (y >= 0)
-        box.move(box.x(), y);
+    request.buttonCaptions = TMessageForm::captions(buttons);
+    return script.takeCode(request, modalResult);
 }
 
 } // namespace
@@ -78,7 +71,7 @@ int KalMessageDlgPosHelp(const QString &message, TMsgDlgType type, TMsgDlgButton
     auto box = CreateKalMessageDialog(message, type, buttons);
     box->HelpContext = helpContext;
     box->HelpFile = helpFile;
-    place(*box, x, y);
+    box->placeAt(x, y);
     return box->exec();
 }
 

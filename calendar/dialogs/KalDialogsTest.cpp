@@ -14,6 +14,7 @@ Q_DECLARE_METATYPE(TMsgDlgType)
 Q_DECLARE_METATYPE(TMsgDlgButtons)
 Q_DECLARE_METATYPE(MessageBox::Result)
 Q_DECLARE_METATYPE(MessageBox::Icon)
+Q_DECLARE_METATYPE(MessageBox::Buttons)
 
 class KalDialogsTest : public QObject
 {
@@ -34,7 +35,10 @@ private slots:
     void helpButtonLeavesTheBoxOpen();
     void longTextWrapsAtHalfTheScreen();
     void shortTextGivesABoxAsWideAsItsButtons();
+    void explicitPositionPlacesTheEdges_data();
     void explicitPositionPlacesTheEdges();
+    void otherButtonsAnswerByTheirCode_data();
+    void otherButtonsAnswerByTheirCode();
 };
 
 void KalDialogsTest::initTestCase()
@@ -67,6 +71,7 @@ void KalDialogsTest::saveQuestionThroughTheScript()
     QCOMPARE(request.caption, QStringLiteral("Zoziruzo"));
     QCOMPARE(request.icon, MessageBox::Icon::Question);
     QCOMPARE(request.buttons, MessageBox::Buttons(MessageBox::Yes | MessageBox::No | MessageBox::Cancel));
+    QCOMPARE(request.buttonCaptions, QStringList({"&Ano", "&Ne", "&Storno"}));
 }
 
 void KalDialogsTest::titlesAndIconsByType_data()
@@ -234,12 +239,68 @@ void KalDialogsTest::shortTextGivesABoxAsWideAsItsButtons()
     QVERIFY(form->messageLabel()->geometry().bottom() < buttons.front()->y());
 }
 
+void KalDialogsTest::explicitPositionPlacesTheEdges_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("both negative: centred") << -1 << -1;
+    QTest::newRow("left edge only") << 40 << -5;
+    QTest::newRow("top edge only") << -1 << 30;
+    QTest::newRow("both, zero included") << 0 << 70;
+}
+
 void KalDialogsTest::explicitPositionPlacesTheEdges()
 {
-    const auto centred = CreateKalMessageDialog(QStringLiteral("x"), TMsgDlgType::mtCustom, {mbOK});
+    QFETCH(int, x);
+    QFETCH(int, y);
+    const auto form = CreateKalMessageDialog(QStringLiteral("x"), TMsgDlgType::mtCustom, {mbOK});
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(centred->x(), screen.x() + (screen.width() - centred->width()) / 2);
-    QCOMPARE(centred->y(), screen.y() + (screen.height() - centred->height()) / 2);
+    const QPoint centred(screen.x() + (screen.width() - form->width()) / 2,
+                         screen.y() + (screen.height() - form->height()) / 2);
+    QCOMPARE(form->pos(), centred);
+    form->placeAt(x, y);
+    QCOMPARE(form->pos(), QPoint(x >= 0 ? x : centred.x(), y >= 0 ? y : centred.y()));
+}
+
+// Buttons the plain box does not have are recorded by their captions and
+// answered by their modal result.
+void KalDialogsTest::otherButtonsAnswerByTheirCode_data()
+{
+    QTest::addColumn<TMsgDlgButtons>("buttons");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<MessageBox::Buttons>("plainButtons");
+    QTest::newRow("abort retry ignore: retry")
+        << TMsgDlgButtons{mbAbort, mbRetry, mbIgnore} << 4
+        << QStringList{"&Abort", "&Retry", "&Ignore"} << MessageBox::Buttons(0);
+    QTest::newRow("yes, all, no to all: no to all")
+        << TMsgDlgButtons{mbYes, mbNoToAll, mbAll} << 9 << QStringList{"&Ano", "&All", "N&o to All"}
+        << MessageBox::Buttons(MessageBox::Yes);
+    QTest::newRow("yes to all and help: yes to all")
+        << TMsgDlgButtons{mbHelp, mbYesToAll, mbCancel} << 10
+        << QStringList{"&Storno", "Yes to &All", "&Help"} << MessageBox::Buttons(MessageBox::Cancel);
+    QTest::newRow("ignore with OK: title bar") << TMsgDlgButtons{mbOK, mbIgnore} << 2
+                                               << QStringList{"OK", "&Ignore"}
+                                               << MessageBox::Buttons(MessageBox::Ok);
+}
+
+void KalDialogsTest::otherButtonsAnswerByTheirCode()
+{
+    QFETCH(TMsgDlgButtons, buttons);
+    QFETCH(int, code);
+    QFETCH(QStringList, captions);
+    QFETCH(MessageBox::Buttons, plainButtons);
+    MessageBox::Script script;
+    script.answerCode(code);
+    script.answer(MessageBox::Result::No);
+    QCOMPARE(KalMessageDlg(QStringLiteral("Soubor existuje."), TMsgDlgType::mtWarning, buttons, 0), code);
+    // A plain answer after it still reads as before.
+    QCOMPARE(KalMessageDlg(QStringLiteral("Dál?"), TMsgDlgType::mtConfirmation, {mbYes, mbNo}, 0), 7);
+    QCOMPARE(script.requests().size(), std::size_t(2));
+    const auto &request = script.requests().front();
+    QCOMPARE(request.caption, QStringLiteral("Warning"));
+    QCOMPARE(request.buttonCaptions, captions);
+    QCOMPARE(request.buttons, plainButtons);
 }
 
 QTEST_MAIN(KalDialogsTest)

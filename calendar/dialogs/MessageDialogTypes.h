@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
@@ -21,6 +22,16 @@ public:
             m_bits |= 1u << button;
     }
     constexpr bool contains(TMsgDlgBtn button) const { return (m_bits >> button) & 1u; }
+    // The buttons of the set in the order in which they stand in the row.
+    std::vector<TMsgDlgBtn> inRowOrder() const
+    {
+        std::vector<TMsgDlgBtn> row;
+        for (int b = mbYes; b <= mbHelp; ++b) {
+            if (contains(TMsgDlgBtn(b)))
+                row.push_back(TMsgDlgBtn(b));
+        }
+        return row;
+    }
 
 private:
     unsigned m_bits = 0;

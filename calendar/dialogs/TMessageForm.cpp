@@ -75,6 +75,25 @@ std::optional<QStyle::StandardPixmap> iconOf(TMsgDlgType type)
     return std::nullopt;
 }
 
+// Enter presses the default button; Esc presses the cancel button.
+std::optional<TMsgDlgBtn> defaultOf(TMsgDlgButtons buttons)
+{
+    for (TMsgDlgBtn which : {mbOK, mbYes, mbRetry}) {
+        if (buttons.contains(which))
+            return which;
+    }
+    return std::nullopt;
+}
+
+std::optional<TMsgDlgBtn> cancelOf(TMsgDlgButtons buttons)
+{
+    for (TMsgDlgBtn which : {mbCancel, mbNo, mbOK}) {
+        if (buttons.contains(which))
+            return which;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TMessageForm::TMessageForm(const QString &message, TMsgDlgType type, TMsgDlgButtons buttons)
@@ -91,10 +110,8 @@ TMessageForm::TMessageForm(const QString &message, TMsgDlgType type, TMsgDlgButt
                                                 Qt::TextWordWrap | Qt::TextExpandTabs, message).size();
 
     MessageFormLayout::Input input{baseUnit(metrics), textSize, iconOf(type).has_value(), {}};
-    for (int b = 0; b < MsgDlgButtonCount; ++b) {
-        if (buttons.contains(TMsgDlgBtn(b)))
-            input.captionWidths.push_back(captionWidth(TMsgDlgBtn(b), metrics));
-    }
+    for (TMsgDlgBtn which : buttons.inRowOrder())
+        input.captionWidths.push_back(captionWidth(which, metrics));
     const MessageFormLayout layout = MessageFormLayout::compute(input);
 
     setFixedSize(layout.clientSize);
@@ -146,10 +163,7 @@ int TMessageForm::buttonResult(TMsgDlgBtn which)
 
 void TMessageForm::createButtons(TMsgDlgButtons buttons)
 {
-    for (int b = 0; b < MsgDlgButtonCount; ++b) {
-        const TMsgDlgBtn which = TMsgDlgBtn(b);
-        if (!buttons.contains(which))
-            continue;
+    for (TMsgDlgBtn which : buttons.inRowOrder()) {
         auto *button = new QPushButton(caption(which), this);
         button->setObjectName(QString::fromLatin1(buttonSpecs()[which].name));
         const int code = buttonResult(which);
@@ -160,24 +174,28 @@ void TMessageForm::createButtons(TMsgDlgButtons buttons)
     }
 }
 
+QStringList TMessageForm::captions(TMsgDlgButtons buttons)
+{
+    QStringList row;
+    for (TMsgDlgBtn which : buttons.inRowOrder())
+        row << caption(which);
+    return row;
+}
+
 void TMessageForm::chooseDefaultAndCancel(TMsgDlgButtons buttons)
 {
-    for (TMsgDlgBtn which : {mbOK, mbYes, mbRetry}) {
-        if (buttons.contains(which)) {
-            m_default = m_buttons[which];
-            break;
-        }
-    }
-    for (TMsgDlgBtn which : {mbCancel, mbNo, mbOK}) {
-        if (buttons.contains(which)) {
-            m_cancel = m_buttons[which];
-            break;
-        }
-    }
-    if (m_default) {
+    if (const auto which = cancelOf(buttons))
+        m_cancel = m_buttons[*which];
+    if (const auto which = defaultOf(buttons)) {
+        m_default = m_buttons[*which];
         m_default->setDefault(true);
         m_default->setFocus();
     }
+}
+
+void TMessageForm::placeAt(int x, int y)
+{
+    move(x >= 0 ? x : this->x(), y >= 0 ? y : this->y());
 }
 
 void TMessageForm::reject()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -29,6 +30,12 @@ public:
     static QString title(TMsgDlgType type);
     static QString caption(TMsgDlgBtn which);
     static int buttonResult(TMsgDlgBtn which);
+    // The captions of a set of buttons, in row order.
+    static QStringList captions(TMsgDlgButtons buttons);
+
+    // x >= 0 places the left edge, y >= 0 the top edge; a negative one keeps
+    // the box centred that way.
+    void placeAt(int x, int y);
 
     int HelpContext = 0;
     QString HelpFile;

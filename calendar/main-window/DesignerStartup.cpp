@@ -15,8 +15,8 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     Form1 = m_form1.get();
     m_aboutBox = std::make_unique<TAboutBox>();
     AboutBox = m_aboutBox.get();
-    m_form2->FormCreate(programFile, *m_form1);
     Form2 = m_form2.get();
+    m_form2->FormCreate(programFile, *m_form1);
 }
 
 DesignerStartup::~DesignerStartup()

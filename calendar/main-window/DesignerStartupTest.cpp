@@ -8,7 +8,13 @@
 #include "platform/files/Drives.h"
 #include "platform/ui/MessageBox.h"
 
+#include "ui_TAboutBox.h"
+
 #include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +28,9 @@ private slots:
     void refusalIsShownOnceAndClosesTheWindow();
     void normalStartKeepsTheProgramFolder();
     void windowsLiveAsLongAsTheStartup();
+    void aboutBoxShowsNameAndVersion();
+    void aboutBoxClosesByOkAndEsc_data();
+    void aboutBoxClosesByOkAndEsc();
 };
 
 void DesignerStartupTest::programFileInADriveRootIsRefused()
@@ -117,6 +126,46 @@ void DesignerStartupTest::windowsLiveAsLongAsTheStartup()
     QVERIFY(!Form1);
     QVERIFY(!AboutBox);
     QVERIFY(!Form2);
+}
+
+void DesignerStartupTest::aboutBoxShowsNameAndVersion()
+{
+    TAboutBox box;
+    const Ui::TAboutBox &ui = *box.ui;
+    QCOMPARE(ui.ProductName->text(), QStringLiteral("Zoziruzo"));
+    QCOMPARE(ui.ProductName->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY(ui.ProductName->font().bold());
+    QCOMPARE(ui.Version->text(), QStringLiteral("1.0"));
+    QCOMPARE(ui.Version->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+    QVERIFY(ui.Version->font().bold());
+    QCOMPARE(ui.ProgramIcon->size(), QSize(65, 57));
+    QVERIFY(ui.ProgramIcon->hasScaledContents());
+    QCOMPARE(ui.OKButton->text(), QStringLiteral("OK"));
+    QVERIFY(ui.OKButton->isDefault());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(box.geometry().center(), screen.center());
+}
+
+void DesignerStartupTest::aboutBoxClosesByOkAndEsc_data()
+{
+    QTest::addColumn<bool>("byEsc");
+    QTest::newRow("OK") << false;
+    QTest::newRow("Esc") << true;
+}
+
+void DesignerStartupTest::aboutBoxClosesByOkAndEsc()
+{
+    QFETCH(bool, byEsc);
+    TAboutBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    if (byEsc)
+        QTest::keyClick(box.ui->OKButton, Qt::Key_Escape);
+    else
+        box.ui->OKButton->click();
+    QVERIFY(!box.isVisible());
+    if (!byEsc)
+        QCOMPARE(box.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(DesignerStartupTest)

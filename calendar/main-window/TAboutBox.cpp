@@ -1,5 +1,7 @@
 #include "calendar/main-window/TAboutBox.h"
 
+#include "calendar/main-window/WidgetColor.h"
+
 #include "ui_TAboutBox.h"
 
 #include <QGuiApplication>
@@ -14,6 +16,8 @@ TAboutBox::TAboutBox(QWidget *parent)
 {
     ui->setupUi(this);
     ui->ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57));
+    setWidgetColor(*ui->ProductName, QPalette::WindowText, Colors::clBlue);
+    setWidgetColor(*ui->Version, QPalette::WindowText, Colors::clPurple);
     connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());

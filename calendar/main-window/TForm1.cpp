@@ -8,13 +8,13 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
+#include "calendar/main-window/WidgetColor.h"
 #include "platform/paint/TColor.h"
 #include "platform/ui/MessageBox.h"
 
 #include "ui_TForm1.h"
 
 #include <QActionGroup>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -32,13 +32,6 @@ using namespace PageModel;
 namespace {
 
 constexpr int DesignYear = 2002;
-
-void setTextColor(QWidget &widget, QPalette::ColorRole role, TColor color)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(role, color.toQColor());
-    widget.setPalette(palette);
-}
 
 void applyDesign(MonthControl &control, const MemoLines *memo, int month, TColor textColor)
 {
@@ -105,8 +98,10 @@ QWidget *TForm1::buildScrollBox(int page)
     content->setObjectName(QStringLiteral("ScrollBox%1Content").arg(page));
     content->setFixedSize(ContentSize);
     content->setAutoFillBackground(true);
-    setTextColor(*content, QPalette::Window, Colors::clWhite);
+    setWidgetColor(*content, QPalette::Window, Colors::clWhite);
     box->setWidget(content);
+    // The strip beside the content, where the vertical bar leaves room, is white too.
+    setWidgetColor(*box->viewport(), QPalette::Window, Colors::clWhite);
     m_scrollBox[page] = box;
     return content;
 }
@@ -119,7 +114,7 @@ AutoSizeLabel *TForm1::addLabel(int number, const QString &text, QWidget *conten
                                                        : AutoSizeLabel::Anchor::Right, edge, content);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    setTextColor(*label, QPalette::WindowText, number == 1 ? Colors::clRed : Colors::clBlue);
+    setWidgetColor(*label, QPalette::WindowText, number == 1 ? Colors::clRed : Colors::clBlue);
     m_label[number] = label;
     return label;
 }
@@ -165,25 +160,27 @@ void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
 
     auto *edit = place(new QLineEdit(content), QStringLiteral("Edit%1").arg(controls.edit), EditRect);
     edit->setFont(QFont(QStringLiteral("Arial"), 8));
-    setTextColor(*edit, QPalette::Text, Colors::clBlue);
+    setWidgetColor(*edit, QPalette::Text, Colors::clBlue);
     m_edit[controls.edit] = edit;
 }
 
 void TForm1::buildMenus()
 {
-    // Glyphs of the menu items: the platform's own pictures.
-    const std::pair<QAction *, QStyle::StandardPixmap> glyphs[] = {
-        {ui->Novy, QStyle::SP_FileIcon},           {ui->NovyP, QStyle::SP_FileIcon},
-        {ui->Otevrit, QStyle::SP_DialogOpenButton}, {ui->Ulozit, QStyle::SP_DialogSaveButton},
-        {ui->UlozitJ, QStyle::SP_DriveFDIcon},      {ui->Tisk, QStyle::SP_ComputerIcon},
-        {ui->NastavitB, QStyle::SP_DesktopIcon},    {ui->NastavitD, QStyle::SP_DesktopIcon},
-        {ui->NastavitV, QStyle::SP_DesktopIcon},    {ui->NastavitC, QStyle::SP_DesktopIcon},
-        {ui->NacistO, QStyle::SP_DialogOpenButton}, {ui->NastavitBT, QStyle::SP_DesktopIcon},
-        {ui->NastavitBD, QStyle::SP_DesktopIcon},   {ui->NastavitBV, QStyle::SP_DesktopIcon},
-        {ui->NastavitBC, QStyle::SP_DesktopIcon},   {ui->OProgramu, QStyle::SP_MessageBoxInformation},
+    // The pictures are the platform's own; the indices are the menu's.
+    for (QStyle::StandardPixmap picture :
+         {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
+          QStyle::SP_DriveFDIcon, QStyle::SP_ComputerIcon, QStyle::SP_TrashIcon, QStyle::SP_DesktopIcon,
+          QStyle::SP_ArrowBack, QStyle::SP_ArrowForward, QStyle::SP_BrowserReload, QStyle::SP_DialogHelpButton,
+          QStyle::SP_MessageBoxInformation})
+        ImageList1.append(style()->standardIcon(picture));
+    const std::pair<QAction *, int> glyphs[] = {
+        {ui->Novy, 0},       {ui->NovyP, 0},      {ui->Otevrit, 1},   {ui->Ulozit, 2},
+        {ui->UlozitJ, 3},    {ui->Tisk, 4},       {ui->NastavitB, 6}, {ui->NastavitD, 6},
+        {ui->NastavitV, 6},  {ui->NastavitC, 6},  {ui->NacistO, 1},   {ui->NastavitBT, 6},
+        {ui->NastavitBD, 6}, {ui->NastavitBV, 6}, {ui->NastavitBC, 6}, {ui->OProgramu, 11},
     };
-    for (const auto &[action, pixmap] : glyphs)
-        action->setIcon(style()->standardIcon(pixmap));
+    for (const auto &[action, index] : glyphs)
+        action->setIcon(ImageList1.at(index));
 
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
@@ -215,10 +212,15 @@ void TForm1::bindMouse()
     for (int n = 3; n <= 25; n += 2)
         m_doubleClicks.insert(m_label[n], ui->NastavitBT);
     m_doubleClicks.insert(m_label[1], ui->ZmenitR);
-    for (int n = 1; n <= SingleMonthPage; ++n)
-        m_doubleClicks.insert(m_imageKal[n], ui->NacistO);
     for (QObject *control : m_doubleClicks.keys())
         control->installEventFilter(this);
+    for (int n = 1; n <= SingleMonthPage; ++n) {
+        TImageKal *picture = m_imageKal[n];
+        connect(picture, &TImageKal::OnDblClick, ui->NacistO, &QAction::trigger);
+        picture->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(picture, &QWidget::customContextMenuRequested, this,
+                [this, picture](const QPoint &at) { m_popupMenu1->popup(picture->mapToGlobal(at)); });
+    }
 }
 
 void TForm1::FormCreate()
@@ -279,12 +281,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    case QEvent::ContextMenu:
-        if (qobject_cast<TImageKal *>(watched)) {
-            m_popupMenu1->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
-            return true;
-        }
-        break;
     default:
         break;
     }
@@ -319,7 +315,7 @@ void TForm1::TiskClick()
 {
     switch (printRouteFor(DocKind)) {
     case PrintRoute::PrinterDialog:
-        printSingleMonth();
+        PrintDialog1();
         break;
     case PrintRoute::PrintWindow:
     case PrintRoute::Nothing:
@@ -327,14 +323,20 @@ void TForm1::TiskClick()
     }
 }
 
-void TForm1::printSingleMonth()
+// The printer confirmed here stays the printer of every later print job.
+bool TForm1::PrintDialog1()
+{
+    QPrintDialog dialog(&Printer(), this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QPrinter &TForm1::Printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setResolution(300);
     }
-    QPrintDialog PrintDialog1(m_printer.get(), this);
-    PrintDialog1.exec();
+    return *m_printer;
 }
 
 void TForm1::OProgramuClick()

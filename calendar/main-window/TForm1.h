@@ -3,6 +3,8 @@
 #include "calendar/main-window/DesignState.h"
 
 #include <QHash>
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
@@ -56,6 +58,14 @@ public:
     void TiskClick();
     void OProgramuClick();
 
+    // The printer dialog; true when a printer was confirmed.
+    bool PrintDialog1();
+    // The system's default printer until one is confirmed in PrintDialog1.
+    QPrinter &Printer();
+
+    // Glyphs of the menu items, by index.
+    QList<QIcon> ImageList1;
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,7 +83,6 @@ private:
     void FormActivate();
     void TabSheetShow(int page);
     void setProjectMenuAvailable(bool available);
-    void printSingleMonth();
 
     std::array<TSmallKal *, 13> m_smallKal{};
     std::array<TBigKal *, 14> m_bigKal{};

@@ -10,6 +10,7 @@
 
 #include "ui_TForm1.h"
 
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,6 +46,10 @@ private slots:
     void pageShowHandlers();
     void projectShortcutsOnlyWhileProjectShown();
     void menuCaptionsAndShortcuts();
+    void menuItems_data();
+    void menuItems();
+    void menuOrder();
+    void pagesAreWhiteBesideTheContent();
     void everyDesignControlSetsModified_data();
     void everyDesignControlSetsModified();
     void sameValueLeavesModifiedAlone_data();
@@ -52,6 +57,8 @@ private slots:
     void doubleClicksRunTheirCommands_data();
     void doubleClicksRunTheirCommands();
     void picturePopupClearsThePicture();
+    void rightClickOnAPictureOpensThePopup_data();
+    void rightClickOnAPictureOpensThePopup();
     void printRouteByDocKind_data();
     void printRouteByDocKind();
     void yearLabelGrowsToTheLeft();
@@ -268,6 +275,100 @@ void TForm1Test::menuCaptionsAndShortcuts()
     }
 }
 
+void TForm1Test::menuItems_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<int>("glyph"); // -1: none
+    const struct
+    {
+        const char *item;
+        const char *caption;
+        const char *shortcut;
+        int glyph;
+    } rows[] = {
+        {"Novy", "&Nový", "Ctrl+N", 0},
+        {"NovyP", "No&vý projekt", "Ctrl+Alt+N", 0},
+        {"Otevrit", "&Otevřít...", "Ctrl+O", 1},
+        {"Ulozit", "&Uložit", "Ctrl+S", 2},
+        {"UlozitJ", "Uložit &jako...", "", 3},
+        {"Tisk", "&Tisk", "Ctrl+P", 4},
+        {"Konec", "&Konec", "Alt+F4", -1},
+        {"NastavitB", "&Nastavit barvu textů...", "Alt+K", 6},
+        {"NastavitD", "N&astavit barvu názvů dnů...", "Alt+D", 6},
+        {"NastavitV", "Na&stavit barvu výplně...", "Alt+V", 6},
+        {"NastavitC", "Nas&tavit barvu čáry...", "Alt+C", 6},
+        {"ZmenitR", "&Změnit rok", "Alt+R", -1},
+        {"VymazatVO", "&Vymazat všechny obrázky", "", -1},
+        {"VymazatT", "V&ymazat všechny texty", "", -1},
+        {"NacistO", "Načíst &obrázek...", "", 1},
+        {"NastavitBT", "&Nastavit barvu textu...", "", 6},
+        {"NastavitBD", "N&astavit barvu názvů dnů...", "", 6},
+        {"NastavitBV", "Na&stavit barvu výplně...", "", 6},
+        {"NastavitBC", "Nas&tavit barvu čáry...", "", 6},
+        {"ZmenitRM", "&Změnit rok a měsíc", "", -1},
+        {"VymazatO", "&Vymazat obrázek", "", -1},
+        {"OProgramu", "&O programu", "", 11},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.item) << row.item << QString::fromUtf8(row.caption) << row.shortcut << row.glyph;
+}
+
+void TForm1Test::menuItems()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(int, glyph);
+    auto *action = m_form->findChild<QAction *>(item);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    if (glyph < 0)
+        QVERIFY(action->icon().isNull());
+    else
+        QCOMPARE(action->icon().cacheKey(), m_form->ImageList1.at(glyph).cacheKey());
+}
+
+void TForm1Test::menuOrder()
+{
+    const Ui::TForm1 &ui = *m_form->ui;
+    const auto names = [](const QMenu *menu) {
+        QStringList items;
+        for (const QAction *item : menu->actions())
+            items << item->objectName();
+        return items;
+    };
+    QCOMPARE(names(ui.Soubor), QStringList({"Novy", "NovyP", "Otevrit", "Ulozit", "UlozitJ", "Mezera1", "Tisk",
+                                            "Mezera2", "Konec"}));
+    QVERIFY(ui.Mezera1->isSeparator() && ui.Mezera2->isSeparator());
+    QCOMPARE(names(ui.Projekt), QStringList({"NastavitB", "NastavitD", "NastavitV", "NastavitC", "ZmenitR",
+                                             "VymazatVO", "VymazatT"}));
+    QCOMPARE(names(ui.Vuvuzodi), QStringList({"NacistO", "NastavitBT", "NastavitBD", "NastavitBV", "NastavitBC",
+                                              "ZmenitRM", "VymazatO"}));
+    QCOMPARE(names(ui.Napoveda), QStringList({"OProgramu"}));
+    const QStringList titles{ui.Soubor->title(), ui.Projekt->title(), ui.Jazyk->title(), ui.Napoveda->title()};
+    QCOMPARE(titles, QStringList({"&Soubor", "&Projekt", "&Jazyk", "&Nápověda"}));
+}
+
+// The strip the vertical scroll bar leaves beside the content is white too.
+void TForm1Test::pagesAreWhiteBesideTheContent()
+{
+    for (int page : {1, 2, 14}) {
+        showProjectPage(page == 14 ? 1 : page);
+        if (page == 14)
+            showSingleMonth();
+        QScrollArea *box = m_form->ScrollBox(page);
+        const QImage image = box->viewport()->grab().toImage();
+        QVERIFY(image.width() > 0);
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() / 2), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));
+    }
+    QCOMPARE(m_form->ScrollBox(2)->horizontalScrollBar()->hasTracking(), true);
+    QCOMPARE(m_form->ScrollBox(3)->horizontalScrollBar()->hasTracking(), true);
+}
+
 void TForm1Test::everyDesignControlSetsModified_data()
 {
     QTest::addColumn<Change>("change");
@@ -359,6 +460,34 @@ void TForm1Test::picturePopupClearsThePicture()
     QSignalSpy clear(m_form->ui->VymazatO, &QAction::triggered);
     m_form->Vymazatobrzek1()->trigger();
     QCOMPARE(clear.count(), 1);
+}
+
+void TForm1Test::rightClickOnAPictureOpensThePopup_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("cover") << 1;
+    QTest::newRow("May") << 6;
+    QTest::newRow("single month") << 14;
+}
+
+void TForm1Test::rightClickOnAPictureOpensThePopup()
+{
+    QFETCH(int, page);
+    if (page == 14)
+        showSingleMonth();
+    else
+        showProjectPage(page);
+    TImageKal *picture = m_form->ImageKal(page);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), picture->mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::sendEvent(picture, &click);
+    QVERIFY(m_form->PopupMenu1()->isVisible());
+    QCOMPARE(m_form->PopupMenu1()->actions(), QList<QAction *>({m_form->Vymazatobrzek1()}));
+    m_form->PopupMenu1()->close();
+
+    // Elsewhere on the page no popup opens.
+    QContextMenuEvent onYear(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QCoreApplication::sendEvent(m_form->Label(1), &onYear);
+    QVERIFY(!m_form->PopupMenu1()->isVisible());
 }
 
 void TForm1Test::printRouteByDocKind_data()

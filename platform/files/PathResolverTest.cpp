@@ -31,6 +31,8 @@ private slots:
         makeFile(QStringLiteral("Twins/DATA.DAT"));
         makeFile(QStringLiteral("Nfd/") + QStringLiteral("Česky.cln").normalized(QString::NormalizationForm_D));
         makeFile(QStringLiteral("Data.dat"));
+        makeFile(u"Jazyky/Česky.cln"_qs);
+        makeFile(u"Jazyky/česky.cln"_qs);
     }
 
     void resolvesUnderFolder_data()
@@ -43,6 +45,9 @@ private slots:
         QTest::newRow("exact twin wins") << "Twins/Data.dat" << "Twins/Data.dat";
         QTest::newRow("other exact twin wins") << "twins/DATA.DAT" << "Twins/DATA.DAT";
         QTest::newRow("no exact twin: least code point") << "Twins/data.dat" << "Twins/DATA.DAT";
+        QTest::newRow("non-ASCII exact twin wins") << u"Jazyky/česky.cln"_qs << u"Jazyky/česky.cln"_qs;
+        QTest::newRow("other non-ASCII exact twin wins") << u"jazyky/Česky.cln"_qs << u"Jazyky/Česky.cln"_qs;
+        QTest::newRow("no exact non-ASCII twin") << u"JAZYKY/ČESKY.CLN"_qs << u"Jazyky/Česky.cln"_qs;
         QTest::newRow("decomposed on disk") << u"Nfd/ČESKY.CLN"_qs
                                             << QStringLiteral("Nfd/")
                                                    + QStringLiteral("Česky.cln").normalized(QString::NormalizationForm_D);

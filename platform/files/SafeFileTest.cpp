@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +30,31 @@ private:
         present.sort();
         expected.sort();
         QCOMPARE(present, expected);
+    }
+
+    // Runs `attempt` in a child process that may not write into `folder` and
+    // returns its exit status: 0 when it reported success, 1 when it reported
+    // failure. Root ignores permission bits, so as root the child becomes
+    // "nobody" first.
+    int exitOfUnprivileged(const QString &folder, const std::function<bool()> &attempt)
+    {
+        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        if (!QFile::setPermissions(m_dir->path(), readOnly | QFileDevice::WriteOwner)
+            || !QFile::setPermissions(folder, readOnly))
+            return -1;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const gid_t nobody = 65534;
+            if (::geteuid() == 0
+                && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+                ::_exit(2);
+            ::_exit(attempt() ? 0 : 1);
+        }
+        int status = -1;
+        const bool waited = child > 0 && ::waitpid(child, &status, 0) == child;
+        QFile::setPermissions(folder, readOnly | QFileDevice::WriteOwner);
+        return waited && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
 private slots:
@@ -111,6 +138,37 @@ private slots:
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
         QCOMPARE(TestFiles::contentOf(pathOf("a.dbf")), QByteArray("old content"));
+    }
+
+    void readOnlyFolderKeepsTheOldFiles_data()
+    {
+        QTest::addColumn<bool>("pair");
+        QTest::newRow("one file") << false;
+        QTest::newRow("pair") << true;
+    }
+    void readOnlyFolderKeepsTheOldFiles()
+    {
+        QFETCH(bool, pair);
+        QVERIFY(QDir(m_dir->path()).mkdir("locked"));
+        const QString folder = pathOf("locked");
+        const QString table = folder + "/q.dbf";
+        const QString memo = folder + "/q.dbt";
+        TestFiles::put(table, "old table");
+        TestFiles::put(memo, "old memo");
+        // Writable files: only a write in place could change them, and that is
+        // what a safe replace never does.
+        const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                              | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QVERIFY(QFile::setPermissions(table, everyone) && QFile::setPermissions(memo, everyone));
+        const int status = exitOfUnprivileged(folder, [&] {
+            return pair ? bool(SafeFile::replacePair(table, "new table", memo, "new memo"))
+                        : bool(SafeFile::replace(table, "new table"));
+        });
+        QCOMPARE(status, 1);
+        QCOMPARE(TestFiles::contentOf(table), QByteArray("old table"));
+        QCOMPARE(TestFiles::contentOf(memo), QByteArray("old memo"));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"q.dbf", "q.dbt"}));
     }
 
     void writerSeesAWritableDevice()

@@ -221,6 +221,26 @@ private slots:
         QVERIFY(Canvas::font(family, 12, true, true).italic());
     }
 
+    void divisionTruncatesTowardZero_data()
+    {
+        QTest::addColumn<int>("numerator");
+        QTest::addColumn<int>("denominator");
+        QTest::addColumn<int>("quotient");
+        QTest::newRow("exact") << 12 << 4 << 3;
+        QTest::newRow("positive") << 7 << 2 << 3;
+        QTest::newRow("negative numerator") << -7 << 2 << -3;
+        QTest::newRow("negative denominator") << 7 << -2 << -3;
+        QTest::newRow("both negative") << -7 << -2 << 3;
+        QTest::newRow("centring a wider text") << 20 - 35 << 2 << -7;
+    }
+    void divisionTruncatesTowardZero()
+    {
+        QFETCH(int, numerator);
+        QFETCH(int, denominator);
+        QFETCH(int, quotient);
+        QCOMPARE(Canvas::divTrunc(numerator, denominator), quotient);
+    }
+
     void roundHalfEven_data()
     {
         QTest::addColumn<double>("value");

@@ -9,10 +9,12 @@
 #include <QTransform>
 
 #include <cstring>
+#include <limits>
 #include <map>
 #include <variant>
 #include <vector>
 
+#include <dlfcn.h>
 #include <uemf.h>
 #include <uemf_safe.h>
 
@@ -22,6 +24,26 @@ constexpr uint32_t EmfSignature = 0x464D4520; // " EMF"
 constexpr double ScreenDpi = 96.0;
 
 QString damaged() { return QStringLiteral("The enhanced metafile is damaged"); }
+QString notEmf() { return QStringLiteral("Not an enhanced metafile"); }
+
+// libUEMF exports a wmf_free of its own that would shadow libwmf's in the
+// process's global symbol scope; loaded locally and bound to itself, it lends
+// us its record checks without touching libwmf. Never unloaded.
+using RecordCheck = int (*)(const char *);
+RecordCheck recordCheck()
+{
+    static const RecordCheck check = [] {
+        void *library = dlopen("libuemf.so.0", RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
+        return library ? reinterpret_cast<RecordCheck>(dlsym(library, "U_emf_record_safe")) : nullptr;
+    }();
+    return check;
+}
+
+// Whether `count` items of `itemSize` bytes from `offset` lie inside a record of `size` bytes.
+bool fits(size_t offset, size_t count, size_t itemSize, size_t size)
+{
+    return offset <= size && count <= (size - offset) / itemSize;
+}
 
 template <typename T> T field(const char *record, size_t offset = 0)
 {
@@ -35,7 +57,28 @@ QColor color(const U_COLORREF &c) { return QColor(c.Red, c.Green, c.Blue); }
 QPointF point(const U_POINTL &p) { return QPointF(p.x, p.y); }
 
 // GDI boxes leave out their right and bottom edges.
-QRectF box(const U_RECTL &r) { return QRectF(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1); }
+QRectF box(const U_RECTL &r)
+{
+    return QRectF(r.left, r.top, double(r.right) - r.left - 1, double(r.bottom) - r.top - 1);
+}
+
+// The frame, in hundredths of a millimetre, at screen resolution; empty when
+// the frame is inverted or larger than a picture may be.
+QSize pixelSize(const U_RECTL &frame)
+{
+    const auto pixels = [](int32_t from, int32_t to) {
+        return qRound64((double(to) - double(from)) * ScreenDpi / 2540);
+    };
+    const qint64 width = pixels(frame.left, frame.right);
+    const qint64 height = pixels(frame.top, frame.bottom);
+    return Picture::fitsInMemory(width, height) ? QSize(int(width), int(height)) : QSize();
+}
+
+// Device pixels per millimetre from the header's reference device.
+double devicePerMm(int32_t pixels, int32_t millimetres)
+{
+    return pixels > 0 && millimetres > 0 ? double(pixels) / millimetres : ScreenDpi / 25.4;
+}
 
 using Object = std::variant<QPen, QBrush, QFont>;
 
@@ -62,13 +105,14 @@ class Player
 public:
     Player(QPainter &painter, const U_EMRHEADER &header, QSize size);
 
-    void play(const char *record, uint32_t type, uint32_t size);
+    // False when the record's contents overrun the record.
+    bool play(const char *record, uint32_t type, uint32_t size);
 
 private:
     void apply();
     QTransform logicalToDevice() const;
     template <typename Point> QPolygonF points(const char *record, size_t offset, uint32_t count) const;
-    void polyPolygon16(const char *record, bool closed);
+    bool polyPolygon16(const char *record, uint32_t size, bool closed);
     void createObject(uint32_t handle, Object object) { m_objects[handle] = std::move(object); }
     void selectObject(uint32_t handle);
     void restore(int32_t relative);
@@ -86,17 +130,13 @@ private:
 
 Player::Player(QPainter &painter, const U_EMRHEADER &header, QSize size) : m_painter(painter)
 {
-    const double perMmX = header.szlMillimeters.cx > 0
-                              ? double(header.szlDevice.cx) / header.szlMillimeters.cx
-                              : ScreenDpi / 25.4;
-    const double perMmY = header.szlMillimeters.cy > 0
-                              ? double(header.szlDevice.cy) / header.szlMillimeters.cy
-                              : ScreenDpi / 25.4;
+    const double perMmX = devicePerMm(header.szlDevice.cx, header.szlMillimeters.cx);
+    const double perMmY = devicePerMm(header.szlDevice.cy, header.szlMillimeters.cy);
     m_devicePerMm = perMmX;
     // The frame, in hundredths of a millimetre, is what the picture shows.
-    const QRectF frame(header.rclFrame.left * perMmX / 100, header.rclFrame.top * perMmY / 100,
-                       (header.rclFrame.right - header.rclFrame.left) * perMmX / 100,
-                       (header.rclFrame.bottom - header.rclFrame.top) * perMmY / 100);
+    const U_RECTL &f = header.rclFrame;
+    const QRectF frame(f.left * perMmX / 100, f.top * perMmY / 100,
+                       (double(f.right) - f.left) * perMmX / 100, (double(f.bottom) - f.top) * perMmY / 100);
     m_deviceToPicture = QTransform::fromTranslate(-frame.left(), -frame.top())
                         * QTransform::fromScale(size.width() / frame.width(), size.height() / frame.height());
 }
@@ -147,15 +187,20 @@ QPolygonF Player::points(const char *record, size_t offset, uint32_t count) cons
     return polygon;
 }
 
-void Player::polyPolygon16(const char *record, bool closed)
+bool Player::polyPolygon16(const char *record, uint32_t size, bool closed)
 {
     const auto head = field<U_EMRPOLYPOLYGON16>(record);
     const size_t countsAt = offsetof(U_EMRPOLYPOLYGON16, aPolyCounts);
+    if (!fits(countsAt, head.nPolys, sizeof(U_POLYCOUNTS), size))
+        return false;
     size_t pointsAt = countsAt + head.nPolys * sizeof(U_POLYCOUNTS);
     QPainterPath path;
     path.setFillRule(m_dc.fillRule);
     for (uint32_t i = 0; i < head.nPolys; ++i) {
         const auto count = field<U_POLYCOUNTS>(record, countsAt + i * sizeof(U_POLYCOUNTS));
+        // The polygons' counts are not checked against the points the record holds.
+        if (!fits(pointsAt, count, sizeof(U_POINT16), size))
+            return false;
         const QPolygonF polygon = points<U_POINT16>(record, pointsAt, count);
         pointsAt += count * sizeof(U_POINT16);
         path.addPolygon(polygon);
@@ -167,6 +212,7 @@ void Player::polyPolygon16(const char *record, bool closed)
         m_painter.drawPath(path);
     else
         m_painter.strokePath(path, m_dc.pen);
+    return true;
 }
 
 QPen makePen(uint32_t style, int32_t width, const U_COLORREF &c)
@@ -263,7 +309,7 @@ void Player::text(const char *record, uint32_t size)
     const size_t rectAt = offsetof(U_EMREXTTEXTOUTW, emrtext) + sizeof(U_EMRTEXT);
     if ((t.fOptions & U_ETO_OPAQUE) && !(t.fOptions & U_ETO_NO_RECT) && rectAt + sizeof(U_RECTL) <= size) {
         const auto r = field<U_RECTL>(record, rectAt);
-        m_painter.fillRect(QRectF(r.left, r.top, r.right - r.left, r.bottom - r.top), m_dc.backColor);
+        m_painter.fillRect(QRectF(r.left, r.top, double(r.right) - r.left, double(r.bottom) - r.top), m_dc.backColor);
     }
     const QFontMetricsF metrics(m_dc.font);
     const double width = metrics.horizontalAdvance(string);
@@ -297,7 +343,7 @@ void Player::bitmap(const char *record, uint32_t size, U_POINTL dest, U_POINTL d
         m_painter.drawImage(target, image, QRectF(src.x, src.y, srcSize.x, srcSize.y));
 }
 
-void Player::play(const char *record, uint32_t type, uint32_t size)
+bool Player::play(const char *record, uint32_t type, uint32_t size)
 {
     switch (type) {
     case U_EMR_POLYGON:
@@ -322,8 +368,8 @@ void Player::play(const char *record, uint32_t type, uint32_t size)
             m_painter.drawPolyline(polygon);
         break;
     }
-    case U_EMR_POLYPOLYGON16: polyPolygon16(record, true); break;
-    case U_EMR_POLYPOLYLINE16: polyPolygon16(record, false); break;
+    case U_EMR_POLYPOLYGON16: return polyPolygon16(record, size, true);
+    case U_EMR_POLYPOLYLINE16: return polyPolygon16(record, size, false);
     case U_EMR_RECTANGLE: apply(); m_painter.drawRect(box(field<U_EMRRECTANGLE>(record).rclBox)); break;
     case U_EMR_ELLIPSE: apply(); m_painter.drawEllipse(box(field<U_EMRELLIPSE>(record).rclBox)); break;
     case U_EMR_ROUNDRECT: {
@@ -398,6 +444,7 @@ void Player::play(const char *record, uint32_t type, uint32_t size)
     }
     default: break;
     }
+    return true;
 }
 
 } // namespace
@@ -406,17 +453,18 @@ namespace EmfPlayer {
 
 std::variant<Picture, QString> decode(const QByteArray &data)
 {
+    const RecordCheck recordSafe = recordCheck();
+    if (!recordSafe)
+        return QStringLiteral("Enhanced metafiles cannot be read: libUEMF is not installed");
     if (size_t(data.size()) < U_SIZE_EMRHEADER_MIN)
-        return QStringLiteral("Not an enhanced metafile");
+        return notEmf();
     U_EMRHEADER header{};
     std::memcpy(&header, data.constData(), std::min(sizeof header, size_t(data.size())));
-    if (header.emr.iType != U_EMR_HEADER || header.dSignature != EmfSignature
-        || header.rclFrame.right <= header.rclFrame.left || header.rclFrame.bottom <= header.rclFrame.top)
-        return QStringLiteral("Not an enhanced metafile");
-    const QSize size(qRound((header.rclFrame.right - header.rclFrame.left) * ScreenDpi / 2540),
-                     qRound((header.rclFrame.bottom - header.rclFrame.top) * ScreenDpi / 2540));
+    if (header.emr.iType != U_EMR_HEADER || header.dSignature != EmfSignature)
+        return notEmf();
+    const QSize size = pixelSize(header.rclFrame);
     if (size.isEmpty())
-        return QStringLiteral("Not an enhanced metafile");
+        return notEmf();
 
     QPicture recording;
     QPainter painter(&recording);
@@ -428,11 +476,12 @@ std::variant<Picture, QString> decode(const QByteArray &data)
         const char *record = data.constData() + at;
         const auto emr = field<U_EMR>(record);
         if (emr.nSize < sizeof(U_EMR) || emr.nSize % 4 || at + qsizetype(emr.nSize) > data.size()
-            || !U_emf_record_safe(record))
+            || !recordSafe(record))
             return damaged();
         if (emr.iType == U_EMR_EOF)
             break;
-        player.play(record, emr.iType, emr.nSize);
+        if (!player.play(record, emr.iType, emr.nSize))
+            return damaged();
         at += emr.nSize;
     }
     painter.end();

@@ -1,5 +1,7 @@
 #include "platform/pictures/JpegCodec.h"
 
+#include "platform/pictures/Picture.h"
+
 #include <csetjmp>
 #include <cstdlib>
 #include <cstdio>
@@ -25,6 +27,24 @@ struct ErrorManager
 
 void silent(j_common_ptr, int) {}
 
+bool outOfMemory(ErrorManager &manager, JDIMENSION width, JDIMENSION height)
+{
+    std::snprintf(manager.message, sizeof manager.message, "Not enough memory for a picture of %u x %u pixels",
+                  width, height);
+    return false;
+}
+
+// Four-channel JPEGs: Adobe's writers store the channels inverted.
+void cmykToRgb(uchar *line, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, line += 4) {
+        const int k = inverted ? line[3] : 255 - line[3];
+        for (int channel = 0; channel < 3; ++channel)
+            line[channel] = uchar((inverted ? line[channel] : 255 - line[channel]) * k / 255);
+        line[3] = 255;
+    }
+}
+
 void install(ErrorManager &manager, jpeg_common_struct *info)
 {
     info->err = jpeg_std_error(&manager.base);
@@ -43,13 +63,20 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &manager, const QByte
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_RGBX;
+    if (!Picture::fitsInMemory(info.image_width, info.image_height))
+        return outOfMemory(manager, info.image_width, info.image_height);
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBX;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGBX8888);
+    if (image.isNull())
+        return outOfMemory(manager, info.output_width, info.output_height);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
+        if (cmyk)
+            cmykToRgb(row, info.output_width, info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&info);
     return true;

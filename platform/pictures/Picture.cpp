@@ -10,6 +10,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <climits>
+
 namespace {
 
 using Decoded = std::variant<Picture, QString>;
@@ -74,6 +76,13 @@ QImage Picture::toImage() const
     QPainter painter(&image);
     draw(painter, QRectF(QPointF(0, 0), m_size));
     return image;
+}
+
+bool Picture::fitsInMemory(qint64 width, qint64 height)
+{
+    const qint64 limitMb = QImageReader::allocationLimit();
+    return width >= 0 && height >= 0 && width <= INT_MAX && height <= INT_MAX
+           && (limitMb <= 0 || width * height * 4 <= limitMb * 1024 * 1024);
 }
 
 std::variant<Picture, QString> Picture::load(const QString &path)

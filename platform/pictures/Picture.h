@@ -11,8 +11,9 @@
 
 class QPainter;
 
-// A picture read from a file: a bitmap (bmp, ico, jpg, jpeg) or a recorded
-// metafile (emf, wmf) that replays as vectors at any scale.
+// A picture read from a file: a bitmap (bmp, ico, jpg, jpeg, and wmf drawn
+// at screen resolution) or a recorded enhanced metafile (emf) that replays as
+// vectors at any scale.
 class Picture
 {
 public:
@@ -32,6 +33,10 @@ public:
     // the error text is returned: "Unknown picture file extension (.%s)",
     // "Cannot open file %s", or the decoder's own message.
     static std::variant<Picture, QString> load(const QString &path);
+
+    // Whether a 32-bit image of that many pixels stays within the ceiling that
+    // Qt's own readers keep (a header may claim far more than can be held).
+    static bool fitsInMemory(qint64 width, qint64 height);
 
 private:
     std::optional<QImage> m_image;

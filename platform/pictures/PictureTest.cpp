@@ -6,7 +6,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
+#include <cstdio>
+#include <dlfcn.h>
+#include <jpeglib.h>
+#include <uemf.h>
 
 namespace {
 
@@ -37,6 +42,106 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// The halves as a four-channel JPEG with the Adobe marker, whose channels
+// are stored inverted (255 = no ink).
+QByteArray cmykHalves()
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 60;
+    info.image_height = 40;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    QByteArray row;
+    for (int x = 0; x < 60; ++x)
+        row += x < 30 ? QByteArray("\xFF\x00\x00\xFF", 4) : QByteArray("\x00\xA0\x00\xFF", 4);
+    while (info.next_scanline < info.image_height) {
+        auto *line = reinterpret_cast<JSAMPROW>(row.data());
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
+    std::free(buffer);
+    return bytes;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <typename Record> QByteArray bytesOf(const Record &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), sizeof record);
+}
+
+// A metafile's header record followed by `records` and the end record.
+QByteArray emfWith(const QByteArray &metafile, const QByteArray &records)
+{
+    const auto headerSize = qFromLittleEndian<quint32>(metafile.constData() + 4);
+    struct
+    {
+        U_EMREOF head;
+        uint32_t nSizeLast;
+    } end{};
+    end.head.emr.iType = U_EMR_EOF;
+    end.head.emr.nSize = sizeof end;
+    end.nSizeLast = sizeof end;
+    return metafile.left(headerSize) + records + bytesOf(end);
+}
+
+// Two polygons whose counts promise far more points than the record holds.
+QByteArray overrunningPolyPolygon()
+{
+    struct
+    {
+        U_EMRPOLYPOLYGON16 head;
+        U_POINT16 point;
+    } record{};
+    record.head.emr.iType = U_EMR_POLYPOLYGON16;
+    record.head.emr.nSize = sizeof record;
+    record.head.nPolys = 1;
+    record.head.cpts = 1;
+    record.head.aPolyCounts[0] = 100000;
+    return bytesOf(record);
+}
+
+QByteArray withFrame(QByteArray metafile, qint32 left, qint32 right)
+{
+    const qsizetype frameAt = offsetof(U_EMRHEADER, rclFrame);
+    qToLittleEndian<qint32>(left, metafile.data() + frameAt);
+    qToLittleEndian<qint32>(right, metafile.data() + frameAt + 8);
+    return metafile;
+}
+
+// A JPEG whose frame header claims 65000 x 65000 pixels.
+QByteArray hugeJpeg()
+{
+    QByteArray jpeg = JpegCodec::encode(QImage(8, 8, QImage::Format_RGB32));
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    qToBigEndian<quint16>(65000, jpeg.data() + frame + 5);
+    qToBigEndian<quint16>(65000, jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+// The shared library a symbol of the process's global scope comes from.
+QString libraryOf(const char *symbol)
+{
+    Dl_info where{};
+    void *address = dlsym(RTLD_DEFAULT, symbol);
+    return address && dladdr(address, &where) ? QString::fromLocal8Bit(where.dli_fname) : QString();
+}
+
 // libUEMF and libwmf both export wmf_free, so the metafiles are written by a
 // program of their own that links libUEMF alone.
 void writeMetafile(const QString &kind, const QString &path)
@@ -62,6 +167,8 @@ private slots:
     void unknownExtension();
     void missingFile();
     void metafileKeepsItsShapesWhenScaled();
+    void metafilePlaysItsBitmaps();
+    void libwmfKeepsItsOwnAllocator();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -80,6 +187,8 @@ void PictureTest::initTestCase()
     writeFile(path("PIC.JPEG"), jpeg);
     writeMetafile("emf", path("pic.emf"));
     writeMetafile("wmf", path("pic.Wmf"));
+    writeMetafile("emf-bitmaps", path("bitmaps.emf"));
+    writeFile(path("cmyk.jpg"), cmykHalves());
 }
 
 void PictureTest::readsEachFormat_data()
@@ -90,6 +199,7 @@ void PictureTest::readsEachFormat_data()
     QTest::newRow("ico") << "pic.ico" << true;
     QTest::newRow("jpg") << "pic.jpg" << true;
     QTest::newRow("JPEG, upper case") << "PIC.JPEG" << true;
+    QTest::newRow("jpg, four channels") << "cmyk.jpg" << true;
     QTest::newRow("emf") << "pic.emf" << true;
     QTest::newRow("Wmf, mixed case") << "pic.Wmf" << false;
 }
@@ -120,6 +230,15 @@ void PictureTest::damagedFileGivesTheDecodersError_data()
     QTest::newRow("jpg") << "bad.jpg" << junk << "Not a JPEG file: starts with 0x74 0x68";
     QTest::newRow("emf") << "bad.emf" << junk << "Not an enhanced metafile";
     QTest::newRow("wmf") << "bad.wmf" << junk << QString();
+    QTest::newRow("jpg claiming 65000 x 65000 pixels")
+        << "huge.jpg" << hugeJpeg() << "Not enough memory for a picture of 65000 x 65000 pixels";
+    const QByteArray metafile = readFile(path("pic.emf"));
+    QTest::newRow("emf, polygon counts beyond the record")
+        << "overrun.emf" << emfWith(metafile, overrunningPolyPolygon()) << "The enhanced metafile is damaged";
+    QTest::newRow("emf, frame wider than any picture")
+        << "wide.emf" << withFrame(metafile, -0x7FFFFFFF, 0x7FFFFFFF) << "Not an enhanced metafile";
+    QTest::newRow("emf, inverted frame")
+        << "inverted.emf" << withFrame(metafile, 1000, 0) << "Not an enhanced metafile";
 }
 
 void PictureTest::damagedFileGivesTheDecodersError()
@@ -169,6 +288,32 @@ void PictureTest::metafileKeepsItsShapesWhenScaled()
         for (int x = 128; x < 240 && !ink; ++x)
             ink = near(image.pixelColor(x, y), Qt::black, 60);
     QVERIFY(ink);
+}
+
+void PictureTest::metafilePlaysItsBitmaps()
+{
+    auto loaded = Picture::load(path("bitmaps.emf"));
+    if (const auto *error = std::get_if<QString>(&loaded))
+        QFAIL(qPrintable(*error));
+    const QImage image = std::get<Picture>(loaded).toImage();
+    QCOMPARE(image.size(), QSize(60, 40));
+    // STRETCHDIBITS: the 2 x 2 bitmap, top row first, over the left half.
+    QCOMPARE(image.pixelColor(7, 10), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(22, 10), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(7, 30), QColor(255, 255, 0));
+    QCOMPARE(image.pixelColor(22, 30), QColor(0, 255, 255));
+    // BITBLT: the green bitmap unscaled on the right half.
+    QCOMPARE(image.pixelColor(31, 1), Green);
+    QCOMPARE(image.pixelColor(58, 38), Green);
+}
+
+// Should libUEMF ever be linked beside libwmf ahead of it, libwmf's calls to
+// its own wmf_free would land in libUEMF's.
+void PictureTest::libwmfKeepsItsOwnAllocator()
+{
+    QVERIFY(std::holds_alternative<Picture>(Picture::load(path("pic.emf"))));
+    QVERIFY2(libraryOf("wmf_free").contains("libwmflite"), qPrintable(libraryOf("wmf_free")));
+    QVERIFY(std::holds_alternative<Picture>(Picture::load(path("pic.Wmf"))));
 }
 
 QTEST_MAIN(PictureTest)

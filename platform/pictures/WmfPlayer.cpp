@@ -63,7 +63,7 @@ std::variant<Picture, QString> decode(const QByteArray &data)
     unsigned int width = 0;
     unsigned int height = 0;
     if (wmf_display_size(api.get(), &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0
-        || width > 20000 || height > 20000)
+        || !Picture::fitsInMemory(width, height))
         return message(wmf_E_BadFormat);
 
     wmf_gd_t *device = WMF_GD_GetData(api.get());

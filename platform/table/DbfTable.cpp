@@ -54,16 +54,31 @@ public:
     QByteArray data;
     DbfHeader header;
     MemoFile memo;
-    std::vector<quint32> live; // physical numbers of the records not deleted
+    std::vector<int> memoSlot;          // per column: its place among the memo columns, or -1
+    int memoColumns = 0;
+    // The memo texts, taken out of the memo file when the table opens and
+    // added to by every post: per physical record and memo column, where in
+    // memoTexts its text lies.
+    struct Span
+    {
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    QByteArray memoTexts;
+    std::vector<Span> spans;
+    std::vector<quint32> live;          // physical numbers of the records not deleted
     qsizetype position = 0;
+    int lastFound = -1;                 // the column that fieldIndex() found last
     bool eof = true;
     State state = State::Inactive;
     QByteArray buffer;                  // the record being edited or appended
     std::map<int, QString> pendingMemos; // memo columns changed in the buffer
 
+    bool editing() const { return state == State::Edit || state == State::Insert; }
+
     QByteArrayView record() const
     {
-        if (state == State::Edit || state == State::Insert)
+        if (editing())
             return buffer;
         if (live.empty())
             return {};
@@ -78,26 +93,45 @@ public:
         return rec.sliced(header.fieldOffset(index), header.fields()[index].length);
     }
 
+    std::size_t slot(quint32 physical, int index) const
+    {
+        return std::size_t(physical) * memoColumns + memoSlot[index];
+    }
+
+    QByteArrayView storedMemo(quint32 physical, int index) const
+    {
+        const Span &at = spans[slot(physical, index)];
+        return QByteArrayView(memoTexts).sliced(at.offset, at.length);
+    }
+
+    // The memo as stored for the current record; an appended record has none yet.
+    QByteArrayView currentMemo(int index) const
+    {
+        if (state == State::Insert || live.empty())
+            return {};
+        return storedMemo(live[position], index);
+    }
+
     QString memoText(int index) const
     {
         if (const auto pending = pendingMemos.find(index); pending != pendingMemos.end())
             return pending->second;
-        return Cp1250::decode(memoBytes(raw(index)));
+        return Cp1250::decode(currentMemo(index));
     }
 
-    // Pointers were checked when the table opened.
-    QByteArrayView memoBytes(QByteArrayView pointer) const
+    QByteArray memoContent(int index) const
     {
-        const quint32 block = FieldText::memoBlock(pointer).value_or(0);
-        QByteArrayView text;
-        if (block != 0 && !memo.text(block, text))
-            return {};
-        return text;
+        if (const auto pending = pendingMemos.find(index); pending != pendingMemos.end())
+            return Cp1250::encode(pending->second);
+        return currentMemo(index).toByteArray();
     }
 
     TableResult load(const QString &tablePath);
-    TableResult checkMemoPointers() const;
+    TableResult takeMemos();
+    struct Post;
+    Post preparePost(qint64 memoFileSize) const;
     TableResult writeBuffer();
+    void takePost(const Post &post, quint32 physical, const QByteArray &recordBytes);
     TableResult settle(); // writes a pending edit; on failure it stays pending
 };
 
@@ -108,38 +142,48 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
         return read;
     if (const TableResult parsed = DbfHeader::parse(data, fileNameOf(tablePath), header); !parsed)
         return parsed;
+    const QList<FieldDef> &fields = header.fields();
+    memoSlot.assign(fields.size(), -1);
+    for (int index = 0; index < fields.size(); ++index)
+        if (fields[index].type == FieldType::Memo)
+            memoSlot[index] = memoColumns++;
     if (header.memoLayout() != DbfHeader::MemoLayout::None) {
         memoPath = DbfTable::memoPathFor(tablePath);
         if (!QFileInfo::exists(memoPath))
             return TableResult::failure(QStringLiteral("The memo file %1 of the table %2 is missing.")
                                             .arg(fileNameOf(memoPath), fileNameOf(tablePath)));
-        QByteArray memoContent;
-        if (const TableResult read = readWhole(memoPath, memoContent); !read)
-            return read;
-        if (const TableResult loaded = memo.load(std::move(memoContent), header.memoLayout(), fileNameOf(memoPath)); !loaded)
-            return loaded;
+        if (const TableResult opened = memo.open(memoPath, header.memoLayout()); !opened)
+            return opened;
     }
     live.clear();
     live.reserve(header.recordCount());
     for (quint32 physical = 0; physical < header.recordCount(); ++physical)
         if (data[header.recordOffset(physical)] != kDeleted)
             live.push_back(physical);
+    if (const TableResult taken = takeMemos(); !taken)
+        return taken;
     position = 0;
     eof = live.empty();
     state = State::Browse;
-    return checkMemoPointers();
+    return {};
 }
 
-TableResult DbfTable::Impl::checkMemoPointers() const
+// Checks every memo pointer of the stored records and keeps their texts.
+TableResult DbfTable::Impl::takeMemos()
 {
+    spans.assign(std::size_t(header.recordCount()) * memoColumns, {});
+    if (memoColumns == 0)
+        return {};
     const QList<FieldDef> &fields = header.fields();
-    for (int index = 0; index < fields.size(); ++index) {
-        if (fields[index].type != FieldType::Memo)
-            continue;
-        for (quint32 physical : live) {
-            const QByteArrayView pointer = QByteArrayView(data).sliced(
-                header.recordOffset(physical) + header.fieldOffset(index), fields[index].length);
-            const auto block = FieldText::memoBlock(pointer);
+    // The texts lie within the memo file, so its size bounds them; only the
+    // part that they fill is ever touched.
+    memoTexts.reserve(memo.size());
+    for (quint32 physical : live) {
+        const QByteArrayView stored = QByteArrayView(data).sliced(header.recordOffset(physical), header.recordLength());
+        for (int index = 0; index < fields.size(); ++index) {
+            if (memoSlot[index] < 0)
+                continue;
+            const auto block = FieldText::memoBlock(stored.sliced(header.fieldOffset(index), fields[index].length));
             if (!block)
                 return TableResult::failure(QStringLiteral("The table %1 is damaged: record %2 holds no memo block number in %3.")
                                                 .arg(fileNameOf(path))
@@ -149,71 +193,95 @@ TableResult DbfTable::Impl::checkMemoPointers() const
             if (*block != 0)
                 if (const TableResult found = memo.text(*block, text); !found)
                     return found;
+            spans[slot(physical, index)] = {memoTexts.size(), text.size()};
+            memoTexts.append(text);
         }
     }
+    memo.release();
     return {};
+}
+
+// A post in the making: the record with its memo pointers, and the memo
+// blocks and texts that go with it.
+struct DbfTable::Impl::Post
+{
+    QByteArray record;
+    QByteArray memoBlocks;
+    quint32 firstBlock = 0;
+    quint32 nextBlock = 0;
+    std::vector<std::pair<int, QByteArray>> texts;
+};
+
+DbfTable::Impl::Post DbfTable::Impl::preparePost(qint64 memoFileSize) const
+{
+    const quint32 firstBlock = memo.appendBlock(memoFileSize);
+    Post post{buffer, {}, firstBlock, firstBlock, {}};
+    for (const auto &[index, text] : pendingMemos) {
+        const FieldDef &field = header.fields()[index];
+        const QByteArray &bytes = post.texts.emplace_back(index, Cp1250::encode(text)).second;
+        quint32 block = 0;
+        if (!bytes.isEmpty()) {
+            const QByteArray stored = memo.encode(bytes);
+            block = post.nextBlock;
+            post.nextBlock += quint32(stored.size() / memo.blockSize());
+            post.memoBlocks.append(stored);
+        }
+        post.record.replace(header.fieldOffset(index), field.length, FieldText::memoPointer(block, field.length));
+    }
+    return post;
 }
 
 // New memo texts go to blocks appended past every block in use; then the
 // record is written in place; then the memo header and the table header. An
 // interruption before the record write leaves the old record; one after it
-// leaves the new record, whose blocks the next append still skips.
+// leaves the new record, whose blocks the next append still skips. Only a
+// post that wrote everything changes what the table holds in memory, so a
+// post again after a failure writes the same record to the same place.
 TableResult DbfTable::Impl::writeBuffer()
 {
-    QByteArray record = buffer;
-    QByteArray memoBytes;
-    const quint32 firstBlock = memo.appendBlock();
-    quint32 nextBlock = firstBlock;
-    for (const auto &[index, text] : pendingMemos) {
-        const FieldDef &field = header.fields()[index];
-        const QByteArray bytes = Cp1250::encode(text);
-        quint32 block = 0;
-        if (!bytes.isEmpty()) {
-            const QByteArray stored = memo.encode(bytes);
-            block = nextBlock;
-            nextBlock += quint32(stored.size() / memo.blockSize());
-            memoBytes.append(stored);
-        }
-        record.replace(header.fieldOffset(index), field.length, FieldText::memoPointer(block, field.length));
-    }
-
-    const bool appending = state == State::Insert;
-    const quint32 physical = appending ? header.recordCount() : live[position];
     QFile tableFile(path);
     QFile memoFile(memoPath);
     if (const TableResult opened = openForWriting(tableFile); !opened)
         return opened;
-    if (!memoBytes.isEmpty()) {
+    if (!pendingMemos.empty())
         if (const TableResult opened = openForWriting(memoFile); !opened)
             return opened;
-        if (const TableResult written = FileWrites::writeAt(memoFile, memo.blockOffset(firstBlock), memoBytes); !written)
+    const Post post = preparePost(pendingMemos.empty() ? 0 : memoFile.size());
+    const bool appending = state == State::Insert;
+    const quint32 physical = appending ? header.recordCount() : live[position];
+    if (!post.memoBlocks.isEmpty())
+        if (const TableResult written = FileWrites::writeAt(memoFile, memo.blockOffset(post.firstBlock), post.memoBlocks); !written)
             return written;
-        memo.apply(memo.blockOffset(firstBlock), memoBytes);
-    }
-    const QByteArray recordBytes = appending ? record + kEndOfFile : record;
-    const qint64 recordOffset = header.recordOffset(physical);
-    if (const TableResult written = FileWrites::writeAt(tableFile, recordOffset, recordBytes); !written)
+    const QByteArray recordBytes = appending ? post.record + kEndOfFile : post.record;
+    if (const TableResult written = FileWrites::writeAt(tableFile, header.recordOffset(physical), recordBytes); !written)
         return written;
-    if (!memoBytes.isEmpty()) {
-        const QByteArray next = MemoFile::nextFreeBytes(nextBlock);
-        if (const TableResult written = FileWrites::writeAt(memoFile, 0, next); !written)
+    if (!post.memoBlocks.isEmpty())
+        if (const TableResult written = FileWrites::writeAt(memoFile, 0, MemoFile::nextFreeBytes(post.nextBlock)); !written)
             return written;
-        memo.apply(0, next);
-    }
     const quint32 count = appending ? physical + 1 : header.recordCount();
     if (const TableResult written = FileWrites::writeAt(tableFile, 1, DbfHeader::updateBytes(QDate::currentDate(), count)); !written)
         return written;
+    takePost(post, physical, recordBytes);
+    return {};
+}
 
+void DbfTable::Impl::takePost(const Post &post, quint32 physical, const QByteArray &recordBytes)
+{
+    const qint64 recordOffset = header.recordOffset(physical);
     if (data.size() < recordOffset + recordBytes.size())
         data.resize(recordOffset + recordBytes.size());
     data.replace(recordOffset, recordBytes.size(), recordBytes);
-    header.setRecordCount(count);
-    if (appending) {
+    if (physical == header.recordCount()) {
+        header.setRecordCount(physical + 1);
         live.push_back(physical);
         position = qsizetype(live.size()) - 1;
+        spans.resize(std::size_t(physical + 1) * memoColumns);
     }
     eof = false;
-    return {};
+    for (const auto &[index, bytes] : post.texts) {
+        spans[slot(physical, index)] = {memoTexts.size(), bytes.size()};
+        memoTexts.append(bytes);
+    }
 }
 
 TableResult DbfTable::Impl::settle()
@@ -274,9 +342,19 @@ QList<FieldDef> DbfTable::fields() const { return d->header.fields(); }
 
 int DbfTable::fieldIndex(const QString &name) const
 {
+    // Readers ask for the columns in order, so the search starts after the
+    // last one found; callers spell the names as stored, so letter case is
+    // ignored only when no name matches exactly.
     const QList<FieldDef> &fields = d->header.fields();
-    for (int index = 0; index < fields.size(); ++index)
-        if (fields[index].name.size() == name.size() && fields[index].name.compare(name, Qt::CaseInsensitive) == 0)
+    const int count = int(fields.size());
+    int index = d->lastFound;
+    for (int step = 0; step < count; ++step) {
+        index = index + 1 < count ? index + 1 : 0;
+        if (fields[index].name == name)
+            return d->lastFound = index;
+    }
+    for (index = 0; index < count; ++index)
+        if (fields[index].name.compare(name, Qt::CaseInsensitive) == 0)
             return index;
     return -1;
 }
@@ -290,21 +368,21 @@ QString DbfTable::fieldText(int index) const
 qint32 DbfTable::fieldInteger(int index) const
 {
     const FieldDef &field = d->header.fields()[index];
-    return field.type == FieldType::Memo ? FieldText::readInteger(field, Cp1250::encode(d->memoText(index)))
+    return field.type == FieldType::Memo ? FieldText::readInteger(field, d->memoContent(index))
                                          : FieldText::readInteger(field, d->raw(index));
 }
 
 bool DbfTable::fieldBoolean(int index) const
 {
     const FieldDef &field = d->header.fields()[index];
-    return field.type == FieldType::Memo ? FieldText::readBoolean(Cp1250::encode(d->memoText(index)))
+    return field.type == FieldType::Memo ? FieldText::readBoolean(d->memoContent(index))
                                          : FieldText::readBoolean(d->raw(index));
 }
 
 bool DbfTable::fieldIsNull(int index) const
 {
     const FieldDef &field = d->header.fields()[index];
-    return field.type == FieldType::Memo ? d->memoText(index).isEmpty() : FieldText::isBlank(field, d->raw(index));
+    return field.type == FieldType::Memo ? d->memoContent(index).isEmpty() : FieldText::isBlank(field, d->raw(index));
 }
 
 TableField DbfTable::field(const QString &name) const { return TableField(*this, fieldIndex(name)); }
@@ -357,15 +435,14 @@ bool DbfTable::locate(int fieldIndex, const QString &text)
     if (fieldIndex < 0 || fieldIndex >= d->header.fields().size() || !d->settle())
         return false;
     const FieldDef &field = d->header.fields()[fieldIndex];
-    const QByteArray wanted = Cp1250::encode(text);
-    if (Cp1250::decode(wanted) != text)
-        return false; // a text the code page cannot hold matches no stored value
+    const FieldText::Match match(field, text);
     const qsizetype offset = d->header.fieldOffset(fieldIndex);
     for (qsizetype at = 0; at < qsizetype(d->live.size()); ++at) {
-        const QByteArrayView raw = QByteArrayView(d->data).sliced(d->header.recordOffset(d->live[at]) + offset, field.length);
-        const bool match = field.type == FieldType::Memo ? d->memoBytes(raw) == wanted
-                                                         : FieldText::read(field, raw) == text;
-        if (match) {
+        const quint32 physical = d->live[at];
+        const bool found = field.type == FieldType::Memo
+                               ? match.memo(d->storedMemo(physical, fieldIndex))
+                               : match(QByteArrayView(d->data).sliced(d->header.recordOffset(physical) + offset, field.length));
+        if (found) {
             d->position = at;
             d->eof = false;
             return true;
@@ -406,6 +483,11 @@ TableResult DbfTable::setText(int fieldIndex, const QString &value)
         return TableResult::failure(QStringLiteral("The table %1 has no such column.").arg(fileNameOf(d->path)));
     const FieldDef &field = d->header.fields()[fieldIndex];
     if (field.type == FieldType::Memo) {
+        // A dBASE III+ memo ends at the first 0x1A; the text would come back cut.
+        if (d->header.memoLayout() == DbfHeader::MemoLayout::DBase3 && value.contains(QChar(0x1A)))
+            return TableResult::failure(QStringLiteral("The text for the memo column %1 holds the character 0x1A, "
+                                                       "which ends a memo.")
+                                            .arg(field.name));
         d->pendingMemos[fieldIndex] = value;
         return {};
     }

@@ -12,7 +12,9 @@
 // A dBASE table with its memo file. Reads dBASE III+ (0x03, 0x83) and
 // dBASE IV (0x8B) tables; creates dBASE III+ tables (0x83 with a memo file,
 // 0x03 without; language byte 0xC8, Windows-1250). Every header and memo
-// pointer is checked when the table opens, so reads never leave the files.
+// pointer is checked when the table opens, so reads never leave the files;
+// the memo texts are taken into memory then. Posts only add blocks past the
+// memo file's end as it is at the time, and rewrite its header.
 //
 // Records marked deleted are skipped; the walk order is the stored order and
 // record numbers count the records that are not deleted, from 1.

@@ -263,6 +263,7 @@ private slots:
         QTest::newRow("not a Boolean") << 2 << "maybe";
         QTest::newRow("text too long") << 3 << QString(21, 'x');
         QTest::newRow("not a date") << 4 << "20021332";
+        QTest::newRow("memo end marker in a memo") << 1 << QStringLiteral("před\x1Apo");
     }
 
     void rejectsValuesAColumnCannotHold()
@@ -278,6 +279,7 @@ private slots:
         QVERIFY(table.open(m_table));
         QCOMPARE(table.field(0).asText(), QStringLiteral("1"));
         QCOMPARE(table.field(3).asText(), QStringLiteral("Šárka"));
+        QCOMPARE(table.field(1).asText(), kCzech);
     }
 
     void dbfreadReadsWhatWeWrite()
@@ -547,6 +549,89 @@ t.close()
         QCOMPARE(table.field(1).asText(), expected[1]);
         table.next();
         QCOMPARE(table.field(1).asText(), QStringLiteral("jiná"));
+    }
+
+    // A post that failed part-way and is posted again stores the record once.
+    void retriedPostStoresOnce_data()
+    {
+        QTest::addColumn<bool>("appending");
+        QTest::addColumn<int>("allowedWrites");
+        for (const bool appending : {false, true})
+            for (int allowed = 0; allowed <= 3; ++allowed)
+                QTest::addRow("%s, %d writes allowed", appending ? "append" : "edit", allowed) << appending << allowed;
+    }
+
+    void retriedPostStoresOnce()
+    {
+        QFETCH(bool, appending);
+        QFETCH(int, allowedWrites);
+        createSample({{"1", "první", "T", "", "", ""}, {"2", "druhá", "T", "", "", ""}});
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QVERIFY(appending ? table.append() : table.edit());
+        QVERIFY(table.setText(0, QStringLiteral("3")));
+        QVERIFY(table.setText(1, QStringLiteral("třetí")));
+        {
+            const FileWrites::FailAfter failing(allowedWrites);
+            QVERIFY(!table.post());
+        }
+        QVERIFY(table.post());
+        QCOMPARE(table.field(1).asText(), QStringLiteral("třetí"));
+
+        const QList<QStringList> expected = appending
+            ? QList<QStringList>{{"1", QStringLiteral("první")}, {"2", QStringLiteral("druhá")}, {"3", QStringLiteral("třetí")}}
+            : QList<QStringList>{{"3", QStringLiteral("třetí")}, {"2", QStringLiteral("druhá")}};
+        QVERIFY(table.open(m_table));
+        QCOMPARE(table.recordCount(), expected.size());
+        for (const QStringList &row : expected) {
+            QCOMPARE(rowTexts(table).mid(0, 2), row);
+            table.next();
+        }
+    }
+
+    // Memo texts read right in the table that wrote them, before any reopen.
+    void readsItsOwnPostsWithoutReopening()
+    {
+        QVERIFY(DbfTable::create(m_table, kColumns));
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        const QStringList memos = {kCzech, QString(700, QLatin1Char('m')), QStringLiteral("třetí")};
+        for (int i = 0; i < memos.size(); ++i)
+            QVERIFY(appendRow(table, {QString::number(i + 1), memos[i], "T", "", "", ""}));
+        QVERIFY(table.moveTo(2));
+        QVERIFY(table.edit());
+        QVERIFY(table.setText(1, QStringLiteral("kratší")));
+        QVERIFY(table.post());
+        const QStringList expected = {kCzech, QStringLiteral("kratší"), QStringLiteral("třetí")};
+        QStringList read;
+        for (table.first(); !table.eof(); table.next())
+            read << table.field(1).asText();
+        QCOMPARE(read, expected);
+        QVERIFY(table.locate(1, QStringLiteral("kratší")));
+        QCOMPARE(table.recordNumber(), 2);
+    }
+
+    // Blocks that another writer added since the table opened stay untouched.
+    void postsAppendPastBlocksWrittenMeanwhile()
+    {
+        createSample({{"1", "a", "T", "", "", ""}, {"2", "b", "T", "", "", ""}});
+        DbfTable first;
+        DbfTable second;
+        QVERIFY(first.open(m_table));
+        QVERIFY(second.open(m_table));
+        QVERIFY(second.edit());
+        QVERIFY(second.setText(1, QStringLiteral("od druhého")));
+        QVERIFY(second.post());
+        QVERIFY(first.moveTo(2));
+        QVERIFY(first.edit());
+        QVERIFY(first.setText(1, QStringLiteral("od prvního")));
+        QVERIFY(first.post());
+
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QCOMPARE(table.field(1).asText(), QStringLiteral("od druhého"));
+        table.next();
+        QCOMPARE(table.field(1).asText(), QStringLiteral("od prvního"));
     }
 
     void interruptedAppendAddsNothing()

@@ -155,6 +155,33 @@ QString read(const FieldDef &field, QByteArrayView raw)
     return Cp1250::decode(text);
 }
 
+Match::Match(const FieldDef &field, const QString &text)
+    : m_field(field), m_text(text), m_bytes(Cp1250::encode(text))
+{
+    m_roundTrips = Cp1250::decode(m_bytes) == text;
+    if (const auto number = wholeNumber(m_bytes); number && QByteArray::number(*number) == m_bytes)
+        m_number = number;
+}
+
+bool Match::operator()(QByteArrayView raw) const
+{
+    if (!m_roundTrips)
+        return read(m_field, raw) == m_text;
+    if (m_field.type == FieldType::Character)
+        return trimmedRight(raw) == m_bytes;
+    if (!isNumber(m_field) || m_field.decimals != 0)
+        return read(m_field, raw) == m_text;
+    const QByteArrayView text = trimmed(raw);
+    if (const auto value = wholeNumber(text))
+        return value == m_number;
+    return text == m_bytes;
+}
+
+bool Match::memo(QByteArrayView stored) const
+{
+    return m_roundTrips ? stored == m_bytes : Cp1250::decode(stored) == m_text;
+}
+
 qint32 readInteger(const FieldDef &field, QByteArrayView raw)
 {
     const QByteArrayView text = trimmed(raw);

@@ -18,6 +18,25 @@ qint32 readInteger(const FieldDef &field, QByteArrayView raw);
 bool readBoolean(QByteArrayView raw);
 bool isBlank(const FieldDef &field, QByteArrayView raw);
 
+// Tells which stored columns read exactly as one text, without building the
+// text of each: the find rule runs over every record.
+class Match
+{
+public:
+    Match(const FieldDef &field, const QString &text);
+    // A column other than a memo, as stored in the record.
+    bool operator()(QByteArrayView raw) const;
+    // A memo's stored text.
+    bool memo(QByteArrayView stored) const;
+
+private:
+    const FieldDef &m_field;
+    const QString &m_text;
+    QByteArray m_bytes;
+    bool m_roundTrips = false; // the code page holds the text as it is
+    std::optional<qint64> m_number; // the text is a whole number written as read() writes it
+};
+
 // The bytes that store `text` in a column other than a memo (exactly
 // field.length of them); nothing, with `error` set, when the text is not a
 // value of the column.

@@ -48,6 +48,48 @@ private slots:
         QTEST(FieldText::isBlank(field, raw), "blank");
     }
 
+    // The find rule's comparison must agree with reading the column as text.
+    void matchAgreesWithRead_data()
+    {
+        QTest::addColumn<char>("type");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("number") << 'N' << 0 << QByteArray("         42") << "42" << true;
+        QTest::newRow("number with zeros") << 'N' << 0 << QByteArray("00000000042") << "42" << true;
+        QTest::newRow("text with zeros") << 'N' << 0 << QByteArray("         42") << "042" << false;
+        QTest::newRow("text with a blank") << 'N' << 0 << QByteArray("         42") << " 42" << false;
+        QTest::newRow("text with a sign") << 'N' << 0 << QByteArray("         42") << "+42" << false;
+        QTest::newRow("other number") << 'N' << 0 << QByteArray("        142") << "42" << false;
+        QTest::newRow("minus zero") << 'N' << 0 << QByteArray("         -0") << "0" << true;
+        QTest::newRow("empty number, empty text") << 'N' << 0 << QByteArray("           ") << "" << true;
+        QTest::newRow("empty number, zero") << 'N' << 0 << QByteArray("           ") << "0" << false;
+        QTest::newRow("not a number") << 'N' << 0 << QByteArray("     12ab  ") << "12ab" << true;
+        QTest::newRow("past 64 bits") << 'N' << 0 << QByteArray("99999999999999999999") << "99999999999999999999" << true;
+        QTest::newRow("decimals") << 'N' << 2 << QByteArray("   3.75") << "3.75" << true;
+        QTest::newRow("text padded") << 'C' << 0 << QByteArray("\x8a\xe1rka  ") << QStringLiteral("Šárka") << true;
+        QTest::newRow("text leading blanks") << 'C' << 0 << QByteArray("  ab  ") << "ab" << false;
+        QTest::newRow("text kept blanks") << 'C' << 0 << QByteArray("  ab  ") << "  ab" << true;
+        QTest::newRow("text trailing blank") << 'C' << 0 << QByteArray("ab  ") << "ab " << false;
+        QTest::newRow("byte without a character") << 'C' << 0 << QByteArray("a\x81") << QStringLiteral("a\uFFFD") << true;
+        QTest::newRow("character outside the code page") << 'C' << 0 << QByteArray("a?") << QStringLiteral("a\u0416") << false;
+        QTest::newRow("Boolean") << 'L' << 0 << QByteArray("t") << "True" << true;
+        QTest::newRow("date") << 'D' << 0 << QByteArray("20020627") << "20020627" << true;
+    }
+
+    void matchAgreesWithRead()
+    {
+        QFETCH(char, type);
+        QFETCH(int, decimals);
+        QFETCH(QByteArray, raw);
+        QFETCH(QString, text);
+        const FieldDef field{QStringLiteral("F"), FieldType(type), int(raw.size()), decimals};
+        QFETCH(bool, matches);
+        QCOMPARE(FieldText::read(field, raw) == text, matches);
+        QCOMPARE(FieldText::Match(field, text)(raw), matches);
+    }
+
     void writesNumbersRightJustified_data()
     {
         QTest::addColumn<int>("length");

@@ -1,5 +1,6 @@
 #include "platform/table/MemoFile.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace {
@@ -7,6 +8,7 @@ namespace {
 constexpr quint32 kDBase3BlockSize = 512;
 constexpr char kEnd = 0x1A;
 constexpr int kDBase4BlockHeader = 8;
+constexpr int kHeaderLength = 24;
 const QByteArrayView kDBase4Signature("\xFF\xFF\x08\x00", 4);
 
 } // namespace
@@ -26,59 +28,76 @@ QByteArray MemoFile::nextFreeBytes(quint32 block)
     return bytes;
 }
 
-TableResult MemoFile::load(QByteArray file, DbfHeader::MemoLayout layout, const QString &fileName)
+TableResult MemoFile::damaged(const QString &what) const
 {
-    m_file = std::move(file);
-    m_fileName = fileName;
+    return TableResult::failure(QStringLiteral("The memo file %1 is damaged: %2.")
+                                    .arg(m_fileName, what));
+}
+
+TableResult MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
+{
+    m_file = std::make_unique<QFile>(path);
+    m_fileName = QFileInfo(path).fileName();
     m_layout = layout;
-    const auto damaged = [&fileName](const QString &what) {
-        return TableResult::failure(QStringLiteral("The memo file %1 is damaged: %2.").arg(fileName, what));
-    };
-    if (m_file.size() < 24)
+    if (!m_file->open(QIODevice::ReadOnly))
+        return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(path, m_file->errorString()));
+    const qint64 size = m_file->size();
+    if (size < kHeaderLength)
         return damaged(QStringLiteral("the file is shorter than a memo header"));
-    const auto *bytes = reinterpret_cast<const uchar *>(m_file.constData());
+    if (const uchar *mapped = m_file->map(0, size)) {
+        m_bytes = QByteArrayView(mapped, size);
+    } else {
+        m_copy = m_file->readAll();
+        if (m_copy.size() != size)
+            return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(path, m_file->errorString()));
+        m_bytes = m_copy;
+    }
     m_blockSize = kDBase3BlockSize;
     if (layout == DbfHeader::MemoLayout::DBase4) {
-        m_blockSize = qFromLittleEndian<quint16>(bytes + 20);
+        m_blockSize = qFromLittleEndian<quint16>(m_bytes.data() + 20);
         if (m_blockSize < kDBase4BlockHeader * 2)
             return damaged(QStringLiteral("the block size %1 is too small").arg(m_blockSize));
     }
     return {};
 }
 
+void MemoFile::release()
+{
+    m_bytes = {};
+    m_copy.clear();
+    m_file.reset();
+}
+
 TableResult MemoFile::text(quint32 block, QByteArrayView &text) const
 {
-    const auto damaged = [this, block](const QString &what) {
-        return TableResult::failure(QStringLiteral("The memo file %1 is damaged: the memo at block %2 %3.")
-                                        .arg(m_fileName)
-                                        .arg(block)
-                                        .arg(what));
+    const auto at = [block](const QString &what) {
+        return QStringLiteral("the memo at block %1 %2").arg(block).arg(what);
     };
     const qint64 start = blockOffset(block);
-    if (start >= m_file.size())
-        return damaged(QStringLiteral("lies past the end of the file"));
-    const QByteArrayView rest = QByteArrayView(m_file).sliced(start);
+    if (block == 0 || start >= m_bytes.size())
+        return damaged(at(QStringLiteral("lies past the end of the file")));
+    const QByteArrayView rest = m_bytes.sliced(start);
     if (m_layout == DbfHeader::MemoLayout::DBase3) {
         const qsizetype end = rest.indexOf(kEnd);
         if (end < 0)
-            return damaged(QStringLiteral("has no end marker"));
+            return damaged(at(QStringLiteral("has no end marker")));
         text = rest.first(end);
         return {};
     }
     if (rest.size() < kDBase4BlockHeader || !rest.startsWith(kDBase4Signature))
-        return damaged(QStringLiteral("does not start with a memo block header"));
+        return damaged(at(QStringLiteral("does not start with a memo block header")));
     const quint32 length = qFromLittleEndian<quint32>(rest.data() + 4);
     if (length < quint32(kDBase4BlockHeader) || length > quint64(rest.size()))
-        return damaged(QStringLiteral("claims %1 bytes, more than the file holds").arg(length));
+        return damaged(at(QStringLiteral("claims %1 bytes, more than the file holds").arg(length)));
     text = rest.sliced(kDBase4BlockHeader, length - kDBase4BlockHeader);
     return {};
 }
 
-quint32 MemoFile::appendBlock() const
+quint32 MemoFile::appendBlock(qint64 fileSize) const
 {
-    // The file's end, not the header, decides: a damaged header could send the
-    // next memo far past it, and a lagging one onto blocks in use.
-    const quint64 usedBlocks = (quint64(m_file.size()) + m_blockSize - 1) / m_blockSize;
+    // The file's end, not its header, decides: a damaged header could send
+    // the next memo far past it, and a lagging one onto blocks in use.
+    const quint64 usedBlocks = (quint64(fileSize) + m_blockSize - 1) / m_blockSize;
     return quint32(std::max<quint64>(usedBlocks, 1));
 }
 
@@ -97,11 +116,4 @@ QByteArray MemoFile::encode(QByteArrayView text) const
     const qsizetype padding = (m_blockSize - bytes.size() % m_blockSize) % m_blockSize;
     bytes.append(QByteArray(padding, '\0'));
     return bytes;
-}
-
-void MemoFile::apply(qint64 offset, QByteArrayView bytes)
-{
-    if (m_file.size() < offset + bytes.size())
-        m_file.resize(offset + bytes.size(), '\0');
-    std::copy(bytes.begin(), bytes.end(), m_file.begin() + offset);
 }

@@ -5,27 +5,33 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QString>
 
-// The memo file of a table, held whole in memory. dBASE III+ memos start at a
-// 512-byte block and end with 0x1A 0x1A (a single 0x1A is accepted); dBASE IV
-// memos start with FF FF 08 00 and their length, in blocks of the size that
-// the memo header gives.
+#include <memory>
+
+// The memo file of a table. It is mapped read-only only while the table
+// opens: the texts are taken out then, and a bank's memo file is mostly block
+// padding. dBASE III+ memos start at a 512-byte block and end with 0x1A 0x1A
+// (a single 0x1A is accepted); dBASE IV memos start with FF FF 08 00 and
+// their length, in blocks of the size that the memo header gives.
 class MemoFile
 {
 public:
     static QByteArray emptyFile();
 
-    // Checks the header of a whole memo file of the given layout.
-    TableResult load(QByteArray file, DbfHeader::MemoLayout layout, const QString &fileName);
-
-    // The text bytes of the memo starting at `block`; an error when the block
-    // or its length lies outside the file.
+    // Opens the file and checks its header for the given layout.
+    TableResult open(const QString &path, DbfHeader::MemoLayout layout);
+    // The text of the memo starting at `block`, valid until release(); an
+    // error when the block or its length lies outside the file.
     TableResult text(quint32 block, QByteArrayView &text) const;
+    qsizetype size() const { return m_bytes.size(); }
+    // Lets go of the file; what follows only writes to it.
+    void release();
 
-    // New memos are only ever appended past the file's last block: a block
-    // that an old value uses is never written again.
-    quint32 appendBlock() const;
+    // New memos are only ever appended past the last block of the file as it
+    // is now (`fileSize`): a block that an old value uses is never written again.
+    quint32 appendBlock(qint64 fileSize) const;
     // The bytes that store `text` at the block, padded to whole blocks.
     QByteArray encode(QByteArrayView text) const;
     qint64 blockOffset(quint32 block) const { return qint64(block) * m_blockSize; }
@@ -33,12 +39,13 @@ public:
     // The first four header bytes: the next free block.
     static QByteArray nextFreeBytes(quint32 block);
 
-    // Records what was written to the file.
-    void apply(qint64 offset, QByteArrayView bytes);
-
 private:
-    QByteArray m_file;
+    TableResult damaged(const QString &what) const;
+
+    std::unique_ptr<QFile> m_file;
     QString m_fileName;
+    QByteArray m_copy; // the content where the file system cannot map it
+    QByteArrayView m_bytes;
     DbfHeader::MemoLayout m_layout = DbfHeader::MemoLayout::DBase3;
     quint32 m_blockSize = 512;
 };

@@ -71,18 +71,33 @@ Script::Script() : m_previous(g_active) { g_active = this; }
 
 Script::~Script() { g_active = m_previous; }
 
-void Script::answer(Result result) { m_answers.push(result); }
+void Script::answer(Result result) { m_answers.push({result, std::nullopt}); }
+
+void Script::answerCode(int code) { m_answers.push({Result::Closed, code}); }
 
 Script *Script::active() { return g_active; }
 
-Result Script::take(const Request &request)
+Script::Answer Script::next(const Request &request)
 {
     m_requests.push_back(request);
+    if (m_whileOpen)
+        m_whileOpen(request);
     if (m_answers.empty())
-        return Result::Ok;
-    const Result result = m_answers.front();
+        return {Result::Ok, std::nullopt};
+    const Answer answer = m_answers.front();
     m_answers.pop();
-    return result;
+    return answer;
+}
+
+Result Script::take(const Request &request)
+{
+    return next(request).result;
+}
+
+int Script::takeCode(const Request &request, const std::function<int(Result)> &codeOf)
+{
+    const Answer answer = next(request);
+    return answer.code ? *answer.code : codeOf(answer.result);
 }
 
 std::unique_ptr<QMessageBox> createBox(QWidget *owner, const Request &request)

@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <queue>
+#include <utility>
 #include <vector>
 
 class QMessageBox;
@@ -38,6 +40,9 @@ struct Request
     Icon icon = Icon::None;
     bool hadOwner = false;
     Button defaultButton = Ok;
+    // A dialog of the programs' own whose row has buttons beyond these four
+    // lists the captions of all its buttons here, in row order.
+    QStringList buttonCaptions = {};
 };
 
 // The real box that show() runs when no script is installed, built but not
@@ -56,6 +61,13 @@ public:
     Script &operator=(const Script &) = delete;
 
     void answer(Result result);
+    // Answers a dialog of the programs' own by the code (modal result) of the
+    // button to press, for buttons that no Result names. A plain box given
+    // such an answer reads it as Closed.
+    void answerCode(int code);
+    // Runs on every box taken, after it is recorded and before its answer is
+    // returned: what the program does while a box stands open.
+    void whileOpen(std::function<void(const Request &)> action) { m_whileOpen = std::move(action); }
     const std::vector<Request> &requests() const { return m_requests; }
     int pending() const { return static_cast<int>(m_answers.size()); }
 
@@ -64,10 +76,21 @@ public:
     static Script *active();
     // Records the request and returns the next scripted answer.
     Result take(const Request &request);
+    // The same for a dialog of the programs' own: the next answer as a code,
+    // a Result answer translated by `codeOf` (an empty queue answers Ok).
+    int takeCode(const Request &request, const std::function<int(Result)> &codeOf);
 
 private:
-    std::queue<Result> m_answers;
+    struct Answer
+    {
+        Result result = Result::Closed;
+        std::optional<int> code;
+    };
+    Answer next(const Request &request);
+
+    std::queue<Answer> m_answers;
     std::vector<Request> m_requests;
+    std::function<void(const Request &)> m_whileOpen;
     Script *m_previous = nullptr;
 };
 

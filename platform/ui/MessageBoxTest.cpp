@@ -60,6 +60,22 @@ private slots:
             QVERIFY(!qobject_cast<QMessageBox *>(widget));
     }
 
+    void actionRunsWhileTheBoxIsOpen()
+    {
+        Script script;
+        script.answer(Result::Yes);
+        QStringList seen;
+        script.whileOpen([&](const Request &open) {
+            seen << open.caption;
+            // Recorded already, not yet answered.
+            QCOMPARE(script.requests().size(), size_t(seen.size()));
+            QCOMPARE(script.pending(), 2 - int(seen.size()));
+        });
+        QCOMPARE(show(nullptr, "first", "One", Yes | No), Result::Yes);
+        QCOMPARE(show(nullptr, "second", "Two"), Result::Ok);
+        QCOMPARE(seen, QStringList({"One", "Two"}));
+    }
+
     void nestedScriptsRestoreTheOuterOne()
     {
         QVERIFY(!Script::active());

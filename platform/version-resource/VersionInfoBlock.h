@@ -10,6 +10,16 @@
 // take the paths of the Windows version API: "\" for the fixed file info,
 // "\VarFileInfo\Translation", "\StringFileInfo\040504E2\FileVersion".
 // Keys match ignoring letter case. A damaged block answers no query.
+// The name a translation's string table goes by: language and code page as
+// eight upper-case hex digits, language first ("040504E2").
+inline QString translationKey(quint16 language, quint16 codePage)
+{
+    return QStringLiteral("%1%2")
+        .arg(language, 4, 16, QLatin1Char('0'))
+        .arg(codePage, 4, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
 class VersionInfoBlock
 {
 public:

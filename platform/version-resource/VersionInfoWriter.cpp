@@ -1,5 +1,7 @@
 #include "platform/version-resource/VersionInfoWriter.h"
 
+#include "platform/version-resource/VersionInfoBlock.h"
+
 #include <QList>
 
 namespace {
@@ -64,20 +66,12 @@ QByteArray node(const QString &key, quint16 type, const QByteArray &value, quint
     return out;
 }
 
-QString translationKey(VersionTranslation translation)
-{
-    return QStringLiteral("%1%2")
-        .arg(translation.language, 4, 16, QLatin1Char('0'))
-        .arg(translation.codePage, 4, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 QByteArray stringTable(const VersionInfoDescription::StringTable &table)
 {
     QList<QByteArray> strings;
     for (const auto &[key, text] : table.strings)
         strings.append(node(key, TextNode, utf16z(text), quint16(text.size() + 1)));
-    return node(translationKey(table.translation), TextNode, {}, 0, strings);
+    return node(translationKey(table.translation.language, table.translation.codePage), TextNode, {}, 0, strings);
 }
 
 QByteArray fixedFileInfo(const VersionInfoDescription &d)

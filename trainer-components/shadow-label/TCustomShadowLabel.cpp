@@ -226,6 +226,8 @@ void TCustomShadowLabel::PaintOn(QPainter &painter)
     if (m_showFocus && m_focusControl && m_focusActive) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // Styles draw focus frames only after keyboard use; this one is always shown.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = r.adjusted(-1, 0, 1, 0);
         option.backgroundColor = m_color.toQColor();
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
@@ -334,7 +336,8 @@ void TCustomShadowLabel::enterEvent(QEnterEvent *event)
 void TCustomShadowLabel::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    if (m_mouseInside && isEnabled() && !m_leftPressed) {
+    // Qt sends a leave to a widget hidden under the mouse; hiding fires nothing.
+    if (m_mouseInside && isEnabled() && !m_leftPressed && isVisible()) {
         m_mouseInside = false;
         NotifyMouseLeave();
     }

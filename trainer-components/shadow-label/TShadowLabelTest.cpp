@@ -11,6 +11,9 @@
 Q_DECLARE_METATYPE(TShadowPosition)
 Q_DECLARE_METATYPE(TTextLayout)
 
+enum class Change { Hide, Disable, DisableAndEnable };
+Q_DECLARE_METATYPE(Change)
+
 namespace {
 
 // Where the picture has pixels of `color`; empty when none.
@@ -51,6 +54,31 @@ QPoint shadowReach(const QRect &shadow, const QRect &text, QPoint offset)
             offset.y() < 0 ? shadow.top() - text.top() : shadow.bottom() - text.bottom()};
 }
 
+// A window with a label and two edits; once shown and active, `other` has the focus.
+struct FormWithEdits
+{
+    FormWithEdits()
+    {
+        label->SetCaption(QStringLiteral("&Jméno:"));
+        edit->move(0, 60);
+    }
+
+    bool showWithOtherFocused()
+    {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return false;
+        other->setFocus();
+        return other->hasFocus();
+    }
+
+    QWidget window;
+    TShadowLabel *label = new TShadowLabel(&window);
+    QLineEdit *other = new QLineEdit(&window);
+    QLineEdit *edit = new QLineEdit(&window);
+};
+
 } // namespace
 
 class TShadowLabelTest : public QObject
@@ -63,6 +91,7 @@ private slots:
     void autoSizeGrowsWithTheShadow();
     void emptyAndAmpersandCaptionsMeasureOneBlank();
     void rightAlignedLabelKeepsItsRightEdge();
+    void wordWrapBreaksAtTheLabelWidth();
     void shadowIsDrawnOffsetAndUnderTheText_data();
     void shadowIsDrawnOffsetAndUnderTheText();
     void layoutPlacesTheMeasuredBlock_data();
@@ -72,6 +101,10 @@ private slots:
     void disabledLabelDrawsGreyWithHighlightShadow();
     void mouseEventsOnlyWhileTheApplicationIsActive();
     void leaveWaitsForTheLeftButton();
+    void changesUnderTheMouse_data();
+    void changesUnderTheMouse();
+    void focusRectangleWhileFocusControlHasFocus_data();
+    void focusRectangleWhileFocusControlHasFocus();
     void acceleratorFocusesFocusControl_data();
     void acceleratorFocusesFocusControl();
     void focusControlClearedWhenDestroyed();
@@ -163,6 +196,23 @@ void TShadowLabelTest::rightAlignedLabelKeepsItsRightEdge()
     const int left = label->x();
     label->SetCaption(QStringLiteral("Krátký"));
     QCOMPARE(label->x(), left);
+}
+
+void TShadowLabelTest::wordWrapBreaksAtTheLabelWidth()
+{
+    const QString caption = QStringLiteral("Testovací otázky pro zbrojní průkaz");
+    const auto label = makeLabel(caption);
+    const QSize oneLine = label->size();
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+    label->resize(oneLine.width() / 2, oneLine.height());
+    label->SetAutoSize(true);
+    // Lines break within the width less the side margins; the label takes the longest line.
+    QVERIFY(label->height() >= 2 * QFontMetrics(testFont()).height());
+    QVERIFY(label->width() <= oneLine.width() / 2);
+    QVERIFY(areaOf(render(*label), Qt::black).bottom() >= QFontMetrics(testFont()).height());
+    label->SetWordWrap(false);
+    QCOMPARE(label->size(), oneLine);
 }
 
 void TShadowLabelTest::shadowIsDrawnOffsetAndUnderTheText_data()
@@ -318,6 +368,73 @@ void TShadowLabelTest::leaveWaitsForTheLeftButton()
     QVERIFY(!label->MouseInside());
 }
 
+void TShadowLabelTest::changesUnderTheMouse_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("enters");
+    QTest::addColumn<int>("leaves");
+    QTest::newRow("hiding fires nothing") << Change::Hide << 0 << 0;
+    QTest::newRow("disabling fires leave") << Change::Disable << 0 << 1;
+    QTest::newRow("enabling again fires enter") << Change::DisableAndEnable << 1 << 1;
+}
+
+void TShadowLabelTest::changesUnderTheMouse()
+{
+    QFETCH(Change, change);
+    QFETCH(int, enters);
+    QFETCH(int, leaves);
+    QWidget window;
+    window.resize(300, 200);
+    auto *label = new TShadowLabel(&window);
+    label->SetCaption(QStringLiteral("Brelvik"));
+    label->move(40, 30);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QPoint over(45, 35);
+    QCursor::setPos(window.mapToGlobal(over));
+    QTest::mouseMove(&window, over);
+    QTRY_VERIFY(label->MouseInside());
+
+    QSignalSpy entered(label, &TCustomShadowLabel::OnMouseEnter);
+    QSignalSpy left(label, &TCustomShadowLabel::OnMouseLeave);
+    if (change == Change::Hide)
+        label->hide();
+    else
+        label->setEnabled(false);
+    if (change == Change::DisableAndEnable)
+        label->setEnabled(true);
+    QCOMPARE(entered.count(), enters);
+    QCOMPARE(left.count(), leaves);
+}
+
+void TShadowLabelTest::focusRectangleWhileFocusControlHasFocus_data()
+{
+    QTest::addColumn<bool>("showFocus");
+    QTest::addColumn<bool>("focusOnControl");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("focus control focused") << true << true << true;
+    QTest::newRow("ShowFocus off") << false << true << false;
+    QTest::newRow("focus moved on to another control") << true << false << false;
+}
+
+void TShadowLabelTest::focusRectangleWhileFocusControlHasFocus()
+{
+    QFETCH(bool, showFocus);
+    QFETCH(bool, focusOnControl);
+    QFETCH(bool, drawn);
+    FormWithEdits form;
+    form.label->setFont(testFont());
+    QVERIFY(form.showWithOtherFocused());
+    const QImage plain = render(*form.label, 2);
+    form.label->SetFocusControl(form.edit);
+    form.label->SetShowFocus(showFocus);
+    form.edit->setFocus();
+    if (!focusOnControl)
+        form.other->setFocus();
+    QCOMPARE(render(*form.label, 2) != plain, drawn);
+}
+
 void TShadowLabelTest::acceleratorFocusesFocusControl_data()
 {
     QTest::addColumn<bool>("enabled");
@@ -333,22 +450,13 @@ void TShadowLabelTest::acceleratorFocusesFocusControl()
     QFETCH(bool, enabled);
     QFETCH(bool, showAccelChar);
     QFETCH(bool, focused);
-    QWidget window;
-    auto *label = new TShadowLabel(&window);
-    label->SetCaption(QStringLiteral("&Jméno:"));
-    auto *other = new QLineEdit(&window);
-    auto *edit = new QLineEdit(&window);
-    edit->move(0, 60);
-    label->SetFocusControl(edit);
-    label->setEnabled(enabled);
-    label->SetShowAccelChar(showAccelChar);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    other->setFocus();
-    QVERIFY(other->hasFocus());
-    QTest::keyClick(&window, Qt::Key_J, Qt::AltModifier);
-    QCOMPARE(edit->hasFocus(), focused);
+    FormWithEdits form;
+    form.label->SetFocusControl(form.edit);
+    form.label->setEnabled(enabled);
+    form.label->SetShowAccelChar(showAccelChar);
+    QVERIFY(form.showWithOtherFocused());
+    QTest::keyClick(&form.window, Qt::Key_J, Qt::AltModifier);
+    QCOMPARE(form.edit->hasFocus(), focused);
 }
 
 void TShadowLabelTest::focusControlClearedWhenDestroyed()

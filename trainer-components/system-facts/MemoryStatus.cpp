@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,16 +47,21 @@ MemoryStatus MemoryStatus::current()
     return fromMemInfo(file.readAll());
 }
 
+quint64 MemoryStatus::pageFileAvailable() const
+{
+    // A damaged reading may show more free than total; never a negative use.
+    return std::min(availablePageFile, totalPageFile);
+}
+
 qint64 MemoryStatus::pageFileBytesUsed() const
 {
-    // A racing reading may show more free than total; never a negative use.
-    return availablePageFile < totalPageFile ? qint64(totalPageFile - availablePageFile) : 0;
+    return qint64(totalPageFile - pageFileAvailable());
 }
 
 int MemoryStatus::pageFileUsagePercent() const
 {
     if (totalPageFile == 0)
         return 0;
-    const double freePercent = 100.0 * double(availablePageFile) / double(totalPageFile);
+    const double freePercent = 100.0 * double(pageFileAvailable()) / double(totalPageFile);
     return 100 - int(std::trunc(freePercent));
 }

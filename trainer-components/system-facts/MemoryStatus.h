@@ -22,4 +22,7 @@ struct MemoryStatus
     qint64 pageFileBytesUsed() const;
     // 100 - trunc(100 * available / total); 0 when there is no page file.
     int pageFileUsagePercent() const;
+
+private:
+    quint64 pageFileAvailable() const;
 };

@@ -35,6 +35,7 @@ void SystemFactsTest::swapFigures_data()
     QTest::newRow("all free") << quint64(1000000) << quint64(1000000) << qint64(0) << 0;
     QTest::newRow("none free") << quint64(1000000) << quint64(0) << qint64(1000000) << 100;
     QTest::newRow("no swap") << quint64(0) << quint64(0) << qint64(0) << 0;
+    QTest::newRow("more free than total") << quint64(1000000) << quint64(1500000) << qint64(0) << 0;
 }
 
 void SystemFactsTest::swapFigures()

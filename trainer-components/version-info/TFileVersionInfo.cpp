@@ -34,10 +34,8 @@ void TFileVersionInfo::ReadVersionInfo() noexcept
         if (!translation || translation->size() < 4)
             return;
         const auto *first = reinterpret_cast<const uchar *>(translation->constData());
-        const QString countryCode = QStringLiteral("%1%2")
-                                        .arg(qFromLittleEndian<quint16>(first), 4, 16, QLatin1Char('0'))
-                                        .arg(qFromLittleEndian<quint16>(first + 2), 4, 16, QLatin1Char('0'))
-                                        .toUpper();
+        const QString countryCode =
+            translationKey(qFromLittleEndian<quint16>(first), qFromLittleEndian<quint16>(first + 2));
         m_countryCode = countryCode;
         const std::pair<const char16_t *, QString *> keys[] = {
             {u"CompanyName", &m_companyName},         {u"FileDescription", &m_fileDescription},

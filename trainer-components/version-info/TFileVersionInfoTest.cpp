@@ -1,11 +1,14 @@
 #include "trainer-components/version-info/TFileVersionInfo.h"
 
 #include "platform/version-resource/PeFixture.h"
+#include "platform/version-resource/VersionInfoBlock.h"
 #include "platform/version-resource/VersionInfoWriter.h"
+#include "platform/version-resource/VersionResource.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -51,6 +54,7 @@ private slots:
     void init();
     void readsTheTrainerResourceOfAPeFile();
     void readsTheBuiltProgram();
+    void builtProgramCarriesTheFixedVersions();
     void countryCodeIsEightUpperCaseDigits_data();
     void countryCodeIsEightUpperCaseDigits();
     void firstTranslationOnly();
@@ -96,6 +100,20 @@ void TFileVersionInfoTest::readsTheBuiltProgram()
     info.SetExecutableFile(qEnvironmentVariable("VARNEL_PROGRAM"));
     QCOMPARE(allValues(info), QStringList({"Kestrin", "Testovací otázky", "2002.6.1.10", "Varnel.exe", "", "",
                                            "Varnel.exe", "Brelvik", "2002.A", "Freeware", "040504E2"}));
+}
+
+void TFileVersionInfoTest::builtProgramCarriesTheFixedVersions()
+{
+    const VersionInfoBlock block(VersionResource::readBlock(qEnvironmentVariable("VARNEL_PROGRAM")));
+    const auto fixed = block.queryValue(u"\\");
+    QVERIFY(fixed && fixed->size() >= 24);
+    const auto *words = reinterpret_cast<const uchar *>(fixed->constData());
+    QCOMPARE(qFromLittleEndian<quint32>(words), 0xFEEF04BDu);
+    const quint32 expected[] = {2002u << 16 | 6u, 1u << 16 | 10u}; // 2002.6.1.10
+    for (int at : {8, 16}) { // file version, then product version
+        QCOMPARE(qFromLittleEndian<quint32>(words + at), expected[0]);
+        QCOMPARE(qFromLittleEndian<quint32>(words + at + 4), expected[1]);
+    }
 }
 
 void TFileVersionInfoTest::countryCodeIsEightUpperCaseDigits_data()
@@ -189,10 +207,22 @@ void TFileVersionInfoTest::everySetReadsAgain()
     QCOMPARE(info.FileVersion(), QStringLiteral("2002.6.1.10"));
     QCOMPARE(info.LegalCopyright(), QString());
 
+    // No cache: the same path set again reads what the file holds now.
+    Strings newer = varnelStrings;
+    newer.emplace_back(QStringLiteral("LegalCopyright"), QStringLiteral("(c) Kestrin"));
+    QCOMPARE(writeFile(QStringLiteral("Varnel.exe"),
+                       PeFixture::image(buildVersionInfoBlock(description({{0x0409, 0x04B0}}, newer)))),
+             path);
+    info.SetExecutableFile(path);
+    QCOMPARE(info.LegalCopyright(), QStringLiteral("(c) Kestrin"));
+    QCOMPARE(info.CountryCode(), QStringLiteral("040904B0"));
+
     info.SetExecutableFile(QString());
     QCOMPARE(allValues(info), allEmpty);
     QCOMPARE(info.ExecutableFile(), QString());
     info.SetExecutableFile(m_dir.filePath(QStringLiteral("missing.exe")));
+    QCOMPARE(allValues(info), allEmpty);
+    info.SetExecutableFile(m_dir.path());
     QCOMPARE(allValues(info), allEmpty);
 }
 

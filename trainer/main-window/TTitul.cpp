@@ -56,6 +56,29 @@ const MenuRow ServiceMenu[] = {
     {&TTitul::Obnovadatabz1, "Obnovadatabz1", u"Obnova databází"},
 };
 
+// Items whose windows this build does not have yet: choosing one shows its
+// status text and opens nothing.
+struct StatusOnlyItem
+{
+    QAction *TTitul::*member;
+    const char16_t *status;
+};
+
+const StatusOnlyItem StatusOnlyItems[] = {
+    {&TTitul::Tiskyotzek1, u"Nastaveno pro tisk otázek v rámci HTML dokumentu ..."},
+    {&TTitul::Zakon288, u"Zákon 288/1995 Sb."},
+    {&TTitul::Vyhlaska_1, u"Vyhláška MV číslo 50/1996 Sb."},
+    {&TTitul::Vyhlaska_2, u"Vyhláška ČBÚ č. 51/1996 Sb."},
+    {&TTitul::Vyhlaska_3, u"Vyhláška MZ č. 127/1996 Sb."},
+    {&TTitul::Zakon119, u"Zákon 119/2002 Sb."},
+    {&TTitul::Priloha119, u"Příloha k zákonu 119/2002 Sb."},
+    {&TTitul::Informace1, u"Zobrazení nastavené přílohy"},
+    {&TTitul::Informace2, u"Informace o programu a kontakt na WWW"},
+    {&TTitul::Centrlnsprvaotzek1, u"Servisní a nastavovací okno k Databázi otázek ..."},
+    {&TTitul::Zlohadatabz1, u"Centrální záloha databází ..."},
+    {&TTitul::Obnovadatabz1, u"Centrální obnova databází ..."},
+};
+
 struct DocumentItem
 {
     QAction *TTitul::*member;
@@ -77,10 +100,30 @@ QAction *addItem(QWidget *menu, const QString &name, const QString &caption)
     return action;
 }
 
-void addRows(TTitul *window, QMenu *menu, const auto &rows)
+// Marks the first letter or digit of the caption that no earlier item of the
+// same menu has taken as its accelerator.
+QString withAutomaticAccelerator(const QString &caption, QString &taken)
 {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar key = caption.at(i).toUpper();
+        if (key.unicode() < 0x80 && key.isLetterOrNumber() && !taken.contains(key)) {
+            taken.append(key);
+            return caption.left(i) + u'&' + caption.mid(i);
+        }
+    }
+    return caption;
+}
+
+enum class Accelerators { AsWritten, Automatic };
+
+void addRows(TTitul *window, QMenu *menu, const auto &rows, Accelerators accelerators)
+{
+    QString taken;
     for (const MenuRow &row : rows) {
-        QAction *action = addItem(menu, QString::fromLatin1(row.name), QString::fromUtf16(row.caption));
+        QString caption = QString::fromUtf16(row.caption);
+        if (row.member && accelerators == Accelerators::Automatic)
+            caption = withAutomaticAccelerator(caption, taken);
+        QAction *action = addItem(menu, QString::fromLatin1(row.name), caption);
         if (row.member)
             window->*row.member = action;
         else
@@ -107,6 +150,7 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
     ui->setupUi(this);
     ui->Image1->setPixmap(QPixmap::fromImage(TrainerArt::background()));
     using namespace Colors;
+    WidgetLook::setBackground(ui->centralwidget, clWhite);
     for (QWidget *w : {ui->Label2, ui->Label3})
         WidgetLook::setTextColor(w, clBlue);
     WidgetLook::setTextColor(ui->Label8, clRed);
@@ -138,6 +182,8 @@ void TTitul::buildVerSys()
     VerSys->SetAlignment(taRightJustify);
     VerSys->SetTransparent(true);
     VerSys->setToolTip(QStringLiteral("Detekce OS programem"));
+    // Right-justified and auto-sized, the label keeps this right edge as its
+    // caption changes.
     VerSys->move(VerSysRightEdge - VerSys->width(), VerSysTop);
 }
 
@@ -146,7 +192,7 @@ void TTitul::buildMenu()
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     Testovacotzkyatesty1 = menuBar()->addMenu(QStringLiteral("&Testovací otázky a zákony"));
     Testovacotzkyatesty1->setObjectName(QStringLiteral("Testovacotzkyatesty1"));
-    addRows(this, Testovacotzkyatesty1, TestMenu);
+    addRows(this, Testovacotzkyatesty1, TestMenu, Accelerators::AsWritten);
     QMenuBar *bar = menuBar();
     Informace1 = addItem(bar, QStringLiteral("Informace1"), QStringLiteral("Formuláře a přílohy   "));
     Informace2 = addItem(bar, QStringLiteral("Informace2"), QStringLiteral("&Informace   "));
@@ -154,9 +200,13 @@ void TTitul::buildMenu()
     Konec1->setToolTip(QStringLiteral("Ukončení programu"));
     Servis_menu = bar->addMenu(QStringLiteral("Servisni menu"));
     Servis_menu->setObjectName(QStringLiteral("Servis_menu"));
-    addRows(this, Servis_menu, ServiceMenu);
+    addRows(this, Servis_menu, ServiceMenu, Accelerators::Automatic);
     connect(SimulaceTestovchotzek1, &QAction::triggered, this, &TTitul::SimulaceTestovchotzek1Click);
     connect(Konec1, &QAction::triggered, this, &TTitul::Konec1Click);
+    for (const StatusOnlyItem &item : StatusOnlyItems) {
+        const QString status = QString::fromUtf16(item.status);
+        connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
+    }
 }
 
 void TTitul::buildStatusBar()
@@ -187,7 +237,6 @@ void TTitul::setStatus(const QString &text)
 void TTitul::FormCreate()
 {
     VerSys->SetCaption(DetectSystemVersion());
-    VerSys->move(VerSysRightEdge - VerSys->width(), VerSysTop);
     ProgramVersion = QStringLiteral("2002.A");
     VersionDate = QStringLiteral("27.06.2002");
     ui->Verze->setText(QStringLiteral("Verze programu: ") + ProgramVersion);
@@ -197,11 +246,12 @@ void TTitul::FormCreate()
     FileVersionInfo1.SetExecutableFile(QString());
     FileVersionInfo1.SetExecutableFile(ProgramDir + QStringLiteral("Varnel"));
     WidgetLook::setLabelText(ui->vvv, FileVersionInfo1.FileVersion());
-    if (createWorkingFolders() && openSettingsKey() && createQuestionTable())
+    createWorkingFolders();
+    if (openSettingsKey() && createQuestionTable())
         setStatus(ReadyText);
 }
 
-bool TTitul::createWorkingFolders()
+void TTitul::createWorkingFolders()
 {
     const QSize screen = m_environment.screenSize;
     if (screen.width() < MinimumScreen.width() || screen.height() < MinimumScreen.height()) {
@@ -221,7 +271,6 @@ bool TTitul::createWorkingFolders()
     const QString annexes = PathResolver::resolve(ProgramDir, QStringLiteral("PRILOHY"));
     if (!FileSystem::folderExists(annexes))
         FileSystem::createFolder(annexes);
-    return true;
 }
 
 bool TTitul::openSettingsKey()
@@ -257,10 +306,18 @@ bool TTitul::createQuestionTable()
 void TTitul::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
+    // A window restored from the task bar is not shown anew.
+    if (!event->spontaneous())
         FormShow();
-    }
+}
+
+bool TTitul::event(QEvent *event)
+{
+    // The status bar tells what runs, not what the pointer is over: menu
+    // highlighting leaves it alone.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 void TTitul::FormShow()

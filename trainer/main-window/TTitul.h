@@ -71,6 +71,7 @@ public:
     QAction *Obnovadatabz1 = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -81,7 +82,7 @@ private:
     void buildVerSys();
     void placeWindow();
     void FormCreate();
-    bool createWorkingFolders();
+    void createWorkingFolders();
     bool openSettingsKey();
     bool createQuestionTable();
     void FormShow();
@@ -94,7 +95,6 @@ private:
     TrainerEnvironment m_environment;
     TableQuestionSource m_questions;
     bool m_endRequested = false;
-    bool m_shown = false;
 };
 
 // The live main window, or null.

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -37,6 +38,15 @@ void addQuestion(QuestionTable &table, int number, int correct, int points, bool
     QVERIFY(table.setInteger(QuestionTable::Poc_bodu, points));
     QVERIFY(table.setBoolean(QuestionTable::Platnost, valid));
     QVERIFY(table.post());
+}
+
+// Closes a shown main window the way a user does, answering Yes to the exit question.
+void closeConfirmed(TTitul &window)
+{
+    MessageBox::Script script;
+    script.answer(MessageBox::Result::Yes);
+    window.close();
+    QVERIFY(!window.isVisible());
 }
 
 QString label(QWidget *window, const char *name)
@@ -132,10 +142,15 @@ private slots:
         QCOMPARE(FileSystem::folderExists(folder->filePath(QStringLiteral("ZALOHA"))), !asks);
         QVERIFY(FileSystem::folderExists(folder->filePath(QStringLiteral("PRILOHY"))));
         if (asks) {
-            QCOMPARE(script.requests().front().caption, QStringLiteral("Systémové hlášení..."));
-            QVERIFY(script.requests().front().text.startsWith(
-                QStringLiteral("Rozlišení monitoru je menší než 800x600:")));
-            QCOMPARE(script.requests().front().buttons, MessageBox::Buttons(MessageBox::Yes | MessageBox::No));
+            const MessageBox::Request &box = script.requests().front();
+            QCOMPARE(box.caption, QStringLiteral("Systémové hlášení..."));
+            QVERIFY(box.text.startsWith(QStringLiteral("Rozlišení monitoru je menší než 800x600:")));
+            QCOMPARE(box.text, QStringLiteral("Rozlišení monitoru je menší než 800x600:\n"
+                                              "Některé údaje nemusí být proto korektně zobrazeny.\n"
+                                              "Chcete i přesto spustit program ?"));
+            QCOMPARE(box.buttons, MessageBox::Buttons(MessageBox::Yes | MessageBox::No));
+            QCOMPARE(box.icon, MessageBox::Icon::None);
+            QVERIFY(box.hadOwner);
         }
     }
 
@@ -150,9 +165,7 @@ private slots:
                               window.Priloha119})
             QVERIFY(!item->isEnabled());
         QVERIFY(!window.Servis_menu->menuAction()->isVisible());
-        MessageBox::Script script;
-        script.answer(MessageBox::Result::Yes);
-        window.close();
+        closeConfirmed(window);
     }
 
     void serviceMenuNeedsTheMarker()
@@ -161,10 +174,74 @@ private slots:
         TTitul window(environment());
         window.show();
         QVERIFY(window.Servis_menu->menuAction()->isVisible());
-        QCOMPARE(window.Centrlnsprvaotzek1->text(), QStringLiteral("Centrální správa otázek"));
+        // The service submenu gives its items accelerators of its own.
+        QCOMPARE(window.Centrlnsprvaotzek1->text(), QStringLiteral("&Centrální správa otázek"));
+        QCOMPARE(window.Zlohadatabz1->text(), QStringLiteral("&Záloha databází"));
+        QCOMPARE(window.Obnovadatabz1->text(), QStringLiteral("&Obnova databází"));
+        QCOMPARE(window.Servis_menu->title(), QStringLiteral("Servisni menu"));
+        closeConfirmed(window);
+    }
+
+    void everyShowingLooksAgain()
+    {
+        TTitul window(environment());
+        window.show();
+        QVERIFY(!window.Servis_menu->menuAction()->isVisible());
+        QVERIFY(!window.Zakon288->isEnabled());
+        window.hide();
+        touch(folder->filePath(QStringLiteral("qalmoren.set")));
+        touch(folder->filePath(QStringLiteral("PRILOHY/Zakon288.kvf")));
+        window.show();
+        QVERIFY(window.Servis_menu->menuAction()->isVisible());
+        QVERIFY(window.Zakon288->isEnabled());
+        closeConfirmed(window);
+    }
+
+    void itemsWithoutTheirWindowShowTheirStatus_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("question list") << "Tiskyotzek1" << "Nastaveno pro tisk otázek v rámci HTML dokumentu ...";
+        QTest::newRow("law 288") << "Zakon288" << "Zákon 288/1995 Sb.";
+        QTest::newRow("decree 50") << "Vyhlaska_1" << "Vyhláška MV číslo 50/1996 Sb.";
+        QTest::newRow("decree 51") << "Vyhlaska_2" << "Vyhláška ČBÚ č. 51/1996 Sb.";
+        QTest::newRow("decree 127") << "Vyhlaska_3" << "Vyhláška MZ č. 127/1996 Sb.";
+        QTest::newRow("law 119") << "Zakon119" << "Zákon 119/2002 Sb.";
+        QTest::newRow("annex 119") << "Priloha119" << "Příloha k zákonu 119/2002 Sb.";
+        QTest::newRow("forms") << "Informace1" << "Zobrazení nastavené přílohy";
+        QTest::newRow("information") << "Informace2" << "Informace o programu a kontakt na WWW";
+        QTest::newRow("service") << "Centrlnsprvaotzek1" << "Servisní a nastavovací okno k Databázi otázek ...";
+        QTest::newRow("backup") << "Zlohadatabz1" << "Centrální záloha databází ...";
+        QTest::newRow("restore") << "Obnovadatabz1" << "Centrální obnova databází ...";
+    }
+
+    void itemsWithoutTheirWindowShowTheirStatus()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, status);
+        QDir(folder->path()).mkdir(QStringLiteral("Prilohy"));
+        for (const char *name : {"Vyhlaska1", "Vyhlaska2", "Vyhlaska3", "Zakon288", "Zakon119", "Priloha119"})
+            touch(folder->filePath(QStringLiteral("Prilohy/%1.kvf").arg(QLatin1String(name))));
+        touch(folder->filePath(QStringLiteral("qalmoren.set")));
+        TTitul window(environment());
+        window.show();
         MessageBox::Script script;
-        script.answer(MessageBox::Result::Yes);
-        window.close();
+        window.findChild<QAction *>(item)->trigger();
+        QCOMPARE(window.StatusBar1->currentMessage(), status);
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        closeConfirmed(window);
+    }
+
+    void highlightingAnItemKeepsTheStatus()
+    {
+        touch(folder->filePath(QStringLiteral("qalmoren.set")));
+        TTitul window(environment());
+        window.show();
+        for (QAction *item : {window.SimulaceTestovchotzek1, window.Konec1, window.Zlohadatabz1}) {
+            item->showStatusText(window.menuBar());
+            QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        }
+        closeConfirmed(window);
     }
 
     void everyWayOfClosingAsks()
@@ -179,6 +256,9 @@ private slots:
         QCOMPARE(script.requests().back().caption, QStringLiteral("Ukončování programu ..."));
         QCOMPARE(script.requests().back().text,
                  QStringLiteral(" Opravdu chceš ukončit tento program ? \n Potvrď volbu."));
+        QCOMPARE(script.requests().back().buttons, MessageBox::Buttons(MessageBox::Yes | MessageBox::No));
+        QCOMPARE(script.requests().back().icon, MessageBox::Icon::None);
+        QVERIFY(script.requests().back().hadOwner);
 
         script.answer(MessageBox::Result::No);
         window.Konec1->trigger();
@@ -208,6 +288,8 @@ private slots:
         whenShown<TRun_Test>(Run_Test, [&](TRun_Test *start) {
             statusWhileOpen = window.StatusBar1->currentMessage();
             whenShown<TTesting>(Testing, [](TTesting *t) {
+                // Keys reach the focused button only once the window is active.
+                QVERIFY(QTest::qWaitForWindowActive(t));
                 t->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->setFocus();
                 for (Qt::Key key : {Qt::Key_2, Qt::Key_2, Qt::Key_2, Qt::Key_1, Qt::Key_2, Qt::Key_1})
                     QTest::keyClick(QApplication::focusWidget(), key, Qt::KeypadModifier);
@@ -229,8 +311,7 @@ private slots:
         QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
         QVERIFY(Run_Test == nullptr);
         QVERIFY(window.Table1.active());
-        script.answer(MessageBox::Result::Yes);
-        window.close();
+        closeConfirmed(window);
     }
 };
 

@@ -9,13 +9,17 @@
 #include "trainer-components/shadow-label/TShadowLabel.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 
 #include <map>
+
+Q_DECLARE_METATYPE(MessageBox::Result)
 
 namespace {
 
@@ -78,13 +82,42 @@ T *child(QWidget *window, const char *name)
 
 QString text(QWidget *window, const char *name) { return child<QLabel>(window, name)->text(); }
 
-void keypad(QWidget *window, Qt::Key key)
+QColor textColor(QWidget *window, const char *name)
+{
+    return child<QWidget>(window, name)->palette().color(QPalette::WindowText);
+}
+
+void keypad(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier)
 {
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-    QTest::keyClick(target, key, Qt::KeypadModifier);
+    QTest::keyClick(target, key, modifiers);
 }
 
 int shownPosition(TTesting *t) { return child<RadioGroup>(t, "RadioGroup1")->itemIndex() + 1; }
+
+// Closes every evaluation dialog as it opens and counts them.
+class EvaluationCounter
+{
+public:
+    EvaluationCounter()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            if (Vyhodnoceni && Vyhodnoceni->isVisible()) {
+                ++count;
+                Vyhodnoceni->close();
+            }
+        });
+        m_timer.start();
+    }
+    int count = 0;
+
+private:
+    QTimer m_timer;
+};
+
+const QString EndCaption = QStringLiteral("Vaše rozhodnutí:");
+const QString TimeOutCaption = QStringLiteral("Vyčerpali jste čas testu !");
 
 } // namespace
 
@@ -147,6 +180,7 @@ private slots:
             QCOMPARE(text(t, "Otazka"), QStringLiteral("Otázka 1"));
             QCOMPARE(text(t, "Poc_bodu"), QStringLiteral("za 2 bodů."));
             QCOMPARE(text(t, "Stav"), QStringLiteral("Platná otázka, odpovídejte"));
+            QCOMPARE(textColor(t, "Stav"), QColor(0x80, 0, 0));
             QVERIFY(!child<QPushButton>(t, "BitBtn2")->isEnabled());
             QCOMPARE(child<QCheckBox>(t, "CheckBox24")->text(), QStringLiteral("-"));
             QCOMPARE(text(t, "Panel7"), QStringLiteral("40:00"));
@@ -171,6 +205,8 @@ private slots:
             QTest::mouseClick(child<QPushButton>(t, "BitBtn2"), Qt::LeftButton);
             QCOMPARE(child<QCheckBox>(t, "CheckBox1")->text(), QStringLiteral("B"));
             QVERIFY(child<QCheckBox>(t, "CheckBox1")->isChecked());
+            QCOMPARE(textColor(t, "CheckBox1"), QColor(Qt::blue));
+            QCOMPARE(textColor(t, "CheckBox2"), QColor(Qt::cyan));
             QCOMPARE(shownPosition(t), 2);
             QVERIFY(!child<QRadioButton>(t, "RadioButton2")->isChecked());
             QVERIFY(child<QWidget>(t, "Panel5")->isEnabled());
@@ -182,6 +218,11 @@ private slots:
             QCOMPARE(shownPosition(t), 3);
             keypad(t, Qt::Key_2);
             QCOMPARE(shownPosition(t), 4);
+
+            // The digits above the letters are not the keypad.
+            keypad(t, Qt::Key_1, Qt::NoModifier);
+            QCOMPARE(shownPosition(t), 4);
+            QCOMPARE(t->run().answerAt(4), 0);
 
             // Keys do nothing while the question list has the focus.
             auto *list = child<RadioGroup>(t, "RadioGroup1");
@@ -229,7 +270,7 @@ private slots:
             auto *list = child<RadioGroup>(t, "RadioGroup1");
             QTest::mouseClick(list->item(5), Qt::LeftButton);
             QCOMPARE(text(t, "Stav"), QStringLiteral("Zrušená otázka, vždy správná odpověd."));
-            QCOMPARE(child<QLabel>(t, "Stav")->palette().color(QPalette::WindowText), QColor(Qt::red));
+            QCOMPARE(textColor(t, "Stav"), QColor(Qt::red));
             child<QRadioButton>(t, "RadioButton1")->setFocus();
             keypad(t, Qt::Key_3);
             QCOMPARE(child<QCheckBox>(t, "CheckBox6")->text(), QStringLiteral("C"));
@@ -270,6 +311,41 @@ private slots:
         });
     }
 
+    void timeOutDuringTheEndQuestionEvaluatesOnce_data()
+    {
+        QTest::addColumn<MessageBox::Result>("lateAnswer");
+        QTest::newRow("later Yes") << MessageBox::Result::Yes;
+        QTest::newRow("later No") << MessageBox::Result::No;
+    }
+
+    void timeOutDuringTheEndQuestionEvaluatesOnce()
+    {
+        QFETCH(MessageBox::Result, lateAnswer);
+        MessageBox::Script script;
+        script.answer(lateAnswer);
+        // The clock runs on while the end question stands open, to the end.
+        script.whileOpen([](const MessageBox::Request &open) {
+            while (open.caption == EndCaption && Testing->run().secondsLeft() > 0)
+                Testing->Timer1Timer();
+        });
+        EvaluationCounter evaluations;
+        runTest([](TTesting *t) {
+            keypad(t, Qt::Key_2);
+            QTest::mouseClick(child<QPushButton>(t, "BitBtn1"), Qt::LeftButton);
+            QVERIFY(!t->isVisible());
+            QCOMPARE(t->achievedPoints(), 2);
+        });
+        QCOMPARE(evaluations.count, 1);
+        QCOMPARE(script.requests().size(), std::size_t(2));
+        QCOMPARE(script.requests()[0].caption, EndCaption);
+        const MessageBox::Request &timeOut = script.requests()[1];
+        QCOMPARE(timeOut.caption, TimeOutCaption);
+        QCOMPARE(timeOut.text,
+                 QStringLiteral("Test byl zastaven, nemáte už volný čas určený k testovaní ..."));
+        QCOMPARE(timeOut.icon, MessageBox::Icon::None);
+        QVERIFY(timeOut.hadOwner);
+    }
+
     void everyStartDrawsWithAFreshGenerator()
     {
         MessageBox::Script script;
@@ -283,6 +359,34 @@ private slots:
             });
         }
         QCOMPARE(generatorsMade - before, 2);
+    }
+
+    void windowsAreFixedAndCentred()
+    {
+        const TestSetup setup{u'G', 43, {}};
+        TRun_Test start(questions, QStringLiteral("2002.A"), counting());
+        TTesting testing(setup, questions, QStringLiteral("2002.A"));
+        TVyhodnoceni evaluation(Evaluation::of(u'G', 43, 0, QString(), TestOrder{}),
+                                QStringLiteral("2002.A"));
+        const struct
+        {
+            QDialog *window;
+            QString caption;
+            QSize size;
+        } windows[] = {
+            {&start, QStringLiteral("Spustit nastavený test ..."), {527, 334}},
+            {&testing, QStringLiteral("TEST: Odborná způsobilost ..."), {792, 573}},
+            {&evaluation, QStringLiteral("Vyhodnocení testovacích otázek"), {511, 324}},
+        };
+        const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+        for (const auto &[window, caption, size] : windows) {
+            window->show();
+            QCOMPARE(window->windowTitle(), caption);
+            QCOMPARE(window->size(), size);
+            QCOMPARE(window->minimumSize(), window->maximumSize());
+            QCOMPARE(window->frameGeometry().center(), screenCentre);
+            window->hide();
+        }
     }
 
     void evaluationOffersWrongAnswersUpToThePassMark_data()

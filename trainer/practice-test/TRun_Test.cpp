@@ -69,7 +69,6 @@ void TRun_Test::RadioGroup1Click()
 
 void TRun_Test::BitBtn1Click()
 {
-    m_setup.ranges = {};
     const std::unique_ptr<RandomSource> random = m_random();
     m_setup.ranges = QuestionDraw::draw(*random);
     runModal<TTesting>(m_setup, m_questions, m_programVersion);

@@ -17,6 +17,8 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+
 TTesting *Testing = nullptr;
 
 namespace {
@@ -108,7 +110,8 @@ TTesting::~TTesting()
 
 void TTesting::buildAnswerMarks()
 {
-    // The user never ticks a mark: the panel passes no input to them.
+    // The user never ticks a mark: the panel passes no input to them, yet
+    // they keep their own colours.
     for (int k = 1; k <= RunningTest::Positions; ++k) {
         auto *mark = new QCheckBox(ui->Panel6);
         mark->setObjectName(QStringLiteral("CheckBox%1").arg(k));
@@ -171,8 +174,9 @@ void TTesting::FormShow()
         answerMark(k)->setText(QStringLiteral("-"));
     }
     ui->BitBtn2->setEnabled(false);
-    if (!keypadActsHere())
-        setFocus();
+    // The disabled confirm button cannot hold the focus: the window takes it,
+    // so the keypad answers from the start.
+    setFocus();
     if (!error.isEmpty())
         MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok,
                          MessageBox::Icon::Error);
@@ -220,17 +224,9 @@ void TTesting::BitBtn2Click()
 bool TTesting::keypadActsHere() const
 {
     const QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return true;
-    for (const QWidget *w : {static_cast<const QWidget *>(this), static_cast<const QWidget *>(ui->RadioButton1),
-                             static_cast<const QWidget *>(ui->RadioButton2),
-                             static_cast<const QWidget *>(ui->RadioButton3),
-                             static_cast<const QWidget *>(ui->BitBtn1),
-                             static_cast<const QWidget *>(ui->BitBtn2)}) {
-        if (focus == w)
-            return true;
-    }
-    return false;
+    const std::initializer_list<const QWidget *> acting{this, ui->RadioButton1, ui->RadioButton2,
+                                                        ui->RadioButton3, ui->BitBtn1, ui->BitBtn2};
+    return !focus || std::find(acting.begin(), acting.end(), focus) != acting.end();
 }
 
 void TTesting::keyPressEvent(QKeyEvent *event)
@@ -260,25 +256,25 @@ void TTesting::Timer1Timer()
         return;
     Timer1->stop();
     if (m_askingToEnd) {
-        // The end question is answered No for the user; its closing runs the
+        // The end question is taken as answered No; its closing runs the
         // time-out road, outside the question.
         m_timedOutWhileAsking = true;
         if (QWidget *box = QApplication::activeModalWidget(); box && box != this)
             box->close();
         return;
     }
-    timeOutRoad();
+    if (timeOutRoad())
+        close();
 }
 
-void TTesting::timeOutRoad()
+bool TTesting::timeOutRoad()
 {
-    Timer1->stop();
     if (!m_run.claimEvaluation())
-        return;
+        return false;
     MessageBox::show(this, QStringLiteral("Test byl zastaven, nemáte už volný čas určený k testovaní ..."),
                      QStringLiteral("Vyčerpali jste čas testu !"), MessageBox::Ok);
     evaluate();
-    close();
+    return true;
 }
 
 void TTesting::evaluate()
@@ -299,10 +295,9 @@ bool TTesting::FormCloseQuery()
         this, QStringLiteral("Opravdu chcete ukončit test ?"), QStringLiteral("Vaše rozhodnutí:"),
         MessageBox::Yes | MessageBox::No, MessageBox::Icon::None, MessageBox::Yes);
     m_askingToEnd = false;
-    if (m_timedOutWhileAsking) {
-        timeOutRoad();
-        return false;
-    }
+    // A closing already under way is the time-out road's own.
+    if (m_timedOutWhileAsking)
+        return timeOutRoad();
     if (answer != MessageBox::Result::Yes || !m_run.claimEvaluation())
         return false;
     evaluate();

@@ -52,7 +52,8 @@ private:
     void clearAnswerButtons();
     void showQuestion(int position);
     bool keypadActsHere() const;
-    void timeOutRoad();
+    // Reports the time-out and evaluates; false when evaluated already.
+    bool timeOutRoad();
     void evaluate();
     int currentPosition() const;
 

@@ -20,7 +20,6 @@ TShadowLabel *shadowLabel(QWidget *parent, const char *name, QPoint at, const QF
     label->setFont(font);
     label->SetFontColor(color);
     label->SetShadowColor(shadow);
-    label->SetTransparent(true);
     return label;
 }
 
@@ -70,6 +69,7 @@ void TVyhodnoceni::buildShadowLabels()
     ShadowLabel1->SetAutoSize(false);
     ShadowLabel1->resize(151, 23);
     ShadowLabel1->SetAlignment(taRightJustify);
+    ShadowLabel1->SetTransparent(true);
     ShadowLabel1->SetCaption(QStringLiteral("Kestrin 2002"));
     Verze = shadowLabel(ui->Panel1, "Verze", {384, 45}, boldFont(QStringLiteral("MS Sans Serif"), 8, false),
                         Colors::clBlack, Colors::clWhite);
