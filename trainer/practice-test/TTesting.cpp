@@ -1,5 +1,6 @@
 #include "trainer/practice-test/TTesting.h"
 
+#include "platform/text/LocaleTexts.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalWindow.h"
 #include "trainer/practice-test/Evaluation.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
@@ -165,7 +165,7 @@ int TTesting::currentPosition() const { return ui->RadioGroup1->itemIndex() + 1;
 void TTesting::FormShow()
 {
     WidgetLook::setLabelText(ui->Nazev, QStringLiteral("Skupina zbrojního průkazu: ") + m_setup.group);
-    m_startTime = QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+    m_startTime = LocaleTexts::longTime(QTime::currentTime());
     const QString error = m_questions.open();
     ui->RadioGroup1->setItemIndex(0);
     Timer1->start();
