@@ -1,6 +1,6 @@
 #include "calendar/main-window/TAboutBox.h"
 
-#include "calendar/main-window/WidgetColor.h"
+#include "platform/ui/WidgetLook.h"
 
 #include "ui_TAboutBox.h"
 
@@ -16,8 +16,8 @@ TAboutBox::TAboutBox(QWidget *parent)
 {
     ui->setupUi(this);
     ui->ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57));
-    setWidgetColor(*ui->ProductName, QPalette::WindowText, Colors::clBlue);
-    setWidgetColor(*ui->Version, QPalette::WindowText, Colors::clPurple);
+    WidgetLook::setColor(*ui->ProductName, QPalette::WindowText, Colors::clBlue);
+    WidgetLook::setColor(*ui->Version, QPalette::WindowText, Colors::clPurple);
     connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());

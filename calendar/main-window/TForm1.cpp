@@ -8,7 +8,7 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
-#include "calendar/main-window/WidgetColor.h"
+#include "platform/ui/WidgetLook.h"
 #include "platform/paint/TColor.h"
 #include "platform/ui/MessageBox.h"
 
@@ -98,10 +98,10 @@ QWidget *TForm1::buildScrollBox(int page)
     content->setObjectName(QStringLiteral("ScrollBox%1Content").arg(page));
     content->setFixedSize(ContentSize);
     content->setAutoFillBackground(true);
-    setWidgetColor(*content, QPalette::Window, Colors::clWhite);
+    WidgetLook::setColor(*content, QPalette::Window, Colors::clWhite);
     box->setWidget(content);
     // The strip beside the content, where the vertical bar leaves room, is white too.
-    setWidgetColor(*box->viewport(), QPalette::Window, Colors::clWhite);
+    WidgetLook::setColor(*box->viewport(), QPalette::Window, Colors::clWhite);
     m_scrollBox[page] = box;
     return content;
 }
@@ -114,7 +114,7 @@ AutoSizeLabel *TForm1::addLabel(int number, const QString &text, QWidget *conten
                                                        : AutoSizeLabel::Anchor::Right, edge, content);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    setWidgetColor(*label, QPalette::WindowText, number == 1 ? Colors::clRed : Colors::clBlue);
+    WidgetLook::setColor(*label, QPalette::WindowText, number == 1 ? Colors::clRed : Colors::clBlue);
     m_label[number] = label;
     return label;
 }
@@ -160,7 +160,7 @@ void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
 
     auto *edit = place(new QLineEdit(content), QStringLiteral("Edit%1").arg(controls.edit), EditRect);
     edit->setFont(QFont(QStringLiteral("Arial"), 8));
-    setWidgetColor(*edit, QPalette::Text, Colors::clBlue);
+    WidgetLook::setColor(*edit, QPalette::Text, Colors::clBlue);
     m_edit[controls.edit] = edit;
 }
 

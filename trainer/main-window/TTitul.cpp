@@ -10,7 +10,7 @@
 #include "trainer/main-window/SystemVersion.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
-#include "trainer/practice-test/WidgetLook.h"
+#include "platform/ui/WidgetLook.h"
 #include "ui_TTitul.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "trainer/practice-test/LicenceGroups.h"
 #include "trainer/practice-test/RandomSource.h"
 #include "trainer/practice-test/TTesting.h"
-#include "trainer/practice-test/WidgetLook.h"
+#include "platform/ui/WidgetLook.h"
 #include "ui_TRun_Test.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "trainer/practice-test/Evaluation.h"
 #include "trainer/practice-test/QuestionSource.h"
 #include "trainer/practice-test/TVyhodnoceni.h"
-#include "trainer/practice-test/WidgetLook.h"
+#include "platform/ui/WidgetLook.h"
 #include "ui_TTesting.h"
 
 #include <QApplication>

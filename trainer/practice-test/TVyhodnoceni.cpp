@@ -1,7 +1,7 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
 #include "trainer-components/shadow-label/TShadowLabel.h"
-#include "trainer/practice-test/WidgetLook.h"
+#include "platform/ui/WidgetLook.h"
 #include "ui_TVyhodnoceni.h"
 
 #include <QApplication>

@@ -2,6 +2,8 @@
 
 #include "platform/paint/TColor.h"
 
+#include <QPalette>
+
 class QLabel;
 class QString;
 class QWidget;
@@ -9,7 +11,11 @@ class QWidget;
 // Colours and sizes that the windows' descriptions give per control.
 namespace WidgetLook {
 
+// One colour role of a widget's palette.
+void setColor(QWidget &widget, QPalette::ColorRole role, TColor color);
+// The font colour of a control.
 void setTextColor(QWidget *widget, TColor color);
+// The fill colour of a control.
 void setBackground(QWidget *widget, TColor color);
 // Labels marked "autoSize" in a window's description take their text's size.
 void fitAutoSizedLabels(QWidget *window);

@@ -1,9 +1,16 @@
-#include "trainer/practice-test/WidgetLook.h"
+#include "platform/ui/WidgetLook.h"
 
 #include <QLabel>
 #include <QWidget>
 
 namespace WidgetLook {
+
+void setColor(QWidget &widget, QPalette::ColorRole role, TColor color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, color.toQColor());
+    widget.setPalette(palette);
+}
 
 void setTextColor(QWidget *widget, TColor color)
 {
