@@ -2,8 +2,6 @@
 
 #include "calendar-controls/month-control/MonthControl.h"
 
-#include <QRect>
-
 // One month as a large week grid: a rounded header band with the weekday
 // names and five or six week rows with the day numbers at the top left of
 // their cells. 448 x 221 by default.

@@ -8,9 +8,9 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
-#include "platform/ui/WidgetLook.h"
 #include "platform/paint/TColor.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WidgetLook.h"
 
 #include "ui_TForm1.h"
 
@@ -182,14 +182,14 @@ void TForm1::buildMenus()
     for (const auto &[action, index] : glyphs)
         action->setIcon(ImageList1.at(index));
 
-    m_languageGroup = new QActionGroup(this);
-    m_languageGroup->setExclusive(true);
+    auto *languageGroup = new QActionGroup(this);
+    languageGroup->setExclusive(true);
     for (int n = 1; n <= 10; ++n) {
         auto *item = ui->Jazyk->addAction(QString());
         item->setObjectName(QStringLiteral("Jazyk%1").arg(n));
         item->setCheckable(true);
         item->setVisible(false);
-        m_languageGroup->addAction(item);
+        languageGroup->addAction(item);
         m_jazyk[n] = item;
     }
 

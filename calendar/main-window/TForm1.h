@@ -12,9 +12,7 @@
 
 class AutoSizeLabel;
 class MemoLines;
-class MonthControl;
 class QAction;
-class QActionGroup;
 class QLineEdit;
 class QMenu;
 class QPrinter;
@@ -92,7 +90,6 @@ private:
     std::array<QScrollArea *, 15> m_scrollBox{};
     std::array<QWidget *, 16> m_tabSheet{};
     std::array<QAction *, 11> m_jazyk{};
-    QActionGroup *m_languageGroup = nullptr;
     QMenu *m_popupMenu1 = nullptr;
     QAction *m_vymazatObrazek1 = nullptr;
     QHash<QObject *, int> m_sheetPages;

@@ -112,6 +112,7 @@ private:
     void apply();
     QTransform logicalToDevice() const;
     template <typename Point> QPolygonF points(const char *record, size_t offset, uint32_t count) const;
+    void poly(const QPolygonF &polygon, bool closed);
     bool polyPolygon16(const char *record, uint32_t size, bool closed);
     void createObject(uint32_t handle, Object object) { m_objects[handle] = std::move(object); }
     void selectObject(uint32_t handle);
@@ -185,6 +186,15 @@ QPolygonF Player::points(const char *record, size_t offset, uint32_t count) cons
         polygon << QPointF(p.x, p.y);
     }
     return polygon;
+}
+
+void Player::poly(const QPolygonF &polygon, bool closed)
+{
+    apply();
+    if (closed)
+        m_painter.drawPolygon(polygon, m_dc.fillRule);
+    else
+        m_painter.drawPolyline(polygon);
 }
 
 bool Player::polyPolygon16(const char *record, uint32_t size, bool closed)
@@ -347,27 +357,15 @@ bool Player::play(const char *record, uint32_t type, uint32_t size)
 {
     switch (type) {
     case U_EMR_POLYGON:
-    case U_EMR_POLYLINE: {
-        const auto head = field<U_EMRPOLYGON>(record);
-        const QPolygonF polygon = points<U_POINTL>(record, offsetof(U_EMRPOLYGON, aptl), head.cptl);
-        apply();
-        if (type == U_EMR_POLYGON)
-            m_painter.drawPolygon(polygon, m_dc.fillRule);
-        else
-            m_painter.drawPolyline(polygon);
+    case U_EMR_POLYLINE:
+        poly(points<U_POINTL>(record, offsetof(U_EMRPOLYGON, aptl), field<U_EMRPOLYGON>(record).cptl),
+             type == U_EMR_POLYGON);
         break;
-    }
     case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16: {
-        const auto head = field<U_EMRPOLYGON16>(record);
-        const QPolygonF polygon = points<U_POINT16>(record, offsetof(U_EMRPOLYGON16, apts), head.cpts);
-        apply();
-        if (type == U_EMR_POLYGON16)
-            m_painter.drawPolygon(polygon, m_dc.fillRule);
-        else
-            m_painter.drawPolyline(polygon);
+    case U_EMR_POLYLINE16:
+        poly(points<U_POINT16>(record, offsetof(U_EMRPOLYGON16, apts), field<U_EMRPOLYGON16>(record).cpts),
+             type == U_EMR_POLYGON16);
         break;
-    }
     case U_EMR_POLYPOLYGON16: return polyPolygon16(record, size, true);
     case U_EMR_POLYPOLYLINE16: return polyPolygon16(record, size, false);
     case U_EMR_RECTANGLE: apply(); m_painter.drawRect(box(field<U_EMRRECTANGLE>(record).rclBox)); break;

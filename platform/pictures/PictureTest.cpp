@@ -1,7 +1,7 @@
+#include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/Picture.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,13 +35,6 @@ bool near(QColor a, QColor b, int tolerance = 40)
            && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The halves as a four-channel JPEG with the Adobe marker, whose channels
 // are stored inverted (255 = no ink).
 QByteArray cmykHalves()
@@ -72,12 +65,6 @@ QByteArray cmykHalves()
     const QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
     std::free(buffer);
     return bytes;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 template <typename Record> QByteArray bytesOf(const Record &record)
@@ -183,12 +170,12 @@ void PictureTest::initTestCase()
     QVERIFY(halves().save(path("pic.ico"), "ICO"));
     const QByteArray jpeg = JpegCodec::encode(halves());
     QVERIFY(!jpeg.isEmpty());
-    writeFile(path("pic.jpg"), jpeg);
-    writeFile(path("PIC.JPEG"), jpeg);
+    TestFiles::put(path("pic.jpg"), jpeg);
+    TestFiles::put(path("PIC.JPEG"), jpeg);
     writeMetafile("emf", path("pic.emf"));
     writeMetafile("wmf", path("pic.Wmf"));
     writeMetafile("emf-bitmaps", path("bitmaps.emf"));
-    writeFile(path("cmyk.jpg"), cmykHalves());
+    TestFiles::put(path("cmyk.jpg"), cmykHalves());
 }
 
 void PictureTest::readsEachFormat_data()
@@ -232,7 +219,7 @@ void PictureTest::damagedFileGivesTheDecodersError_data()
     QTest::newRow("wmf") << "bad.wmf" << junk << QString();
     QTest::newRow("jpg claiming 65000 x 65000 pixels")
         << "huge.jpg" << hugeJpeg() << "Not enough memory for a picture of 65000 x 65000 pixels";
-    const QByteArray metafile = readFile(path("pic.emf"));
+    const QByteArray metafile = TestFiles::contentOf(path("pic.emf"));
     QTest::newRow("emf, polygon counts beyond the record")
         << "overrun.emf" << emfWith(metafile, overrunningPolyPolygon()) << "The enhanced metafile is damaged";
     QTest::newRow("emf, frame wider than any picture")
@@ -246,7 +233,7 @@ void PictureTest::damagedFileGivesTheDecodersError()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
-    writeFile(path(name), bytes);
+    TestFiles::put(path(name), bytes);
     const auto loaded = Picture::load(path(name));
     QVERIFY(std::holds_alternative<QString>(loaded));
     const QString message = std::get<QString>(loaded);
@@ -258,7 +245,7 @@ void PictureTest::damagedFileGivesTheDecodersError()
 
 void PictureTest::unknownExtension()
 {
-    writeFile(path("pic.Gif"), "GIF89a");
+    TestFiles::put(path("pic.Gif"), "GIF89a");
     const auto loaded = Picture::load(path("pic.Gif"));
     QCOMPARE(std::get<QString>(loaded), QStringLiteral("Unknown picture file extension (.Gif)"));
 }

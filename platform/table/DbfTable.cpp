@@ -36,14 +36,6 @@ TableResult readWhole(const QString &path, QByteArray &content)
     return {};
 }
 
-TableResult openForWriting(QFile &file)
-{
-    if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return {};
-    return TableResult::failure(QStringLiteral("Cannot write to %1: %2.")
-                                    .arg(fileNameOf(file.fileName()), file.errorString()));
-}
-
 } // namespace
 
 class DbfTable::Impl
@@ -75,6 +67,14 @@ public:
     std::map<int, QString> pendingMemos; // memo columns changed in the buffer
 
     bool editing() const { return state == State::Edit || state == State::Insert; }
+    bool hasColumn(int index) const { return index >= 0 && index < header.fields().size(); }
+
+    void dropEdit()
+    {
+        state = State::Browse;
+        buffer.clear();
+        pendingMemos.clear();
+    }
 
     QByteArrayView record() const
     {
@@ -241,10 +241,10 @@ TableResult DbfTable::Impl::writeBuffer()
 {
     QFile tableFile(path);
     QFile memoFile(memoPath);
-    if (const TableResult opened = openForWriting(tableFile); !opened)
+    if (const TableResult opened = FileWrites::open(tableFile); !opened)
         return opened;
     if (!pendingMemos.empty())
-        if (const TableResult opened = openForWriting(memoFile); !opened)
+        if (const TableResult opened = FileWrites::open(memoFile); !opened)
             return opened;
     const Post post = preparePost(pendingMemos.empty() ? 0 : memoFile.size());
     const bool appending = state == State::Insert;
@@ -286,15 +286,12 @@ void DbfTable::Impl::takePost(const Post &post, quint32 physical, const QByteArr
 
 TableResult DbfTable::Impl::settle()
 {
-    if (state != State::Edit && state != State::Insert)
+    if (!editing())
         return {};
     const TableResult written = writeBuffer();
-    if (!written)
-        return written;
-    state = State::Browse;
-    buffer.clear();
-    pendingMemos.clear();
-    return {};
+    if (written)
+        dropEdit();
+    return written;
 }
 
 DbfTable::DbfTable() : d(std::make_unique<Impl>()) {}
@@ -389,7 +386,7 @@ TableField DbfTable::field(const QString &name) const { return TableField(*this,
 
 TableField DbfTable::field(int index) const
 {
-    return TableField(*this, index >= 0 && index < d->header.fields().size() ? index : -1);
+    return TableField(*this, d->hasColumn(index) ? index : -1);
 }
 
 int DbfTable::recordCount() const { return int(d->live.size()); }
@@ -432,7 +429,7 @@ bool DbfTable::moveTo(int number)
 
 bool DbfTable::locate(int fieldIndex, const QString &text)
 {
-    if (fieldIndex < 0 || fieldIndex >= d->header.fields().size() || !d->settle())
+    if (!d->hasColumn(fieldIndex) || !d->settle())
         return false;
     const FieldDef &field = d->header.fields()[fieldIndex];
     const FieldText::Match match(field, text);
@@ -477,9 +474,9 @@ TableResult DbfTable::append()
 
 TableResult DbfTable::setText(int fieldIndex, const QString &value)
 {
-    if (d->state != State::Edit && d->state != State::Insert)
+    if (!d->editing())
         return TableResult::failure(QStringLiteral("The table is not being edited."));
-    if (fieldIndex < 0 || fieldIndex >= d->header.fields().size())
+    if (!d->hasColumn(fieldIndex))
         return TableResult::failure(QStringLiteral("The table %1 has no such column.").arg(fileNameOf(d->path)));
     const FieldDef &field = d->header.fields()[fieldIndex];
     if (field.type == FieldType::Memo) {
@@ -511,18 +508,15 @@ TableResult DbfTable::setBoolean(int fieldIndex, bool value)
 
 TableResult DbfTable::post()
 {
-    if (d->state != State::Edit && d->state != State::Insert)
+    if (!d->editing())
         return TableResult::failure(QStringLiteral("The table is not being edited."));
     return d->settle();
 }
 
 void DbfTable::cancel()
 {
-    if (d->state != State::Edit && d->state != State::Insert)
-        return;
-    d->state = State::Browse;
-    d->buffer.clear();
-    d->pendingMemos.clear();
+    if (d->editing())
+        d->dropEdit();
 }
 
 TableResult DbfTable::deleteRecord()
@@ -538,7 +532,7 @@ TableResult DbfTable::deleteRecord()
         return TableResult::failure(QStringLiteral("The table %1 holds no record to delete.").arg(fileNameOf(d->path)));
     const qint64 offset = d->header.recordOffset(d->live[d->position]);
     QFile tableFile(d->path);
-    TableResult written = openForWriting(tableFile);
+    TableResult written = FileWrites::open(tableFile);
     if (written)
         written = FileWrites::writeAt(tableFile, offset, QByteArrayView(&kDeleted, 1));
     if (!written)

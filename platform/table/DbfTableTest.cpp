@@ -1,3 +1,4 @@
+#include "platform/files/TestFiles.h"
 #include "platform/table/DbfTable.h"
 #include "platform/table/FileWrites.h"
 #include "platform/text/Cp1250.h"
@@ -15,18 +16,8 @@ namespace {
 
 const QString kCzech = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy");
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using TestFiles::contentOf;
+using TestFiles::put;
 
 // Runs a script with Debian's interpreter, which owns python3-dbf and
 // python3-dbfread; the script's standard output is returned.

@@ -5,9 +5,11 @@
 #include <QByteArrayView>
 #include <QFile>
 
-// Positional writes into a table or memo file that is open for writing.
+// Opening a table or memo file for writing, and positional writes into it.
 namespace FileWrites {
 
+// Opens the named file for reading and writing, unbuffered.
+TableResult open(QFile &file);
 TableResult writeAt(QFile &file, qint64 offset, QByteArrayView bytes);
 
 // Test seam: while one is alive, the writes after the first `allowed` fail as

@@ -58,11 +58,6 @@ const EncodeTable &encodeTable()
 
 } // namespace
 
-char16_t Cp1250::toUnicode(unsigned char byte)
-{
-    return kDecodeTable[byte];
-}
-
 char Cp1250::encodeChar(char16_t ch)
 {
     if (ch == 0)

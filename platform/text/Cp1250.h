@@ -14,6 +14,5 @@ public:
     // Characters outside the code page become "?".
     static QByteArray encode(QStringView text);
 
-    static char16_t toUnicode(unsigned char byte);
     static char encodeChar(char16_t ch);
 };

@@ -24,7 +24,7 @@ struct Node
 };
 
 // The node at `start`, which must lie within [start, limit).
-std::optional<Node> readNode(const LittleEndianReader &reader, QByteArrayView bytes, qsizetype start, qsizetype limit)
+std::optional<Node> readNode(const LittleEndianReader &reader, qsizetype start, qsizetype limit)
 {
     const auto length = reader.u16(quint64(start));
     const auto valueLength = reader.u16(quint64(start) + 2);
@@ -49,15 +49,15 @@ std::optional<Node> readNode(const LittleEndianReader &reader, QByteArrayView by
         return std::nullopt;
     // Resource compilers disagree on text value lengths; the node's end bounds them.
     const qsizetype valueEnd = std::min(valueStart + valueSize, node.end);
-    node.value = bytes.sliced(valueStart, valueEnd - valueStart);
+    node.value = reader.slice(quint64(valueStart), quint64(valueEnd - valueStart));
     node.children = align4(valueEnd);
     return node;
 }
 
-std::optional<Node> findChild(const LittleEndianReader &reader, QByteArrayView bytes, const Node &parent, QStringView key)
+std::optional<Node> findChild(const LittleEndianReader &reader, const Node &parent, QStringView key)
 {
     for (qsizetype at = parent.children; at < parent.end;) {
-        const auto child = readNode(reader, bytes, at, parent.end);
+        const auto child = readNode(reader, at, parent.end);
         if (!child)
             return std::nullopt;
         if (child->key.compare(key, Qt::CaseInsensitive) == 0)
@@ -74,11 +74,11 @@ VersionInfoBlock::VersionInfoBlock(QByteArray bytes) : m_bytes(std::move(bytes))
 std::optional<QByteArray> VersionInfoBlock::queryValue(QStringView path) const
 {
     const LittleEndianReader reader(m_bytes);
-    auto node = readNode(reader, m_bytes, 0, m_bytes.size());
+    auto node = readNode(reader, 0, m_bytes.size());
     if (!node || node->key != u"VS_VERSION_INFO")
         return std::nullopt;
     for (QStringView part : path.split(u'\\', Qt::SkipEmptyParts)) {
-        node = findChild(reader, m_bytes, *node, part);
+        node = findChild(reader, *node, part);
         if (!node)
             return std::nullopt;
     }

@@ -1,3 +1,4 @@
+#include "platform/files/TestFiles.h"
 #include "platform/version-resource/ElfSection.h"
 #include "platform/version-resource/PeFixture.h"
 #include "platform/version-resource/PeResource.h"
@@ -151,12 +152,9 @@ void VersionResourceTest::readBlockOfMissingOrForeignFilesIsEmpty()
 {
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("plain.txt"));
-    QFile file(text);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("MZ and nothing else");
-    file.close();
+    TestFiles::put(text, "MZ and nothing else");
     const QString empty = dir.filePath(QStringLiteral("empty"));
-    QFile(empty).open(QIODevice::WriteOnly);
+    TestFiles::put(empty, QByteArray());
     QVERIFY(VersionResource::readBlock(QString()).isEmpty());
     QVERIFY(VersionResource::readBlock(dir.filePath(QStringLiteral("missing"))).isEmpty());
     QVERIFY(VersionResource::readBlock(text).isEmpty());

@@ -1,10 +1,9 @@
 #include "trainer-components/system-facts/SysFacts.h"
 
+#include "platform/files/FileSystem.h"
 #include "trainer-components/system-facts/MemoryStatus.h"
 #include "trainer-components/system-facts/SysFileUtils.h"
 #include "trainer-components/system-facts/SysStrings.h"
-
-#include <QDir>
 
 #include <unistd.h>
 
@@ -16,7 +15,7 @@ quint32 processorCount = 0;
 
 QString TempFolderPath()
 {
-    QString path = QDir::tempPath();
+    QString path = FileSystem::temporaryFolder();
     TrimAtNul(path);
     // "/" stands where the backslash stood; the root loses it as "C:\" did.
     return DropTrailingSeparator(path, u'/');

@@ -243,7 +243,6 @@ void TTitul::FormCreate()
     ui->Info_o_verzi->setText(QStringLiteral("Datum verze: ") + VersionDate);
     ProgramDir = m_environment.programFolder + u'/';
     TempDir = TempFolderPath() + u'/';
-    FileVersionInfo1.SetExecutableFile(QString());
     FileVersionInfo1.SetExecutableFile(ProgramDir + QStringLiteral("Varnel"));
     WidgetLook::setLabelText(ui->vvv, FileVersionInfo1.FileVersion());
     createWorkingFolders();
@@ -357,7 +356,7 @@ void TTitul::SimulaceTestovchotzek1Click()
 {
     setStatus(QStringLiteral("Testovací otázky pro \"Vydání Osvědčení způsobilosti v oblasti zbraní "
                              "a střeliva\" ... "));
-    runModal<TRun_Test>(m_questions, ProgramVersion);
+    runModalAs(Run_Test, m_questions, ProgramVersion);
     setStatus(ReadyText);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/files/FileSystem.h"
+#include "platform/files/TestFiles.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
@@ -9,7 +10,6 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,8 +25,7 @@ const QString KeyPath = QStringLiteral("\\Software\\Kestrin\\Varnel");
 
 void touch(const QString &path)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    TestFiles::put(path, {});
 }
 
 void addQuestion(QuestionTable &table, int number, int correct, int points, bool valid)

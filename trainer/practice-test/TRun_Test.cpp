@@ -20,7 +20,6 @@ TRun_Test::TRun_Test(QuestionSource &questions, const QString &programVersion,
     , m_programVersion(programVersion)
     , m_random(random ? std::move(random) : RandomFactory([] { return std::make_unique<ClockRandom>(); }))
 {
-    Run_Test = this;
     ui->setupUi(this);
     setFixedSize(size());
     QStringList captions;
@@ -42,11 +41,7 @@ TRun_Test::TRun_Test(QuestionSource &questions, const QString &programVersion,
     });
 }
 
-TRun_Test::~TRun_Test()
-{
-    if (Run_Test == this)
-        Run_Test = nullptr;
-}
+TRun_Test::~TRun_Test() = default;
 
 void TRun_Test::FormShow()
 {
@@ -71,5 +66,5 @@ void TRun_Test::BitBtn1Click()
 {
     const std::unique_ptr<RandomSource> random = m_random();
     m_setup.ranges = QuestionDraw::draw(*random);
-    runModal<TTesting>(m_setup, m_questions, m_programVersion);
+    runModalAs(Testing, m_setup, m_questions, m_programVersion);
 }

@@ -39,5 +39,5 @@ private:
     TestSetup m_setup;
 };
 
-// The live test-start dialog, or null.
+// The test-start dialog while it runs modally, or null.
 extern TRun_Test *Run_Test;

@@ -57,7 +57,6 @@ TTesting::TTesting(const TestSetup &setup, QuestionSource &questions,
     , m_programVersion(programVersion)
     , m_run(QuestionDraw::testOrder(setup.ranges))
 {
-    Testing = this;
     ui->setupUi(this);
     setFixedSize(size());
     setFocusPolicy(Qt::ClickFocus);
@@ -102,11 +101,7 @@ TTesting::TTesting(const TestSetup &setup, QuestionSource &questions,
     ui->BitBtn2->setFocus();
 }
 
-TTesting::~TTesting()
-{
-    if (Testing == this)
-        Testing = nullptr;
-}
+TTesting::~TTesting() = default;
 
 void TTesting::buildAnswerMarks()
 {
@@ -281,9 +276,9 @@ void TTesting::evaluate()
 {
     Timer1->stop();
     m_achievedPoints = m_run.score();
-    runModal<TVyhodnoceni>(Evaluation::of(m_setup.group, m_setup.passMark, m_achievedPoints,
-                                          m_startTime, m_run.order()),
-                           m_programVersion);
+    runModalAs(Vyhodnoceni,
+               Evaluation::of(m_setup.group, m_setup.passMark, m_achievedPoints, m_startTime, m_run.order()),
+               m_programVersion);
 }
 
 bool TTesting::FormCloseQuery()

@@ -70,5 +70,5 @@ private:
     bool m_timedOutWhileAsking = false;
 };
 
-// The live test window, or null.
+// The test window while it runs modally, or null.
 extern TTesting *Testing;

@@ -40,7 +40,6 @@ TVyhodnoceni::TVyhodnoceni(const Evaluation &evaluation, const QString &programV
     , m_evaluation(evaluation)
     , m_programVersion(programVersion)
 {
-    Vyhodnoceni = this;
     ui->setupUi(this);
     setFixedSize(size());
     buildShadowLabels();
@@ -55,11 +54,7 @@ TVyhodnoceni::TVyhodnoceni(const Evaluation &evaluation, const QString &programV
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-TVyhodnoceni::~TVyhodnoceni()
-{
-    if (Vyhodnoceni == this)
-        Vyhodnoceni = nullptr;
-}
+TVyhodnoceni::~TVyhodnoceni() = default;
 
 void TVyhodnoceni::buildShadowLabels()
 {

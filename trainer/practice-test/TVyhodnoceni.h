@@ -31,5 +31,5 @@ private:
     QString m_programVersion;
 };
 
-// The live evaluation dialog, or null.
+// The evaluation dialog while it runs modally, or null.
 extern TVyhodnoceni *Vyhodnoceni;

@@ -1,19 +1,10 @@
+#include "platform/files/TestFiles.h"
 #include "trainer/question-table/QuestionTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class QuestionTableTest : public QObject
 {
@@ -77,13 +68,10 @@ private slots:
     void leavesAnExistingFileAsItIs()
     {
         const QString path = m_dir->filePath(QuestionTable::FileName);
-        QFile foreign(path);
-        QVERIFY(foreign.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        foreign.write("not a table");
-        foreign.close();
+        TestFiles::put(path, "not a table");
 
         QVERIFY(m_table.createIfMissing());
-        QCOMPARE(contentOf(path), QByteArray("not a table"));
+        QCOMPARE(TestFiles::contentOf(path), QByteArray("not a table"));
         const TableResult opened = m_table.open();
         QVERIFY(!opened);
         QVERIFY2(opened.error.contains(QStringLiteral("central.vqn")), qPrintable(opened.error));
