@@ -1,12 +1,11 @@
 #include "calendar/main-window/TAboutBox.h"
 
 #include "platform/ui/WidgetLook.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include "ui_TAboutBox.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 TAboutBox::TAboutBox(QWidget *parent)
@@ -19,8 +18,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     WidgetLook::setColor(*ui->ProductName, QPalette::WindowText, Colors::clBlue);
     WidgetLook::setColor(*ui->Version, QPalette::WindowText, Colors::clPurple);
     connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.center() - rect().center());
+    centreOnPrimaryScreen(*this);
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -11,17 +11,16 @@
 #include "platform/paint/TColor.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WidgetLook.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include "ui_TForm1.h"
 
 #include <QActionGroup>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -79,7 +78,7 @@ TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    centreOnPrimaryScreen(*this);
     FormCreate();
 }
 

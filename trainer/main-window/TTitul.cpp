@@ -11,6 +11,7 @@
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
 #include "platform/ui/WidgetLook.h"
+#include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
 
 #include <QApplication>
@@ -225,8 +226,7 @@ void TTitul::placeWindow()
                      + StatusBar1->height());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnPrimaryScreen(*this);
 }
 
 void TTitul::setStatus(const QString &text)

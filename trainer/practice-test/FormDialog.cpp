@@ -1,19 +1,15 @@
 #include "trainer/practice-test/FormDialog.h"
 
-#include <QGuiApplication>
+#include "platform/ui/WindowPlacement.h"
+
 #include <QKeyEvent>
-#include <QScreen>
 
 void FormDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->geometry().center());
-            move(frame.topLeft());
-        }
+        centreOnPrimaryScreen(*this);
         FormShow();
     }
 }
