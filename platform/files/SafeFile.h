@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/FileResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,12 +14,7 @@ class QIODevice;
 // renamed over the target.
 namespace SafeFile {
 
-struct Result
-{
-    bool ok = true;
-    QString error; // a sentence naming the file and what went wrong
-    explicit operator bool() const { return ok; }
-};
+using Result = FileResult;
 
 Result replace(const QString &path, const QByteArray &content);
 

@@ -312,10 +312,8 @@ TableResult DbfTable::create(const QString &path, const QList<FieldDef> &fields)
     if (const TableResult made = DbfHeader::forNewTable(fields, header); !made)
         return made;
     const QByteArray table = header.bytes(QDate::currentDate()) + kEndOfFile;
-    const SafeFile::Result written = header.hasMemoColumn()
-                                         ? SafeFile::replacePair(path, table, memoPathFor(path), MemoFile::emptyFile())
-                                         : SafeFile::replace(path, table);
-    return written ? TableResult{} : TableResult::failure(written.error);
+    return header.hasMemoColumn() ? SafeFile::replacePair(path, table, memoPathFor(path), MemoFile::emptyFile())
+                                  : SafeFile::replace(path, table);
 }
 
 TableResult DbfTable::open(const QString &path)
