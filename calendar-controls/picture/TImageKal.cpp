@@ -39,6 +39,12 @@ void TImageKal::Draw(QPainter &painter) const
     m_picture.draw(painter, QRectF(topLeft, size));
 }
 
+void TImageKal::DrawInto(QPainter &painter, const QRectF &target) const
+{
+    if (!m_picture.isNull())
+        m_picture.draw(painter, target);
+}
+
 void TImageKal::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

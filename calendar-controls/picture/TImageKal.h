@@ -27,6 +27,8 @@ public:
 
     // Paints the picture centred in a box of the control's size.
     void Draw(QPainter &painter) const;
+    // Paints the whole picture stretched into `target` (the printed page).
+    void DrawInto(QPainter &painter, const QRectF &target) const;
 
 signals:
     void OnModify(QObject *sender);

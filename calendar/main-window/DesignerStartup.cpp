@@ -3,10 +3,12 @@
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/print-window/TForm7.h"
 
 TForm1 *Form1 = nullptr;
 TAboutBox *AboutBox = nullptr;
 TForm2 *Form2 = nullptr;
+TForm7 *Form7 = nullptr;
 
 DesignerStartup::DesignerStartup(const QString &programFile)
     : m_form2(std::make_unique<TForm2>())
@@ -17,6 +19,9 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     AboutBox = m_aboutBox.get();
     Form2 = m_form2.get();
     m_form2->FormCreate(programFile, *m_form1);
+    m_form7 = std::make_unique<TForm7>(*m_form1, *m_form2);
+    Form7 = m_form7.get();
+    m_form7->FormCreate();
 }
 
 DesignerStartup::~DesignerStartup()
@@ -24,4 +29,5 @@ DesignerStartup::~DesignerStartup()
     Form1 = nullptr;
     AboutBox = nullptr;
     Form2 = nullptr;
+    Form7 = nullptr;
 }

@@ -7,11 +7,13 @@
 class TAboutBox;
 class TForm1;
 class TForm2;
+class TForm7;
 
 // The designer's windows, live from start-up to the end of the program.
 extern TForm1 *Form1;
 extern TAboutBox *AboutBox;
 extern TForm2 *Form2;
+extern TForm7 *Form7;
 
 // Creates the designer's windows in their start-up order and keeps them.
 class DesignerStartup
@@ -31,4 +33,5 @@ private:
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TForm7> m_form7;
 };

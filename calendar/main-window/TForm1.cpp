@@ -8,7 +8,10 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
+#include "calendar/print-window/Print.h"
+#include "calendar/print-window/TForm7.h"
 #include "platform/paint/TColor.h"
+#include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
@@ -19,7 +22,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -314,9 +316,13 @@ void TForm1::TiskClick()
 {
     switch (printRouteFor(DocKind)) {
     case PrintRoute::PrinterDialog:
-        PrintDialog1();
+        if (PrintDialog1() && Form7)
+            PrintCalendarPage(*Form7, *ui->Tisk);
         break;
     case PrintRoute::PrintWindow:
+        if (Form7)
+            Form7->exec();
+        break;
     case PrintRoute::Nothing:
         break;
     }
@@ -325,16 +331,13 @@ void TForm1::TiskClick()
 // The printer confirmed here stays the printer of every later print job.
 bool TForm1::PrintDialog1()
 {
-    QPrintDialog dialog(&Printer(), this);
-    return dialog.exec() == QDialog::Accepted;
+    return Printing::confirmPrinter(this, Printer());
 }
 
 QPrinter &TForm1::Printer()
 {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setResolution(300);
-    }
+    if (!m_printer)
+        m_printer = Printing::makePrinter();
     return *m_printer;
 }
 

@@ -10,4 +10,7 @@ class Application : public QApplication
 public:
     Application(int &argc, char **argv, const QString &title);
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // The default error box, for an error that a command catches itself.
+    static void showErrorBox(QWidget *owner, const QString &text);
 };

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMarginsF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <queue>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// The designer's print system. Jobs are laid out in printer dots of 300 dpi
+// with the origin at the top left of the printable area. A job is laid out in
+// full before any of it reaches the printer, so a job that fails part-way
+// sends nothing.
+namespace Printing {
+
+inline constexpr int DotsPerInch = 300;
+
+// A printer object on the system's default printer, A4 portrait, 300 dpi.
+std::unique_ptr<QPrinter> makePrinter();
+
+// The printer dialog on `printer`; true when a printer was confirmed, which
+// then stays the printer of `printer`.
+bool confirmPrinter(QWidget *owner, QPrinter &printer);
+
+// What a job draws on while it runs.
+class PrintJob
+{
+public:
+    virtual ~PrintJob() = default;
+    virtual QPainter &painter() = 0;
+    // Starts the next page; throws std::runtime_error when it cannot.
+    virtual void newPage() = 0;
+    // The printable height of the page, in dots.
+    virtual int pageHeight() const = 0;
+};
+
+using PageDrawing = std::function<void(PrintJob &job)>;
+
+// Runs one job on `printer`. `draw` draws every page; an exception it throws
+// ends the job, which then sends nothing. Returns the message of a failure:
+// no printer, a job that cannot start, a drawing that failed.
+std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw);
+
+// Test seam for the printer dialog: while installed no dialog opens; each one
+// takes the next answer (cancel when the queue is empty).
+class DialogScript
+{
+public:
+    DialogScript();
+    ~DialogScript();
+    DialogScript(const DialogScript &) = delete;
+    DialogScript &operator=(const DialogScript &) = delete;
+
+    void confirm();
+    void cancel();
+    int asked() const { return m_asked; }
+    // The printer object the last dialog was shown on.
+    const QPrinter *lastPrinter() const { return m_lastPrinter; }
+
+    static DialogScript *active();
+    bool take(QPrinter &printer);
+
+private:
+    std::queue<bool> m_answers;
+    int m_asked = 0;
+    const QPrinter *m_lastPrinter = nullptr;
+    DialogScript *m_previous = nullptr;
+};
+
+// Test seam for the printer: while installed every job is written as a PDF
+// file to `path` instead, on an A4 portrait page with the given printable
+// margins in millimetres.
+class PdfRedirect
+{
+public:
+    explicit PdfRedirect(QString path, QMarginsF marginsMillimetres = {});
+    ~PdfRedirect();
+    PdfRedirect(const PdfRedirect &) = delete;
+    PdfRedirect &operator=(const PdfRedirect &) = delete;
+
+    const QString &path() const { return m_path; }
+    const QMarginsF &margins() const { return m_margins; }
+    static PdfRedirect *active();
+
+private:
+    QString m_path;
+    QMarginsF m_margins;
+    PdfRedirect *m_previous = nullptr;
+};
+
+} // namespace Printing

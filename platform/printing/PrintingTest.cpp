@@ -1,0 +1,191 @@
+#include "platform/printing/Printing.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <stdexcept>
+
+namespace {
+
+// What poppler's pdfinfo reports of a PDF file.
+QString pdfInfo(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    process.waitForFinished();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+int pageCount(const QString &path)
+{
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    const auto match = pages.match(pdfInfo(path));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void drawPages(Printing::PrintJob &job, int pages)
+{
+    for (int page = 1; page <= pages; ++page) {
+        job.painter().fillRect(QRect(0, 0, 300, 300), Qt::black);
+        if (page < pages)
+            job.newPage();
+    }
+}
+
+} // namespace
+
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void printerAt300Dpi();
+    void redirectWritesTheJobAsPdf_data();
+    void redirectWritesTheJobAsPdf();
+    void failingDrawingSendsNothing_data();
+    void failingDrawingSendsNothing();
+    void jobThatCannotStart();
+    void noPrinter();
+    void printToFileFromTheDialog();
+    void dialogScriptAnswers();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void PrintingTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void PrintingTest::printerAt300Dpi()
+{
+    const auto printer = Printing::makePrinter();
+    QCOMPARE(printer->resolution(), 300);
+    QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+    QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(!printer->fullPage());
+}
+
+void PrintingTest::redirectWritesTheJobAsPdf_data()
+{
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QMarginsF>("margins");
+    QTest::addColumn<int>("pageHeight");
+    QTest::newRow("one page, whole sheet") << 1 << QMarginsF() << 3508;
+    // 262 mm of printable height, which the page layout keeps in whole points.
+    QTest::newRow("three pages with margins") << 3 << QMarginsF(10, 15, 10, 20) << 3091;
+}
+
+void PrintingTest::redirectWritesTheJobAsPdf()
+{
+    QFETCH(int, pages);
+    QFETCH(QMarginsF, margins);
+    QFETCH(int, pageHeight);
+    const QString path = m_dir.filePath(QStringLiteral("redirect-%1.pdf").arg(pages));
+    const Printing::PdfRedirect redirect(path, margins);
+    const auto printer = Printing::makePrinter();
+    int seenHeight = 0;
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
+        seenHeight = job.pageHeight();
+        drawPages(job, pages);
+    });
+    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    QCOMPARE(seenHeight, pageHeight);
+    QCOMPARE(pageCount(path), pages);
+    const QString info = pdfInfo(path);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts \\(A4\\)"))),
+             qPrintable(info));
+}
+
+void PrintingTest::failingDrawingSendsNothing_data()
+{
+    QTest::addColumn<bool>("oldFile");
+    QTest::newRow("no file before") << false;
+    QTest::newRow("an older job's file") << true;
+}
+
+void PrintingTest::failingDrawingSendsNothing()
+{
+    QFETCH(bool, oldFile);
+    const QString path = m_dir.filePath(QStringLiteral("failing-%1.pdf").arg(oldFile));
+    if (oldFile) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("older job");
+    }
+    const Printing::PdfRedirect redirect(path);
+    const auto printer = Printing::makePrinter();
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) {
+        drawPages(job, 2);
+        job.newPage();
+        throw std::runtime_error("Obrázek nelze vykreslit");
+    });
+    QCOMPARE(error.value_or(QString()), QStringLiteral("Obrázek nelze vykreslit"));
+    QCOMPARE(QFile::exists(path), oldFile);
+    if (oldFile)
+        QCOMPARE(contentOf(path), QByteArray("older job"));
+}
+
+void PrintingTest::jobThatCannotStart()
+{
+    const QString path = m_dir.filePath(QStringLiteral("missing/folder/job.pdf"));
+    const Printing::PdfRedirect redirect(path);
+    const auto printer = Printing::makePrinter();
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"),
+                                       [](Printing::PrintJob &job) { drawPages(job, 1); });
+    QVERIFY(error);
+    QVERIFY(!error->isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void PrintingTest::noPrinter()
+{
+    const auto printer = Printing::makePrinter();
+    printer->setPrinterName(QString());
+    bool drawn = false;
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
+    QCOMPARE(error.value_or(QString()), QStringLiteral("There is no default printer currently selected"));
+    QVERIFY(!drawn);
+}
+
+void PrintingTest::printToFileFromTheDialog()
+{
+    const QString path = m_dir.filePath(QStringLiteral("to-file.pdf"));
+    const auto printer = Printing::makePrinter();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"),
+                                       [](Printing::PrintJob &job) { drawPages(job, 2); });
+    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    QCOMPARE(pageCount(path), 2);
+}
+
+void PrintingTest::dialogScriptAnswers()
+{
+    const auto printer = Printing::makePrinter();
+    Printing::DialogScript script;
+    script.confirm();
+    script.cancel();
+    QVERIFY(Printing::confirmPrinter(nullptr, *printer));
+    QCOMPARE(script.lastPrinter(), printer.get());
+    QVERIFY(!Printing::confirmPrinter(nullptr, *printer));
+    QVERIFY(!Printing::confirmPrinter(nullptr, *printer)); // an empty queue cancels
+    QCOMPARE(script.asked(), 3);
+}
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"
