@@ -5,6 +5,7 @@
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar-controls/big-month/TBigKal.h"
+#include "calendar/print-window/TForm7.h"
 #include "platform/files/Drives.h"
 #include "platform/ui/MessageBox.h"
 
@@ -70,6 +71,9 @@ void DesignerStartupTest::refusalIsShownOnceAndClosesTheWindow()
     TForm1 &window = startup.mainWindow();
     QVERIFY(window.RootDirError);
     QVERIFY(window.NoSaveQuery);
+    // The print window's start-up step was skipped.
+    for (bool remembered : Form7->RememberedPages)
+        QVERIFY(!remembered);
 
     window.show();
     QTRY_VERIFY(!window.isVisible());
@@ -104,6 +108,8 @@ void DesignerStartupTest::normalStartKeepsTheProgramFolder()
     QCOMPARE(Form2->CleanProjectMemo.size(), 78);
     QCOMPARE(Form2->Calendar1, QDate::currentDate());
     QVERIFY(!Form2->DriveComboBox1.isEmpty());
+    for (bool remembered : Form7->RememberedPages)
+        QVERIFY(remembered);
 
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -122,10 +128,13 @@ void DesignerStartupTest::windowsLiveAsLongAsTheStartup()
         QCOMPARE(AboutBox->windowTitle(), QStringLiteral("O programu Zoziruzo"));
         QCOMPARE(AboutBox->size(), QSize(298, 213));
         QVERIFY(Form2);
+        QVERIFY(Form7);
+        QCOMPARE(&Form7->form1(), Form1);
     }
     QVERIFY(!Form1);
     QVERIFY(!AboutBox);
     QVERIFY(!Form2);
+    QVERIFY(!Form7);
 }
 
 void DesignerStartupTest::aboutBoxShowsNameAndVersion()
