@@ -6,6 +6,7 @@
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/SetPrintOkno.h"
 #include "calendar/print-window/TForm7.h"
 #include "platform/pictures/JpegCodec.h"
@@ -37,10 +38,7 @@ struct Project
 
     Project()
     {
-        QStringList lines = StringListMemo::builtInCzechCalendarLines();
-        while (lines.size() < 89)
-            lines.append(QStringLiteral("Tisk"));
-        form2->CaptionMemo.setLines(lines);
+        form2->CaptionMemo.setLines(printWindowTestLines());
         form1 = std::make_unique<TForm1>(&form2->CaptionMemo);
         form7 = std::make_unique<TForm7>(*form1, *form2);
         Form7 = form7.get();

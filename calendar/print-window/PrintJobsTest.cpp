@@ -8,7 +8,9 @@
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/TForm7.h"
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WidgetLook.h"
@@ -17,9 +19,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,65 +28,18 @@
 
 namespace {
 
-constexpr double DotsPerPoint = 300.0 / 72.0;
 constexpr int Tolerance = 3; // dots: font boxes as poppler measures them
 
-struct Word
-{
-    QString text;
-    double left, top, right, bottom; // in dots
-};
+using PdfReadBack::Word;
+using PdfReadBack::pageCount;
+using PdfReadBack::render;
+using PdfReadBack::words;
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pageCount(const QString &pdf)
-{
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
-    const auto match = pages.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The words of one page as poppler's pdftotext finds them.
-QList<Word> wordsOf(const QString &pdf, int page)
-{
-    const QString page1 = QString::number(page);
-    const QString html =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), page1,
-                                          QStringLiteral("-l"), page1, pdf, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    QList<Word> words;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.append({m.captured(5), m.captured(1).toDouble() * DotsPerPoint, m.captured(2).toDouble() * DotsPerPoint,
-                      m.captured(3).toDouble() * DotsPerPoint, m.captured(4).toDouble() * DotsPerPoint});
-    }
-    return words;
-}
-
-// The page drawn at 300 dpi, one pixel a dot, without smoothing.
-QImage render(const QString &pdf, int page, const QString &folder)
-{
-    const QString prefix = QStringLiteral("%1/page%2").arg(folder).arg(page);
-    const QString page1 = QString::number(page);
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-f"), page1,
-                                     QStringLiteral("-l"), page1, QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                                     QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
-                                     QStringLiteral("no"), pdf, prefix});
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-}
-
-const Word *findWord(const QList<Word> &words, const QString &text, double nearX, double nearY)
+const Word *findWord(const QList<Word> &found, const QString &text, double nearX, double nearY)
 {
     const Word *best = nullptr;
     double bestDistance = 1e9;
-    for (const Word &w : words) {
+    for (const Word &w : found) {
         const double distance = std::hypot(w.left - nearX, w.top - nearY);
         if (w.text == text && distance < bestDistance) {
             best = &w;
@@ -94,15 +47,6 @@ const Word *findWord(const QList<Word> &words, const QString &text, double nearX
         }
     }
     return best;
-}
-
-QStringList languageLines()
-{
-    QStringList lines = StringListMemo::builtInCzechCalendarLines();
-    while (lines.size() < 89)
-        lines.append(QStringLiteral("line %1").arg(lines.size()));
-    lines[73] = QStringLiteral("Tisk");
-    return lines;
 }
 
 // Records every caption the print window shows.
@@ -175,7 +119,7 @@ void PrintJobsTest::initTestCase()
 void PrintJobsTest::init()
 {
     m_form2 = std::make_unique<TForm2>();
-    m_form2->CaptionMemo.setLines(languageLines());
+    m_form2->CaptionMemo.setLines(printWindowTestLines());
     m_form1 = std::make_unique<TForm1>(&m_form2->CaptionMemo);
     m_form7 = std::make_unique<TForm7>(*m_form1, *m_form2);
     m_form7->setWindowTitle(QStringLiteral("Tisk"));
@@ -253,30 +197,30 @@ void PrintJobsTest::singleMonthPage()
     QCOMPARE(page.pixelColor(56 + 330, 2090 + 1122), line);
     QCOMPARE(page.pixelColor(56 + 1000, 2090 + 40), Colors::clSilver.toQColor());
 
-    const QList<Word> words = wordsOf(pdf, 1);
-    const Word *month = findWord(words, QStringLiteral("Září"), 80, 1835);
+    const QList<Word> found = words(pdf, 1);
+    const Word *month = findWord(found, QStringLiteral("Září"), 80, 1835);
     QVERIFY(month);
     QVERIFY(nearly(month->left, 80));
     QVERIFY(nearly(month->top, 1835));
-    const Word *year = findWord(words, QStringLiteral("2002"), 2200, 1835);
+    const Word *year = findWord(found, QStringLiteral("2002"), 2200, 1835);
     QVERIFY(year);
     QVERIFY(nearly(year->right, 2338));
     QVERIFY(nearly(year->top, 1835));
-    const Word *monday = findWord(words, QStringLiteral("Po"), 56 + 140, 2090 + 13);
+    const Word *monday = findWord(found, QStringLiteral("Po"), 56 + 140, 2090 + 13);
     QVERIFY(monday);
     QVERIFY(nearly((monday->left + monday->right) / 2, 56 + 165));
     QVERIFY(nearly(monday->top, 2090 + 13));
-    const Word *first = findWord(words, QStringLiteral("1"), 56 + 6 * 330 + 22, 2090 + 96);
+    const Word *first = findWord(found, QStringLiteral("1"), 56 + 6 * 330 + 22, 2090 + 96);
     QVERIFY(first);
     QVERIFY(nearly(first->left, 56 + 6 * 330 + 22));
     QVERIFY(nearly(first->top, 2090 + 96));
-    const Word *last = findWord(words, QStringLiteral("30"), 56 + 22, 2090 + 5 * 173 + 96);
+    const Word *last = findWord(found, QStringLiteral("30"), 56 + 22, 2090 + 5 * 173 + 96);
     QVERIFY(last);
     QVERIFY(nearly(last->left, 56 + 22));
     QVERIFY(nearly(last->top, 2090 + 5 * 173 + 96));
     // The bottom text, centred on 1212, ends at the printable height.
-    const Word *textStart = findWord(words, QStringLiteral("Krásné"), 900, 3450);
-    const Word *textEnd = findWord(words, QStringLiteral("dny"), 1500, 3450);
+    const Word *textStart = findWord(found, QStringLiteral("Krásné"), 900, 3450);
+    const Word *textEnd = findWord(found, QStringLiteral("dny"), 1500, 3450);
     QVERIFY(textStart && textEnd);
     QVERIFY(nearly((textStart->left + textEnd->right) / 2, 1212));
     QVERIFY(nearly(textEnd->bottom, 3508));
@@ -310,7 +254,7 @@ void PrintJobsTest::pictureNamedButMissingPrintsNoPicture()
     QCOMPARE(m_form7->PictureRect, PageRect{});
     const QImage page = render(pdf, 1, m_dir.path());
     QCOMPARE(page.pixelColor(1200, 900), QColor(Qt::white));
-    QVERIFY(findWord(wordsOf(pdf, 1), QStringLiteral("Září"), 80, 1835));
+    QVERIFY(findWord(words(pdf, 1), QStringLiteral("Září"), 80, 1835));
 }
 
 void PrintJobsTest::printProject(const QList<int> &boxes)
@@ -371,12 +315,12 @@ void PrintJobsTest::coverPage()
     // A 502 x 250 picture centred in the cover's own box.
     QCOMPARE(m_form7->PictureRect, (PageRect{89, 397, 2323, 1509}));
 
-    const QList<Word> words = wordsOf(pdf, 1);
-    const Word *year = findWord(words, QStringLiteral("2026"), 1100, 188);
+    const QList<Word> found = words(pdf, 1);
+    const Word *year = findWord(found, QStringLiteral("2026"), 1100, 188);
     QVERIFY(year);
     QVERIFY(nearly((year->left + year->right) / 2, 1206));
     QVERIFY(nearly(year->top, 188));
-    QVERIFY(findWord(words, QStringLiteral("Prosinec"), 1900, 1584 + 430 * 3 + 6));
+    QVERIFY(findWord(found, QStringLiteral("Prosinec"), 1900, 1584 + 430 * 3 + 6));
 
     const QImage page = render(pdf, 1, m_dir.path());
     const QColor frame = Colors::clBlue.toQColor();
@@ -406,11 +350,11 @@ void PrintJobsTest::fiveRowMonthPage()
     for (int k = 1; k <= 5; ++k)
         QCOMPARE(page.pixelColor(56 + 300, 2090 + 83 + k * 208) == line, k < 5);
     // February 2010 fills four rows; the fifth is empty.
-    const QList<Word> words = wordsOf(pdf, 1);
-    const Word *last = findWord(words, QStringLiteral("28"), 56 + 6 * 330 + 22, 2090 + 3 * 208 + 96);
+    const QList<Word> found = words(pdf, 1);
+    const Word *last = findWord(found, QStringLiteral("28"), 56 + 6 * 330 + 22, 2090 + 3 * 208 + 96);
     QVERIFY(last);
     QVERIFY(nearly(last->top, 2090 + 3 * 208 + 96));
-    for (const Word &word : words)
+    for (const Word &word : found)
         QVERIFY2(word.top < 2090 + 4 * 208 + 90 || word.top > 3300, qPrintable(word.text));
 }
 

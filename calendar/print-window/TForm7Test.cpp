@@ -2,10 +2,12 @@
 
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/SetPrintOkno.h"
 #include "platform/printing/Printing.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -30,14 +32,6 @@ QIcon plainIcon(Qt::GlobalColor color)
     return QIcon(pixmap);
 }
 
-QStringList languageLines()
-{
-    QStringList lines = StringListMemo::builtInCzechCalendarLines();
-    while (lines.size() < 89)
-        lines.append(QStringLiteral("line %1").arg(lines.size()));
-    return lines;
-}
-
 } // namespace
 
 class TForm7Test : public QObject
@@ -58,6 +52,7 @@ private slots:
     void printerButtonRunsThePrinterDialog();
     void popupBringsBackTheLastPrintedPages();
     void popupBeforeAnyPrintTicksAll();
+    void rightClickOnTheLabelOpensThePopup();
     void rememberPagesIgnoresOtherModes();
     void formCreate_data();
     void formCreate();
@@ -79,7 +74,7 @@ void TForm7Test::init()
     QVERIFY(m_dir.isValid());
     m_startFolder = QDir::currentPath();
     m_form2 = std::make_unique<TForm2>();
-    m_form2->CaptionMemo.setLines(languageLines());
+    m_form2->CaptionMemo.setLines(printWindowTestLines());
     m_form2->AbortBit = plainIcon(Qt::red);
     m_form2->OKBit = plainIcon(Qt::green);
     m_form2->DirectoryListBox1.Directory = m_dir.path();
@@ -285,6 +280,18 @@ void TForm7Test::popupBeforeAnyPrintTicksAll()
     form.TisknoutStejne->trigger();
     for (int n = 1; n <= TForm7::PageBoxes; ++n)
         QVERIFY(form.CheckBox(n)->isChecked());
+}
+
+void TForm7Test::rightClickOnTheLabelOpensThePopup()
+{
+    TForm7 &form = *m_form7;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), form.Label1->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(form.Label1, &click);
+    QVERIFY(form.PopupMenu1->isVisible());
+    QCOMPARE(form.PopupMenu1->actions(), QList<QAction *>({form.TisknoutStejne}));
+    form.PopupMenu1->close();
 }
 
 void TForm7Test::rememberPagesIgnoresOtherModes()

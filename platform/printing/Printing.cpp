@@ -86,28 +86,37 @@ std::optional<QString> printToFile(const QString &path, const QPageLayout &layou
     return error.isEmpty() ? written.error : error;
 }
 
-cups_option_t *addOption(const char *name, const QByteArray &value, int &count, cups_option_t *options)
-{
-    count = cupsAddOption(name, value.constData(), count, &options);
-    return options;
-}
-
 // The options of the printer dialog that the queue carries out itself.
-int jobOptions(const QPrinter &printer, cups_option_t **options)
+class JobOptions
 {
-    int count = 0;
-    cups_option_t *list = nullptr;
-    list = addOption("copies", QByteArray::number(printer.copyCount()), count, list);
-    list = addOption("collate", printer.collateCopies() ? "true" : "false", count, list);
-    switch (printer.duplex()) {
-    case QPrinter::DuplexLongSide: list = addOption("sides", "two-sided-long-edge", count, list); break;
-    case QPrinter::DuplexShortSide: list = addOption("sides", "two-sided-short-edge", count, list); break;
-    case QPrinter::DuplexNone: list = addOption("sides", "one-sided", count, list); break;
-    case QPrinter::DuplexAuto: break;
+public:
+    explicit JobOptions(const QPrinter &printer)
+    {
+        add("copies", QByteArray::number(printer.copyCount()));
+        add("collate", printer.collateCopies() ? "true" : "false");
+        switch (printer.duplex()) {
+        case QPrinter::DuplexLongSide: add("sides", "two-sided-long-edge"); break;
+        case QPrinter::DuplexShortSide: add("sides", "two-sided-short-edge"); break;
+        case QPrinter::DuplexNone: add("sides", "one-sided"); break;
+        case QPrinter::DuplexAuto: break;
+        }
     }
-    *options = list;
-    return count;
-}
+    ~JobOptions() { cupsFreeOptions(m_count, m_options); }
+    JobOptions(const JobOptions &) = delete;
+    JobOptions &operator=(const JobOptions &) = delete;
+
+    int count() const { return m_count; }
+    cups_option_t *options() const { return m_options; }
+
+private:
+    void add(const char *name, const QByteArray &value)
+    {
+        m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
+    }
+
+    int m_count = 0;
+    cups_option_t *m_options = nullptr;
+};
 
 std::optional<QString> printToQueue(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
 {
@@ -126,12 +135,10 @@ std::optional<QString> printToQueue(QPrinter &printer, const QString &documentNa
     if (!spool.flush())
         return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
 
-    cups_option_t *options = nullptr;
-    const int optionCount = jobOptions(printer, &options);
+    const JobOptions options(printer);
     const int jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(),
                                      QFile::encodeName(spool.fileName()).constData(),
-                                     documentName.toLocal8Bit().constData(), optionCount, options);
-    cupsFreeOptions(optionCount, options);
+                                     documentName.toLocal8Bit().constData(), options.count(), options.options());
     if (jobId == 0)
         return QStringLiteral("Printing failed on %1: %2").arg(name, QString::fromLocal8Bit(cupsLastErrorString()));
     return std::nullopt;

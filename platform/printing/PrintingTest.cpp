@@ -1,9 +1,10 @@
 #include "platform/printing/Printing.h"
 
+#include "platform/printing/PdfReadBack.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,22 +12,6 @@
 #include <stdexcept>
 
 namespace {
-
-// What poppler's pdfinfo reports of a PDF file.
-QString pdfInfo(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished();
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-int pageCount(const QString &path)
-{
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
-    const auto match = pages.match(pdfInfo(path));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
 
 QByteArray contentOf(const QString &path)
 {
@@ -105,8 +90,8 @@ void PrintingTest::redirectWritesTheJobAsPdf()
     });
     QVERIFY2(!error, qPrintable(error.value_or(QString())));
     QCOMPARE(seenHeight, pageHeight);
-    QCOMPARE(pageCount(path), pages);
-    const QString info = pdfInfo(path);
+    QCOMPARE(PdfReadBack::pageCount(path), pages);
+    const QString info = PdfReadBack::info(path);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts \\(A4\\)"))),
              qPrintable(info));
 }
@@ -171,7 +156,7 @@ void PrintingTest::printToFileFromTheDialog()
     const auto error = Printing::print(*printer, QStringLiteral("Zkouška"),
                                        [](Printing::PrintJob &job) { drawPages(job, 2); });
     QVERIFY2(!error, qPrintable(error.value_or(QString())));
-    QCOMPARE(pageCount(path), 2);
+    QCOMPARE(PdfReadBack::pageCount(path), 2);
 }
 
 void PrintingTest::dialogScriptAnswers()

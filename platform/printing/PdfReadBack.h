@@ -1,0 +1,73 @@
+#pragma once
+
+// Reading printed PDF files back in tests, with poppler's tools.
+
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+namespace PdfReadBack {
+
+inline constexpr double DotsPerPoint = 300.0 / 72.0;
+
+struct Word
+{
+    QString text;
+    double left, top, right, bottom; // in dots of 300 dpi
+};
+
+inline QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What pdfinfo reports of the file.
+inline QString info(const QString &pdf)
+{
+    return run(QStringLiteral("pdfinfo"), {pdf});
+}
+
+inline int pageCount(const QString &pdf)
+{
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    const auto match = pages.match(info(pdf));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The words of one page as pdftotext finds them.
+inline QList<Word> words(const QString &pdf, int page)
+{
+    const QString number = QString::number(page);
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                                           QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> found;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        found.append({m.captured(5), m.captured(1).toDouble() * DotsPerPoint, m.captured(2).toDouble() * DotsPerPoint,
+                      m.captured(3).toDouble() * DotsPerPoint, m.captured(4).toDouble() * DotsPerPoint});
+    }
+    return found;
+}
+
+// One page drawn by pdftoppm at 300 dpi, a pixel a dot, without smoothing;
+// `folder` takes the picture file.
+inline QImage render(const QString &pdf, int page, const QString &folder)
+{
+    const QString prefix = QStringLiteral("%1/page%2").arg(folder).arg(page);
+    const QString number = QString::number(page);
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+         QStringLiteral("-singlefile"), QStringLiteral("-png"), QStringLiteral("-aa"), QStringLiteral("no"),
+         QStringLiteral("-aaVector"), QStringLiteral("no"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace PdfReadBack
