@@ -10,6 +10,7 @@
 #include "calendar/wizard/TForm3.h"
 #include "calendar/year-dialogs/TForm4.h"
 #include "calendar/year-dialogs/TForm5.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/WidgetLook.h"
 
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 // Test support: the designer's windows behind their global references, the
 // main window shown, without the start-up load.
@@ -128,5 +131,42 @@ private:
             visitor(QStringLiteral("Edit%1.font").arg(n), WidgetLook::textColor(*edit),
                     [edit](TColor c) { WidgetLook::setTextColor(edit, c); });
         }
+    }
+};
+
+// "SmallKal%1.BarvaPisma" for 1..12, and the like.
+inline QStringList numberedNames(const QString &pattern, int from, int to)
+{
+    QStringList names;
+    for (int n = from; n <= to; ++n)
+        names << pattern.arg(n);
+    return names;
+}
+
+// A colour command run with every design colour distinct and `answer` chosen
+// in the colour dialog: the dialogs it opened and the colours it changed,
+// sorted by name.
+struct ColorCommandRun
+{
+    std::vector<CommonDialogs::Request> requests;
+    QStringList changed;
+
+    static ColorCommandRun of(TForm1 &form, const std::function<void()> &command, TColor answer)
+    {
+        DesignColors::makeDistinct(form);
+        const DesignColors::Colors before = DesignColors::read(form);
+        CommonDialogs::Script script;
+        script.answerColor(answer);
+        command();
+        QStringList changed = DesignColors::changed(before, DesignColors::read(form));
+        changed.sort();
+        return {script.requests(), changed};
+    }
+
+    // The distinct colour that `name` had before the command.
+    static TColor distinctColorOf(TForm1 &form, const QString &name)
+    {
+        DesignColors::makeDistinct(form);
+        return DesignColors::read(form).value(name);
     }
 };
