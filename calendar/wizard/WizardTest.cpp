@@ -8,7 +8,6 @@
 #include "platform/ui/SpinEdit.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -73,14 +72,9 @@ private:
 
 void WizardTest::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_bmp = m_dir.filePath(QStringLiteral("obrazek.bmp"));
-    m_otherBmp = m_dir.filePath(QStringLiteral("jiny.bmp"));
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QVERIFY(image.save(m_bmp));
-    image.fill(Qt::red);
-    QVERIFY(image.save(m_otherBmp));
+    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    m_otherBmp = writeTestBitmap(m_dir, QStringLiteral("jiny.bmp"), Qt::red);
+    QVERIFY(!m_bmp.isEmpty() && !m_otherBmp.isEmpty());
 }
 
 void WizardTest::init()
