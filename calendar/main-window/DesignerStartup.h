@@ -7,6 +7,9 @@
 class TAboutBox;
 class TForm1;
 class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
 class TForm7;
 
 // The designer's windows, live from start-up to the end of the program.
@@ -33,5 +36,8 @@ private:
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
+    std::unique_ptr<TForm5> m_form5;
     std::unique_ptr<TForm7> m_form7;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calendar/main-window/DesignState.h"
+#include "calendar/main-window/PictureFilter.h"
+#include "platform/ui/CommonDialogs.h"
 
 #include <QHash>
 #include <QIcon>
@@ -63,6 +65,10 @@ public:
 
     // Glyphs of the menu items, by index.
     QList<QIcon> ImageList1;
+
+    // The colour and picture dialogs of the project and page commands.
+    ColorDialog ColorDialog1;
+    OpenPictureDialog OpenPictureDialog1{PictureFilter};
 
 protected:
     bool event(QEvent *event) override;
