@@ -20,16 +20,31 @@ namespace {
 constexpr qsizetype InfoValueStart = 17;
 constexpr qsizetype InfoValueLength = 28;
 
-TableResult readWhole(const QString &path, QByteArray &content)
+// A source file seen through a mapping: its bytes go from the page cache to
+// the copy without being read into memory first.
+class MappedFile
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, file.errorString()));
-    content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return TableResult::failure(QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, file.errorString()));
-    return {};
-}
+public:
+    TableResult open(const QString &path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly))
+            return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, m_file.errorString()));
+        if (m_file.size() == 0)
+            return {};
+        const uchar *mapped = m_file.map(0, m_file.size());
+        if (!mapped)
+            return TableResult::failure(QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, m_file.errorString()));
+        m_content = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), m_file.size());
+        return {};
+    }
+    // Valid while the object lives.
+    const QByteArray &content() const { return m_content; }
+
+private:
+    QFile m_file;
+    QByteArray m_content;
+};
 
 void report(const Progress &progress, int copied)
 {
@@ -41,14 +56,14 @@ void report(const Progress &progress, int copied)
 TableResult copyPair(const QString &fromTable, const QString &fromMemo, const QString &toTable,
                      const QString &toMemo, const Progress &progress)
 {
-    QByteArray table;
-    QByteArray memo;
-    if (const TableResult read = readWhole(fromTable, table); !read)
+    MappedFile table;
+    MappedFile memo;
+    if (const TableResult read = table.open(fromTable); !read)
         return read;
-    if (const TableResult read = readWhole(fromMemo, memo); !read)
+    if (const TableResult read = memo.open(fromMemo); !read)
         return read;
     report(progress, 1);
-    if (const TableResult written = SafeFile::replacePair(toTable, table, toMemo, memo); !written)
+    if (const TableResult written = SafeFile::replacePair(toTable, table.content(), toMemo, memo.content()); !written)
         return written;
     report(progress, 2);
     return {};
