@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -64,6 +65,12 @@ BackupDialog::BackupDialog(const QString &programDir, const Texts &texts, Height
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &BackupDialog::DriveComboBox1Change);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &BackupDialog::showBackupState);
+    // The folders come in as the model reads them; the chosen one stays in sight.
+    const auto keepInSight = [this] {
+        QTimer::singleShot(0, this, [this] { DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex()); });
+    };
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, keepInSight);
+    connect(m_folders, &QFileSystemModel::layoutChanged, this, keepInSight);
     connect(start, &QPushButton::clicked, this, &BackupDialog::startClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -100,6 +107,11 @@ void BackupDialog::buildControls(Heights heights)
     DirectoryListBox1->setGeometry(16, 48, 153, heights.folderList);
     DirectoryListBox1->setModel(m_folders);
     DirectoryListBox1->setHeaderHidden(true);
+    // Program folders lie deep; the names stay readable, with a scroll bar
+    // when they are wider than the list.
+    DirectoryListBox1->setIndentation(8);
+    DirectoryListBox1->header()->setStretchLastSection(false);
+    DirectoryListBox1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         DirectoryListBox1->hideColumn(column);
     Label3 = addLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Nastaveno na:"), {16, folderLabelTop});

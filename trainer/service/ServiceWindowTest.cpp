@@ -6,6 +6,7 @@
 #include "platform/files/TestFiles.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -84,8 +85,14 @@ private slots:
     void editorsFollowKeyboardMovesAndSaveWritesThatRecord()
     {
         TServisni_okno &w = *m_window;
-        QTest::keyClick(w.DBGrid1, Qt::Key_Down);
-        QTest::keyClick(w.DBGrid1, Qt::Key_Down);
+        // Through the focus, as a user's keys arrive: loading a record must
+        // not take the focus away from the grid.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), w.DBGrid1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), w.DBGrid1);
         QCOMPARE(w.Cislo_otazky->text(), QStringLiteral("3"));
         QCOMPARE(w.Otazka->toPlainText(), TestBank::questionText(3));
         QCOMPARE(w.Kategorie->text(), QStringLiteral("Právní předpisy"));

@@ -19,6 +19,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTableView>
 
@@ -158,6 +159,8 @@ void TServisni_okno::buildGrid()
     DBGrid1->verticalHeader()->setMinimumWidth(14);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->horizontalHeader()->setHighlightSections(false);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
         DBGrid1->setColumnWidth(column, GridColumnWidths[column]);
     DBGrid1->installEventFilter(this);
@@ -277,6 +280,9 @@ void TServisni_okno::showCounters()
 
 void TServisni_okno::LoadRule()
 {
+    // Filling the editors is no change of the user's: locking the grid for
+    // it, even for a moment, would take the focus away from the grid.
+    const QScopedValueRollback loading(m_loading, true);
     if (m_table.active() && m_table.recordCount() > 0) {
         Otazka->setPlainText(m_table.fieldByName(QuestionTable::Otazka).asText());
         Odpoved_a->setPlainText(m_table.fieldByName(QuestionTable::Odpoved_a).asText());
@@ -326,7 +332,8 @@ void TServisni_okno::gridRowChanged(const QModelIndex &topLeft)
 
 void TServisni_okno::Change()
 {
-    Stav_editace(true);
+    if (!m_loading)
+        Stav_editace(true);
 }
 
 void TServisni_okno::Stav_editace(bool on)

@@ -87,6 +87,7 @@ private:
     QuestionTable &m_table;
     QuestionGridModel *m_model = nullptr;
     bool m_editing = false;
+    bool m_loading = false;
     bool m_shown = false;
 };
 
