@@ -122,10 +122,11 @@ bool QuestionGridModel::setCurrentRow(int row)
     const int before = m_table.recordNumber();
     if (!m_table.moveTo(row + 1))
         return false;
-    if (before != row + 1) {
-        emit headerDataChanged(Qt::Vertical, std::max(0, before - 1), before - 1);
-        emit headerDataChanged(Qt::Vertical, row, row);
-    }
+    if (before == row + 1)
+        return true;
+    if (before > 0)
+        emit headerDataChanged(Qt::Vertical, before - 1, before - 1);
+    emit headerDataChanged(Qt::Vertical, row, row);
     return true;
 }
 
