@@ -1,67 +1,11 @@
 // The question table at 10,000 records: open, the 24 look-ups of a practice
 // test, and a walk that reads every column of every record.
 
-#include "trainer/question-table/QuestionTable.h"
+#include "benchmarks/BenchmarkBank.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
-
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-constexpr int kQuestions = 10000;
-
-QString bankPath()
-{
-    return QStringLiteral(TABLE_BENCHMARK_FOLDER "/") + QuestionTable::FileName;
-}
-
-void fail(const TableResult &result)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(result.error));
-    std::exit(1);
-}
-
-// Made once and kept, so other readers can be timed on the same files.
-void makeBank()
-{
-    QDir().mkpath(QStringLiteral(TABLE_BENCHMARK_FOLDER));
-    QuestionTable table;
-    table.setTableName(bankPath());
-    if (table.createIfMissing() && table.open() && table.recordCount() == kQuestions)
-        return;
-    table.close();
-    QFile::remove(bankPath());
-    if (const TableResult created = table.createIfMissing(); !created)
-        fail(created);
-    if (const TableResult opened = table.open(); !opened)
-        fail(opened);
-    for (int number = 1; number <= kQuestions; ++number) {
-        const QString text = QStringLiteral("Otázka %1: která z uvedených možností odpovídá zákonu o zbraních "
-                                            "a střelivu v platném znění?").arg(number);
-        TableResult result = table.append();
-        for (const QString &field : {QuestionTable::Otazka, QuestionTable::Odpoved_a, QuestionTable::Odpoved_b,
-                                     QuestionTable::Odpoved_c})
-            if (result)
-                result = table.setText(field, field + QStringLiteral(" – ") + text);
-        for (const auto &[field, value] : {std::pair{QuestionTable::C_Otazky, number},
-                                           std::pair{QuestionTable::Kategorie, number % 3 + 1},
-                                           std::pair{QuestionTable::Spravna, number % 3 + 1},
-                                           std::pair{QuestionTable::Poc_bodu, number % 3 + 1}})
-            if (result)
-                result = table.setInteger(field, value);
-        if (result)
-            result = table.setBoolean(QuestionTable::Platnost, number % 97 != 0);
-        if (result)
-            result = table.post();
-        if (!result)
-            fail(result);
-    }
-}
 
 QuestionTable &openBank()
 {

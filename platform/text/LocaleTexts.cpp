@@ -21,3 +21,8 @@ QString LocaleTexts::longTime(const QTime &time)
     const QLocale locale = QLocale::system();
     return locale.toString(time, withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
+
+QString LocaleTexts::shortDate(const QDate &date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}

@@ -10,6 +10,9 @@
 #include "trainer/main-window/SystemVersion.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
+#include "trainer/backup/TJina_obnova.h"
+#include "trainer/backup/TJina_zaloha.h"
+#include "trainer/service/TServisni_okno.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
@@ -75,9 +78,6 @@ const StatusOnlyItem StatusOnlyItems[] = {
     {&TTitul::Priloha119, u"Příloha k zákonu 119/2002 Sb."},
     {&TTitul::Informace1, u"Zobrazení nastavené přílohy"},
     {&TTitul::Informace2, u"Informace o programu a kontakt na WWW"},
-    {&TTitul::Centrlnsprvaotzek1, u"Servisní a nastavovací okno k Databázi otázek ..."},
-    {&TTitul::Zlohadatabz1, u"Centrální záloha databází ..."},
-    {&TTitul::Obnovadatabz1, u"Centrální obnova databází ..."},
 };
 
 struct DocumentItem
@@ -204,6 +204,9 @@ void TTitul::buildMenu()
     addRows(this, Servis_menu, ServiceMenu, Accelerators::Automatic);
     connect(SimulaceTestovchotzek1, &QAction::triggered, this, &TTitul::SimulaceTestovchotzek1Click);
     connect(Konec1, &QAction::triggered, this, &TTitul::Konec1Click);
+    connect(Centrlnsprvaotzek1, &QAction::triggered, this, &TTitul::Centrlnsprvaotzek1Click);
+    connect(Zlohadatabz1, &QAction::triggered, this, &TTitul::Zlohadatabz1Click);
+    connect(Obnovadatabz1, &QAction::triggered, this, &TTitul::Obnovadatabz1Click);
     for (const StatusOnlyItem &item : StatusOnlyItems) {
         const QString status = QString::fromUtf16(item.status);
         connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
@@ -357,6 +360,27 @@ void TTitul::SimulaceTestovchotzek1Click()
     setStatus(QStringLiteral("Testovací otázky pro \"Vydání Osvědčení způsobilosti v oblasti zbraní "
                              "a střeliva\" ... "));
     runModalAs(Run_Test, m_questions, ProgramVersion);
+    setStatus(ReadyText);
+}
+
+void TTitul::Centrlnsprvaotzek1Click()
+{
+    setStatus(QStringLiteral("Servisní a nastavovací okno k Databázi otázek ..."));
+    runModalAs(Servisni_okno, Table1);
+    setStatus(ReadyText);
+}
+
+void TTitul::Zlohadatabz1Click()
+{
+    setStatus(QStringLiteral("Centrální záloha databází ..."));
+    runModalAs(Jina_zaloha, Table1.tableName(), ProgramDir, this);
+    setStatus(ReadyText);
+}
+
+void TTitul::Obnovadatabz1Click()
+{
+    setStatus(QStringLiteral("Centrální obnova databází ..."));
+    runModalAs(Jina_obnova, Table1, ProgramDir, this);
     setStatus(ReadyText);
 }
 

@@ -88,6 +88,9 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void SimulaceTestovchotzek1Click();
+    void Centrlnsprvaotzek1Click();
+    void Zlohadatabz1Click();
+    void Obnovadatabz1Click();
     void Konec1Click();
     void setStatus(const QString &text);
 

@@ -209,9 +209,6 @@ private slots:
         QTest::newRow("annex 119") << "Priloha119" << "Příloha k zákonu 119/2002 Sb.";
         QTest::newRow("forms") << "Informace1" << "Zobrazení nastavené přílohy";
         QTest::newRow("information") << "Informace2" << "Informace o programu a kontakt na WWW";
-        QTest::newRow("service") << "Centrlnsprvaotzek1" << "Servisní a nastavovací okno k Databázi otázek ...";
-        QTest::newRow("backup") << "Zlohadatabz1" << "Centrální záloha databází ...";
-        QTest::newRow("restore") << "Obnovadatabz1" << "Centrální obnova databází ...";
     }
 
     void itemsWithoutTheirWindowShowTheirStatus()
@@ -229,6 +226,44 @@ private slots:
         QCOMPARE(window.StatusBar1->currentMessage(), status);
         QCOMPARE(script.requests().size(), std::size_t(0));
         closeConfirmed(window);
+    }
+
+    void serviceItemsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("service") << "Centrlnsprvaotzek1" << "Servisni_okno"
+                                 << "Servisní a nastavovací okno k Databázi otázek ...";
+        QTest::newRow("backup") << "Zlohadatabz1" << "Jina_zaloha" << "Centrální záloha databází ...";
+        QTest::newRow("restore") << "Obnovadatabz1" << "Jina_obnova" << "Centrální obnova databází ...";
+    }
+
+    void serviceItemsOpenTheirWindows()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        QFETCH(QString, status);
+        touch(folder->filePath(QStringLiteral("qalmoren.set")));
+        TTitul main(environment());
+        main.show();
+        QString opened;
+        QString statusWhileOpen;
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, &poll, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                statusWhileOpen = main.StatusBar1->currentMessage();
+                modal->close();
+            }
+        });
+        poll.start();
+        main.findChild<QAction *>(item)->trigger();
+        QCOMPARE(opened, window);
+        QCOMPARE(statusWhileOpen, status);
+        QCOMPARE(main.StatusBar1->currentMessage(), TTitul::ReadyText);
+        closeConfirmed(main);
     }
 
     void highlightingAnItemKeepsTheStatus()

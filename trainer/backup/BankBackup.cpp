@@ -1,0 +1,172 @@
+#include "trainer/backup/BankBackup.h"
+
+#include "platform/files/FileSystem.h"
+#include "platform/files/PathResolver.h"
+#include "platform/files/SafeFile.h"
+#include "platform/table/DbfTable.h"
+#include "platform/text/LocaleTexts.h"
+#include "platform/text/TextLineFile.h"
+#include "trainer/question-table/QuestionTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace BankBackup {
+
+namespace {
+
+// Lines 2 and 3 of "info.txt" show from their 18th character on, at most 28.
+constexpr qsizetype InfoValueStart = 17;
+constexpr qsizetype InfoValueLength = 28;
+
+// A source file seen through a mapping: its bytes go from the page cache to
+// the copy without being read into memory first.
+class MappedFile
+{
+public:
+    TableResult open(const QString &path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly))
+            return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, m_file.errorString()));
+        if (m_file.size() == 0)
+            return {};
+        const uchar *mapped = m_file.map(0, m_file.size());
+        if (!mapped)
+            return TableResult::failure(QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, m_file.errorString()));
+        m_content = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), m_file.size());
+        return {};
+    }
+    // Valid while the object lives.
+    const QByteArray &content() const { return m_content; }
+
+private:
+    QFile m_file;
+    QByteArray m_content;
+};
+
+void report(const Progress &progress, int copied)
+{
+    if (progress)
+        progress(copied);
+}
+
+// Both files read, then written as one pair.
+TableResult copyPair(const QString &fromTable, const QString &fromMemo, const QString &toTable,
+                     const QString &toMemo, const Progress &progress)
+{
+    MappedFile table;
+    MappedFile memo;
+    if (const TableResult read = table.open(fromTable); !read)
+        return read;
+    if (const TableResult read = memo.open(fromMemo); !read)
+        return read;
+    report(progress, 1);
+    if (const TableResult written = SafeFile::replacePair(toTable, table.content(), toMemo, memo.content()); !written)
+        return written;
+    report(progress, 2);
+    return {};
+}
+
+bool isNumber(FieldType type)
+{
+    return type == FieldType::Numeric || type == FieldType::Float;
+}
+
+TableResult checkColumns(const DbfTable &table, const QString &tableFile)
+{
+    for (const FieldDef &wanted : QuestionTable::questionRecord()) {
+        const int index = table.fieldIndex(wanted.name);
+        const FieldType type = index < 0 ? wanted.type : table.fields()[index].type;
+        const bool fits = type == wanted.type || (isNumber(type) && isNumber(wanted.type));
+        if (index < 0 || !fits)
+            return TableResult::failure(QStringLiteral("Soubor %1 není tabulka otázek: chybí v něm sloupec %2.")
+                                            .arg(tableFile, wanted.name));
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList infoLines(const QDateTime &when)
+{
+    return {
+        QStringLiteral("Informace o zaloze na toto medium:"),
+        QStringLiteral("Datum zalohy    : ") + LocaleTexts::shortDate(when.date()),
+        QStringLiteral("Cas odzalohovani: ") + LocaleTexts::longTime(when.time()),
+        QString(),
+        QStringLiteral("Corect End Kestrin information file."),
+    };
+}
+
+std::optional<State> stateOf(const QString &folder)
+{
+    const QString path = PathResolver::resolve(folder, InfoFile);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const QStringList lines = TextLineFile::read(path).value_or(QStringList());
+    return State{lines.value(1).mid(InfoValueStart, InfoValueLength),
+                 lines.value(2).mid(InfoValueStart, InfoValueLength)};
+}
+
+TableResult checkQuestionPair(const QString &tableFile, const QString &memoFile)
+{
+    // The engine finds a memo file by the table's name; links under the
+    // engine's names let it open a pair named otherwise without copying it.
+    QTemporaryDir check(FileSystem::temporaryFolder() + QStringLiteral("/bank-check-XXXXXX"));
+    const QString linkedTable = check.filePath(QStringLiteral("check.vqn"));
+    if (!check.isValid()
+        || !QFile::link(QFileInfo(tableFile).absoluteFilePath(), linkedTable)
+        || !QFile::link(QFileInfo(memoFile).absoluteFilePath(), check.filePath(QStringLiteral("check.vqt"))))
+        return TableResult::failure(QStringLiteral("Soubor %1 nelze prověřit: dočasný adresář nelze vytvořit.")
+                                        .arg(tableFile));
+    for (const QString &file : {tableFile, memoFile})
+        if (!QFileInfo(file).isFile())
+            return TableResult::failure(QStringLiteral("Soubor %1 chybí.").arg(file));
+    DbfTable table;
+    if (const TableResult opened = table.open(linkedTable); !opened) {
+        // The engine names the links; the user knows the files.
+        QString reason = opened.error;
+        reason.replace(check.path() + u'/', QString())
+            .replace(QStringLiteral("check.vqn"), QFileInfo(tableFile).fileName())
+            .replace(QStringLiteral("check.vqt"), QFileInfo(memoFile).fileName());
+        return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít jako tabulku otázek: %2")
+                                        .arg(tableFile, reason));
+    }
+    return checkColumns(table, tableFile);
+}
+
+TableResult backup(const QString &tablePath, const QString &folder, const QDateTime &when,
+                   const Progress &progress)
+{
+    report(progress, 0);
+    const QString table = PathResolver::resolve(tablePath);
+    const QString tableCopy = PathResolver::resolve(folder, TableCopy);
+    const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
+    if (const TableResult copied = copyPair(table, DbfTable::memoPathFor(table), tableCopy, memoCopy, progress);
+        !copied)
+        return copied;
+    const QString info = PathResolver::resolve(folder, InfoFile);
+    if (!TextLineFile::write(info, infoLines(when)))
+        return TableResult::failure(QStringLiteral("Soubor %1 nelze uložit.").arg(info));
+    return checkQuestionPair(tableCopy, memoCopy);
+}
+
+TableResult restore(const QString &folder, QuestionTable &table, const Progress &progress)
+{
+    report(progress, 0);
+    if (!stateOf(folder))
+        return TableResult::failure(QStringLiteral("V adresáři %1 není záloha: chybí v něm soubor %2.")
+                                        .arg(folder, InfoFile));
+    const QString tableCopy = PathResolver::resolve(folder, TableCopy);
+    const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
+    if (const TableResult checked = checkQuestionPair(tableCopy, memoCopy); !checked)
+        return checked;
+    // The engine holds what it read; the bank is read afresh at the next open.
+    table.close();
+    const QString target = PathResolver::resolve(table.tableName());
+    return copyPair(tableCopy, memoCopy, target, DbfTable::memoPathFor(target), progress);
+}
+
+} // namespace BankBackup
