@@ -7,9 +7,13 @@
 #include "platform/ui/ModalWindow.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
 #include "trainer-components/system-facts/SysFacts.h"
+#include "trainer/documents/LawDocuments.h"
+#include "trainer/documents/TUkazPrilohu.h"
+#include "trainer/main-window/MenuGlyphs.h"
 #include "trainer/main-window/SystemVersion.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
+#include "trainer/program-info/TI_o_prg.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
@@ -67,14 +71,6 @@ struct StatusOnlyItem
 
 const StatusOnlyItem StatusOnlyItems[] = {
     {&TTitul::Tiskyotzek1, u"Nastaveno pro tisk otázek v rámci HTML dokumentu ..."},
-    {&TTitul::Zakon288, u"Zákon 288/1995 Sb."},
-    {&TTitul::Vyhlaska_1, u"Vyhláška MV číslo 50/1996 Sb."},
-    {&TTitul::Vyhlaska_2, u"Vyhláška ČBÚ č. 51/1996 Sb."},
-    {&TTitul::Vyhlaska_3, u"Vyhláška MZ č. 127/1996 Sb."},
-    {&TTitul::Zakon119, u"Zákon 119/2002 Sb."},
-    {&TTitul::Priloha119, u"Příloha k zákonu 119/2002 Sb."},
-    {&TTitul::Informace1, u"Zobrazení nastavené přílohy"},
-    {&TTitul::Informace2, u"Informace o programu a kontakt na WWW"},
     {&TTitul::Centrlnsprvaotzek1, u"Servisní a nastavovací okno k Databázi otázek ..."},
     {&TTitul::Zlohadatabz1, u"Centrální záloha databází ..."},
     {&TTitul::Obnovadatabz1, u"Centrální obnova databází ..."},
@@ -167,6 +163,10 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
     buildMenu();
     buildStatusBar();
     placeWindow();
+    // The window takes the keys itself. Holding the focus, it also gets it
+    // back when the keyboard leaves the menu bar (after Alt), so Esc reaches
+    // it again.
+    setFocusPolicy(Qt::StrongFocus);
     FormCreate();
 }
 
@@ -204,6 +204,13 @@ void TTitul::buildMenu()
     addRows(this, Servis_menu, ServiceMenu, Accelerators::Automatic);
     connect(SimulaceTestovchotzek1, &QAction::triggered, this, &TTitul::SimulaceTestovchotzek1Click);
     connect(Konec1, &QAction::triggered, this, &TTitul::Konec1Click);
+    for (const LawDocument &document : lawDocuments()) {
+        connect(bar->findChild<QAction *>(document.menuItem), &QAction::triggered, this,
+                [this, &document] { showLawDocument(document); });
+    }
+    connect(Informace1, &QAction::triggered, this, &TTitul::Informace1Click);
+    connect(Informace2, &QAction::triggered, this, &TTitul::Informace2Click);
+    MenuGlyphs::apply(*bar);
     for (const StatusOnlyItem &item : StatusOnlyItems) {
         const QString status = QString::fromUtf16(item.status);
         connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
@@ -276,16 +283,14 @@ bool TTitul::openSettingsKey()
 {
     const std::unique_ptr<RegistryKey> key =
         RegistryKey::open(QStringLiteral("\\Software\\Kestrin\\Varnel"), true);
-    if (!key) {
+    const bool stored = key
+        && (key->valueExists(QStringLiteral("Version"))
+            || (key->writeString(QStringLiteral("Version"), ProgramVersion)
+                && key->writeString(QStringLiteral("Dat_verze"), VersionDate)));
+    if (!stored)
         MessageBox::show(this, QStringLiteral("Klíč nastavení nelze vytvořit."),
                          QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
-        return false;
-    }
-    if (!key->valueExists(QStringLiteral("Version"))) {
-        key->writeString(QStringLiteral("Version"), ProgramVersion);
-        key->writeString(QStringLiteral("Dat_verze"), VersionDate);
-    }
-    return true;
+    return stored;
 }
 
 bool TTitul::createQuestionTable()
@@ -357,6 +362,29 @@ void TTitul::SimulaceTestovchotzek1Click()
     setStatus(QStringLiteral("Testovací otázky pro \"Vydání Osvědčení způsobilosti v oblasti zbraní "
                              "a střeliva\" ... "));
     runModalAs(Run_Test, m_questions, ProgramVersion);
+    setStatus(ReadyText);
+}
+
+void TTitul::showLawDocument(const LawDocument &document)
+{
+    DocumentTitle = document.title;
+    DocumentFile = document.temporaryCopy(TempDir);
+    setStatus(document.status);
+    viewLawDocument(this, document.documentFile(ProgramDir), DocumentTitle, DocumentFile);
+    setStatus(ReadyText);
+}
+
+void TTitul::Informace1Click()
+{
+    setStatus(QStringLiteral("Zobrazení nastavené přílohy"));
+    runModalAs(UkazPrilohu, PathResolver::resolve(ProgramDir, QStringLiteral("Prilohy")));
+    setStatus(ReadyText);
+}
+
+void TTitul::Informace2Click()
+{
+    setStatus(QStringLiteral("Informace o programu a kontakt na WWW"));
+    runModalAs(I_o_prg, ProgramVersion, VersionDate, FileVersionInfo1);
     setStatus(ReadyText);
 }
 

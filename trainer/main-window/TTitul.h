@@ -9,6 +9,7 @@
 
 #include <memory>
 
+struct LawDocument;
 class QAction;
 class QMenu;
 class QStatusBar;
@@ -89,6 +90,9 @@ private:
     bool FormCloseQuery();
     void SimulaceTestovchotzek1Click();
     void Konec1Click();
+    void showLawDocument(const LawDocument &document);
+    void Informace1Click();
+    void Informace2Click();
     void setStatus(const QString &text);
 
     std::unique_ptr<Ui::TTitul> ui;
