@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +96,7 @@ private slots:
     // its folder was: nothing can be written, and each call says so.
     void failedWritesAreReported()
     {
+        const auto restore = qScopeGuard([this] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); });
         QTemporaryDir broken;
         QFile blocker(broken.filePath(QStringLiteral("file")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -110,7 +112,6 @@ private slots:
         QVERIFY(QFile::copy(blocker.fileName(), broken.filePath(QStringLiteral("Varnel"))));
         QVERIFY(!key->writeString(QStringLiteral("Dat_verze"), QStringLiteral("27.06.2002")));
         QVERIFY(!key->deleteValue(QStringLiteral("Version")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
     }
 
     void keyPathsIgnoreSeparatorSpelling()

@@ -76,6 +76,10 @@ QPlainTextEdit *note(QWidget *parent, const char *name, int height)
     font.setBold(true);
     memo->setFont(font);
     WidgetLook::setBackground(memo, Colors::clWhite);
+    // Disabled only so that it takes no focus: the note stays legible.
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    memo->setPalette(palette);
     return memo;
 }
 

@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QUrl>
 
+#include <algorithm>
+
 TI_o_prg *I_o_prg = nullptr;
 
 namespace {
@@ -25,7 +27,7 @@ namespace {
 constexpr QSize ClientSize{565, 376};
 constexpr int BottomPanelHeight = 47;
 constexpr int ValueLeft = 104;
-constexpr int RowHeight = 18;
+constexpr int RowHeight = 17;
 
 QLabel *label(QWidget *parent, const QString &text, QPoint at, const char *name = nullptr)
 {
@@ -62,10 +64,23 @@ TShadowLabel *shadowLabel(QWidget *parent, const QString &caption, QPoint at, co
 // A caption label and its value label on one row; the value is returned.
 QLabel *row(QWidget *parent, const QString &caption, int top, const char *name)
 {
-    label(parent, caption, {10, top});
-    QLabel *value = label(parent, QString(), {ValueLeft, top}, name);
-    value->setMinimumWidth(140);
+    const QLabel *captionLabel = label(parent, caption, {10, top});
+    // The captions keep their runs of blanks, which a proportional font may
+    // make wider than the usual value column.
+    const int left = std::max(ValueLeft, captionLabel->x() + captionLabel->width() + 4);
+    QLabel *value = label(parent, QString(), {left, top}, name);
+    value->setMinimumWidth(100);
     return value;
+}
+
+// The values of one panel start in one column, right of the widest caption.
+void alignValues(std::initializer_list<QLabel *> values)
+{
+    int left = 0;
+    for (const QLabel *value : values)
+        left = std::max(left, value->x());
+    for (QLabel *value : values)
+        value->move(left, value->y());
 }
 
 QFrame *panel(QWidget *parent, QFrame::Shadow shadow, QRect geometry)
@@ -113,7 +128,7 @@ void TI_o_prg::buildUpperArea(QWidget *area)
     Verze->SetFontColor(Colors::clRed);
 
     auto *info = new QGroupBox(QStringLiteral(" Program info "), area);
-    info->setGeometry(16, 72, 262, 124);
+    info->setGeometry(16, 72, 262, 130);
     setBold(info);
     WidgetLook::setTextColor(info, Colors::clBlue);
     Exec = row(info, QStringLiteral("Spustitelný     :"), 22, "Exec");
@@ -132,8 +147,9 @@ void TI_o_prg::buildUpperArea(QWidget *area)
     setBold(Komentar);
     WidgetLook::setTextColor(Komentar, Colors::clNavy);
     Descript->setFixedWidth(163);
+    alignValues({Exec, Komentar, Descript, ExeVersion, Country});
 
-    QFrame *system = panel(area, QFrame::Sunken, {290, 72, 260, 124});
+    QFrame *system = panel(area, QFrame::Sunken, {290, 72, 260, 130});
     TShadowLabel *ShadowLabel2 = shadowLabel(system, QStringLiteral("System info:"), {8, 4}, "ShadowLabel2");
     setBold(ShadowLabel2, 10, true);
     ShadowLabel2->SetFontColor(Colors::clNavy);
@@ -148,8 +164,9 @@ void TI_o_prg::buildUpperArea(QWidget *area)
     WidgetLook::setTextColor(ramHeading, Colors::clRed);
     ram = row(system, QStringLiteral("Total physical    :"), 24 + 4 * RowHeight, "ram");
     ram2 = row(system, QStringLiteral("Free RAM          :"), 24 + 5 * RowHeight, "ram2");
+    alignValues({cpus, xx, xx2, ram, ram2});
 
-    QFrame *mailingList = panel(area, QFrame::Sunken, {16, 206, 534, 76});
+    QFrame *mailingList = panel(area, QFrame::Sunken, {16, 208, 534, 74});
     label(mailingList, QStringLiteral("Pokud se zaregistrujete do konference na www, kde Vás odkáže odklepnutí"), {10, 6});
     label(mailingList, QStringLiteral("tohoto tlačítka, bude Vám vždy oznámeno zveřejnění nové verze e-mailem."),
           {10, 22});
