@@ -303,7 +303,9 @@ private slots:
         bool viewerHidden = false;
         QStringList rules;
         QString captionAfterRules;
+        QString statusWhileOpen;
         whenShown<TUkazPrilohu>(UkazPrilohu, [&](TUkazPrilohu *viewer) {
+            statusWhileOpen = window.StatusBar1->currentMessage();
             whenShown<TUkazPriloha3>(UkazPriloha3, [&](TUkazPriloha3 *rulesWindow) {
                 viewerHidden = !viewer->isVisible();
                 rules = rulesWindow->Memo1->toPlainText().split(u'\n');
@@ -317,6 +319,7 @@ private slots:
             viewer->TreeView1->setCurrentItem(node(*viewer->TreeView1, u"Zkušební řád"_qs));
         });
         window.Informace1->trigger();
+        QCOMPARE(statusWhileOpen, QStringLiteral("Zobrazení nastavené přílohy"));
         QVERIFY(viewerHidden);
         QCOMPARE(captionAfterRules, QStringLiteral("Zkušební řád - text, dle Vyhlášky 50/1996 Sb."));
         QCOMPARE(rules.size(), 62);

@@ -2,11 +2,15 @@
 #include "trainer-components/shadow-label/TShadowLabel.h"
 #include "trainer-components/system-facts/SysFacts.h"
 #include "trainer-components/version-info/TFileVersionInfo.h"
+#include "trainer/main-window/TTitul.h"
+#include "trainer/practice-test/ModalDriver.h"
 #include "trainer/program-info/TI_o_prg.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -79,6 +83,35 @@ private slots:
         QCOMPARE(browser.opened, (QList<QUrl>{QUrl(QStringLiteral("http://example.org/www/kestrin/Index.htm")),
                                               QUrl(QStringLiteral("http://example.org/www/kestrin/Konference2.htm"))}));
         QCOMPARE(script.requests().size(), std::size_t(0));
+    }
+
+    // Each opening from the menu is a fresh window that reads the values anew.
+    void theMenuOpensAFreshWindow()
+    {
+        QTemporaryDir config;
+        QTemporaryDir folder;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        TTitul window({folder.path(), {1024, 768}, folder.filePath(QStringLiteral("qalmoren.set"))});
+        window.show();
+        std::vector<const TI_o_prg *> opened;
+        QString statusWhileOpen;
+        for (int opening = 0; opening < 2; ++opening) {
+            whenShown<TI_o_prg>(I_o_prg, [&](TI_o_prg *info) {
+                opened.push_back(info);
+                statusWhileOpen = window.StatusBar1->currentMessage();
+                QCOMPARE(info->Verze->Caption(), QStringLiteral("2002.A  (ze dne: 27.06.2002)"));
+                QCOMPARE(info->Exec->text(), QStringLiteral("Varnel"));
+                info->BitBtn1->click();
+            });
+            window.Informace2->trigger();
+            QCOMPARE(statusWhileOpen, QStringLiteral("Informace o programu a kontakt na WWW"));
+            QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+            QVERIFY(I_o_prg == nullptr);
+        }
+        QCOMPARE(opened.size(), std::size_t(2));
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        window.close();
     }
 
     // The offscreen platform has no browser to start.
