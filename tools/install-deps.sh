@@ -20,6 +20,8 @@ packages=(
   # independent checks in the tests: dBASE readers, PDF text and pictures
   python3 python3-dbfread python3-dbf
   poppler-utils
+  # djpeg reads the demo program folder's scans back
+  libjpeg-turbo-progs
 )
 apt-get update
 apt-get install -y --no-install-recommends "${packages[@]}"
