@@ -22,6 +22,8 @@ packages=(
   poppler-utils
   # the designer hands finished print jobs to the CUPS queue
   libcups2-dev
+  # djpeg reads the demo program folder's scans back
+  libjpeg-turbo-progs
 )
 apt-get update
 apt-get install -y --no-install-recommends "${packages[@]}"

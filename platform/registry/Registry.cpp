@@ -60,7 +60,8 @@ std::unique_ptr<RegistryKey> RegistryKey::open(const QString &keyPath, bool crea
     if (!create)
         return nullptr;
     key->m_settings->setValue(kKeyMarker, QString());
-    key->m_settings->sync();
+    if (!key->stored())
+        return nullptr;
     return key;
 }
 
@@ -76,14 +77,21 @@ QString RegistryKey::readString(const QString &name) const
     return m_settings->value(entryOf(name)).toString();
 }
 
-void RegistryKey::writeString(const QString &name, const QString &value)
+bool RegistryKey::writeString(const QString &name, const QString &value)
 {
     m_settings->setValue(entryOf(name), value);
-    m_settings->sync();
+    return stored();
 }
 
-void RegistryKey::deleteValue(const QString &name)
+bool RegistryKey::deleteValue(const QString &name)
 {
     m_settings->remove(entryOf(name));
+    return stored();
+}
+
+// QSettings writes lazily and only tells of a failed write through its status.
+bool RegistryKey::stored()
+{
     m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
 }

@@ -12,17 +12,20 @@ class RegistryKey
 {
 public:
     // `keyPath` as the programs spell it ("\Software\Kestrin\Varnel").
-    // Returns null when the key is missing and `create` is false.
+    // Returns null when the key is missing and `create` is false, or when
+    // creating it could not be stored.
     static std::unique_ptr<RegistryKey> open(const QString &keyPath, bool create);
     ~RegistryKey();
 
     bool valueExists(const QString &name) const;
     QString readString(const QString &name) const; // "" when missing
-    void writeString(const QString &name, const QString &value);
-    void deleteValue(const QString &name); // a missing value is no error
+    // Both report whether the store took the change.
+    bool writeString(const QString &name, const QString &value);
+    bool deleteValue(const QString &name); // a missing value is no error
 
 private:
     explicit RegistryKey(const QString &group);
+    bool stored();
     std::unique_ptr<QSettings> m_settings;
     QString m_group;
 };

@@ -1,6 +1,8 @@
 #include "platform/registry/Registry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,6 +89,29 @@ private slots:
         auto key = RegistryKey::open(m_trainerKey, true);
         key->deleteValue(QStringLiteral("Nikdy"));
         QCOMPARE(key->readString(QStringLiteral("Version")), QStringLiteral("2002.A"));
+    }
+
+    // The store's folder cannot be made (its parent is a file, which holds
+    // even for root), or the store itself is gone and replaced by a file where
+    // its folder was: nothing can be written, and each call says so.
+    void failedWritesAreReported()
+    {
+        const auto restore = qScopeGuard([this] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); });
+        QTemporaryDir broken;
+        QFile blocker(broken.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
+        QVERIFY(!RegistryKey::open(m_trainerKey, true));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(broken.path()));
+
+        auto key = RegistryKey::open(m_trainerKey, true);
+        QVERIFY(key);
+        QVERIFY(key->writeString(QStringLiteral("Version"), QStringLiteral("2002.A")));
+        QVERIFY(QDir(broken.filePath(QStringLiteral("Varnel"))).removeRecursively());
+        QVERIFY(QFile::copy(blocker.fileName(), broken.filePath(QStringLiteral("Varnel"))));
+        QVERIFY(!key->writeString(QStringLiteral("Dat_verze"), QStringLiteral("27.06.2002")));
+        QVERIFY(!key->deleteValue(QStringLiteral("Version")));
     }
 
     void keyPathsIgnoreSeparatorSpelling()

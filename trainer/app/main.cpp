@@ -2,6 +2,7 @@
 #include "trainer-components/system-facts/SysFacts.h"
 #include "trainer/main-window/TTitul.h"
 #include "trainer/main-window/TrainerArt.h"
+#include "trainer/program-info/TI_o_prg.h"
 
 int main(int argc, char *argv[])
 {
@@ -9,6 +10,9 @@ int main(int argc, char *argv[])
     Application app(argc, argv, QStringLiteral("Brelvik 2002"));
     QApplication::setWindowIcon(TrainerArt::programIcon());
     TTitul window;
+    // Made once at start and never shown: the menu opens a fresh one each time.
+    TI_o_prg programInformation(window.ProgramVersion, window.VersionDate, window.FileVersionInfo1);
+    I_o_prg = &programInformation;
     if (window.endRequested())
         return 0;
     window.show();

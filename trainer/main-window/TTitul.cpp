@@ -7,12 +7,16 @@
 #include "platform/ui/ModalWindow.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
 #include "trainer-components/system-facts/SysFacts.h"
+#include "trainer/documents/LawDocuments.h"
+#include "trainer/documents/TUkazPrilohu.h"
+#include "trainer/main-window/MenuGlyphs.h"
 #include "trainer/main-window/SystemVersion.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
 #include "trainer/backup/TJina_obnova.h"
 #include "trainer/backup/TJina_zaloha.h"
 #include "trainer/service/TServisni_okno.h"
+#include "trainer/program-info/TI_o_prg.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
@@ -70,14 +74,6 @@ struct StatusOnlyItem
 
 const StatusOnlyItem StatusOnlyItems[] = {
     {&TTitul::Tiskyotzek1, u"Nastaveno pro tisk otázek v rámci HTML dokumentu ..."},
-    {&TTitul::Zakon288, u"Zákon 288/1995 Sb."},
-    {&TTitul::Vyhlaska_1, u"Vyhláška MV číslo 50/1996 Sb."},
-    {&TTitul::Vyhlaska_2, u"Vyhláška ČBÚ č. 51/1996 Sb."},
-    {&TTitul::Vyhlaska_3, u"Vyhláška MZ č. 127/1996 Sb."},
-    {&TTitul::Zakon119, u"Zákon 119/2002 Sb."},
-    {&TTitul::Priloha119, u"Příloha k zákonu 119/2002 Sb."},
-    {&TTitul::Informace1, u"Zobrazení nastavené přílohy"},
-    {&TTitul::Informace2, u"Informace o programu a kontakt na WWW"},
 };
 
 struct DocumentItem
@@ -167,6 +163,10 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
     buildMenu();
     buildStatusBar();
     placeWindow();
+    // The window takes the keys itself. Holding the focus, it also gets it
+    // back when the keyboard leaves the menu bar (after Alt), so Esc reaches
+    // it again.
+    setFocusPolicy(Qt::StrongFocus);
     FormCreate();
 }
 
@@ -207,6 +207,13 @@ void TTitul::buildMenu()
     connect(Centrlnsprvaotzek1, &QAction::triggered, this, &TTitul::Centrlnsprvaotzek1Click);
     connect(Zlohadatabz1, &QAction::triggered, this, &TTitul::Zlohadatabz1Click);
     connect(Obnovadatabz1, &QAction::triggered, this, &TTitul::Obnovadatabz1Click);
+    for (const LawDocument &document : lawDocuments()) {
+        connect(bar->findChild<QAction *>(document.menuItem), &QAction::triggered, this,
+                [this, &document] { showLawDocument(document); });
+    }
+    connect(Informace1, &QAction::triggered, this, &TTitul::Informace1Click);
+    connect(Informace2, &QAction::triggered, this, &TTitul::Informace2Click);
+    MenuGlyphs::apply(*bar);
     for (const StatusOnlyItem &item : StatusOnlyItems) {
         const QString status = QString::fromUtf16(item.status);
         connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
@@ -279,16 +286,14 @@ bool TTitul::openSettingsKey()
 {
     const std::unique_ptr<RegistryKey> key =
         RegistryKey::open(QStringLiteral("\\Software\\Kestrin\\Varnel"), true);
-    if (!key) {
+    const bool stored = key
+        && (key->valueExists(QStringLiteral("Version"))
+            || (key->writeString(QStringLiteral("Version"), ProgramVersion)
+                && key->writeString(QStringLiteral("Dat_verze"), VersionDate)));
+    if (!stored)
         MessageBox::show(this, QStringLiteral("Klíč nastavení nelze vytvořit."),
                          QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
-        return false;
-    }
-    if (!key->valueExists(QStringLiteral("Version"))) {
-        key->writeString(QStringLiteral("Version"), ProgramVersion);
-        key->writeString(QStringLiteral("Dat_verze"), VersionDate);
-    }
-    return true;
+    return stored;
 }
 
 bool TTitul::createQuestionTable()
@@ -381,6 +386,26 @@ void TTitul::Obnovadatabz1Click()
 {
     setStatus(QStringLiteral("Centrální obnova databází ..."));
     runModalAs(Jina_obnova, Table1, ProgramDir, this);
+void TTitul::showLawDocument(const LawDocument &document)
+{
+    DocumentTitle = document.title;
+    DocumentFile = document.temporaryCopy(TempDir);
+    setStatus(document.status);
+    viewLawDocument(this, document.documentFile(ProgramDir), DocumentTitle, DocumentFile);
+    setStatus(ReadyText);
+}
+
+void TTitul::Informace1Click()
+{
+    setStatus(QStringLiteral("Zobrazení nastavené přílohy"));
+    runModalAs(UkazPrilohu, PathResolver::resolve(ProgramDir, QStringLiteral("Prilohy")));
+    setStatus(ReadyText);
+}
+
+void TTitul::Informace2Click()
+{
+    setStatus(QStringLiteral("Informace o programu a kontakt na WWW"));
+    runModalAs(I_o_prg, ProgramVersion, VersionDate, FileVersionInfo1);
     setStatus(ReadyText);
 }
 

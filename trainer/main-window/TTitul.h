@@ -9,6 +9,7 @@
 
 #include <memory>
 
+struct LawDocument;
 class QAction;
 class QMenu;
 class QStatusBar;
@@ -92,6 +93,9 @@ private:
     void Zlohadatabz1Click();
     void Obnovadatabz1Click();
     void Konec1Click();
+    void showLawDocument(const LawDocument &document);
+    void Informace1Click();
+    void Informace2Click();
     void setStatus(const QString &text);
 
     std::unique_ptr<Ui::TTitul> ui;

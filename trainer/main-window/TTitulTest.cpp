@@ -10,6 +10,7 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -201,14 +204,6 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("status");
         QTest::newRow("question list") << "Tiskyotzek1" << "Nastaveno pro tisk otázek v rámci HTML dokumentu ...";
-        QTest::newRow("law 288") << "Zakon288" << "Zákon 288/1995 Sb.";
-        QTest::newRow("decree 50") << "Vyhlaska_1" << "Vyhláška MV číslo 50/1996 Sb.";
-        QTest::newRow("decree 51") << "Vyhlaska_2" << "Vyhláška ČBÚ č. 51/1996 Sb.";
-        QTest::newRow("decree 127") << "Vyhlaska_3" << "Vyhláška MZ č. 127/1996 Sb.";
-        QTest::newRow("law 119") << "Zakon119" << "Zákon 119/2002 Sb.";
-        QTest::newRow("annex 119") << "Priloha119" << "Příloha k zákonu 119/2002 Sb.";
-        QTest::newRow("forms") << "Informace1" << "Zobrazení nastavené přílohy";
-        QTest::newRow("information") << "Informace2" << "Informace o programu a kontakt na WWW";
     }
 
     void itemsWithoutTheirWindowShowTheirStatus()
@@ -303,6 +298,97 @@ private slots:
         window.close();
         QVERIFY(!window.isVisible());
         QCOMPARE(script.requests().size(), std::size_t(3));
+    }
+
+    // Keys go to the window system's side of the window, so the menu bar's
+    // own handling of Alt sees them as it does in real use.
+    void escAsksAfterAlt_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("escapesToLeaveMenu");
+        QTest::newRow("Alt alone") << QList<int>{Qt::Key_Alt} << 1;
+        QTest::newRow("Alt+T opens the menu") << QList<int>{Qt::Key_Alt, Qt::Key_T} << 2;
+        QTest::newRow("Alt twice") << QList<int>{Qt::Key_Alt, Qt::Key_Alt} << 0;
+    }
+
+    void escAsksAfterAlt()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, escapesToLeaveMenu);
+        TTitul window(environment());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWindow *handle = window.windowHandle();
+        MessageBox::Script script;
+        if (keys.size() == 2 && keys[1] == Qt::Key_T) {
+            QTest::keyPress(handle, Qt::Key_Alt);
+            QTest::keyClick(handle, Qt::Key_T, Qt::AltModifier);
+            QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+            QTRY_VERIFY(window.Testovacotzkyatesty1->isVisible());
+        } else {
+            for (int key : keys) {
+                QTest::keyPress(handle, Qt::Key(key));
+                QTest::keyRelease(handle, Qt::Key(key), Qt::AltModifier);
+            }
+        }
+        for (int i = 0; i < escapesToLeaveMenu; ++i) {
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()->windowHandle()
+                                                              : handle,
+                            Qt::Key_Escape);
+            QCOMPARE(script.requests().size(), std::size_t(0));
+        }
+        QVERIFY(!window.Testovacotzkyatesty1->isVisible());
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            script.answer(MessageBox::Result::No);
+            QTest::keyClick(handle, Qt::Key_Escape);
+            QCOMPARE(script.requests().size(), std::size_t(attempt + 1));
+            QCOMPARE(script.requests().back().caption, QStringLiteral("Ukončování programu ..."));
+        }
+        QVERIFY(window.isVisible());
+        closeConfirmed(window);
+    }
+
+    void unwritableSettingsStopTheStartUp()
+    {
+        QTemporaryDir broken;
+        const QString file = broken.filePath(QStringLiteral("file"));
+        touch(file);
+        qputenv("XDG_CONFIG_HOME", file.toLocal8Bit());
+        MessageBox::Script script;
+        TTitul window(environment());
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().text, QStringLiteral("Klíč nastavení nelze vytvořit."));
+        QVERIFY(script.requests().front().hadOwner);
+        // The question table's step did not run, and nothing claims readiness.
+        QVERIFY(!FileSystem::fileExists(folder->filePath(QStringLiteral("central.vqn"))));
+        QVERIFY(window.StatusBar1->currentMessage().isEmpty());
+    }
+
+    // A bank that cannot be read: the error shows, and no running test opens
+    // behind it, so no clock runs.
+    void unreadableBankStartsNoTest()
+    {
+        { TTitul seed(environment()); }
+        QFile table(folder->filePath(QStringLiteral("central.vqn")));
+        QVERIFY(table.resize(0));
+        TTitul window(environment());
+        window.show();
+        MessageBox::Script script;
+        bool testWindowBehindTheBox = false;
+        script.whileOpen([&](const MessageBox::Request &) {
+            testWindowBehindTheBox = Testing != nullptr;
+            if (Testing)
+                QTimer::singleShot(0, Testing, &QDialog::reject);
+        });
+        whenShown<TRun_Test>(Run_Test, [](TRun_Test *start) {
+            QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        });
+        window.SimulaceTestovchotzek1->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(!script.requests().front().text.isEmpty());
+        QVERIFY(!testWindowBehindTheBox);
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        closeConfirmed(window);
     }
 
     void menuToEvaluation()

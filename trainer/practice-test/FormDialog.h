@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// A dialog window of the test road: centred on the primary screen, its show
+// A dialog window of the trainer: centred on the primary screen, its show
 // handler runs at the first showing, and Esc leaves it open (none of them has
 // a cancel button).
 class FormDialog : public QDialog

@@ -1,7 +1,9 @@
 #include "trainer/practice-test/TRun_Test.h"
 
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalWindow.h"
 #include "trainer/practice-test/LicenceGroups.h"
+#include "trainer/practice-test/QuestionSource.h"
 #include "trainer/practice-test/RandomSource.h"
 #include "trainer/practice-test/TTesting.h"
 #include "platform/ui/WidgetLook.h"
@@ -64,6 +66,14 @@ void TRun_Test::RadioGroup1Click()
 
 void TRun_Test::BitBtn1Click()
 {
+    // A bank that cannot be read gives no test: the error, and the dialog
+    // closes as after a test.
+    const QString error = m_questions.open();
+    if (!error.isEmpty()) {
+        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok,
+                         MessageBox::Icon::Error);
+        return;
+    }
     const std::unique_ptr<RandomSource> random = m_random();
     m_setup.ranges = QuestionDraw::draw(*random);
     runModalAs(Testing, m_setup, m_questions, m_programVersion);

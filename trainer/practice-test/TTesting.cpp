@@ -161,7 +161,8 @@ void TTesting::FormShow()
 {
     WidgetLook::setLabelText(ui->Nazev, QStringLiteral("Skupina zbrojního průkazu: ") + m_setup.group);
     m_startTime = LocaleTexts::longTime(QTime::currentTime());
-    const QString error = m_questions.open();
+    // The start dialog has opened the bank already; opening it again does nothing.
+    m_questions.open();
     ui->RadioGroup1->setItemIndex(0);
     Timer1->start();
     for (int k = 1; k <= RunningTest::Positions; ++k) {
@@ -172,9 +173,6 @@ void TTesting::FormShow()
     // The disabled confirm button cannot hold the focus: the window takes it,
     // so the keypad answers from the start.
     setFocus();
-    if (!error.isEmpty())
-        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok,
-                         MessageBox::Icon::Error);
 }
 
 void TTesting::RadioGroup1Click() { showQuestion(currentPosition()); }

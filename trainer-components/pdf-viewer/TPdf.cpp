@@ -1,0 +1,134 @@
+#include "trainer-components/pdf-viewer/TPdf.h"
+
+#include "platform/ui/MessageBox.h"
+#include "trainer-components/pdf-viewer/DefaultPrinter.h"
+#include "trainer-components/pdf-viewer/PdfPagePrinting.h"
+
+#include <QLabel>
+#include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QPrinter>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qreal ZoomStep = 1.25;
+constexpr qreal SmallestZoom = 0.1;
+constexpr qreal LargestZoom = 8.0;
+
+} // namespace
+
+TPdf::TPdf(QWidget *parent)
+    : QWidget(parent)
+    , m_document(new QPdfDocument(this))
+    , m_view(new QPdfView(this))
+    , m_toolbar(new QToolBar(this))
+{
+    m_view->setObjectName(QStringLiteral("PdfView"));
+    m_view->setDocument(m_document);
+    m_view->setPageMode(QPdfView::PageMode::MultiPage);
+    m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    setFocusProxy(m_view);
+    buildToolbar();
+    m_toolbar->hide();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(m_view, 1);
+    connect(m_view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this, &TPdf::showPageNumber);
+    connect(m_document, &QPdfDocument::pageCountChanged, this, &TPdf::showPageNumber);
+}
+
+TPdf::~TPdf() = default;
+
+void TPdf::buildToolbar()
+{
+    m_toolbar->setObjectName(QStringLiteral("PdfToolbar"));
+    const auto add = [this](QStyle::StandardPixmap icon, const QString &text, const char *name) {
+        QAction *action = m_toolbar->addAction(style()->standardIcon(icon), text);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    connect(add(QStyle::SP_MediaSkipBackward, QStringLiteral("První strana"), "FirstPage"),
+            &QAction::triggered, this, &TPdf::gotoFirstPage);
+    connect(add(QStyle::SP_ArrowBack, QStringLiteral("Předchozí strana"), "PreviousPage"), &QAction::triggered,
+            this, [this] { goToPage(currentPage() - 1); });
+    m_pageNumber = new QLabel(m_toolbar);
+    m_pageNumber->setObjectName(QStringLiteral("PageNumber"));
+    m_pageNumber->setTextFormat(Qt::PlainText);
+    m_pageNumber->setContentsMargins(6, 0, 6, 0);
+    m_toolbar->addWidget(m_pageNumber);
+    connect(add(QStyle::SP_ArrowForward, QStringLiteral("Další strana"), "NextPage"), &QAction::triggered, this,
+            [this] { goToPage(currentPage() + 1); });
+    connect(add(QStyle::SP_MediaSkipForward, QStringLiteral("Poslední strana"), "LastPage"), &QAction::triggered,
+            this, [this] { goToPage(m_document->pageCount() - 1); });
+    m_toolbar->addSeparator();
+    const auto addText = [this](const QString &text, const char *name) {
+        QAction *action = m_toolbar->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    connect(addText(QStringLiteral("−"), "ZoomOut"), &QAction::triggered, this, [this] { zoomBy(1 / ZoomStep); });
+    connect(addText(QStringLiteral("+"), "ZoomIn"), &QAction::triggered, this, [this] { zoomBy(ZoomStep); });
+    connect(addText(QStringLiteral("Na šířku"), "FitWidth"), &QAction::triggered, this,
+            [this] { m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
+    connect(addText(QStringLiteral("Celá strana"), "FitPage"), &QAction::triggered, this,
+            [this] { m_view->setZoomMode(QPdfView::ZoomMode::FitInView); });
+}
+
+bool TPdf::LoadFile(const QString &path)
+{
+    const bool loaded = m_document->load(path) == QPdfDocument::Error::None;
+    showPageNumber();
+    return loaded;
+}
+
+void TPdf::setShowToolbar(bool show)
+{
+    m_toolbar->setVisible(show);
+}
+
+void TPdf::gotoFirstPage()
+{
+    goToPage(0);
+}
+
+int TPdf::currentPage() const
+{
+    return m_view->pageNavigator()->currentPage();
+}
+
+void TPdf::goToPage(int page)
+{
+    if (m_document->pageCount() <= 0)
+        return;
+    page = std::clamp(page, 0, m_document->pageCount() - 1);
+    m_view->pageNavigator()->jump(page, QPointF(), m_view->pageNavigator()->currentZoom());
+    showPageNumber();
+}
+
+void TPdf::zoomBy(qreal factor)
+{
+    const qreal zoom = std::clamp(m_view->zoomFactor() * factor, SmallestZoom, LargestZoom);
+    m_view->setZoomMode(QPdfView::ZoomMode::Custom);
+    m_view->setZoomFactor(zoom);
+}
+
+void TPdf::showPageNumber()
+{
+    const int pages = m_document->pageCount();
+    m_pageNumber->setText(pages > 0 ? QStringLiteral("%1 / %2").arg(currentPage() + 1).arg(pages) : QString());
+}
+
+void TPdf::printAll()
+{
+    const std::unique_ptr<QPrinter> printer = DefaultPrinter::create();
+    if (!printAllPages(*m_document, *printer))
+        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
+}

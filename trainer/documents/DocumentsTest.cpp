@@ -1,0 +1,340 @@
+#include "platform/files/FileSystem.h"
+#include "platform/files/TestFiles.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/ui/MessageBox.h"
+#include "trainer-components/pdf-viewer/DefaultPrinter.h"
+#include "trainer-components/pdf-viewer/TPdf.h"
+#include "trainer/documents/FormAnnexes.h"
+#include "trainer/documents/TUkazPriloha3.h"
+#include "trainer/documents/TUkazPrilohu.h"
+#include "trainer/documents/TUkaz_Vyhlasku.h"
+#include "trainer/main-window/TTitul.h"
+#include "trainer/practice-test/ModalDriver.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+void writePdf(const QString &path, int pages)
+{
+    QPdfWriter writer(path);
+    QPainter painter(&writer);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
+                         QStringLiteral("Strana %1").arg(page));
+    }
+}
+
+void writeScan(const QString &path, QColor colour)
+{
+    QImage image(40, 60, QImage::Format_RGB32);
+    image.fill(colour);
+    TestFiles::put(path, JpegCodec::encode(image));
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished())
+        return -1;
+    for (const QByteArray &line : info.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+QStringList topLevelTexts(const QTreeWidget &tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        texts << tree.topLevelItem(i)->text(0);
+    return texts;
+}
+
+QTreeWidgetItem *node(const QTreeWidget &tree, const QString &text)
+{
+    const auto found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+} // namespace
+
+class DocumentsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<QTemporaryDir> folder;
+    QString temp;
+
+    QString annexes() const { return folder->filePath(QStringLiteral("Prilohy")); }
+
+    TrainerEnvironment environment() const
+    {
+        return {folder->path(), {1024, 768}, folder->filePath(QStringLiteral("qalmoren.set"))};
+    }
+
+private slots:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        folder = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
+        temp = config->filePath(QStringLiteral("tmp"));
+        QVERIFY(QDir().mkpath(temp));
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        QVERIFY(QDir().mkpath(annexes()));
+    }
+
+    void viewerShowsATemporaryCopy_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("law 288") << "Zakon288" << "Zakon288" << "Zákon 288/1995 Sb. - Zrušen!" << "Zákon 288/1995 Sb.";
+        QTest::newRow("decree 50") << "Vyhlaska_1" << "Vyhlaska1" << "Vyhláška MV číslo 50/1996 Sb."
+                                   << "Vyhláška MV číslo 50/1996 Sb.";
+        QTest::newRow("decree 51") << "Vyhlaska_2" << "Vyhlaska2" << "Vyhláška ČBÚ č. 51/1996 Sb."
+                                   << "Vyhláška ČBÚ č. 51/1996 Sb.";
+        QTest::newRow("decree 127") << "Vyhlaska_3" << "Vyhlaska3" << "Vyhláška MZ č. 127/1996 Sb."
+                                    << "Vyhláška MZ č. 127/1996 Sb.";
+        QTest::newRow("law 119") << "Zakon119" << "Zakon119" << "Zákon 119/2002 Sb." << "Zákon 119/2002 Sb.";
+        QTest::newRow("annex 119") << "Priloha119" << "Priloha119" << "Příloha k zákonu 119/2002 Sb."
+                                   << "Příloha k zákonu 119/2002 Sb.";
+    }
+
+    // The copy exists while the viewer shows it, replaces an older copy, and
+    // is gone afterwards; the toolbar starts hidden at every opening.
+    void viewerShowsATemporaryCopy()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QFETCH(QString, status);
+        writePdf(QDir(annexes()).filePath(file + QStringLiteral(".kvf")), 3);
+        const QString copy = QDir(temp).filePath(file + QStringLiteral(".pdf"));
+        TestFiles::put(copy, "left over from an earlier run");
+        TTitul window(environment());
+        window.show();
+        for (int opening = 0; opening < 2; ++opening) {
+            QString statusWhileOpen;
+            bool copyWhileOpen = false;
+            whenShown<TUkaz_Vyhlasku>(Ukaz_Vyhlasku, [&](TUkaz_Vyhlasku *viewer) {
+                statusWhileOpen = window.StatusBar1->currentMessage();
+                copyWhileOpen = FileSystem::fileExists(copy);
+                QCOMPARE(viewer->Jmeno->text(), title);
+                QCOMPARE(viewer->Pdf1->document()->pageCount(), 3);
+                QCOMPARE(viewer->Pdf1->currentPage(), 0);
+                QVERIFY(viewer->windowState() & Qt::WindowMaximized);
+                QVERIFY(!viewer->CheckBox1->isChecked());
+                QVERIFY(!viewer->Pdf1->toolbar()->isVisible());
+                viewer->CheckBox1->click();
+                QVERIFY(viewer->Pdf1->toolbar()->isVisible());
+                if (opening == 1) {
+                    viewer->CheckBox1->click();
+                    QVERIFY(!viewer->Pdf1->toolbar()->isVisible());
+                }
+                viewer->BitBtn1->click();
+            });
+            window.findChild<QAction *>(item)->trigger();
+            QCOMPARE(statusWhileOpen, status);
+            QVERIFY(copyWhileOpen);
+            QVERIFY(!FileSystem::fileExists(copy));
+            QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+            QCOMPARE(window.DocumentTitle, title);
+            QCOMPARE(window.DocumentFile, copy);
+        }
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
+    // The item stays enabled from start-up; the file has gone since.
+    void documentGoneSinceStartUpIsNamed()
+    {
+        const QString document = QDir(annexes()).filePath(QStringLiteral("Zakon119.kvf"));
+        writePdf(document, 1);
+        TTitul window(environment());
+        window.show();
+        QVERIFY(window.Zakon119->isEnabled());
+        QVERIFY(QFile::remove(document));
+        MessageBox::Script script;
+        window.Zakon119->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().caption, QStringLiteral("Chyba:"));
+        QVERIFY(script.requests().front().text.contains(document));
+        QVERIFY(Ukaz_Vyhlasku == nullptr);
+        QVERIFY(!FileSystem::fileExists(QDir(temp).filePath(QStringLiteral("Zakon119.pdf"))));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
+    // Every page goes to the printer without a dialog.
+    void printingSendsEveryPage()
+    {
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon288.pdf"));
+        writePdf(document, 3);
+        const QString printed = QDir(temp).filePath(QStringLiteral("printed.pdf"));
+        DefaultPrinter::RedirectToFile redirect(printed);
+        MessageBox::Script script;
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon"), document);
+        viewer.show();
+        viewer.BitBtn2->click();
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        QCOMPARE(pdfPages(printed), 3);
+    }
+
+    void treeCaptionsAndNotes_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const FormAnnex &annex : formAnnexes())
+            QTest::newRow(qPrintable(annex.scan)) << annex.text;
+    }
+
+    void treeCaptionsAndNotes()
+    {
+        QFETCH(QString, text);
+        const FormAnnex *annex = findFormAnnex(text);
+        QVERIFY(annex);
+        if (annex->opensExamRules)
+            QSKIP("the exam-rules node has a test of its own");
+        writeScan(QDir(annexes()).filePath(annex->scan), Qt::green);
+        // The node before it leaves a second note that must not stay.
+        const FormAnnex &previous = formAnnexes()[annex == &formAnnexes()[2] ? 3 : 2];
+        writeScan(QDir(annexes()).filePath(previous.scan), Qt::blue);
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        viewer.TreeView1->setCurrentItem(node(*viewer.TreeView1, previous.text));
+        viewer.TreeView1->setCurrentItem(node(*viewer.TreeView1, text));
+        QCOMPARE(viewer.windowTitle(), annex->caption);
+        QCOMPARE(viewer.Memo1->toPlainText(), annex->firstNote);
+        QCOMPARE(viewer.Memo2->toPlainText(), annex->secondNote);
+        QCOMPARE(viewer.Image1->pixmap().toImage().pixelColor(20, 30).green() > 200, true);
+    }
+
+    void treeHoldsTheFormsSortedAndExpanded()
+    {
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        // Taking the focus chooses no node.
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(!viewer.TreeView1->currentItem());
+        QCOMPARE(viewer.windowTitle(), QString());
+        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("Poznámka, informace k formuláři:"));
+        QCOMPARE(viewer.Memo2->toPlainText(), QString());
+        const QStringList expected = {
+            u"Čestné prohlášení"_qs,
+            u"Osvědčení odborné způsobilosti"_qs,
+            u"Oznámení vlastnictví ke zbrani"_qs,
+            u"Průkaz zbraně"_qs,
+            u"Průkaz zkušebního komisaře"_qs,
+            u"Přihláška ke zkoušce odborné způsobilosti"_qs,
+            u"Záznam o provedení zkoušky"_qs,
+            u"Zbrojní oprávnění"_qs,
+            u"Zbrojní průkaz"_qs,
+            u"Zbrojní průvodní list - díl \"A\""_qs,
+            u"Zbrojní průvodní list - díl \"B\""_qs,
+            u"Zkušební řád"_qs,
+            u"Žádost o prodloužení platnosti zbrojního průkazu"_qs,
+            u"Žádost o registraci zbraně"_qs,
+            u"Žádost o vydání zbrojního oprávnění"_qs,
+            u"Žádost o vydání zbrojního průkazu"_qs,
+            u"Žádost o vydání zbrojního průvodního listu"_qs,
+            u"Žádost o znehodnocení zbraně"_qs,
+        };
+        QCOMPARE(topLevelTexts(*viewer.TreeView1), expected);
+        int children = 0;
+        for (int i = 0; i < viewer.TreeView1->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *top = viewer.TreeView1->topLevelItem(i);
+            children += top->childCount();
+            if (top->childCount() > 0)
+                QVERIFY(top->isExpanded());
+        }
+        QCOMPARE(children, 4);
+        QCOMPARE(node(*viewer.TreeView1, u"Zadní stana dokumentu (zzz)"_qs)->parent()->text(0),
+                 u"Žádost o znehodnocení zbraně"_qs);
+    }
+
+    // The caption changes; picture and notes keep what they showed.
+    void missingScanKeepsPictureAndNotes()
+    {
+        const FormAnnex &shown = formAnnexes()[3];
+        writeScan(QDir(annexes()).filePath(shown.scan), Qt::green);
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        viewer.TreeView1->setCurrentItem(node(*viewer.TreeView1, shown.text));
+        MessageBox::Script script;
+        const FormAnnex &missing = formAnnexes()[4];
+        viewer.TreeView1->setCurrentItem(node(*viewer.TreeView1, missing.text));
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(script.requests().front().text.contains(missing.scan));
+        QCOMPARE(viewer.windowTitle(), missing.caption);
+        QCOMPARE(viewer.Memo1->toPlainText(), shown.firstNote);
+        QCOMPARE(viewer.Memo2->toPlainText(), shown.secondNote);
+        QVERIFY(!viewer.Image1->pixmap().isNull());
+    }
+
+    // The rules open over a hidden viewer, which is shown again afterwards
+    // and runs on until it is closed.
+    void examRulesOpenTheirWindow()
+    {
+        writeScan(QDir(annexes()).filePath(QStringLiteral("nofile.jpg")), Qt::white);
+        TTitul window(environment());
+        window.show();
+        bool viewerHidden = false;
+        QStringList rules;
+        QString captionAfterRules;
+        QString statusWhileOpen;
+        whenShown<TUkazPrilohu>(UkazPrilohu, [&](TUkazPrilohu *viewer) {
+            statusWhileOpen = window.StatusBar1->currentMessage();
+            whenShown<TUkazPriloha3>(UkazPriloha3, [&](TUkazPriloha3 *rulesWindow) {
+                viewerHidden = !viewer->isVisible();
+                rules = rulesWindow->Memo1->toPlainText().split(u'\n');
+                QCOMPARE(rulesWindow->windowTitle(), QStringLiteral("Zkušební řád vyhláška 50 / 1996 Sb."));
+                rulesWindow->close();
+            });
+            whenShown<TUkazPrilohu>(UkazPrilohu, [&](TUkazPrilohu *shownAgain) {
+                captionAfterRules = shownAgain->windowTitle();
+                shownAgain->BitBtn1->click();
+            });
+            viewer->TreeView1->setCurrentItem(node(*viewer->TreeView1, u"Zkušební řád"_qs));
+        });
+        window.Informace1->trigger();
+        QCOMPARE(statusWhileOpen, QStringLiteral("Zobrazení nastavené přílohy"));
+        QVERIFY(viewerHidden);
+        QCOMPARE(captionAfterRules, QStringLiteral("Zkušební řád - text, dle Vyhlášky 50/1996 Sb."));
+        QCOMPARE(rules.size(), 62);
+        QCOMPARE(rules[1], QStringLiteral("    Zkušební řád zkoušky odborné způsobilosti žadatele o vydání zbrojního průkazu:"));
+        QCOMPARE(rules[3], QStringLiteral("    Článek první - Teoretická část zkoušky:"));
+        QVERIFY(rules[4].startsWith(QStringLiteral("l. ")));
+        QCOMPARE(rules[27], QStringLiteral("    Článek druhý - Praktická část zkoušky: Praktická část se provádí na "
+                                           "určené střelnici."));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        QVERIFY(UkazPrilohu == nullptr);
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "DocumentsTest.moc"

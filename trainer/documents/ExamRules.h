@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The exam rules shown in their own window.
+const QString &examRulesText();

@@ -1,0 +1,50 @@
+#include "trainer/documents/LawDocuments.h"
+
+#include "platform/files/FileSystem.h"
+#include "platform/files/PathResolver.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ModalWindow.h"
+#include "trainer/documents/TUkaz_Vyhlasku.h"
+
+#include <QDir>
+
+QString LawDocument::documentFile(const QString &programFolder) const
+{
+    return PathResolver::resolve(programFolder, QStringLiteral("Prilohy/") + baseName + QStringLiteral(".kvf"));
+}
+
+QString LawDocument::temporaryCopy(const QString &temporaryFolder) const
+{
+    return QDir(temporaryFolder).filePath(baseName + QStringLiteral(".pdf"));
+}
+
+const std::vector<LawDocument> &lawDocuments()
+{
+    static const std::vector<LawDocument> documents = {
+        {QStringLiteral("Zakon288"), QStringLiteral("Zakon288"), QStringLiteral("Zákon 288/1995 Sb. - Zrušen!"),
+         QStringLiteral("Zákon 288/1995 Sb.")},
+        {QStringLiteral("Vyhlaska_1"), QStringLiteral("Vyhlaska1"), QStringLiteral("Vyhláška MV číslo 50/1996 Sb."),
+         QStringLiteral("Vyhláška MV číslo 50/1996 Sb.")},
+        {QStringLiteral("Vyhlaska_2"), QStringLiteral("Vyhlaska2"), QStringLiteral("Vyhláška ČBÚ č. 51/1996 Sb."),
+         QStringLiteral("Vyhláška ČBÚ č. 51/1996 Sb.")},
+        {QStringLiteral("Vyhlaska_3"), QStringLiteral("Vyhlaska3"), QStringLiteral("Vyhláška MZ č. 127/1996 Sb."),
+         QStringLiteral("Vyhláška MZ č. 127/1996 Sb.")},
+        {QStringLiteral("Zakon119"), QStringLiteral("Zakon119"), QStringLiteral("Zákon 119/2002 Sb."),
+         QStringLiteral("Zákon 119/2002 Sb.")},
+        {QStringLiteral("Priloha119"), QStringLiteral("Priloha119"), QStringLiteral("Příloha k zákonu 119/2002 Sb."),
+         QStringLiteral("Příloha k zákonu 119/2002 Sb.")},
+    };
+    return documents;
+}
+
+void viewLawDocument(QWidget *owner, const QString &documentFile, const QString &title,
+                     const QString &temporaryCopy)
+{
+    if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
+        MessageBox::show(owner, QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile,
+                         QStringLiteral("Chyba:"));
+        return;
+    }
+    runModalAs(Ukaz_Vyhlasku, title, temporaryCopy);
+    FileSystem::deleteFile(temporaryCopy);
+}
