@@ -386,6 +386,9 @@ void TTitul::Obnovadatabz1Click()
 {
     setStatus(QStringLiteral("Centrální obnova databází ..."));
     runModalAs(Jina_obnova, Table1, ProgramDir, this);
+    setStatus(ReadyText);
+}
+
 void TTitul::showLawDocument(const LawDocument &document)
 {
     DocumentTitle = document.title;
