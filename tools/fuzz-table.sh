@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Local libFuzzer run over the table engine (clang, address and undefined
-# behaviour sanitizers). Usage: tools/fuzz-table.sh [seconds]   (default 300)
+# behaviour sanitizers; the first report stops the run).
+# Usage: tools/fuzz-table.sh [seconds]   (default 300)
 # New inputs go to build-fuzz/corpus; the seed corpus is only read. A crash
 # input is left in build-fuzz/ — add it to platform/table/fuzz/corpus once fixed.
 set -euo pipefail
@@ -11,5 +12,5 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=
 cmake --build build-fuzz --target table-fuzzer
 mkdir -p build-fuzz/corpus
 cd build-fuzz
-./platform/table/fuzz/table-fuzzer -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+./platform/table/fuzz/table-fuzzer -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
   corpus ../platform/table/fuzz/corpus
