@@ -279,16 +279,13 @@ TableResult DbfTable::Impl::catchUp(QFile &tableFile)
     const auto opened = identityOf(tableFile);
     if (!opened || *opened != identity || identityOf(path) != opened)
         return changedElsewhere(path);
-    constexpr int kPrefixLength = 12;
-    if (!tableFile.seek(0))
-        return readFailure(tableFile);
-    const QByteArray prefix = tableFile.read(kPrefixLength);
-    if (prefix.size() != kPrefixLength)
+    char prefix[12] = {};
+    if (!tableFile.seek(0) || tableFile.read(prefix, sizeof prefix) != qint64(sizeof prefix))
         return readFailure(tableFile);
     const quint32 known = header.recordCount();
-    const quint32 count = qFromLittleEndian<quint32>(prefix.constData() + 4);
-    if (qFromLittleEndian<quint16>(prefix.constData() + 8) != header.headerLength()
-        || qFromLittleEndian<quint16>(prefix.constData() + 10) != header.recordLength() || count < known)
+    const quint32 count = qFromLittleEndian<quint32>(prefix + 4);
+    if (qFromLittleEndian<quint16>(prefix + 8) != header.headerLength()
+        || qFromLittleEndian<quint16>(prefix + 10) != header.recordLength() || count < known)
         return changedElsewhere(path);
     if (count == known)
         return {};
