@@ -4,6 +4,8 @@
 # Usage: tools/fuzz-table.sh [seconds]   (default 300)
 # New inputs go to build-fuzz/corpus; the seed corpus is only read. A crash
 # input is left in build-fuzz/ — add it to platform/table/fuzz/corpus once fixed.
+# The inputs that reach new code can join the replayed corpus:
+#   table-fuzzer -merge=1 -use_counters=0 <copy of the seed corpus> corpus
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-300}"
