@@ -181,7 +181,7 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
     if (!tableFile.open(QIODevice::ReadOnly))
         return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString()));
     const TableLock lock(tableFile, TableLock::Mode::Shared);
-    if (!lock.held())
+    if (lock.refused())
         return lockFailure(tableFile, lock);
     identity = identityOf(tableFile).value_or(FileIdentity{});
     data = tableFile.readAll();
@@ -264,7 +264,7 @@ TableResult DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock
     if (const TableResult opened = FileWrites::open(tableFile); !opened)
         return opened;
     lock.emplace(tableFile, TableLock::Mode::Exclusive);
-    if (!lock->held())
+    if (lock->refused())
         return lockFailure(tableFile, *lock);
     return catchUp(tableFile);
 }

@@ -12,7 +12,7 @@ TableLock::TableLock(const QFile &tableFile, Mode mode) : m_descriptor(tableFile
         result = ::flock(m_descriptor, operation);
     while (result != 0 && errno == EINTR);
     m_held = result == 0;
-    if (!m_held)
+    if (!m_held && errno != ENOLCK && errno != EOPNOTSUPP)
         m_error = QString::fromLocal8Bit(std::strerror(errno));
 }
 

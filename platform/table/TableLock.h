@@ -13,13 +13,14 @@ class TableLock
 public:
     enum class Mode { Shared, Exclusive };
 
-    // Waits until the lock is granted; held() tells whether it was.
+    // Waits until the lock is granted; refused() tells whether it was not. A
+    // file system that keeps no locks is used without one, as by one program.
     TableLock(const QFile &tableFile, Mode mode);
     ~TableLock();
     TableLock(const TableLock &) = delete;
     TableLock &operator=(const TableLock &) = delete;
 
-    bool held() const { return m_held; }
+    bool refused() const { return !m_error.isEmpty(); }
     // The system's reason when the lock was refused.
     QString error() const { return m_error; }
 
