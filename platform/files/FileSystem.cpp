@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace FileSystem {
 
 QString programFolder()
@@ -56,6 +60,32 @@ bool copyFile(const QString &from, const QString &to)
 bool deleteFile(const QString &path)
 {
     return QFile::remove(path);
+}
+
+std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
+{
+    const char *next = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = offset < 0 ? ::write(descriptor, next, size_t(left))
+                                           : ::pwrite(descriptor, next, size_t(left), off_t(offset));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return systemError();
+        if (written == 0)
+            return QString::fromLocal8Bit(std::strerror(ENOSPC));
+        next += written;
+        left -= written;
+        if (offset >= 0)
+            offset += written;
+    }
+    return std::nullopt;
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace FileSystem

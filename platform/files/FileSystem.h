@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 // Plain file-system facilities. Names given here are used as they are; callers
 // resolve program-spelled names through PathResolver first.
@@ -18,5 +21,12 @@ bool createFolder(const QString &path);
 // Copies `from` over `to`, replacing `to` whole or leaving it as it was.
 bool copyFile(const QString &from, const QString &to);
 bool deleteFile(const QString &path);
+
+// Writes all of `bytes` to an open file, at `offset` or, when it is negative,
+// at the file's position; a short write is carried on. Nothing on success,
+// else the system's reason ("No space left on device").
+std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
+// The system's reason for the last failed call.
+QString systemError();
 
 } // namespace FileSystem

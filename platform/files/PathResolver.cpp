@@ -57,7 +57,9 @@ QString PathResolver::resolve(const QString &folder, const QString &relative)
     return path;
 }
 
-QString PathResolver::resolve(const QString &absolutePath)
+QString PathResolver::resolve(const QString &path)
 {
-    return resolve(QStringLiteral("/"), absolutePath);
+    if (QDir::isRelativePath(path))
+        return resolve(QDir::currentPath(), path);
+    return resolve(QStringLiteral("/"), path);
 }

@@ -14,6 +14,8 @@ public:
     // given spelling, so the result also names what a caller is about to create.
     static QString resolve(const QString &folder, const QString &relative);
 
-    // The same for an absolute path ("/qalmoren.set", "/home/x/Central.vqt").
-    static QString resolve(const QString &absolutePath);
+    // The same for a whole path: an absolute one ("/qalmoren.set",
+    // "/home/x/Central.vqt") from the root, a relative one ("central.vqn",
+    // "bank/central.vqn") from the current folder, giving an absolute path.
+    static QString resolve(const QString &path);
 };

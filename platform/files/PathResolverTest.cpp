@@ -83,6 +83,26 @@ private slots:
         QDir::setCurrent(saved);
         QCOMPARE(resolved, QStringLiteral("PRILOHY/_000.jpg"));
     }
+
+    void relativePathIsTakenFromTheCurrentFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("existing, other case") << "prilohy/_000.JPG" << "PRILOHY/_000.jpg";
+        QTest::newRow("new file") << "central.vqt" << "central.vqt";
+        QTest::newRow("dot folder") << "./data.DAT" << "Data.dat";
+        QTest::newRow("new folder") << "bankdir/central.vqn" << "bankdir/central.vqn";
+    }
+    void relativePathIsTakenFromTheCurrentFolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root.path()));
+        const QString resolved = PathResolver::resolve(path);
+        QDir::setCurrent(saved);
+        QCOMPARE(resolved, m_root.filePath(expected));
+    }
 };
 
 QTEST_MAIN(PathResolverTest)

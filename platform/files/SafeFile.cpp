@@ -1,13 +1,16 @@
 #include "platform/files/SafeFile.h"
 
+#include "platform/files/FileSystem.h"
+
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace SafeFile {
@@ -19,16 +22,41 @@ Result failure(const QString &path, const QString &reason)
     return {false, QStringLiteral("Soubor %1 nelze uložit: %2.").arg(path, reason)};
 }
 
-QString systemError()
+// Data reaches the disk before the rename makes it the file's content.
+std::optional<QString> flushToDisk(const QFileDevice &file)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    if (::fsync(file.handle()) != 0)
+        return FileSystem::systemError();
+    return std::nullopt;
 }
 
-// Data reaches the disk before the rename makes it the file's content.
-bool flushToDisk(QFileDevice &file)
+// Writes straight to a file's descriptor, so that a full disk is reported
+// with its reason: QFile reports a short write as "Unknown error".
+class DescriptorWriter : public QIODevice
 {
-    return file.flush() && ::fsync(file.handle()) == 0;
-}
+public:
+    explicit DescriptorWriter(const QFileDevice &file) : m_descriptor(file.handle())
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    const std::optional<QString> &failure() const { return m_failure; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        m_failure = FileSystem::writeFully(m_descriptor, QByteArrayView(data, size));
+        if (!m_failure)
+            return size;
+        setErrorString(*m_failure);
+        return -1;
+    }
+
+private:
+    int m_descriptor;
+    std::optional<QString> m_failure;
+};
 
 bool renameOver(const QString &from, const QString &to)
 {
@@ -44,22 +72,35 @@ QFileDevice::Permissions permissionsFor(const QString &target)
            | QFileDevice::ReadOther;
 }
 
+std::function<void()> g_betweenPairRenames;
+
+// A replace holds a shared lock on each file it stages or keeps for as long
+// as it runs; removeLeftovers() takes only files that nobody holds, and the
+// kernel lets go of a stopped program's locks.
+void markInUse(const QFileDevice &file)
+{
+    ::flock(file.handle(), LOCK_SH);
+}
+
 // A complete, flushed copy of the new content beside its target.
 std::optional<QString> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
 {
-    temp.setFileTemplate(target + QStringLiteral(".XXXXXX"));
+    temp.setFileTemplate(target + QStringLiteral(".new-XXXXXX"));
     if (!temp.open())
         return temp.errorString();
-    if (temp.write(content) != content.size() || !flushToDisk(temp))
-        return temp.errorString();
+    markInUse(temp);
+    if (auto error = FileSystem::writeFully(temp.handle(), content))
+        return error;
+    if (auto error = flushToDisk(temp))
+        return error;
     if (!temp.setPermissions(permissionsFor(target)))
         return temp.errorString();
     return std::nullopt;
 }
 
 // Keeps the present content of `path` under a second name so that it can be
-// put back; empty when it could not be kept.
-QString keepOld(const QString &path)
+// put back, held open in `kept`; empty when it could not be kept.
+QString keepOld(const QString &path, QFile &kept)
 {
     QString name;
     {
@@ -68,10 +109,13 @@ QString keepOld(const QString &path)
             return {};
         name = reserve.fileName();
     }
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(name).constData()) == 0
-        || QFile::copy(path, name))
-        return name;
-    return {};
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(name).constData()) != 0
+        && !QFile::copy(path, name))
+        return {};
+    kept.setFileName(name);
+    if (kept.open(QIODevice::ReadOnly))
+        markInUse(kept);
+    return name;
 }
 
 } // namespace
@@ -81,17 +125,15 @@ Result replaceWith(const QString &path, const Writer &write)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
-    if (!write(file) || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("obsah se nepodařilo vytvořit");
+    DescriptorWriter out(file);
+    if (!write(out)) {
+        const QString reason = out.failure().value_or(QStringLiteral("obsah se nepodařilo vytvořit"));
         file.cancelWriting();
         return failure(path, reason);
     }
-    if (!flushToDisk(file)) {
-        const QString reason = systemError();
+    if (const auto error = flushToDisk(file)) {
         file.cancelWriting();
-        return failure(path, reason);
+        return failure(path, *error);
     }
     if (!file.commit())
         return failure(path, file.errorString());
@@ -116,18 +158,21 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
         return failure(secondPath, *error);
 
     const bool hadFirst = QFileInfo(firstPath).isFile();
-    const QString oldFirst = hadFirst ? keepOld(firstPath) : QString();
+    QFile kept;
+    const QString oldFirst = hadFirst ? keepOld(firstPath, kept) : QString();
     if (hadFirst && oldFirst.isEmpty())
         return failure(firstPath, QStringLiteral("původní obsah nelze zajistit"));
 
     if (!renameOver(first.fileName(), firstPath)) {
-        const QString reason = systemError();
+        const QString reason = FileSystem::systemError();
         if (hadFirst)
             QFile::remove(oldFirst);
         return failure(firstPath, reason);
     }
+    if (g_betweenPairRenames)
+        g_betweenPairRenames();
     if (!renameOver(second.fileName(), secondPath)) {
-        const QString reason = systemError();
+        const QString reason = FileSystem::systemError();
         if (hadFirst)
             renameOver(oldFirst, firstPath);
         else
@@ -138,5 +183,26 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
         QFile::remove(oldFirst);
     return {};
 }
+
+void removeLeftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.(new|old)-[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(target.fileName())),
+        QRegularExpression::CaseInsensitiveOption);
+    const QDir folder = target.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        QFile file(folder.filePath(name));
+        // Unlinked while still locked: a replace that starts meanwhile cannot
+        // take it over between the test and the removal.
+        if (file.open(QIODevice::ReadOnly) && ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(QFile::encodeName(file.fileName()).constData());
+    }
+}
+
+BetweenPairRenames::BetweenPairRenames(std::function<void()> step) { g_betweenPairRenames = std::move(step); }
+BetweenPairRenames::~BetweenPairRenames() { g_betweenPairRenames = nullptr; }
 
 } // namespace SafeFile

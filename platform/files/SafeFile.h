@@ -26,7 +26,25 @@ Result replaceWith(const QString &path, const Writer &write);
 // Two files that belong together (a table and its memo file). Both new
 // contents are written and flushed before either target is touched; if the
 // second rename fails the first is rolled back, so the old pair stays whole.
+// The second file is renamed last: a program stopped between the renames
+// leaves the first file new and the second as it was.
 Result replacePair(const QString &firstPath, const QByteArray &firstContent,
                    const QString &secondPath, const QByteArray &secondContent);
+
+// Removes what replaces of `path` stopped part-way left beside it (staged new
+// contents "<name>.new-XXXXXX", kept old ones "<name>.old-XXXXXX"), except the
+// files of a replace that is still running.
+void removeLeftovers(const QString &path);
+
+// Test seam: while one is alive, `step` runs between the two renames of every
+// pair replace, so a test can stop the program there.
+class BetweenPairRenames
+{
+public:
+    explicit BetweenPairRenames(std::function<void()> step);
+    ~BetweenPairRenames();
+    BetweenPairRenames(const BetweenPairRenames &) = delete;
+    BetweenPairRenames &operator=(const BetweenPairRenames &) = delete;
+};
 
 } // namespace SafeFile

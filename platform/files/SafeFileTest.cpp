@@ -9,6 +9,7 @@
 #include <csignal>
 #include <functional>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -226,6 +227,51 @@ private slots:
         QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("old table"));
         QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), QByteArray("old memo"));
         verifyFolderHolds(remaining);
+    }
+
+    void leftoversGoExceptARunningReplace()
+    {
+        for (const char *name : {"q.dbf", "q.dbf.new-AbCd12", "Q.DBF.old-zz99ZZ", "q.dbf.new-1234567", "q.dbf.new-1",
+                                 "q.dbf.backup", "other.dbf.new-AbCd12"})
+            TestFiles::put(pathOf(name), "x");
+        QFile running(pathOf("q.dbf.new-Runnin"));
+        QVERIFY(running.open(QIODevice::WriteOnly));
+        QCOMPARE(::flock(running.handle(), LOCK_SH), 0);
+        SafeFile::removeLeftovers(pathOf("q.dbf"));
+        verifyFolderHolds({"q.dbf", "q.dbf.new-Runnin", "q.dbf.new-1234567", "q.dbf.new-1", "q.dbf.backup",
+                           "other.dbf.new-AbCd12"});
+    }
+
+    void fullDiskNamesTheCause_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("replace") << "replace";
+        QTest::newRow("replace by a writer") << "writer";
+        QTest::newRow("pair") << "pair";
+    }
+    void fullDiskNamesTheCause()
+    {
+        QFETCH(QString, how);
+        const TestFiles::SmallFileSystem disk;
+        if (!disk.mounted())
+            QSKIP("Mounting a small file system is not allowed here.");
+        const QString table = disk.filePath(QStringLiteral("q.dbf"));
+        const QString memo = disk.filePath(QStringLiteral("q.dbt"));
+        TestFiles::put(table, "old table");
+        TestFiles::put(memo, "old memo");
+        const QByteArray big(100 * 1024, 'n');
+        SafeFile::Result result;
+        if (how == u"replace")
+            result = SafeFile::replace(table, big);
+        else if (how == u"writer")
+            result = SafeFile::replaceWith(table, [&big](QIODevice &out) { return out.write(big) == big.size(); });
+        else
+            result = SafeFile::replacePair(table, "new table", memo, big);
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(QStringLiteral("No space left on device")), qPrintable(result.error));
+        QCOMPARE(TestFiles::contentOf(table), QByteArray("old table"));
+        QCOMPARE(TestFiles::contentOf(memo), QByteArray("old memo"));
+        QCOMPARE(QDir(disk.filePath(QString())).entryList(QDir::Files), QStringList({"q.dbf", "q.dbt"}));
     }
 };
 

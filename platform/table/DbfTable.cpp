@@ -6,13 +6,17 @@
 #include "platform/table/FieldText.h"
 #include "platform/table/FileWrites.h"
 #include "platform/table/MemoFile.h"
+#include "platform/table/TableLock.h"
 #include "platform/text/Cp1250.h"
 
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <map>
+#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -25,15 +29,46 @@ QString fileNameOf(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-TableResult readWhole(const QString &path, QByteArray &content)
+TableResult readFailure(const QFile &file)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString()));
-    content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString()));
-    return {};
+    return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(file.fileName(), file.errorString()));
+}
+
+TableResult lockFailure(const QFile &file, const TableLock &lock)
+{
+    return TableResult::failure(QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.error()));
+}
+
+TableResult changedElsewhere(const QString &path)
+{
+    return TableResult::failure(QStringLiteral("The table %1 was replaced or changed by another program; "
+                                               "open it again.")
+                                    .arg(fileNameOf(path)));
+}
+
+// Which file a descriptor or a name stands for: a replace by rename gives
+// the name another file.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const QFile &file)
+{
+    struct stat status {};
+    if (::fstat(file.handle(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+std::optional<FileIdentity> identityOf(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
 }
 
 } // namespace
@@ -43,6 +78,7 @@ class DbfTable::Impl
 public:
     QString path;
     QString memoPath;
+    FileIdentity identity;              // the table file that was read
     QByteArray data;
     DbfHeader header;
     MemoFile memo;
@@ -127,7 +163,10 @@ public:
     }
 
     TableResult load(const QString &tablePath);
-    TableResult takeMemos();
+    TableResult takeRecords(quint32 from);
+    TableResult takeEach(quint32 from);
+    TableResult beginWrite(QFile &tableFile, std::optional<TableLock> &lock);
+    TableResult catchUp(QFile &tableFile);
     struct Post;
     Post preparePost(qint64 memoFileSize) const;
     TableResult writeBuffer();
@@ -138,8 +177,16 @@ public:
 TableResult DbfTable::Impl::load(const QString &tablePath)
 {
     path = tablePath;
-    if (const TableResult read = readWhole(tablePath, data); !read)
-        return read;
+    QFile tableFile(tablePath);
+    if (!tableFile.open(QIODevice::ReadOnly))
+        return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString()));
+    const TableLock lock(tableFile, TableLock::Mode::Shared);
+    if (lock.refused())
+        return lockFailure(tableFile, lock);
+    identity = identityOf(tableFile).value_or(FileIdentity{});
+    data = tableFile.readAll();
+    if (tableFile.error() != QFileDevice::NoError)
+        return readFailure(tableFile);
     if (const TableResult parsed = DbfHeader::parse(data, fileNameOf(tablePath), header); !parsed)
         return parsed;
     const QList<FieldDef> &fields = header.fields();
@@ -152,15 +199,9 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
         if (!QFileInfo::exists(memoPath))
             return TableResult::failure(QStringLiteral("The memo file %1 of the table %2 is missing.")
                                             .arg(fileNameOf(memoPath), fileNameOf(tablePath)));
-        if (const TableResult opened = memo.open(memoPath, header.memoLayout()); !opened)
-            return opened;
     }
-    live.clear();
     live.reserve(header.recordCount());
-    for (quint32 physical = 0; physical < header.recordCount(); ++physical)
-        if (data[header.recordOffset(physical)] != kDeleted)
-            live.push_back(physical);
-    if (const TableResult taken = takeMemos(); !taken)
+    if (const TableResult taken = takeRecords(0); !taken)
         return taken;
     position = 0;
     eof = live.empty();
@@ -168,18 +209,34 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
     return {};
 }
 
-// Checks every memo pointer of the stored records and keeps their texts.
-TableResult DbfTable::Impl::takeMemos()
+// Takes in the stored records from physical number `from` on: the ones not
+// deleted, and their memo texts, every memo pointer checked.
+TableResult DbfTable::Impl::takeRecords(quint32 from)
 {
-    spans.assign(std::size_t(header.recordCount()) * memoColumns, {});
-    if (memoColumns == 0)
-        return {};
+    if (memoColumns > 0) {
+        if (const TableResult opened = memo.open(memoPath, header.memoLayout()); !opened) {
+            memo.release();
+            return opened;
+        }
+        // The texts lie within the memo file, so its size bounds them; only
+        // the part that they fill is ever touched.
+        if (from == 0)
+            memoTexts.reserve(memo.size());
+    }
+    const TableResult taken = takeEach(from);
+    memo.release();
+    return taken;
+}
+
+TableResult DbfTable::Impl::takeEach(quint32 from)
+{
     const QList<FieldDef> &fields = header.fields();
-    // The texts lie within the memo file, so its size bounds them; only the
-    // part that they fill is ever touched.
-    memoTexts.reserve(memo.size());
-    for (quint32 physical : live) {
+    spans.resize(std::size_t(header.recordCount()) * memoColumns);
+    for (quint32 physical = from; physical < header.recordCount(); ++physical) {
         const QByteArrayView stored = QByteArrayView(data).sliced(header.recordOffset(physical), header.recordLength());
+        if (stored[0] == kDeleted)
+            continue;
+        live.push_back(physical);
         for (int index = 0; index < fields.size(); ++index) {
             if (memoSlot[index] < 0)
                 continue;
@@ -197,8 +254,63 @@ TableResult DbfTable::Impl::takeMemos()
             memoTexts.append(text);
         }
     }
-    memo.release();
     return {};
+}
+
+// Opens the table file for a write and waits for the lock; under it, the
+// table catches up with what other programs wrote.
+TableResult DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock> &lock)
+{
+    if (const TableResult opened = FileWrites::open(tableFile); !opened)
+        return opened;
+    lock.emplace(tableFile, TableLock::Mode::Exclusive);
+    if (lock->refused())
+        return lockFailure(tableFile, *lock);
+    return catchUp(tableFile);
+}
+
+// The file must still be the one that was read, with the same layout and at
+// least its records; records that other programs appended since are taken
+// in, so that an append goes past them and the header counts them. Changes
+// to records already read show after the next open. A catch-up that fails
+// leaves the table as it was.
+TableResult DbfTable::Impl::catchUp(QFile &tableFile)
+{
+    const auto opened = identityOf(tableFile);
+    if (!opened || *opened != identity || identityOf(path) != opened)
+        return changedElsewhere(path);
+    char prefix[12] = {};
+    if (!tableFile.seek(0) || tableFile.read(prefix, sizeof prefix) != qint64(sizeof prefix))
+        return readFailure(tableFile);
+    const quint32 known = header.recordCount();
+    const quint32 count = qFromLittleEndian<quint32>(prefix + 4);
+    if (qFromLittleEndian<quint16>(prefix + 8) != header.headerLength()
+        || qFromLittleEndian<quint16>(prefix + 10) != header.recordLength() || count < known)
+        return changedElsewhere(path);
+    if (count == known)
+        return {};
+    const qint64 needed = header.recordOffset(count) - header.recordOffset(known);
+    QByteArray added;
+    if (header.recordOffset(count) <= tableFile.size() && tableFile.seek(header.recordOffset(known)))
+        added = tableFile.read(needed);
+    if (added.size() != needed)
+        return TableResult::failure(QStringLiteral("The table %1 is damaged: its %2 records run past the file's end.")
+                                        .arg(fileNameOf(path))
+                                        .arg(count));
+    const auto liveBefore = live.size();
+    const auto textsBefore = memoTexts.size();
+    data.resize(header.recordOffset(known));
+    data.append(added);
+    header.setRecordCount(count);
+    const TableResult taken = takeRecords(known);
+    if (!taken) {
+        header.setRecordCount(known);
+        data.resize(header.recordOffset(known));
+        live.resize(liveBefore);
+        memoTexts.resize(textsBefore);
+        spans.resize(std::size_t(known) * memoColumns);
+    }
+    return taken;
 }
 
 // A post in the making: the record with its memo pointers, and the memo
@@ -241,12 +353,18 @@ TableResult DbfTable::Impl::writeBuffer()
 {
     QFile tableFile(path);
     QFile memoFile(memoPath);
-    if (const TableResult opened = FileWrites::open(tableFile); !opened)
-        return opened;
+    std::optional<TableLock> lock;
+    if (const TableResult begun = beginWrite(tableFile, lock); !begun)
+        return begun;
     if (!pendingMemos.empty())
         if (const TableResult opened = FileWrites::open(memoFile); !opened)
             return opened;
     const Post post = preparePost(pendingMemos.empty() ? 0 : memoFile.size());
+    // A narrow memo column cannot hold every block number.
+    if (post.record.size() != header.recordLength())
+        return TableResult::failure(QStringLiteral("The memo file %1 has grown past the block numbers that the "
+                                                   "table %2 can hold.")
+                                        .arg(fileNameOf(memoPath), fileNameOf(path)));
     const bool appending = state == State::Insert;
     const quint32 physical = appending ? header.recordCount() : live[position];
     if (!post.memoBlocks.isEmpty())
@@ -312,8 +430,29 @@ TableResult DbfTable::create(const QString &path, const QList<FieldDef> &fields)
     if (const TableResult made = DbfHeader::forNewTable(fields, header); !made)
         return made;
     const QByteArray table = header.bytes(QDate::currentDate()) + kEndOfFile;
-    return header.hasMemoColumn() ? SafeFile::replacePair(path, table, memoPathFor(path), MemoFile::emptyFile())
+    // The memo file first: a table never stands without its memo file, even
+    // when the program stops between the two.
+    return header.hasMemoColumn() ? SafeFile::replacePair(memoPathFor(path), MemoFile::emptyFile(), path, table)
                                   : SafeFile::replace(path, table);
+}
+
+TableResult DbfTable::repairInterrupted(const QString &path)
+{
+    const QString memoPath = memoPathFor(path);
+    SafeFile::removeLeftovers(path);
+    SafeFile::removeLeftovers(memoPath);
+    if (!QFileInfo(path).isFile() || QFileInfo::exists(memoPath))
+        return {};
+    QFile tableFile(path);
+    if (!tableFile.open(QIODevice::ReadOnly))
+        return {};
+    // An empty table is no longer than its header, whose length has 16 bits.
+    const QByteArray start = tableFile.read(65536 + 1);
+    DbfHeader header;
+    if (!DbfHeader::parse(start, fileNameOf(path), header) || header.recordCount() != 0
+        || header.memoLayout() != DbfHeader::MemoLayout::DBase3)
+        return {};
+    return SafeFile::replace(memoPath, MemoFile::emptyFile());
 }
 
 TableResult DbfTable::open(const QString &path)
@@ -528,9 +667,10 @@ TableResult DbfTable::deleteRecord()
         return TableResult::failure(QStringLiteral("The table is not open."));
     if (d->live.empty())
         return TableResult::failure(QStringLiteral("The table %1 holds no record to delete.").arg(fileNameOf(d->path)));
-    const qint64 offset = d->header.recordOffset(d->live[d->position]);
     QFile tableFile(d->path);
-    TableResult written = FileWrites::open(tableFile);
+    std::optional<TableLock> lock;
+    TableResult written = d->beginWrite(tableFile, lock);
+    const qint64 offset = d->header.recordOffset(d->live[d->position]);
     if (written)
         written = FileWrites::writeAt(tableFile, offset, QByteArrayView(&kDeleted, 1));
     if (!written)

@@ -16,6 +16,10 @@
 // the memo texts are taken into memory then. Posts only add blocks past the
 // memo file's end as it is at the time, and rewrite its header.
 //
+// Several programs may use one table at once: a post or a delete locks the
+// table file, takes in the records that others appended meanwhile and reads
+// the memo file's end afresh; an open reads under a shared lock (TableLock).
+//
 // Records marked deleted are skipped; the walk order is the stored order and
 // record numbers count the records that are not deleted, from 1.
 class DbfTable
@@ -35,6 +39,12 @@ public:
     // Writes a new empty table (and its memo file when a column is a memo),
     // replacing files of those names whole.
     static TableResult create(const QString &path, const QList<FieldDef> &fields);
+
+    // Mends what a create or a replace of the pair that stopped part-way left:
+    // removes its temporary files, and gives an empty dBASE III+ table whose
+    // memo file is missing a new empty one. A table with records, or one
+    // that does not read, is left as it is for open() to report.
+    static TableResult repairInterrupted(const QString &path);
 
     // Opens (or reopens) the table; the first record becomes current.
     TableResult open(const QString &path);

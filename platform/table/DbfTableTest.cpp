@@ -3,6 +3,8 @@
 #include "platform/table/FileWrites.h"
 #include "platform/text/Cp1250.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,6 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <functional>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +56,29 @@ out = {'fields': [[f.name, f.type, f.length] for f in t.fields],
 print(json.dumps(out, default=str, ensure_ascii=True))
 )");
     return QJsonDocument::fromJson(runPython(script, {path, DbfTable::memoPathFor(path)})).object();
+}
+
+// Runs `work` in a child process that starts when `start` is closed; the
+// child's exit status is what `work` returns.
+pid_t spawn(const int start[2], const std::function<int()> &work)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(start[1]);
+        char ignored = 0;
+        while (::read(start[0], &ignored, 1) > 0) {
+        }
+        ::_exit(work());
+    }
+    return child;
+}
+
+int exitStatusOf(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 FieldDef column(const char *name, FieldType type, int length = 0, int decimals = 0)
@@ -660,6 +690,219 @@ t.close()
         QVERIFY(table.setText(1, QStringLiteral("zahozeno")));
         table.cancel();
         QCOMPARE(table.field(1).asText(), QStringLiteral("změna"));
+    }
+
+    // Two programs append at once while a third keeps opening the table.
+    void programsPostingAtOnceLoseNothing()
+    {
+        QVERIFY(DbfTable::create(m_table, kColumns));
+        constexpr int kEach = 2000;
+        const auto memoOf = [](int writer, int record) {
+            return QStringLiteral("zapisovatel %1, záznam %2").arg(writer).arg(record);
+        };
+        const auto writer = [&](int who) {
+            return [&, who] {
+                DbfTable table;
+                if (!table.open(m_table))
+                    return 3;
+                for (int record = 1; record <= kEach; ++record)
+                    if (!appendRow(table, {QString::number(who * 100000 + record), memoOf(who, record), "T", "", "", ""}))
+                        return 1;
+                return 0;
+            };
+        };
+        // Every open must succeed, and its last record must carry its own memo.
+        const QString writersDone = m_dir->filePath(QStringLiteral("writers-done"));
+        const auto reader = [&] {
+            for (int seen = 0; seen < 2 * kEach && !QFile::exists(writersDone);) {
+                DbfTable table;
+                if (!table.open(m_table))
+                    return 1;
+                seen = table.recordCount();
+                if (seen > 0 && table.moveTo(seen)) {
+                    const int number = table.field(0).asInteger();
+                    if (table.field(1).asText() != memoOf(number / 100000, number % 100000))
+                        return 2;
+                }
+            }
+            return 0;
+        };
+        int start[2];
+        QVERIFY(::pipe(start) == 0);
+        const pid_t writers[] = {spawn(start, writer(1)), spawn(start, writer(2))};
+        const pid_t readerProcess = spawn(start, reader);
+        ::close(start[0]);
+        ::close(start[1]);
+        const int writerStatus[] = {exitStatusOf(writers[0]), exitStatusOf(writers[1])};
+        TestFiles::put(writersDone, QByteArray());
+        QCOMPARE(exitStatusOf(readerProcess), 0);
+        QCOMPARE(writerStatus[0], 0);
+        QCOMPARE(writerStatus[1], 0);
+
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QCOMPARE(table.recordCount(), 2 * kEach);
+        std::set<int> numbers;
+        for (; !table.eof(); table.next()) {
+            const int number = table.field(0).asInteger();
+            QCOMPARE(table.field(1).asText(), memoOf(number / 100000, number % 100000));
+            numbers.insert(number);
+        }
+        QCOMPARE(int(numbers.size()), 2 * kEach);
+        QCOMPARE(readWithDbfread(m_table)[QStringLiteral("records")].toArray().size(), 2 * kEach);
+    }
+
+    // The same in one program, step by step: an append goes past the records
+    // that another writer appended since the table opened, and counts them.
+    void appendTakesInRecordsAddedMeanwhile()
+    {
+        createSample({{"1", "první", "T", "", "", ""}});
+        DbfTable first;
+        DbfTable second;
+        QVERIFY(first.open(m_table));
+        QVERIFY(second.open(m_table));
+        QVERIFY(appendRow(second, {"2", "od druhého", "T", "", "", ""}));
+        QVERIFY(appendRow(first, {"3", "od prvního", "T", "", "", ""}));
+        QCOMPARE(first.recordCount(), 3);
+        QVERIFY(first.moveTo(2));
+        QCOMPARE(rowTexts(first).mid(0, 2), QStringList({"2", QStringLiteral("od druhého")}));
+        QVERIFY(second.edit());
+        QVERIFY(second.setText(1, QStringLiteral("změněno druhým")));
+        QVERIFY(second.post());
+
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QStringList memos;
+        for (; !table.eof(); table.next())
+            memos << table.field(1).asText();
+        QCOMPARE(memos, QStringList({QStringLiteral("první"), QStringLiteral("změněno druhým"), QStringLiteral("od prvního")}));
+    }
+
+    // A table that another program replaced (a restore) since it was opened
+    // takes no post: it would land in the file that was replaced.
+    void postAfterAReplaceIsRefused()
+    {
+        createSample({sampleRows()[0]});
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QVERIFY(DbfTable::create(m_table, kColumns));
+        QVERIFY(table.edit());
+        QVERIFY(table.setText(0, QStringLiteral("2")));
+        const TableResult posted = table.post();
+        QVERIFY(!posted);
+        QVERIFY2(posted.error.contains(QStringLiteral("central.vqn was replaced or changed by another program")),
+                 qPrintable(posted.error));
+        QVERIFY(table.open(m_table));
+        QCOMPARE(table.recordCount(), 0);
+    }
+
+    void relativePathKeepsThePairTogether()
+    {
+        const QString name = QStringLiteral("relative-%1.dbf").arg(QCoreApplication::applicationPid());
+        const QString memoName = QStringLiteral("relative-%1.dbt").arg(QCoreApplication::applicationPid());
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        const TableResult created = DbfTable::create(name, kColumns);
+        DbfTable table;
+        const TableResult opened = table.open(name);
+        const TableResult appended = opened ? appendRow(table, sampleRows()[0]) : opened;
+        const QString memoPath = DbfTable::memoPathFor(name);
+        QDir::setCurrent(saved);
+        QVERIFY2(created, qPrintable(created.error));
+        QVERIFY2(appended, qPrintable(appended.error));
+        QCOMPARE(memoPath, m_dir->filePath(memoName));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({name, memoName}));
+        QVERIFY(table.open(m_dir->filePath(name)));
+        QCOMPARE(table.field(1).asText(), kCzech);
+    }
+
+    // N columns up to 20 digits hold more than 64 bits.
+    void widestNumbersAreKeptExactly()
+    {
+        const QList<FieldDef> columns = {column("N19", FieldType::Numeric, 19), column("N20", FieldType::Numeric, 20),
+                                         column("N20D2", FieldType::Numeric, 20, 2)};
+        const QList<QStringList> rows = {
+            {"9999999999999999999", "99999999999999999999", "12345678901234567.25"},
+            {"-999999999999999999", "-9999999999999999999", "-1234567890123456.75"},
+            {"9223372036854775808", "18446744073709551616", "0.01"},
+        };
+        QVERIFY(DbfTable::create(m_table, columns));
+        {
+            DbfTable table;
+            QVERIFY(table.open(m_table));
+            for (const QStringList &row : rows) {
+                QVERIFY(table.append());
+                for (int i = 0; i < row.size(); ++i)
+                    QVERIFY(table.setText(i, row[i]));
+                QVERIFY(table.post());
+            }
+            QVERIFY(table.append());
+            const TableResult refused = table.setText(1, QStringLiteral("100000000000000000000"));
+            QVERIFY(!refused);
+            QCOMPARE(refused.error, QStringLiteral("100000000000000000000 does not fit the column N20."));
+            table.cancel();
+        }
+        DbfTable table;
+        QVERIFY(table.open(m_table));
+        QList<QStringList> read;
+        for (; !table.eof(); table.next())
+            read << rowTexts(table);
+        QCOMPARE(read, rows);
+
+        // dbfread reads whole numbers as Python's unbounded integers; the
+        // decimal column is compared as the text it stores.
+        const QString script = QStringLiteral(R"(
+import sys, dbfread
+values = [(r['N19'], r['N20']) for r in dbfread.DBF(sys.argv[1])]
+texts = [r['N20D2'].strip().decode() for r in dbfread.DBF(sys.argv[1], raw=True)]
+for (a, b), c in zip(values, texts):
+    print(a, b, c)
+)");
+        QList<QStringList> independent;
+        for (const QByteArray &line : runPython(script, {m_table}).trimmed().split('\n'))
+            independent << QString::fromLatin1(line).split(u' ');
+        QCOMPARE(independent, rows);
+    }
+
+    void fullDiskNamesTheCause_data()
+    {
+        QTest::addColumn<bool>("creating");
+        QTest::newRow("appending until the disk is full") << false;
+        QTest::newRow("creating on a full disk") << true;
+    }
+
+    void fullDiskNamesTheCause()
+    {
+        QFETCH(bool, creating);
+        const TestFiles::SmallFileSystem disk;
+        if (!disk.mounted())
+            QSKIP("Mounting a small file system is not allowed here.");
+        const QString path = disk.filePath(QStringLiteral("central.vqn"));
+        TableResult failed;
+        int posted = 0;
+        if (creating) {
+            disk.fill(QStringLiteral("filler"));
+            failed = DbfTable::create(path, kColumns);
+        } else {
+            QVERIFY(DbfTable::create(path, kColumns));
+            DbfTable table;
+            QVERIFY(table.open(path));
+            while (posted < 1000 && (failed = appendRow(table, {QString::number(posted + 1), QString(3000, u'm'), "T", "", "", ""})))
+                ++posted;
+        }
+        QVERIFY(!failed);
+        QVERIFY2(failed.error.contains(QStringLiteral("No space left on device")), qPrintable(failed.error));
+        if (creating) {
+            QCOMPARE(QDir(disk.filePath(QString())).entryList(QDir::Files), QStringList({"filler"}));
+            return;
+        }
+        // What was posted before the disk filled stays readable.
+        DbfTable table;
+        QVERIFY(table.open(path));
+        QCOMPARE(table.recordCount(), posted);
+        QVERIFY(posted > 0);
+        QVERIFY(table.moveTo(posted));
+        QCOMPARE(table.field(1).asText(), QString(3000, u'm'));
     }
 };
 

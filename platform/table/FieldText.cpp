@@ -4,6 +4,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -35,24 +36,82 @@ bool isNumber(const FieldDef &field)
     return field.type == FieldType::Numeric || field.type == FieldType::Float;
 }
 
-// A whole number in the column, with an optional sign and no other text.
-std::optional<qint64> wholeNumber(QByteArrayView text)
+bool isDigit(char c)
 {
-    if (text.isEmpty() || text.size() > 19)
+    return c >= '0' && c <= '9';
+}
+
+bool allDigits(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// The sign of a number's text, and the rest after it.
+bool takeSign(QByteArrayView &text)
+{
+    const bool negative = text.startsWith('-');
+    if (negative || text.startsWith('+'))
+        text = text.sliced(1);
+    return negative;
+}
+
+// Digits without leading zeros, keeping at least `keep` of them; a minus
+// before them unless they are all zeros.
+QByteArray signedDigits(bool negative, QByteArrayView digits, qsizetype keep = 1)
+{
+    qsizetype begin = 0;
+    while (digits.size() - begin > keep && digits[begin] == '0')
+        ++begin;
+    QByteArray out = digits.sliced(begin).toByteArray();
+    if (negative && out.count('0') != out.size())
+        out.prepend('-');
+    return out;
+}
+
+// A whole number in the column, with an optional sign and no other text, as
+// read() shows it: without leading zeros or a plus. Kept as text, so that all
+// 20 digits of the widest column come through exactly.
+std::optional<QByteArray> wholeNumber(QByteArrayView text)
+{
+    const bool negative = takeSign(text);
+    if (text.isEmpty() || !allDigits(text))
         return std::nullopt;
-    qsizetype i = 0;
-    const bool negative = text[0] == '-';
-    if (text[0] == '-' || text[0] == '+')
-        ++i;
-    if (i == text.size())
-        return std::nullopt;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
+    return signedDigits(negative, text);
+}
+
+// Adds one to a row of digits.
+QByteArray incremented(QByteArray digits)
+{
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return digits;
+        }
+        digits[i] = '0';
     }
-    return negative ? -value : value;
+    return '1' + digits;
+}
+
+// A number in plain decimal notation ("-12.5", ".5", "7.") rounded to
+// `decimals` places (halves away from zero) and written with exactly that
+// many, worked on the digits so that no width loses precision.
+std::optional<QByteArray> fixedPoint(QByteArrayView text, int decimals)
+{
+    const bool negative = takeSign(text);
+    const qsizetype point = text.indexOf('.');
+    const QByteArrayView whole = point < 0 ? text : text.first(point);
+    const QByteArrayView fraction = point < 0 ? QByteArrayView() : text.sliced(point + 1);
+    if (whole.size() + fraction.size() == 0 || !allDigits(whole) || !allDigits(fraction))
+        return std::nullopt;
+    QByteArray scaled = whole.toByteArray() + fraction.first(std::min<qsizetype>(fraction.size(), decimals)).toByteArray();
+    scaled.append(QByteArray(decimals - std::min<qsizetype>(fraction.size(), decimals), '0'));
+    if (fraction.size() > decimals && fraction[decimals] >= '5')
+        scaled = incremented(scaled);
+    if (scaled.size() <= decimals)
+        scaled.prepend(QByteArray(decimals + 1 - scaled.size(), '0'));
+    QByteArray digits = signedDigits(negative, scaled, decimals + 1);
+    digits.insert(digits.size() - decimals, '.');
+    return digits;
 }
 
 std::optional<double> decimalNumber(QByteArrayView text)
@@ -86,10 +145,11 @@ std::optional<QByteArray> writeNumber(const FieldDef &field, const QString &text
     const QByteArray given = text.trimmed().toLatin1();
     QByteArray digits;
     if (field.decimals == 0) {
-        const auto value = wholeNumber(given);
-        if (value)
-            digits = QByteArray::number(*value);
+        digits = wholeNumber(given).value_or(QByteArray());
+    } else if (const auto exact = fixedPoint(given, field.decimals)) {
+        digits = *exact;
     } else if (const auto value = decimalNumber(given)) {
+        // Exponent notation ("1.5e3") goes through a double.
         digits = QByteArray::number(*value, 'f', field.decimals);
     }
     if (digits.isEmpty()) {
@@ -148,7 +208,7 @@ QString read(const FieldDef &field, QByteArrayView raw)
     }
     if (isNumber(field) && field.decimals == 0) {
         if (const auto value = wholeNumber(text))
-            return QString::number(*value);
+            return QString::fromLatin1(*value);
     }
     if (field.type == FieldType::Character)
         return Cp1250::decode(trimmedRight(raw));
@@ -159,7 +219,7 @@ Match::Match(const FieldDef &field, const QString &text)
     : m_field(field), m_text(text), m_bytes(Cp1250::encode(text))
 {
     m_roundTrips = Cp1250::decode(m_bytes) == text;
-    if (const auto number = wholeNumber(m_bytes); number && QByteArray::number(*number) == m_bytes)
+    if (const auto number = wholeNumber(m_bytes); number == m_bytes)
         m_number = number;
 }
 
@@ -186,10 +246,14 @@ qint32 readInteger(const FieldDef &field, QByteArrayView raw)
 {
     const QByteArrayView text = trimmed(raw);
     std::optional<double> value;
-    if (const auto whole = wholeNumber(text))
-        value = double(*whole);
-    else if (isNumber(field))
+    if (const auto whole = wholeNumber(text)) {
+        bool ok = false;
+        const qlonglong number = whole->toLongLong(&ok);
+        if (ok)
+            value = double(number);
+    } else if (isNumber(field)) {
         value = decimalNumber(text);
+    }
     if (!value)
         return 0;
     const double truncated = std::trunc(*value);
@@ -238,10 +302,12 @@ std::optional<quint32> memoBlock(QByteArrayView raw)
     const QByteArrayView text = trimmed(raw);
     if (text.isEmpty())
         return 0;
-    const auto value = wholeNumber(text);
-    if (!value || *value < 0 || *value > std::numeric_limits<quint32>::max())
+    const auto digits = wholeNumber(text);
+    bool ok = false;
+    const qulonglong value = digits && !digits->startsWith('-') ? digits->toULongLong(&ok) : 0;
+    if (!ok || value > std::numeric_limits<quint32>::max())
         return std::nullopt;
-    return static_cast<quint32>(*value);
+    return static_cast<quint32>(value);
 }
 
 QByteArray memoPointer(quint32 block, int length)

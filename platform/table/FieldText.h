@@ -34,7 +34,7 @@ private:
     const QString &m_text;
     QByteArray m_bytes;
     bool m_roundTrips = false; // the code page holds the text as it is
-    std::optional<qint64> m_number; // the text is a whole number written as read() writes it
+    std::optional<QByteArray> m_number; // the text is a whole number written as read() writes it
 };
 
 // The bytes that store `text` in a column other than a memo (exactly

@@ -22,6 +22,14 @@ private slots:
         QTest::newRow("empty number") << 'N' << 0 << QByteArray("           ") << "" << 0 << false << true;
         QTest::newRow("number not a number") << 'N' << 0 << QByteArray("     12ab  ") << "12ab" << 0 << false << false;
         QTest::newRow("number too big") << 'N' << 0 << QByteArray("99999999999") << "99999999999" << 0 << false << false;
+        QTest::newRow("N(19) past 63 bits") << 'N' << 0 << QByteArray("9999999999999999999") << "9999999999999999999"
+                                            << 0 << false << false;
+        QTest::newRow("N(20) widest") << 'N' << 0 << QByteArray("99999999999999999999") << "99999999999999999999"
+                                      << 0 << false << false;
+        QTest::newRow("N(20) most negative") << 'N' << 0 << QByteArray("-9999999999999999999")
+                                             << "-9999999999999999999" << 0 << false << false;
+        QTest::newRow("2^63 with a zero") << 'N' << 0 << QByteArray("09223372036854775808") << "9223372036854775808"
+                                          << 0 << false << false;
         QTest::newRow("decimals") << 'N' << 2 << QByteArray("   3.75") << "3.75" << 3 << false << false;
         QTest::newRow("float") << 'F' << 0 << QByteArray("   -1.5") << "-1.5" << -1 << false << false;
         for (const char *yes : {"T", "t", "Y", "y"})
@@ -102,6 +110,19 @@ private slots:
         QTest::newRow("leading zeros dropped") << 5 << 0 << " 007 " << QByteArray("    7");
         QTest::newRow("decimals") << 8 << 2 << "12.5" << QByteArray("   12.50");
         QTest::newRow("too wide") << 3 << 0 << "1000" << QByteArray();
+        QTest::newRow("N(19) past 63 bits") << 19 << 0 << "9999999999999999999" << QByteArray("9999999999999999999");
+        QTest::newRow("N(20) widest") << 20 << 0 << "99999999999999999999" << QByteArray("99999999999999999999");
+        QTest::newRow("N(20) most negative") << 20 << 0 << "-9999999999999999999" << QByteArray("-9999999999999999999");
+        QTest::newRow("N(20) one digit too many") << 20 << 0 << "100000000000000000000" << QByteArray();
+        QTest::newRow("N(20,2) past a double's digits") << 20 << 2 << "12345678901234567.25"
+                                                        << QByteArray("12345678901234567.25");
+        QTest::newRow("rounds half away from zero") << 8 << 2 << "1.005" << QByteArray("    1.01");
+        QTest::newRow("negative half") << 8 << 2 << "-2.675" << QByteArray("   -2.68");
+        QTest::newRow("rounding carries") << 8 << 2 << "9.999" << QByteArray("   10.00");
+        QTest::newRow("no minus zero") << 8 << 2 << "-0.001" << QByteArray("    0.00");
+        QTest::newRow("fraction only") << 5 << 2 << ".5" << QByteArray(" 0.50");
+        QTest::newRow("exponent") << 8 << 2 << "1.5e3" << QByteArray(" 1500.00");
+        QTest::newRow("lone point") << 8 << 2 << "." << QByteArray();
         QTest::newRow("fraction in an integer") << 11 << 0 << "1.5" << QByteArray();
         QTest::newRow("hexadecimal") << 11 << 0 << "0x10" << QByteArray();
     }
@@ -128,6 +149,7 @@ private slots:
         QTest::newRow("negative") << QByteArray("        -1") << -1;
         QTest::newRow("garbage") << QByteArray("      1x 2") << -1;
         QTest::newRow("past 32 bits") << QByteArray("9999999999") << -1;
+        QTest::newRow("past 64 bits") << QByteArray("99999999999999999999") << -1;
     }
 
     void memoPointers()

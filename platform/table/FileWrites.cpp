@@ -1,5 +1,7 @@
 #include "platform/table/FileWrites.h"
 
+#include "platform/files/FileSystem.h"
+
 #include <QFileInfo>
 
 namespace FileWrites {
@@ -32,10 +34,8 @@ TableResult writeAt(QFile &file, qint64 offset, QByteArrayView bytes)
         return failure(file, QStringLiteral("the write was refused"));
     if (g_allowedWrites > 0)
         --g_allowedWrites;
-    if (!file.seek(offset))
-        return failure(file, file.errorString());
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
-        return failure(file, file.errorString());
+    if (const auto error = FileSystem::writeFully(file.handle(), bytes, offset))
+        return failure(file, *error);
     return {};
 }
 

@@ -26,6 +26,8 @@ TableResult QuestionTable::createIfMissing()
 {
     close();
     const QString path = PathResolver::resolve(m_tableName);
+    if (const TableResult repaired = DbfTable::repairInterrupted(path); !repaired)
+        return repaired;
     if (QFileInfo::exists(path))
         return {};
     return DbfTable::create(path, questionRecord());

@@ -30,9 +30,11 @@ public:
     void setTableName(const QString &path);
     QString tableName() const;
 
-    // Start-up: closes the table and, when no file of its name exists, creates
-    // it empty with the question record (table and memo file). An existing
-    // file is used as it is, never inspected or converted.
+    // Start-up: closes the table, mends what a creation or replace that
+    // stopped part-way left (DbfTable::repairInterrupted) and, when no file
+    // of its name exists, creates it empty with the question record (table
+    // and memo file). An existing table is otherwise used as it is, never
+    // converted. A relative name is taken from the current folder.
     TableResult createIfMissing();
 
     // Opening an open table and closing a closed one do nothing. After an

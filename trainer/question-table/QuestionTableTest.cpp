@@ -1,3 +1,4 @@
+#include "platform/files/SafeFile.h"
 #include "platform/files/TestFiles.h"
 #include "trainer/question-table/QuestionTable.h"
 
@@ -5,6 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class QuestionTableTest : public QObject
 {
@@ -30,6 +35,8 @@ private:
         }
         m_table.close();
     }
+
+    QStringList filesInFolder() const { return QDir(m_dir->path()).entryList(QDir::Files); }
 
 private slots:
     void init()
@@ -147,6 +154,80 @@ private slots:
         QCOMPARE(m_table.recordNumber(), 2);
         QCOMPARE(m_table.fieldByName(QuestionTable::Odpoved_b).asText(), QStringLiteral("Ano, ověřeno"));
         QCOMPARE(m_table.fieldByName(QuestionTable::Poc_bodu).asInteger(), 3);
+    }
+
+    void relativeNameIsTakenFromTheCurrentFolder()
+    {
+        QVERIFY(QFile::remove(m_dir->filePath(QuestionTable::FileName)));
+        QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("central.vqt"))));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        m_table.setTableName(QuestionTable::FileName);
+        const TableResult created = m_table.createIfMissing();
+        QDir::setCurrent(saved);
+        QVERIFY2(created, qPrintable(created.error));
+        QCOMPARE(filesInFolder(), QStringList({"central.vqn", "central.vqt"}));
+    }
+
+    void createStoppedBetweenItsRenamesIsMended()
+    {
+        for (const QString &name : filesInFolder())
+            QVERIFY(QFile::remove(m_dir->filePath(name)));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
+            m_table.createIfMissing();
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(!QFile::exists(m_dir->filePath(QuestionTable::FileName)));
+
+        const TableResult created = m_table.createIfMissing();
+        QVERIFY2(created, qPrintable(created.error));
+        QCOMPARE(filesInFolder(), QStringList({"central.vqn", "central.vqt"}));
+        const TableResult opened = m_table.open();
+        QVERIFY2(opened, qPrintable(opened.error));
+        QCOMPARE(m_table.recordCount(), 0);
+    }
+
+    // Older versions created the table first, so it may stand without its
+    // memo file; and stopped replaces leave their temporary files.
+    void startUpMendsWhatAnInterruptedCreateLeft_data()
+    {
+        QTest::addColumn<QList<int>>("questions");
+        QTest::newRow("empty table") << QList<int>();
+        QTest::newRow("table with a question") << QList<int>{1};
+    }
+
+    void startUpMendsWhatAnInterruptedCreateLeft()
+    {
+        QFETCH(QList<int>, questions);
+        fill(questions);
+        QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("central.vqt"))));
+        const QByteArray table = TestFiles::contentOf(m_dir->filePath(QuestionTable::FileName));
+        for (const char *name : {"central.vqn.new-Ab12Cd", "central.vqt.new-x9Y8z7", "CENTRAL.VQT.old-QwErTy"})
+            TestFiles::put(m_dir->filePath(QString::fromLatin1(name)), "leftover");
+        for (const char *name : {"central.vqn.backup", "central.vqn.new-1"})
+            TestFiles::put(m_dir->filePath(QString::fromLatin1(name)), "kept");
+
+        QVERIFY(m_table.createIfMissing());
+        QCOMPARE(TestFiles::contentOf(m_dir->filePath(QuestionTable::FileName)), table);
+        const QStringList kept = {"central.vqn", "central.vqn.backup", "central.vqn.new-1"};
+        if (questions.isEmpty()) {
+            QCOMPARE(filesInFolder(), kept + QStringList{"central.vqt"});
+            QVERIFY(m_table.open());
+            QCOMPARE(m_table.recordCount(), 0);
+        } else {
+            // Its memo texts are gone: that stays for open() to tell.
+            QCOMPARE(filesInFolder(), kept);
+            const TableResult opened = m_table.open();
+            QVERIFY(!opened);
+            QVERIFY2(opened.error.contains(QStringLiteral("central.vqt of the table central.vqn is missing")),
+                     qPrintable(opened.error));
+        }
     }
 };
 

@@ -1,9 +1,13 @@
-// One fuzz input is a table and its memo file: four bytes (little-endian) give
-// the table's length, the table follows, and the rest is the memo file. The
-// engine must open it or refuse it with an error; never crash or read past a
-// file's end, also when it walks, reads, locates and posts.
+// One fuzz input is a table, its memo file and values to post: four bytes
+// (little-endian) give the table's length and the table follows; four more
+// give the memo file's length and the memo file follows; the rest are the
+// values, separated by NUL bytes and read as Windows-1250. The engine must open
+// the pair or refuse it with an error, and never crash or read past a file's
+// end, also when it walks, reads, locates, edits, appends and deletes; a pair
+// that opened and took a post must open again.
 
 #include "platform/table/DbfTable.h"
+#include "platform/text/Cp1250.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,14 +18,26 @@
 
 namespace {
 
-void put(const QString &path, const uint8_t *data, size_t size)
+void put(const QString &path, QByteArrayView bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
+        file.write(bytes.data(), bytes.size());
 }
 
-void exercise(DbfTable &table)
+// The next part of the input, as long as its length prefix says or as what
+// is left.
+QByteArrayView takePart(QByteArrayView &input)
+{
+    if (input.size() < 4)
+        return input = {};
+    const auto length = qsizetype(std::min<quint64>(qFromLittleEndian<quint32>(input.data()), quint64(input.size() - 4)));
+    const QByteArrayView part = input.sliced(4, length);
+    input = input.sliced(4 + length);
+    return part;
+}
+
+void readAll(DbfTable &table)
 {
     const int columns = int(table.fields().size());
     for (table.first(); !table.eof(); table.next())
@@ -32,15 +48,36 @@ void exercise(DbfTable &table)
             (void)field.asBoolean();
             (void)field.isNull();
         }
-    if (table.recordCount() == 0)
-        return;
-    table.locate(0, table.field(0).asText());
-    if (!table.edit())
-        return;
-    for (int i = 0; i < columns; ++i)
-        (void)table.setText(i, QStringLiteral("1"));
-    (void)table.post();
-    (void)table.deleteRecord();
+}
+
+// Sets every column from the values in turn, starting at `next`.
+void setColumns(DbfTable &table, const QStringList &values, qsizetype &next)
+{
+    for (int i = 0; i < table.fields().size(); ++i)
+        (void)table.setText(i, values.isEmpty() ? QStringLiteral("1") : values[next++ % values.size()]);
+}
+
+// True when a post or a delete reached the files.
+bool change(DbfTable &table, const QStringList &values)
+{
+    bool changed = false;
+    qsizetype next = 0;
+    if (table.recordCount() > 0) {
+        table.locate(0, table.field(0).asText());
+        if (table.edit()) {
+            setColumns(table, values, next);
+            changed = bool(table.post()) || changed;
+        }
+    }
+    if (table.append()) {
+        setColumns(table, values, next);
+        changed = bool(table.post()) || changed;
+    }
+    table.cancel();
+    readAll(table);
+    if (table.recordCount() > 1)
+        changed = bool(table.deleteRecord()) || changed;
+    return changed;
 }
 
 } // namespace
@@ -48,14 +85,25 @@ void exercise(DbfTable &table)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir folder;
-    if (size < 4)
-        return 0;
-    const size_t tableSize = std::min<size_t>(qFromLittleEndian<quint32>(data), size - 4);
+    QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArrayView tableBytes = takePart(input);
+    const QByteArrayView memoBytes = takePart(input);
+    QStringList values;
+    if (!input.isEmpty())
+        for (const QByteArray &value : input.toByteArray().split('\0'))
+            values << Cp1250::decode(value);
     const QString tablePath = folder.filePath(QStringLiteral("fuzz.dbf"));
-    put(tablePath, data + 4, tableSize);
-    put(folder.filePath(QStringLiteral("fuzz.dbt")), data + 4 + tableSize, size - 4 - tableSize);
+    put(tablePath, tableBytes);
+    put(folder.filePath(QStringLiteral("fuzz.dbt")), memoBytes);
     DbfTable table;
-    if (table.open(tablePath))
-        exercise(table);
+    if (!table.open(tablePath))
+        return 0;
+    readAll(table);
+    if (change(table, values)) {
+        DbfTable again;
+        if (!again.open(tablePath))
+            __builtin_trap();
+        readAll(again);
+    }
     return 0;
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFile>
+
+// The lock that keeps a table and its memo file whole between programs: a
+// post holds it exclusively while it reads the table's end afresh and writes,
+// and a reader holds it shared while it takes the header, the records and the
+// memos, so it never sees a header newer than the records. It is a flock()
+// lock on the table file through the given open file, so two tables open in
+// one program exclude each other too; it ends with the object (or the file).
+class TableLock
+{
+public:
+    enum class Mode { Shared, Exclusive };
+
+    // Waits until the lock is granted; refused() tells whether it was not. A
+    // file system that keeps no locks is used without one, as by one program.
+    TableLock(const QFile &tableFile, Mode mode);
+    ~TableLock();
+    TableLock(const TableLock &) = delete;
+    TableLock &operator=(const TableLock &) = delete;
+
+    bool refused() const { return !m_error.isEmpty(); }
+    // The system's reason when the lock was refused.
+    QString error() const { return m_error; }
+
+private:
+    int m_descriptor;
+    bool m_held = false;
+    QString m_error;
+};
