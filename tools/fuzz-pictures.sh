@@ -13,5 +13,6 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=
 cmake --build build-fuzz --target picture-fuzzer
 mkdir -p build-fuzz/picture-corpus
 cd build-fuzz
-QT_QPA_PLATFORM=offscreen ./platform/pictures/fuzz/picture-fuzzer -max_total_time="$seconds" -max_len=65536 \
+QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=../platform/pictures/fuzz/lsan.supp \
+  ./platform/pictures/fuzz/picture-fuzzer -max_total_time="$seconds" -max_len=65536 \
   -timeout=10 -rss_limit_mb=4096 picture-corpus ../platform/pictures/fuzz/corpus

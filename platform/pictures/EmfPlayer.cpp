@@ -3,7 +3,6 @@
 #include "platform/pictures/Dib.h"
 #include "platform/pictures/MetafileCanvas.h"
 #include "platform/pictures/RecordBytes.h"
-#include "platform/pictures/TrialPaintDevice.h"
 #include "platform/text/Cp1250.h"
 
 #include <QPainter>
@@ -320,12 +319,9 @@ std::variant<Picture, QString> decode(const QByteArray &data)
     const std::optional<Header> header = readHeader(data);
     if (!header)
         return notEmf();
-    // Played once aside, so that a damaged file fails here and not when drawn.
-    TrialPaintDevice trial;
-    QPainter painter(&trial);
-    if (!play(data, painter))
-        return damaged();
-    return Picture(data, play, header->size);
+    if (std::optional<Picture> picture = Picture::fromMetafile(data, play, header->size))
+        return *std::move(picture);
+    return damaged();
 }
 
 } // namespace EmfPlayer

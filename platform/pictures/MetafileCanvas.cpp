@@ -106,8 +106,8 @@ QPen MetafileCanvas::effectivePen() const
     QPen pen = m_dc.pen;
     if (pen.widthF() == 0 && pen.style() != Qt::NoPen) {
         // One pixel of the picture, in logical units: hairlines grow with the picture.
-        const double scale = std::sqrt(std::abs(logicalToPicture().determinant()));
-        pen.setWidthF(scale > 0 ? 1 / scale : 1);
+        const double width = 1 / std::sqrt(std::abs(logicalToPicture().determinant()));
+        pen.setWidthF(std::isfinite(width) ? std::min(width, LargestPen) : 1);
     }
     return pen;
 }

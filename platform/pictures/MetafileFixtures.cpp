@@ -231,7 +231,7 @@ bool writeTextAndCurvesWmf(const char *path)
     wmf.append(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
     char text[] = "Ab";
     wmf.append(U_WMRTEXTOUT_set(point16_set(4, 4), text));
-    wmf.append(U_WMREXTTEXTOUT_set(point16_set(4, 24), 2, U_ETO_OPAQUE, text, nullptr, rect16(4, 24, 30, 38)));
+    wmf.append(U_WMREXTTEXTOUT_set(point16_set(4, 24), 2, 0, text, nullptr, rect16(0, 0, 0, 0)));
     // A quarter of a circle, from three o'clock counter-clockwise to twelve.
     wmf.solid(U_RGB(0, 0, 255));
     wmf.append(U_WMRPIE_set(point16_set(120, 30), point16_set(90, 0), rect16(60, 0, 120, 60)));

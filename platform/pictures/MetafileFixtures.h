@@ -20,8 +20,8 @@ bool writeShapesWmf(const char *path, unsigned int unitsPerInch, bool placeable)
 // The bitmaps of writeBitmapEmf, by STRETCHDIB and DIBBITBLT.
 bool writeBitmapWmf(const char *path);
 
-// 120 x 80 pixels: black text "Ab" at 4,4 and, on an opaque white box, at
-// 4,24; a blue quarter pie in the box 60,0-120,60 from three o'clock to
+// 120 x 80 pixels: black text "Ab" at 4,4 (TEXTOUT) and at 4,24
+// (EXTTEXTOUT); a blue quarter pie in the box 60,0-120,60 from three o'clock to
 // twelve; a blue square 0,40-40,80 with a hole at 10,50-30,70; a red pattern
 // fill at 50,40-60,50; a chord, an arc, a rounded box and lines below right.
 bool writeTextAndCurvesWmf(const char *path);

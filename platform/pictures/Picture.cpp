@@ -3,6 +3,7 @@
 #include "platform/pictures/EmfPlayer.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/QtImageDecoder.h"
+#include "platform/pictures/TrialPaintDevice.h"
 #include "platform/pictures/WmfPlayer.h"
 
 #include <QFile>
@@ -30,6 +31,15 @@ Picture::Picture(QImage image) : m_image(std::move(image)), m_size(m_image.size(
 Picture::Picture(QByteArray metafile, MetafilePlayer player, QSize size)
     : m_metafile(std::move(metafile)), m_player(player), m_size(size)
 {
+}
+
+std::optional<Picture> Picture::fromMetafile(QByteArray metafile, MetafilePlayer player, QSize size)
+{
+    TrialPaintDevice trial;
+    QPainter painter(&trial);
+    if (!player(metafile, painter))
+        return std::nullopt;
+    return Picture(std::move(metafile), player, size);
 }
 
 bool Picture::isNull() const

@@ -23,7 +23,9 @@ public:
 
     Picture() = default;
     explicit Picture(QImage image);
-    Picture(QByteArray metafile, MetafilePlayer player, QSize size);
+    // The metafile is played once aside, so that damage shows here and not
+    // when it is drawn: none when the player finds it damaged.
+    static std::optional<Picture> fromMetafile(QByteArray metafile, MetafilePlayer player, QSize size);
 
     bool isNull() const;
     // Natural size in pixels.
@@ -45,6 +47,8 @@ public:
     static bool fitsInMemory(qint64 width, qint64 height);
 
 private:
+    Picture(QByteArray metafile, MetafilePlayer player, QSize size);
+
     QImage m_image;
     QByteArray m_metafile;
     MetafilePlayer m_player = nullptr;

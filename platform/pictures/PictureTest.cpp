@@ -183,6 +183,17 @@ QImage drawn(const Picture &picture, QSize size)
     return image;
 }
 
+// The picture, or a null one once the loader's error is reported.
+Picture loaded(const QString &path)
+{
+    auto result = Picture::load(path);
+    if (const auto *error = std::get_if<QString>(&result)) {
+        QTest::qFail(qPrintable(*error), __FILE__, __LINE__);
+        return {};
+    }
+    return std::get<Picture>(std::move(result));
+}
+
 void convert(const QStringList &arguments)
 {
     QProcess convert;
@@ -271,10 +282,7 @@ void PictureTest::readsEachFormat_data()
 void PictureTest::readsEachFormat()
 {
     QFETCH(QString, name);
-    auto loaded = Picture::load(path(name));
-    if (const auto *error = std::get_if<QString>(&loaded))
-        QFAIL(qPrintable(*error));
-    const Picture picture = std::get<Picture>(loaded);
+    const Picture picture = loaded(path(name));
     QCOMPARE(picture.size(), QSize(60, 40));
     const QImage image = picture.toImage();
     QVERIFY2(near(image.pixelColor(15, 30), Red), qPrintable(image.pixelColor(15, 30).name()));
@@ -413,7 +421,7 @@ void PictureTest::missingFile()
 
 void PictureTest::metafileKeepsItsShapesWhenScaled()
 {
-    const Picture picture = std::get<Picture>(Picture::load(path("pic.emf")));
+    const Picture picture = loaded(path("pic.emf"));
     const QImage image = drawn(picture, QSize(240, 160));
     QVERIFY(near(image.pixelColor(60, 120), Red, 0));
     QVERIFY(near(image.pixelColor(180, 30), Green, 0));
@@ -439,10 +447,7 @@ void PictureTest::windowsMetafileDrawsAtItsFrame_data()
 void PictureTest::windowsMetafileDrawsAtItsFrame()
 {
     QFETCH(QString, name);
-    auto loaded = Picture::load(path(name));
-    if (const auto *error = std::get_if<QString>(&loaded))
-        QFAIL(qPrintable(*error));
-    const Picture picture = std::get<Picture>(loaded);
+    const Picture picture = loaded(path(name));
     QCOMPARE(picture.size(), QSize(200, 120));
     const QImage image = picture.toImage();
     const QColor blue(0, 0, 255);
@@ -475,7 +480,7 @@ void PictureTest::metafileScalesToPrinterDots()
     QFETCH(QString, name);
     QFETCH(QRectF, shape);
     QFETCH(QColor, color);
-    const Picture picture = std::get<Picture>(Picture::load(path(name)));
+    const Picture picture = loaded(path(name));
     constexpr double Dots = 4.45;
     const QImage image = drawn(picture, (QSizeF(picture.size()) * Dots).toSize());
     const QRectF dots(shape.topLeft() * Dots, shape.size() * Dots);
@@ -501,7 +506,7 @@ void PictureTest::metafilePrintsAsVectors()
         writer.setResolution(427);
         QPainter painter(&writer);
         for (const char *name : {"shapes.wmf", "pic.emf"}) {
-            const Picture picture = std::get<Picture>(Picture::load(path(name)));
+            const Picture picture = loaded(path(name));
             picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(picture.size()) * 4.45));
             painter.translate(0, 1000);
         }
@@ -524,10 +529,7 @@ void PictureTest::metafilePlaysItsBitmaps_data()
 void PictureTest::metafilePlaysItsBitmaps()
 {
     QFETCH(QString, name);
-    auto loaded = Picture::load(path(name));
-    if (const auto *error = std::get_if<QString>(&loaded))
-        QFAIL(qPrintable(*error));
-    const QImage image = std::get<Picture>(loaded).toImage();
+    const QImage image = loaded(path(name)).toImage();
     QCOMPARE(image.size(), QSize(60, 40));
     // The 2 x 2 bitmap, top row first, stretched over the left half.
     QCOMPARE(image.pixelColor(7, 10), QColor(255, 0, 0));
@@ -541,10 +543,7 @@ void PictureTest::metafilePlaysItsBitmaps()
 
 void PictureTest::windowsMetafilePlaysTextAndCurves()
 {
-    auto loaded = Picture::load(path("curves.wmf"));
-    if (const auto *error = std::get_if<QString>(&loaded))
-        QFAIL(qPrintable(*error));
-    const QImage image = std::get<Picture>(loaded).toImage();
+    const QImage image = loaded(path("curves.wmf")).toImage();
     const auto inkIn = [&image](const QRect &box) {
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
