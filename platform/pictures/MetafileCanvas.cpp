@@ -11,10 +11,13 @@
 
 namespace {
 
-// A wider pen or a larger font than this has no use in a picture and only
-// makes the drawing slow.
-constexpr double LargestPen = 1 << 16;
+// Qt takes no wider pen; a larger font than this has no use in a picture and
+// only makes the drawing slow.
+constexpr double LargestPen = (1 << 15) - 1;
 constexpr int64_t LargestFont = 1 << 14;
+// Qt's glyph cache fails on glyphs this many device pixels high and more;
+// those are drawn as outlines.
+constexpr double LargestCachedGlyph = 1024;
 
 double degrees(const QRectF &box, const QPointF &p)
 {
@@ -214,8 +217,9 @@ void MetafileCanvas::text(const QPointF &reference, const QString &string, const
     }
     // Glyphs stand upright whichever way the mapping turns the axes.
     const QPointF at = toPicture.map(reference);
-    m_painter.setWorldTransform(QTransform::fromScale(std::abs(toPicture.m11()), std::abs(toPicture.m22()))
-                                * QTransform::fromTranslate(at.x(), at.y()) * m_base);
+    const QTransform upright = QTransform::fromScale(std::abs(toPicture.m11()), std::abs(toPicture.m22()))
+                               * QTransform::fromTranslate(at.x(), at.y()) * m_base;
+    m_painter.setWorldTransform(upright);
     m_painter.setFont(m_dc.font);
     const QFontMetricsF metrics(m_dc.font);
     const double width = metrics.horizontalAdvance(string);
@@ -227,8 +231,17 @@ void MetafileCanvas::text(const QPointF &reference, const QString &string, const
                                                       : metrics.ascent();
     if (m_dc.opaqueBackground)
         m_painter.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()), m_dc.backColor);
-    m_painter.setPen(m_dc.textColor);
-    m_painter.drawText(QPointF(x, baseline), string);
+    const double stretch = std::max({std::abs(upright.m11()), std::abs(upright.m12()), std::abs(upright.m21()),
+                                     std::abs(upright.m22())});
+    const double devicePixels = std::max(metrics.height(), metrics.maxWidth()) * stretch;
+    if (!(devicePixels < LargestCachedGlyph)) {
+        QPainterPath outlines;
+        outlines.addText(QPointF(x, baseline), m_dc.font, string);
+        m_painter.fillPath(outlines, m_dc.textColor);
+    } else {
+        m_painter.setPen(m_dc.textColor);
+        m_painter.drawText(QPointF(x, baseline), string);
+    }
     m_painter.restore();
 }
 
