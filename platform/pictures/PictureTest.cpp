@@ -216,6 +216,7 @@ private slots:
     void damagedFileGivesTheDecodersError();
     void pictureCutShortFails_data();
     void pictureCutShortFails();
+    void bitmapWithoutTheLastRowsPaddingLoads();
     void unknownExtension();
     void missingFile();
     void metafileKeepsItsShapesWhenScaled();
@@ -404,6 +405,21 @@ void PictureTest::pictureCutShortFails()
     const auto loaded = Picture::load(path(name));
     QVERIFY(std::holds_alternative<QString>(loaded));
     QCOMPARE(std::get<QString>(loaded), error);
+}
+
+// Some writers leave out the last row's padding; no pixel is missing.
+void PictureTest::bitmapWithoutTheLastRowsPaddingLoads()
+{
+    QImage image(61, 3, QImage::Format_RGB32);
+    image.fill(Red);
+    QVERIFY(image.save(path("odd.bmp"), "BMP"));
+    // 61 pixels of three bytes leave one byte of padding a row.
+    const QByteArray bytes = TestFiles::contentOf(path("odd.bmp"));
+    QCOMPARE(bytes.size(), 54 + 3 * 184);
+    TestFiles::put(path("unpadded.bmp"), bytes.left(bytes.size() - 1));
+    const Picture picture = loaded(path("unpadded.bmp"));
+    QCOMPARE(picture.size(), QSize(61, 3));
+    QCOMPARE(picture.toImage().pixelColor(60, 2), Red);
 }
 
 void PictureTest::unknownExtension()

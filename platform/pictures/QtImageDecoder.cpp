@@ -10,7 +10,9 @@ namespace {
 
 QString endsEarly() { return QStringLiteral("The picture file ends early"); }
 
-// A read-only device over the data that notes every read or seek beyond its end.
+// A read-only device over the data that notes reads and seeks beyond its end.
+// A last bitmap row may lack its padding (up to three bytes): some writers
+// leave it out, and no pixel is lost.
 class BoundedData : public QIODevice
 {
 public:
@@ -20,6 +22,7 @@ public:
     }
 
     bool overran() const { return m_overran; }
+    bool readPastItsEnd() const { return m_overran || m_paddingMissing; }
     bool isSequential() const override { return false; }
     qint64 size() const override { return m_data.size(); }
     bool seek(qint64 position) override
@@ -35,8 +38,11 @@ protected:
     qint64 readData(char *into, qint64 wanted) override
     {
         const qint64 available = std::clamp<qint64>(m_data.size() - pos(), 0, wanted);
-        if (available < wanted)
-            m_overran = true;
+        if (available < wanted) {
+            // The padding: a row's read that lacks three bytes at most, once.
+            const bool padding = !m_paddingMissing && available > 0 && wanted - available <= 3;
+            (padding ? m_paddingMissing : m_overran) = true;
+        }
         std::memcpy(into, m_data.constData() + pos(), size_t(available));
         return available;
     }
@@ -45,6 +51,7 @@ protected:
 private:
     const QByteArray &m_data;
     bool m_overran = false;
+    bool m_paddingMissing = false;
 };
 
 // Whether every image an icon's directory lists lies inside the file.
@@ -79,7 +86,7 @@ std::variant<QImage, QString> decode(const QByteArray &data, const char *format)
     BoundedData device(data);
     QImageReader reader(&device, format);
     QImage image = reader.read();
-    if (device.overran())
+    if (device.overran() || (image.isNull() && device.readPastItsEnd()))
         return endsEarly();
     if (image.isNull())
         return reader.errorString();
