@@ -12,8 +12,10 @@ packages=(
   # tests their offscreen one
   qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  # pictures; libwmf draws no WMF picture without the URW fonts it looks for
-  libjpeg-dev libwmf-dev libuemf-dev fonts-urw-base35
+  # pictures
+  libjpeg-dev libuemf-dev
+  # an independent picture writer for the picture tests (convert)
+  imagemagick
   # Arial, Arial Narrow and Times New Roman stand-ins
   fonts-liberation fonts-liberation2
   libbenchmark-dev

@@ -1,6 +1,8 @@
 #include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/test-support/ControlImage.h"
+#include "platform/files/TestFiles.h"
+#include "platform/pictures/JpegCodec.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,9 +34,12 @@ void TImageKalTest::initTestCase()
     image.fill(Qt::red);
     QVERIFY(image.save(path("a.bmp"), "BMP"));
     QVERIFY(image.scaled(10, 10).save(path("b.bmp"), "BMP"));
-    QFile broken(path("broken.jpg"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a jpeg");
+    TestFiles::put(path("broken.jpg"), "not a jpeg");
+    // Cut short: only the first half of the file is there.
+    const QByteArray bitmap = TestFiles::contentOf(path("a.bmp"));
+    TestFiles::put(path("cut.bmp"), bitmap.left(bitmap.size() / 2));
+    const QByteArray jpeg = JpegCodec::encode(image);
+    TestFiles::put(path("cut.jpg"), jpeg.left(jpeg.size() / 2));
 }
 
 void TImageKalTest::sameNameLoadsAgainButNotifiesOnce()
@@ -78,6 +83,8 @@ void TImageKalTest::failedLoadKeepsTheOldPicture_data()
     QTest::newRow("unknown extension") << "a.png" << "Unknown picture file extension (.png)";
     QTest::newRow("missing file") << "none.bmp" << "Cannot open file %1";
     QTest::newRow("damaged file") << "broken.jpg" << "Not a JPEG file: starts with 0x6e 0x6f";
+    QTest::newRow("bmp cut short") << "cut.bmp" << "The picture file ends early";
+    QTest::newRow("jpg cut short") << "cut.jpg" << "Premature end of JPEG file";
 }
 
 void TImageKalTest::failedLoadKeepsTheOldPicture()

@@ -2,10 +2,15 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
+
+#include <variant>
 
 // Device-independent bitmaps as metafiles embed them: a BITMAPINFO and the
-// pixel bits, without the file header of a .bmp file.
+// pixel bits, without the file header of a .bmp file. The image, or the
+// reader's message when the bitmap is not valid or ends early.
 namespace Dib {
-// A null image when the bitmap is not valid.
-QImage toImage(const QByteArray &info, const QByteArray &bits);
-}
+std::variant<QImage, QString> toImage(const QByteArray &info, const QByteArray &bits);
+// A packed bitmap: the BITMAPINFO with its colour table, the bits right after.
+std::variant<QImage, QString> fromPacked(const QByteArray &dib);
+} // namespace Dib

@@ -1,22 +1,16 @@
 #include "platform/pictures/EmfPlayer.h"
 
 #include "platform/pictures/Dib.h"
+#include "platform/pictures/MetafileCanvas.h"
+#include "platform/pictures/RecordBytes.h"
+#include "platform/text/Cp1250.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
-#include <QTransform>
 
-#include <cstring>
-#include <limits>
-#include <map>
-#include <variant>
-#include <vector>
+#include <cstddef>
+#include <optional>
 
-#include <dlfcn.h>
 #include <uemf.h>
-#include <uemf_safe.h>
 
 namespace {
 
@@ -26,53 +20,16 @@ constexpr double ScreenDpi = 96.0;
 QString damaged() { return QStringLiteral("The enhanced metafile is damaged"); }
 QString notEmf() { return QStringLiteral("Not an enhanced metafile"); }
 
-// libUEMF exports a wmf_free of its own that would shadow libwmf's in the
-// process's global symbol scope; loaded locally and bound to itself, it lends
-// us its record checks without touching libwmf. Never unloaded.
-using RecordCheck = int (*)(const char *);
-RecordCheck recordCheck()
-{
-    static const RecordCheck check = [] {
-        void *library = dlopen("libuemf.so.0", RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
-        return library ? reinterpret_cast<RecordCheck>(dlsym(library, "U_emf_record_safe")) : nullptr;
-    }();
-    return check;
-}
-
-// Whether `count` items of `itemSize` bytes from `offset` lie inside a record of `size` bytes.
-bool fits(size_t offset, size_t count, size_t itemSize, size_t size)
-{
-    return offset <= size && count <= (size - offset) / itemSize;
-}
-
-template <typename T> T field(const char *record, size_t offset = 0)
-{
-    T value;
-    std::memcpy(&value, record + offset, sizeof value);
-    return value;
-}
-
 QColor color(const U_COLORREF &c) { return QColor(c.Red, c.Green, c.Blue); }
-
 QPointF point(const U_POINTL &p) { return QPointF(p.x, p.y); }
+QRectF box(const U_RECTL &r) { return MetafileCanvas::box(r.left, r.top, r.right, r.bottom); }
 
-// GDI boxes leave out their right and bottom edges.
-QRectF box(const U_RECTL &r)
+struct Header
 {
-    return QRectF(r.left, r.top, double(r.right) - r.left - 1, double(r.bottom) - r.top - 1);
-}
-
-// The frame, in hundredths of a millimetre, at screen resolution; empty when
-// the frame is inverted or larger than a picture may be.
-QSize pixelSize(const U_RECTL &frame)
-{
-    const auto pixels = [](int32_t from, int32_t to) {
-        return qRound64((double(to) - double(from)) * ScreenDpi / 2540);
-    };
-    const qint64 width = pixels(frame.left, frame.right);
-    const qint64 height = pixels(frame.top, frame.bottom);
-    return Picture::fitsInMemory(width, height) ? QSize(int(width), int(height)) : QSize();
-}
+    QSize size;
+    QTransform deviceToPicture;
+    double devicePerMm;
+};
 
 // Device pixels per millimetre from the header's reference device.
 double devicePerMm(int32_t pixels, int32_t millimetres)
@@ -80,410 +37,291 @@ double devicePerMm(int32_t pixels, int32_t millimetres)
     return pixels > 0 && millimetres > 0 ? double(pixels) / millimetres : ScreenDpi / 25.4;
 }
 
-using Object = std::variant<QPen, QBrush, QFont>;
-
-struct DeviceContext
+// The frame, in hundredths of a millimetre, is what the picture shows, at
+// screen resolution. None when the frame is inverted or larger than a
+// picture may be.
+std::optional<Header> readHeader(const QByteArray &data)
 {
-    QPen pen{Qt::black, 0};
-    QBrush brush{Qt::white};
-    QFont font{QStringLiteral("Arial")};
-    QColor textColor{Qt::black};
-    QColor backColor{Qt::white};
-    bool opaqueBackground = true;
-    uint32_t textAlign = U_TA_TOP | U_TA_LEFT;
-    Qt::FillRule fillRule = Qt::OddEvenFill;
-    uint32_t mapMode = U_MM_TEXT;
-    QPointF windowOrigin;
-    QPointF viewportOrigin;
-    QSizeF windowExtent{1, 1};
-    QSizeF viewportExtent{1, 1};
-    QPointF current;
-};
+    if (size_t(data.size()) < U_SIZE_EMRHEADER_MIN)
+        return std::nullopt;
+    U_EMRHEADER header{};
+    std::memcpy(&header, data.constData(), std::min(sizeof header, size_t(data.size())));
+    if (header.emr.iType != U_EMR_HEADER || header.dSignature != EmfSignature)
+        return std::nullopt;
+    const U_RECTL &f = header.rclFrame;
+    const auto pixels = [](int32_t from, int32_t to) { return qRound64((double(to) - from) * ScreenDpi / 2540); };
+    const qint64 width = pixels(f.left, f.right);
+    const qint64 height = pixels(f.top, f.bottom);
+    if (width <= 0 || height <= 0 || !Picture::fitsInMemory(width, height))
+        return std::nullopt;
+
+    const double perMmX = devicePerMm(header.szlDevice.cx, header.szlMillimeters.cx);
+    const double perMmY = devicePerMm(header.szlDevice.cy, header.szlMillimeters.cy);
+    const QRectF frame(f.left * perMmX / 100, f.top * perMmY / 100, (double(f.right) - f.left) * perMmX / 100,
+                       (double(f.bottom) - f.top) * perMmY / 100);
+    const QSize size{int(width), int(height)};
+    return Header{size,
+                  QTransform::fromTranslate(-frame.left(), -frame.top())
+                      * QTransform::fromScale(size.width() / frame.width(), size.height() / frame.height()),
+                  perMmX};
+}
+
+MetafileCanvas::Object stockObject(uint32_t stock)
+{
+    static const QColor greys[] = {Qt::white, QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80),
+                                   QColor(0x40, 0x40, 0x40), Qt::black};
+    if (stock < std::size(greys))
+        return QBrush(greys[stock]);
+    switch (stock) {
+    case 5: return QBrush(Qt::NoBrush);
+    case 6: return QPen(Qt::white, 0);
+    case 7: return QPen(Qt::black, 0);
+    case 8: return QPen(Qt::NoPen);
+    default: return stock >= 10 && stock <= 17 ? MetafileCanvas::Object(QFont(QStringLiteral("Arial")))
+                                               : MetafileCanvas::Object();
+    }
+}
 
 class Player
 {
 public:
-    Player(QPainter &painter, const U_EMRHEADER &header, QSize size);
+    Player(QPainter &painter, const Header &header) : m_canvas(painter, header.deviceToPicture, header.devicePerMm) {}
 
-    // False when the record's contents overrun the record.
-    bool play(const char *record, uint32_t type, uint32_t size);
+    void play(RecordBytes &r, uint32_t type);
 
 private:
-    void apply();
-    QTransform logicalToDevice() const;
-    template <typename Point> QPolygonF points(const char *record, size_t offset, uint32_t count) const;
-    void poly(const QPolygonF &polygon, bool closed);
-    bool polyPolygon16(const char *record, uint32_t size, bool closed);
-    void createObject(uint32_t handle, Object object) { m_objects[handle] = std::move(object); }
-    void selectObject(uint32_t handle);
-    void restore(int32_t relative);
-    void text(const char *record, uint32_t size);
-    void bitmap(const char *record, uint32_t size, U_POINTL dest, U_POINTL destSize, U_POINTL src,
-                U_POINTL srcSize, uint32_t offBmi, uint32_t cbBmi, uint32_t offBits, uint32_t cbBits);
+    template <typename Point> void poly(RecordBytes &r, bool closed);
+    template <typename Point> void polyPolygon(RecordBytes &r, bool closed);
+    void text(RecordBytes &r, bool wide);
+    void bitmap(RecordBytes &r, const QRectF &target, const U_POINTL &src, const U_POINTL &srcSize,
+                uint32_t offBmi, uint32_t cbBmi, uint32_t offBits, uint32_t cbBits, uint32_t rasterOperation);
+    template <typename Blt> void blockTransfer(RecordBytes &r, const U_POINTL &srcSize);
 
-    QPainter &m_painter;
-    QTransform m_deviceToPicture;
-    double m_devicePerMm;
-    DeviceContext m_dc;
-    std::vector<DeviceContext> m_saved;
-    std::map<uint32_t, Object> m_objects;
+    MetafileCanvas m_canvas;
 };
 
-Player::Player(QPainter &painter, const U_EMRHEADER &header, QSize size) : m_painter(painter)
+// POLYGON and POLYLINE share their layout, as do their 16-bit forms.
+template <typename Point> void Player::poly(RecordBytes &r, bool closed)
 {
-    const double perMmX = devicePerMm(header.szlDevice.cx, header.szlMillimeters.cx);
-    const double perMmY = devicePerMm(header.szlDevice.cy, header.szlMillimeters.cy);
-    m_devicePerMm = perMmX;
-    // The frame, in hundredths of a millimetre, is what the picture shows.
-    const U_RECTL &f = header.rclFrame;
-    const QRectF frame(f.left * perMmX / 100, f.top * perMmY / 100,
-                       (double(f.right) - f.left) * perMmX / 100, (double(f.bottom) - f.top) * perMmY / 100);
-    m_deviceToPicture = QTransform::fromTranslate(-frame.left(), -frame.top())
-                        * QTransform::fromScale(size.width() / frame.width(), size.height() / frame.height());
-}
-
-QTransform Player::logicalToDevice() const
-{
-    double sx = 1;
-    double sy = 1;
-    switch (m_dc.mapMode) {
-    case U_MM_ISOTROPIC:
-    case U_MM_ANISOTROPIC:
-        sx = m_dc.viewportExtent.width() / m_dc.windowExtent.width();
-        sy = m_dc.viewportExtent.height() / m_dc.windowExtent.height();
-        if (m_dc.mapMode == U_MM_ISOTROPIC) {
-            const double s = std::min(std::abs(sx), std::abs(sy));
-            sx = std::copysign(s, sx);
-            sy = std::copysign(s, sy);
-        }
-        break;
-    case U_MM_LOMETRIC: sx = m_devicePerMm / 10; sy = -sx; break;
-    case U_MM_HIMETRIC: sx = m_devicePerMm / 100; sy = -sx; break;
-    case U_MM_LOENGLISH: sx = m_devicePerMm * 0.254; sy = -sx; break;
-    case U_MM_HIENGLISH: sx = m_devicePerMm * 0.0254; sy = -sx; break;
-    case U_MM_TWIPS: sx = m_devicePerMm * 25.4 / 1440; sy = -sx; break;
-    default: break;
-    }
-    return QTransform::fromTranslate(-m_dc.windowOrigin.x(), -m_dc.windowOrigin.y())
-           * QTransform::fromScale(sx, sy)
-           * QTransform::fromTranslate(m_dc.viewportOrigin.x(), m_dc.viewportOrigin.y());
-}
-
-void Player::apply()
-{
-    m_painter.setWorldTransform(logicalToDevice() * m_deviceToPicture);
-    m_painter.setPen(m_dc.pen);
-    m_painter.setBrush(m_dc.brush);
-}
-
-template <typename Point>
-QPolygonF Player::points(const char *record, size_t offset, uint32_t count) const
-{
-    QPolygonF polygon;
-    polygon.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const auto p = field<Point>(record, offset + i * sizeof(Point));
-        polygon << QPointF(p.x, p.y);
-    }
-    return polygon;
-}
-
-void Player::poly(const QPolygonF &polygon, bool closed)
-{
-    apply();
+    constexpr size_t countAt = offsetof(U_EMRPOLYGON, cptl);
+    static_assert(countAt == offsetof(U_EMRPOLYGON16, cpts));
+    const QPolygonF points = r.points<Point>(countAt + 4, r.at<uint32_t>(countAt));
     if (closed)
-        m_painter.drawPolygon(polygon, m_dc.fillRule);
+        m_canvas.polygon(points);
     else
-        m_painter.drawPolyline(polygon);
+        m_canvas.polyline(points);
 }
 
-bool Player::polyPolygon16(const char *record, uint32_t size, bool closed)
+// POLYPOLYGON and POLYPOLYLINE, and their 16-bit forms.
+template <typename Point> void Player::polyPolygon(RecordBytes &r, bool closed)
 {
-    const auto head = field<U_EMRPOLYPOLYGON16>(record);
-    const size_t countsAt = offsetof(U_EMRPOLYPOLYGON16, aPolyCounts);
-    if (!fits(countsAt, head.nPolys, sizeof(U_POLYCOUNTS), size))
-        return false;
-    size_t pointsAt = countsAt + head.nPolys * sizeof(U_POLYCOUNTS);
-    QPainterPath path;
-    path.setFillRule(m_dc.fillRule);
-    for (uint32_t i = 0; i < head.nPolys; ++i) {
-        const auto count = field<U_POLYCOUNTS>(record, countsAt + i * sizeof(U_POLYCOUNTS));
-        // The polygons' counts are not checked against the points the record holds.
-        if (!fits(pointsAt, count, sizeof(U_POINT16), size))
-            return false;
-        const QPolygonF polygon = points<U_POINT16>(record, pointsAt, count);
-        pointsAt += count * sizeof(U_POINT16);
-        path.addPolygon(polygon);
-        if (closed)
-            path.closeSubpath();
+    constexpr size_t countsAt = offsetof(U_EMRPOLYPOLYLINE, aPolyCounts);
+    static_assert(countsAt == offsetof(U_EMRPOLYPOLYLINE16, aPolyCounts));
+    const uint32_t polygons = r.at<uint32_t>(offsetof(U_EMRPOLYPOLYLINE, nPolys));
+    if (!r.require(countsAt, polygons, sizeof(U_POLYCOUNTS)))
+        return;
+    uint64_t pointsAt = countsAt + uint64_t(polygons) * sizeof(U_POLYCOUNTS);
+    std::vector<QPolygonF> shapes;
+    for (uint32_t i = 0; i < polygons && !r.damaged(); ++i) {
+        const uint32_t count = r.at<uint32_t>(countsAt + uint64_t(i) * sizeof(U_POLYCOUNTS));
+        shapes.push_back(r.points<Point>(pointsAt, count));
+        pointsAt += uint64_t(count) * sizeof(Point);
     }
-    apply();
-    if (closed)
-        m_painter.drawPath(path);
-    else
-        m_painter.strokePath(path, m_dc.pen);
-    return true;
+    if (!r.damaged())
+        m_canvas.polyPolygon(shapes, closed);
 }
 
-QPen makePen(uint32_t style, int32_t width, const U_COLORREF &c)
+// EXTTEXTOUTW and EXTTEXTOUTA share their layout; the string is UTF-16 or 8-bit.
+void Player::text(RecordBytes &r, bool wide)
 {
-    static const std::map<uint32_t, Qt::PenStyle> styles = {
-        {U_PS_DASH, Qt::DashLine}, {U_PS_DOT, Qt::DotLine}, {3, Qt::DashDotLine},
-        {4, Qt::DashDotDotLine}, {U_PS_NULL, Qt::NoPen}};
-    const auto found = styles.find(style & U_PS_STYLE_MASK);
-    QPen pen(color(c), width > 1 ? width : 0);
-    pen.setStyle(found == styles.end() ? Qt::SolidLine : found->second);
-    return pen;
-}
-
-QBrush makeBrush(const U_LOGBRUSH &lb)
-{
-    static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                             Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-    if (lb.lbStyle == U_BS_NULL)
-        return Qt::NoBrush;
-    if (lb.lbStyle == 2 && lb.lbHatch < 6)
-        return QBrush(color(lb.lbColor), hatches[lb.lbHatch]);
-    return QBrush(color(lb.lbColor));
-}
-
-QFont makeFont(const U_LOGFONT &lf)
-{
-    const auto *face = reinterpret_cast<const char16_t *>(lf.lfFaceName);
-    size_t length = 0;
-    while (length < U_LF_FACESIZE && face[length])
-        ++length;
-    QFont font(QString::fromUtf16(face, static_cast<qsizetype>(length)));
-    font.setPixelSize(std::max(1, std::abs(lf.lfHeight ? lf.lfHeight : 12)));
-    font.setBold(lf.lfWeight >= 600);
-    font.setItalic(lf.lfItalic);
-    font.setUnderline(lf.lfUnderline);
-    font.setStrikeOut(lf.lfStrikeOut);
-    return font;
-}
-
-void Player::selectObject(uint32_t handle)
-{
-    if (handle & U_STOCK_OBJECT) {
-        static const QColor greys[] = {Qt::white, QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80),
-                                       QColor(0x40, 0x40, 0x40), Qt::black};
-        const uint32_t stock = handle & ~U_STOCK_OBJECT;
-        if (stock < 5)
-            m_dc.brush = QBrush(greys[stock]);
-        else if (stock == 5)
-            m_dc.brush = Qt::NoBrush;
-        else if (stock == 6 || stock == 7)
-            m_dc.pen = QPen(stock == 6 ? Qt::white : Qt::black, 0);
-        else if (stock == 8)
-            m_dc.pen = Qt::NoPen;
-        else if (stock >= 10 && stock <= 17)
-            m_dc.font = QFont(QStringLiteral("Arial"));
+    constexpr size_t textAt = offsetof(U_EMREXTTEXTOUTW, emrtext);
+    const auto t = r.at<U_EMRTEXT>(textAt);
+    const QByteArray bytes = r.bytes(t.offString, uint64_t(t.nChars) * (wide ? 2 : 1));
+    if (r.damaged())
         return;
+    const QString string = wide ? QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()),
+                                                     qsizetype(t.nChars))
+                                : Cp1250::decode(bytes);
+    std::optional<QRectF> opaque;
+    if ((t.fOptions & U_ETO_OPAQUE) && !(t.fOptions & U_ETO_NO_RECT)) {
+        const auto rect = r.at<U_RECTL>(textAt + sizeof(U_EMRTEXT));
+        opaque = QRectF(QPointF(rect.left, rect.top), QPointF(rect.right, rect.bottom));
     }
-    const auto found = m_objects.find(handle);
-    if (found == m_objects.end())
-        return;
-    std::visit([this](const auto &object) {
-        using T = std::decay_t<decltype(object)>;
-        if constexpr (std::is_same_v<T, QPen>)
-            m_dc.pen = object;
-        else if constexpr (std::is_same_v<T, QBrush>)
-            m_dc.brush = object;
-        else
-            m_dc.font = object;
-    }, found->second);
+    if (!r.damaged())
+        m_canvas.text(point(t.ptlReference), string, opaque);
 }
 
-void Player::restore(int32_t relative)
+void Player::bitmap(RecordBytes &r, const QRectF &target, const U_POINTL &src, const U_POINTL &srcSize,
+                    uint32_t offBmi, uint32_t cbBmi, uint32_t offBits, uint32_t cbBits, uint32_t rasterOperation)
 {
-    const size_t depth = m_saved.size();
-    const size_t pops = relative < 0 ? size_t(-relative) : depth - size_t(relative) + 1;
-    if (pops == 0 || pops > depth)
-        return;
-    m_dc = m_saved[depth - pops];
-    m_saved.resize(depth - pops);
-}
-
-void Player::text(const char *record, uint32_t size)
-{
-    const auto head = field<U_EMREXTTEXTOUTW>(record);
-    const U_EMRTEXT &t = head.emrtext;
-    if (size_t(t.offString) + size_t(t.nChars) * 2 > size)
-        return;
-    std::u16string chars(t.nChars, u'\0');
-    std::memcpy(chars.data(), record + t.offString, t.nChars * 2);
-    const QString string = QString::fromStdU16String(chars);
-
-    apply();
-    m_painter.setFont(m_dc.font);
-    const size_t rectAt = offsetof(U_EMREXTTEXTOUTW, emrtext) + sizeof(U_EMRTEXT);
-    if ((t.fOptions & U_ETO_OPAQUE) && !(t.fOptions & U_ETO_NO_RECT) && rectAt + sizeof(U_RECTL) <= size) {
-        const auto r = field<U_RECTL>(record, rectAt);
-        m_painter.fillRect(QRectF(r.left, r.top, double(r.right) - r.left, double(r.bottom) - r.top), m_dc.backColor);
-    }
-    const QFontMetricsF metrics(m_dc.font);
-    const double width = metrics.horizontalAdvance(string);
-    const uint32_t horizontal = m_dc.textAlign & U_TA_CENTER;
-    const uint32_t vertical = m_dc.textAlign & U_TA_BASELINE;
-    const double x = horizontal == U_TA_CENTER ? -width / 2 : horizontal == U_TA_RIGHT ? -width : 0;
-    const double baseline = vertical == U_TA_BASELINE ? 0
-                            : vertical == U_TA_BOTTOM ? -metrics.descent()
-                                                      : metrics.ascent();
-    m_painter.translate(point(t.ptlReference));
-    if (m_dc.opaqueBackground)
-        m_painter.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()), m_dc.backColor);
-    m_painter.setPen(m_dc.textColor);
-    m_painter.drawText(QPointF(x, baseline), string);
-}
-
-void Player::bitmap(const char *record, uint32_t size, U_POINTL dest, U_POINTL destSize, U_POINTL src,
-                    U_POINTL srcSize, uint32_t offBmi, uint32_t cbBmi, uint32_t offBits, uint32_t cbBits)
-{
-    apply();
-    const QRectF target(dest.x, dest.y, destSize.x, destSize.y);
     if (cbBmi == 0) {
-        // No source bitmap: a pattern fill with the current brush.
-        m_painter.fillRect(target, m_dc.brush);
+        // No source bitmap: a pattern fill.
+        m_canvas.patternFill(target, rasterOperation);
         return;
     }
-    if (size_t(offBmi) + cbBmi > size || size_t(offBits) + cbBits > size)
+    const QByteArray info = r.bytes(offBmi, cbBmi);
+    const QByteArray bits = r.bytes(offBits, cbBits);
+    if (r.damaged())
         return;
-    const QImage image = Dib::toImage(QByteArray(record + offBmi, cbBmi), QByteArray(record + offBits, cbBits));
-    if (!image.isNull())
-        m_painter.drawImage(target, image, QRectF(src.x, src.y, srcSize.x, srcSize.y));
+    const auto image = Dib::toImage(info, bits);
+    if (const auto *decoded = std::get_if<QImage>(&image))
+        m_canvas.image(target, *decoded, QRectF(src.x, src.y, srcSize.x, srcSize.y));
+    else
+        r.markDamaged();
 }
 
-bool Player::play(const char *record, uint32_t type, uint32_t size)
+// BITBLT and STRETCHBLT: BITBLT copies the source at the destination's size.
+template <typename Blt> void Player::blockTransfer(RecordBytes &r, const U_POINTL &srcSize)
 {
+    const auto b = r.at<Blt>(0);
+    bitmap(r, QRectF(b.Dest.x, b.Dest.y, b.cDest.x, b.cDest.y), b.Src, srcSize, b.offBmiSrc, b.cbBmiSrc,
+           b.offBitsSrc, b.cbBitsSrc, b.dwRop);
+}
+
+void Player::play(RecordBytes &r, uint32_t type)
+{
+    MetafileCanvas::DeviceContext &dc = m_canvas.state();
     switch (type) {
     case U_EMR_POLYGON:
-    case U_EMR_POLYLINE:
-        poly(points<U_POINTL>(record, offsetof(U_EMRPOLYGON, aptl), field<U_EMRPOLYGON>(record).cptl),
-             type == U_EMR_POLYGON);
-        break;
+    case U_EMR_POLYLINE: poly<U_POINTL>(r, type == U_EMR_POLYGON); break;
     case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16:
-        poly(points<U_POINT16>(record, offsetof(U_EMRPOLYGON16, apts), field<U_EMRPOLYGON16>(record).cpts),
-             type == U_EMR_POLYGON16);
-        break;
-    case U_EMR_POLYPOLYGON16: return polyPolygon16(record, size, true);
-    case U_EMR_POLYPOLYLINE16: return polyPolygon16(record, size, false);
-    case U_EMR_RECTANGLE: apply(); m_painter.drawRect(box(field<U_EMRRECTANGLE>(record).rclBox)); break;
-    case U_EMR_ELLIPSE: apply(); m_painter.drawEllipse(box(field<U_EMRELLIPSE>(record).rclBox)); break;
+    case U_EMR_POLYLINE16: poly<U_POINT16>(r, type == U_EMR_POLYGON16); break;
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_POLYPOLYLINE: polyPolygon<U_POINTL>(r, type == U_EMR_POLYPOLYGON); break;
+    case U_EMR_POLYPOLYGON16:
+    case U_EMR_POLYPOLYLINE16: polyPolygon<U_POINT16>(r, type == U_EMR_POLYPOLYGON16); break;
+    case U_EMR_RECTANGLE: m_canvas.rectangle(box(r.at<U_EMRRECTANGLE>(0).rclBox)); break;
+    case U_EMR_ELLIPSE: m_canvas.ellipse(box(r.at<U_EMRELLIPSE>(0).rclBox)); break;
     case U_EMR_ROUNDRECT: {
-        const auto r = field<U_EMRROUNDRECT>(record);
-        apply();
-        m_painter.drawRoundedRect(box(r.rclBox), r.szlCorner.cx / 2.0, r.szlCorner.cy / 2.0);
+        const auto rr = r.at<U_EMRROUNDRECT>(0);
+        m_canvas.roundRectangle(box(rr.rclBox), QSizeF(rr.szlCorner.cx, rr.szlCorner.cy));
         break;
     }
-    case U_EMR_MOVETOEX: m_dc.current = point(field<U_EMRMOVETOEX>(record).ptl); break;
-    case U_EMR_LINETO: {
-        const QPointF to = point(field<U_EMRLINETO>(record).ptl);
-        apply();
-        m_painter.drawLine(m_dc.current, to);
-        m_dc.current = to;
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE: {
+        const auto a = r.at<U_EMRARC>(0);
+        const auto kind = type == U_EMR_ARC     ? MetafileCanvas::ArcKind::Arc
+                          : type == U_EMR_CHORD ? MetafileCanvas::ArcKind::Chord
+                                                : MetafileCanvas::ArcKind::Pie;
+        m_canvas.arc(box(a.rclBox), point(a.ptlStart), point(a.ptlEnd), kind);
         break;
     }
-    case U_EMR_EXTTEXTOUTW: m_painter.save(); text(record, size); m_painter.restore(); break;
+    case U_EMR_MOVETOEX: m_canvas.moveTo(point(r.at<U_EMRMOVETOEX>(0).ptl)); break;
+    case U_EMR_LINETO: m_canvas.lineTo(point(r.at<U_EMRLINETO>(0).ptl)); break;
+    case U_EMR_EXTTEXTOUTW:
+    case U_EMR_EXTTEXTOUTA: text(r, type == U_EMR_EXTTEXTOUTW); break;
     case U_EMR_CREATEPEN: {
-        const auto r = field<U_EMRCREATEPEN>(record);
-        createObject(r.ihPen, makePen(r.lopn.lopnStyle, r.lopn.lopnWidth.x, r.lopn.lopnColor));
+        const auto p = r.at<U_EMRCREATEPEN>(0);
+        m_canvas.createObject(p.ihPen, MetafileCanvas::makePen(p.lopn.lopnStyle, p.lopn.lopnWidth.x,
+                                                               color(p.lopn.lopnColor)));
         break;
     }
     case U_EMR_EXTCREATEPEN: {
-        const auto r = field<U_EMREXTCREATEPEN>(record);
-        createObject(r.ihPen, makePen(r.elp.elpPenStyle, int32_t(r.elp.elpWidth), r.elp.elpColor));
+        constexpr size_t penAt = offsetof(U_EMREXTCREATEPEN, elp);
+        const auto style = r.at<uint32_t>(penAt + offsetof(U_EXTLOGPEN, elpPenStyle));
+        // A cosmetic pen is one device pixel wide whatever its width says.
+        const auto width = (style & U_PS_GEOMETRIC) ? r.at<uint32_t>(penAt + offsetof(U_EXTLOGPEN, elpWidth)) : 0;
+        const auto colour = r.at<U_COLORREF>(penAt + offsetof(U_EXTLOGPEN, elpColor));
+        m_canvas.createObject(r.at<uint32_t>(offsetof(U_EMREXTCREATEPEN, ihPen)),
+                              MetafileCanvas::makePen(style, width, color(colour)));
         break;
     }
     case U_EMR_CREATEBRUSHINDIRECT: {
-        const auto r = field<U_EMRCREATEBRUSHINDIRECT>(record);
-        createObject(r.ihBrush, makeBrush(r.lb));
+        const auto b = r.at<U_EMRCREATEBRUSHINDIRECT>(0);
+        m_canvas.createObject(b.ihBrush, MetafileCanvas::makeBrush(b.lb.lbStyle, color(b.lb.lbColor), b.lb.lbHatch));
         break;
     }
     case U_EMR_EXTCREATEFONTINDIRECTW: {
-        const auto r = field<U_EMREXTCREATEFONTINDIRECTW>(record);
-        createObject(r.ihFont, makeFont(r.elfw.elfLogFont));
+        const auto lf = r.at<U_LOGFONT>(offsetof(U_EMREXTCREATEFONTINDIRECTW, elfw));
+        const auto *face = reinterpret_cast<const char16_t *>(lf.lfFaceName);
+        qsizetype length = 0;
+        while (length < U_LF_FACESIZE && face[length])
+            ++length;
+        m_canvas.createObject(r.at<uint32_t>(offsetof(U_EMREXTCREATEFONTINDIRECTW, ihFont)),
+                              MetafileCanvas::makeFont(QString::fromUtf16(face, length), lf.lfHeight,
+                                                       lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut));
         break;
     }
-    case U_EMR_SELECTOBJECT: selectObject(field<U_EMRSELECTOBJECT>(record).ihObject); break;
-    case U_EMR_DELETEOBJECT: m_objects.erase(field<U_EMRDELETEOBJECT>(record).ihObject); break;
-    case U_EMR_SETTEXTCOLOR: m_dc.textColor = color(field<U_EMRSETTEXTCOLOR>(record).crColor); break;
-    case U_EMR_SETBKCOLOR: m_dc.backColor = color(field<U_EMRSETBKCOLOR>(record).crColor); break;
-    case U_EMR_SETBKMODE: m_dc.opaqueBackground = field<U_EMRSETBKMODE>(record).iMode == U_OPAQUE; break;
-    case U_EMR_SETTEXTALIGN: m_dc.textAlign = field<U_EMRSETTEXTALIGN>(record).iMode; break;
-    case U_EMR_SETPOLYFILLMODE:
-        m_dc.fillRule = field<U_EMRSETPOLYFILLMODE>(record).iMode == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+    case U_EMR_SELECTOBJECT: {
+        const uint32_t handle = r.at<U_EMRSELECTOBJECT>(0).ihObject;
+        if (handle & U_STOCK_OBJECT)
+            m_canvas.use(stockObject(handle & ~U_STOCK_OBJECT));
+        else
+            m_canvas.selectObject(handle);
         break;
-    case U_EMR_SETMAPMODE: m_dc.mapMode = field<U_EMRSETMAPMODE>(record).iMode; break;
+    }
+    case U_EMR_DELETEOBJECT: m_canvas.deleteObject(r.at<U_EMRDELETEOBJECT>(0).ihObject); break;
+    case U_EMR_SETTEXTCOLOR: dc.textColor = color(r.at<U_EMRSETTEXTCOLOR>(0).crColor); break;
+    case U_EMR_SETBKCOLOR: dc.backColor = color(r.at<U_EMRSETBKCOLOR>(0).crColor); break;
+    case U_EMR_SETBKMODE: dc.opaqueBackground = r.at<U_EMRSETBKMODE>(0).iMode == U_OPAQUE; break;
+    case U_EMR_SETTEXTALIGN: dc.textAlign = r.at<U_EMRSETTEXTALIGN>(0).iMode; break;
+    case U_EMR_SETPOLYFILLMODE:
+        dc.fillRule = r.at<U_EMRSETPOLYFILLMODE>(0).iMode == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+        break;
+    case U_EMR_SETMAPMODE: dc.mapMode = r.at<U_EMRSETMAPMODE>(0).iMode; break;
     case U_EMR_SETWINDOWEXTEX:
     case U_EMR_SETVIEWPORTEXTEX: {
-        const auto extent = field<U_EMRSETWINDOWEXTEX>(record).szlExtent;
-        if (extent.cx == 0 || extent.cy == 0)
-            break;
-        (type == U_EMR_SETWINDOWEXTEX ? m_dc.windowExtent : m_dc.viewportExtent) = QSizeF(extent.cx, extent.cy);
+        const auto extent = r.at<U_EMRSETWINDOWEXTEX>(0).szlExtent;
+        if (extent.cx != 0 && extent.cy != 0)
+            (type == U_EMR_SETWINDOWEXTEX ? dc.windowExtent : dc.viewportExtent) = QSizeF(extent.cx, extent.cy);
         break;
     }
     case U_EMR_SETWINDOWORGEX:
     case U_EMR_SETVIEWPORTORGEX:
-        (type == U_EMR_SETWINDOWORGEX ? m_dc.windowOrigin : m_dc.viewportOrigin)
-            = point(field<U_EMRSETWINDOWORGEX>(record).ptlOrigin);
+        (type == U_EMR_SETWINDOWORGEX ? dc.windowOrigin : dc.viewportOrigin)
+            = point(r.at<U_EMRSETWINDOWORGEX>(0).ptlOrigin);
         break;
-    case U_EMR_SAVEDC: m_saved.push_back(m_dc); break;
-    case U_EMR_RESTOREDC: restore(field<U_EMRRESTOREDC>(record).iRelative); break;
+    case U_EMR_SAVEDC: m_canvas.save(); break;
+    case U_EMR_RESTOREDC: m_canvas.restore(r.at<U_EMRRESTOREDC>(0).iRelative); break;
     case U_EMR_STRETCHDIBITS: {
-        const auto r = field<U_EMRSTRETCHDIBITS>(record);
-        bitmap(record, size, r.Dest, r.cDest, r.Src, r.cSrc, r.offBmiSrc, r.cbBmiSrc, r.offBitsSrc, r.cbBitsSrc);
+        const auto s = r.at<U_EMRSTRETCHDIBITS>(0);
+        bitmap(r, QRectF(s.Dest.x, s.Dest.y, s.cDest.x, s.cDest.y), s.Src, s.cSrc, s.offBmiSrc, s.cbBmiSrc,
+               s.offBitsSrc, s.cbBitsSrc, s.dwRop);
         break;
     }
-    case U_EMR_BITBLT: {
-        const auto r = field<U_EMRBITBLT>(record);
-        bitmap(record, size, r.Dest, r.cDest, r.Src, r.cDest, r.offBmiSrc, r.cbBmiSrc, r.offBitsSrc, r.cbBitsSrc);
-        break;
-    }
+    case U_EMR_BITBLT: blockTransfer<U_EMRBITBLT>(r, r.at<U_EMRBITBLT>(0).cDest); break;
+    case U_EMR_STRETCHBLT: blockTransfer<U_EMRSTRETCHBLT>(r, r.at<U_EMRSTRETCHBLT>(0).cSrc); break;
     default: break;
     }
-    return true;
 }
 
 } // namespace
 
 namespace EmfPlayer {
 
-std::variant<Picture, QString> decode(const QByteArray &data)
+bool play(const QByteArray &data, QPainter &painter)
 {
-    const RecordCheck recordSafe = recordCheck();
-    if (!recordSafe)
-        return QStringLiteral("Enhanced metafiles cannot be read: libUEMF is not installed");
-    if (size_t(data.size()) < U_SIZE_EMRHEADER_MIN)
-        return notEmf();
-    U_EMRHEADER header{};
-    std::memcpy(&header, data.constData(), std::min(sizeof header, size_t(data.size())));
-    if (header.emr.iType != U_EMR_HEADER || header.dSignature != EmfSignature)
-        return notEmf();
-    const QSize size = pixelSize(header.rclFrame);
-    if (size.isEmpty())
-        return notEmf();
-
-    QPicture recording;
-    QPainter painter(&recording);
-    painter.setClipRect(QRect(QPoint(0, 0), size));
-    Player player(painter, header, size);
+    const std::optional<Header> header = readHeader(data);
+    if (!header)
+        return false;
+    Player player(painter, *header);
     for (qsizetype at = 0;;) {
-        if (at + qsizetype(sizeof(U_EMR)) > data.size())
-            return damaged();
+        if (data.size() - at < qsizetype(sizeof(U_EMR)))
+            return false;
         const char *record = data.constData() + at;
-        const auto emr = field<U_EMR>(record);
-        if (emr.nSize < sizeof(U_EMR) || emr.nSize % 4 || at + qsizetype(emr.nSize) > data.size()
-            || !recordSafe(record))
-            return damaged();
+        U_EMR emr;
+        std::memcpy(&emr, record, sizeof emr);
+        if (emr.nSize < sizeof(U_EMR) || emr.nSize % 4 || qsizetype(emr.nSize) > data.size() - at)
+            return false;
         if (emr.iType == U_EMR_EOF)
-            break;
-        if (!player.play(record, emr.iType, emr.nSize))
-            return damaged();
+            return true;
+        RecordBytes bytes(record, emr.nSize);
+        player.play(bytes, emr.iType);
+        if (bytes.damaged())
+            return false;
         at += emr.nSize;
     }
-    painter.end();
-    return Picture(std::move(recording), size);
+}
+
+std::variant<Picture, QString> decode(const QByteArray &data)
+{
+    const std::optional<Header> header = readHeader(data);
+    if (!header)
+        return notEmf();
+    if (std::optional<Picture> picture = Picture::fromMetafile(data, play, header->size))
+        return *std::move(picture);
+    return damaged();
 }
 
 } // namespace EmfPlayer

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -25,7 +26,14 @@ struct ErrorManager
     std::longjmp(manager->jump, 1);
 }
 
-void silent(j_common_ptr, int) {}
+// Warnings pass, except that the data ends early: libjpeg would fill the
+// rest of the picture with grey.
+void onMessage(j_common_ptr info, int level)
+{
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
+        onError(info);
+}
 
 bool outOfMemory(ErrorManager &manager, JDIMENSION width, JDIMENSION height)
 {
@@ -49,7 +57,7 @@ void install(ErrorManager &manager, jpeg_common_struct *info)
 {
     info->err = jpeg_std_error(&manager.base);
     manager.base.error_exit = onError;
-    manager.base.emit_message = silent;
+    manager.base.emit_message = onMessage;
 }
 
 // setjmp lives in these two functions alone; everything they change lives in

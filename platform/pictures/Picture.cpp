@@ -2,9 +2,10 @@
 
 #include "platform/pictures/EmfPlayer.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/QtImageDecoder.h"
+#include "platform/pictures/TrialPaintDevice.h"
 #include "platform/pictures/WmfPlayer.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,20 +17,8 @@ namespace {
 
 using Decoded = std::variant<Picture, QString>;
 
-Decoded decodeWithQt(const QByteArray &data, const char *format)
+Decoded fromImage(std::variant<QImage, QString> decoded)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    QImageReader reader(&buffer, format);
-    QImage image = reader.read();
-    if (image.isNull())
-        return reader.errorString();
-    return Picture(std::move(image));
-}
-
-Decoded decodeJpeg(const QByteArray &data)
-{
-    auto decoded = JpegCodec::decode(data);
     if (auto *error = std::get_if<QString>(&decoded))
         return *error;
     return Picture(std::get<QImage>(std::move(decoded)));
@@ -37,9 +26,21 @@ Decoded decodeJpeg(const QByteArray &data)
 
 } // namespace
 
-Picture::Picture(QImage image) : m_image(std::move(image)), m_size(m_image->size()) {}
+Picture::Picture(QImage image) : m_image(std::move(image)), m_size(m_image.size()) {}
 
-Picture::Picture(QPicture recording, QSize size) : m_recording(std::move(recording)), m_size(size) {}
+Picture::Picture(QByteArray metafile, MetafilePlayer player, QSize size)
+    : m_metafile(std::move(metafile)), m_player(player), m_size(size)
+{
+}
+
+std::optional<Picture> Picture::fromMetafile(QByteArray metafile, MetafilePlayer player, QSize size)
+{
+    TrialPaintDevice trial;
+    QPainter painter(&trial);
+    if (!player(metafile, painter))
+        return std::nullopt;
+    return Picture(std::move(metafile), player, size);
+}
 
 bool Picture::isNull() const
 {
@@ -55,22 +56,22 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
 {
     if (isNull())
         return;
-    if (m_image) {
-        painter.drawImage(target, *m_image);
+    if (!m_player) {
+        painter.drawImage(target, m_image);
         return;
     }
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / m_size.width(), target.height() / m_size.height());
     painter.setClipRect(QRect(QPoint(0, 0), m_size), Qt::IntersectClip);
-    painter.drawPicture(0, 0, *m_recording);
+    m_player(m_metafile, painter);
     painter.restore();
 }
 
 QImage Picture::toImage() const
 {
-    if (m_image || isNull())
-        return m_image.value_or(QImage());
+    if (!m_player || isNull())
+        return m_image;
     QImage image(m_size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -85,27 +86,42 @@ bool Picture::fitsInMemory(qint64 width, qint64 height)
            && (limitMb <= 0 || width * height * 4 <= limitMb * 1024 * 1024);
 }
 
+std::optional<Picture::Format> Picture::formatOf(const QString &extension)
+{
+    const QString kind = extension.toLower();
+    if (kind == u"bmp")
+        return Format::Bitmap;
+    if (kind == u"ico")
+        return Format::Icon;
+    if (kind == u"jpg" || kind == u"jpeg")
+        return Format::Jpeg;
+    if (kind == u"wmf")
+        return Format::WindowsMetafile;
+    if (kind == u"emf")
+        return Format::EnhancedMetafile;
+    return std::nullopt;
+}
+
+std::variant<Picture, QString> Picture::decode(const QByteArray &data, Format format)
+{
+    switch (format) {
+    case Format::Bitmap: return fromImage(QtImageDecoder::decode(data, "bmp"));
+    case Format::Icon: return fromImage(QtImageDecoder::decode(data, "ico"));
+    case Format::Jpeg: return fromImage(JpegCodec::decode(data));
+    case Format::WindowsMetafile: return WmfPlayer::decode(data);
+    case Format::EnhancedMetafile: return EmfPlayer::decode(data);
+    }
+    return QString();
+}
+
 std::variant<Picture, QString> Picture::load(const QString &path)
 {
     const QString extension = QFileInfo(path).suffix();
-    const QString kind = extension.toLower();
-    using Decoder = Decoded (*)(const QByteArray &);
-    Decoder decoder = nullptr;
-    if (kind == u"bmp")
-        decoder = [](const QByteArray &data) { return decodeWithQt(data, "bmp"); };
-    else if (kind == u"ico")
-        decoder = [](const QByteArray &data) { return decodeWithQt(data, "ico"); };
-    else if (kind == u"jpg" || kind == u"jpeg")
-        decoder = decodeJpeg;
-    else if (kind == u"emf")
-        decoder = EmfPlayer::decode;
-    else if (kind == u"wmf")
-        decoder = WmfPlayer::decode;
-    else
+    const std::optional<Format> format = formatOf(extension);
+    if (!format)
         return QStringLiteral("Unknown picture file extension (.%1)").arg(extension);
-
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open file %1").arg(path);
-    return decoder(file.readAll());
+    return decode(file.readAll(), *format);
 }

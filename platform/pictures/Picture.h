@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
-#include <QPicture>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -11,35 +11,46 @@
 
 class QPainter;
 
-// A picture read from a file: a bitmap (bmp, ico, jpg, jpeg, and wmf drawn
-// at screen resolution) or a recorded enhanced metafile (emf) that replays as
-// vectors at any scale.
+// A picture read from a file: a bitmap (bmp, ico, jpg, jpeg) or a Windows
+// metafile (wmf, emf) whose records are played as vectors each time it is
+// drawn, so it stays sharp at any scale (a printer's too).
 class Picture
 {
 public:
+    enum class Format { Bitmap, Icon, Jpeg, WindowsMetafile, EnhancedMetafile };
+    // Plays a metafile's records in the picture's own pixels; false when they are damaged.
+    using MetafilePlayer = bool (*)(const QByteArray &metafile, QPainter &painter);
+
     Picture() = default;
     explicit Picture(QImage image);
-    Picture(QPicture recording, QSize size);
+    // The metafile is played once aside, so that damage shows here and not
+    // when it is drawn: none when the player finds it damaged.
+    static std::optional<Picture> fromMetafile(QByteArray metafile, MetafilePlayer player, QSize size);
 
     bool isNull() const;
     // Natural size in pixels.
     QSize size() const;
-    // Draws the whole picture scaled into `target`.
+    // Draws the whole picture scaled into `target`, onto any painter.
     void draw(QPainter &painter, const QRectF &target) const;
     // The picture rendered at its natural size.
     QImage toImage() const;
 
-    // The format is chosen by the extension, letter case ignored. On failure
-    // the error text is returned: "Unknown picture file extension (.%s)",
-    // "Cannot open file %s", or the decoder's own message.
+    // By the extension, letter case ignored; none for an unknown one.
+    static std::optional<Format> formatOf(const QString &extension);
+    // On failure the error text is returned: "Unknown picture file extension
+    // (.%s)", "Cannot open file %s", or the decoder's own message.
     static std::variant<Picture, QString> load(const QString &path);
+    static std::variant<Picture, QString> decode(const QByteArray &data, Format format);
 
     // Whether a 32-bit image of that many pixels stays within the ceiling that
     // Qt's own readers keep (a header may claim far more than can be held).
     static bool fitsInMemory(qint64 width, qint64 height);
 
 private:
-    std::optional<QImage> m_image;
-    std::optional<QPicture> m_recording;
+    Picture(QByteArray metafile, MetafilePlayer player, QSize size);
+
+    QImage m_image;
+    QByteArray m_metafile;
+    MetafilePlayer m_player = nullptr;
     QSize m_size;
 };

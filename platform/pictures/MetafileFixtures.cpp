@@ -1,0 +1,263 @@
+#include "platform/pictures/MetafileFixtures.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include <uemf.h>
+#include <uwmf.h>
+
+namespace {
+
+// An EMF of 60 x 40 pixels at 96 dpi being written.
+class Emf
+{
+public:
+    bool start(const char *path)
+    {
+        if (emf_start(path, 4096, 4096, &m_track) != 0 || emf_htable_create(32, 32, &m_handles) != 0)
+            return false;
+        const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(1588, 1058)); // 60 x 40 px in 0.01 mm
+        append(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, U_SIZEL{960, 960}, U_SIZEL{254, 254}, 0));
+        return true;
+    }
+    void append(char *record) { emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), m_track, U_REC_FREE); }
+    EMFHANDLES *handles() const { return m_handles; }
+    bool finish()
+    {
+        append(U_EMREOF_set(0, nullptr, m_track));
+        const bool written = emf_finish(m_track, m_handles) == 0;
+        emf_free(&m_track);
+        emf_htable_free(&m_handles);
+        return written;
+    }
+
+    const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(59, 39));
+
+private:
+    EMFTRACK *m_track = nullptr;
+    EMFHANDLES *m_handles = nullptr;
+};
+
+} // namespace
+
+namespace MetafileFixtures {
+
+bool writeEmf(const char *path)
+{
+    Emf emf;
+    if (!emf.start(path))
+        return false;
+    uint32_t pen = 0;
+    uint32_t brush = 0;
+    emf.append(createpen_set(&pen, emf.handles(), logpen_set(U_PS_NULL, point32_set(0, 0), U_RGB(0, 0, 0))));
+    emf.append(selectobject_set(pen, emf.handles()));
+    emf.append(createbrushindirect_set(&brush, emf.handles(), logbrush_set(U_BS_SOLID, U_RGB(255, 0, 0), 0)));
+    emf.append(selectobject_set(brush, emf.handles()));
+    emf.append(U_EMRRECTANGLE_set(rectl_set(point32_set(0, 0), point32_set(30, 40))));
+    emf.append(createbrushindirect_set(&brush, emf.handles(), logbrush_set(U_BS_SOLID, U_RGB(0, 160, 0), 0)));
+    emf.append(selectobject_set(brush, emf.handles()));
+    emf.append(U_EMRELLIPSE_set(rectl_set(point32_set(30, 0), point32_set(60, 40))));
+    emf.append(createbrushindirect_set(&brush, emf.handles(), logbrush_set(U_BS_SOLID, U_RGB(0, 0, 255), 0)));
+    emf.append(selectobject_set(brush, emf.handles()));
+    const U_POINT16 triangle[] = {point16_set(2, 2), point16_set(12, 2), point16_set(2, 12)};
+    emf.append(U_EMRPOLYGON16_set(emf.bounds, 3, triangle));
+    emf.append(U_EMRSETBKMODE_set(U_TRANSPARENT));
+    emf.append(U_EMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
+    uint16_t text[] = {'W', 'W'};
+    uint32_t spacing[] = {10, 10};
+    char *emrtext = emrtext_set(point32_set(32, 24), 2, 2, text, U_ETO_NO_RECT, U_RECTL{}, spacing);
+    emf.append(U_EMREXTTEXTOUTW_set(emf.bounds, U_GM_COMPATIBLE, 1, 1, reinterpret_cast<PU_EMRTEXT>(emrtext)));
+    free(emrtext);
+    return emf.finish();
+}
+
+} // namespace MetafileFixtures
+
+namespace {
+
+// A 32-bit bottom-up DIB of `width` x `height` pixels (0x00RRGGBB), rows given top first.
+struct Dib
+{
+    Dib(int32_t width, int32_t height, const std::vector<uint32_t> &topDown)
+        : info(bitmapinfo_set(
+              bitmapinfoheader_set(width, height, 1, 32, U_BI_RGB, uint32_t(width * height * 4), 0, 0, 0, 0),
+              nullptr))
+    {
+        for (int32_t row = height - 1; row >= 0; --row)
+            bits.insert(bits.end(), topDown.begin() + row * width, topDown.begin() + (row + 1) * width);
+    }
+    ~Dib() { free(info); }
+    Dib(const Dib &) = delete;
+    Dib &operator=(const Dib &) = delete;
+
+    uint32_t size() const { return uint32_t(bits.size() * sizeof(uint32_t)); }
+    char *data() { return reinterpret_cast<char *>(bits.data()); }
+
+    PU_BITMAPINFO info;
+    std::vector<uint32_t> bits;
+};
+
+// A WMF being written; placeable when it has a size.
+class Wmf
+{
+public:
+    bool start(const char *path, U_PAIRF *inches, unsigned int unitsPerInch)
+    {
+        if (wmf_start(path, 4096, 4096, &m_track) != 0 || wmf_htable_create(32, 32, &m_handles) != 0)
+            return false;
+        wmf_header_append(reinterpret_cast<U_METARECORD *>(U_WMRHEADER_set(inches, unitsPerInch)), m_track, U_REC_FREE);
+        free(inches);
+        return true;
+    }
+    void append(char *record) { wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, U_REC_FREE); }
+    void window(int16_t x, int16_t y, int16_t width, int16_t height)
+    {
+        append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
+        append(U_WMRSETWINDOWORG_set(point16_set(x, y)));
+        append(U_WMRSETWINDOWEXT_set(point16_set(width, height)));
+    }
+    void solid(U_COLORREF colour)
+    {
+        uint32_t brush = 0;
+        uint32_t pen = 0;
+        append(wcreatebrushindirect_set(&brush, m_handles, U_WLOGBRUSH_set(U_BS_SOLID, colour, 0)));
+        append(wselectobject_set(brush, m_handles));
+        append(wcreatepenindirect_set(&pen, m_handles, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0))));
+        append(wselectobject_set(pen, m_handles));
+    }
+    WMFHANDLES *handles() const { return m_handles; }
+    bool finish()
+    {
+        append(U_WMREOF_set());
+        const bool written = wmf_finish(m_track) == 0;
+        wmf_free(&m_track);
+        wmf_htable_free(&m_handles);
+        return written;
+    }
+
+private:
+    WMFTRACK *m_track = nullptr;
+    WMFHANDLES *m_handles = nullptr;
+};
+
+U_RECT16 rect16(int16_t left, int16_t top, int16_t right, int16_t bottom)
+{
+    return U_RECT16_set(point16_set(left, top), point16_set(right, bottom));
+}
+
+} // namespace
+
+namespace MetafileFixtures {
+
+bool writeBitmapEmf(const char *path)
+{
+    Emf emf;
+    if (!emf.start(path))
+        return false;
+    Dib quadrants(2, 2, {0xFF0000, 0x0000FF, 0xFFFF00, 0x00FFFF});
+    emf.append(U_EMRSTRETCHDIBITS_set(emf.bounds, point32_set(0, 0), point32_set(30, 40), point32_set(0, 0),
+                                      point32_set(2, 2), U_DIB_RGB_COLORS, U_SRCCOPY, quadrants.info,
+                                      quadrants.size(), quadrants.data()));
+    Dib green(30, 40, std::vector<uint32_t>(30 * 40, 0x00A000));
+    emf.append(U_EMRBITBLT_set(emf.bounds, point32_set(30, 0), point32_set(30, 40), point32_set(0, 0),
+                               U_XFORM{1, 0, 0, 1, 0, 0}, U_RGB(255, 255, 255), U_DIB_RGB_COLORS, U_SRCCOPY,
+                               green.info, green.size(), green.data()));
+    return emf.finish();
+}
+
+bool writeWmf(const char *path)
+{
+    Wmf wmf;
+    if (!wmf.start(path, U_PAIRF_set(60 / 96.0f, 40 / 96.0f), 96))
+        return false;
+    wmf.window(0, 0, 60, 40);
+    wmf.solid(U_RGB(255, 0, 0));
+    wmf.append(U_WMRRECTANGLE_set(rect16(0, 0, 30, 40)));
+    wmf.solid(U_RGB(0, 160, 0));
+    wmf.append(U_WMRELLIPSE_set(rect16(30, 0, 60, 40)));
+    return wmf.finish();
+}
+
+bool writeShapesWmf(const char *path, unsigned int unitsPerInch, bool placeable)
+{
+    Wmf wmf;
+    if (!wmf.start(path, placeable ? U_PAIRF_set(200 / 96.0f, 120 / 96.0f) : nullptr, unitsPerInch))
+        return false;
+    // Without a placeable header the window alone gives the size; its origin
+    // moves the drawing, not the picture.
+    const auto unit = [unitsPerInch, placeable](int pixels) {
+        return int16_t(placeable ? pixels * int(unitsPerInch) / 96 : pixels + 1000);
+    };
+    const auto length = [unitsPerInch, placeable](int pixels) {
+        return int16_t(placeable ? pixels * int(unitsPerInch) / 96 : pixels);
+    };
+    wmf.window(unit(0), unit(0), length(200), length(120));
+    wmf.solid(U_RGB(0, 0, 255));
+    wmf.append(U_WMRRECTANGLE_set(rect16(unit(10), unit(10), unit(90), unit(60))));
+    wmf.solid(U_RGB(0, 160, 0));
+    wmf.append(U_WMRELLIPSE_set(rect16(unit(110), unit(10), unit(190), unit(110))));
+    return wmf.finish();
+}
+
+bool writeBitmapWmf(const char *path)
+{
+    Wmf wmf;
+    if (!wmf.start(path, U_PAIRF_set(60 / 96.0f, 40 / 96.0f), 96))
+        return false;
+    wmf.window(0, 0, 60, 40);
+    Dib quadrants(2, 2, {0xFF0000, 0x0000FF, 0xFFFF00, 0x00FFFF});
+    wmf.append(U_WMRSTRETCHDIB_set(point16_set(0, 0), point16_set(30, 40), point16_set(0, 0), point16_set(2, 2),
+                                   U_DIB_RGB_COLORS, U_SRCCOPY, quadrants.info, quadrants.size(), quadrants.data()));
+    Dib green(30, 40, std::vector<uint32_t>(30 * 40, 0x00A000));
+    wmf.append(U_WMRDIBBITBLT_set(point16_set(30, 0), point16_set(30, 40), point16_set(0, 0), U_SRCCOPY, green.info,
+                                  green.size(), green.data()));
+    return wmf.finish();
+}
+
+bool writeTextAndCurvesWmf(const char *path)
+{
+    Wmf wmf;
+    if (!wmf.start(path, U_PAIRF_set(120 / 96.0f, 80 / 96.0f), 96))
+        return false;
+    wmf.window(0, 0, 120, 80);
+    wmf.append(U_WMRSAVEDC_set());
+    uint32_t font = 0;
+    char face[] = "Liberation Sans";
+    U_FONT *logFont = U_FONT_set(-20, 0, 0, 0, 700, 0, 0, 0, U_ANSI_CHARSET, 0, 0, 0, 0, face);
+    wmf.append(wcreatefontindirect_set(&font, wmf.handles(), logFont));
+    free(logFont);
+    wmf.append(wselectobject_set(font, wmf.handles()));
+    wmf.append(U_WMRSETBKMODE_set(U_TRANSPARENT));
+    wmf.append(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
+    char text[] = "Ab";
+    wmf.append(U_WMRTEXTOUT_set(point16_set(4, 4), text));
+    wmf.append(U_WMREXTTEXTOUT_set(point16_set(4, 24), 2, 0, text, nullptr, rect16(0, 0, 0, 0)));
+    // A quarter of a circle, from three o'clock counter-clockwise to twelve.
+    wmf.solid(U_RGB(0, 0, 255));
+    wmf.append(U_WMRPIE_set(point16_set(120, 30), point16_set(90, 0), rect16(60, 0, 120, 60)));
+    // A square with a square hole.
+    wmf.append(U_WMRSETPOLYFILLMODE_set(U_ALTERNATE));
+    const uint16_t counts[] = {4, 4};
+    const U_POINT16 squares[] = {point16_set(0, 40),  point16_set(40, 40), point16_set(40, 80), point16_set(0, 80),
+                                 point16_set(10, 50), point16_set(30, 50), point16_set(30, 70), point16_set(10, 70)};
+    wmf.append(U_WMRPOLYPOLYGON_set(2, counts, squares));
+    wmf.append(U_WMRCHORD_set(point16_set(60, 60), point16_set(40, 60), rect16(40, 50, 60, 70)));
+    wmf.append(U_WMRARC_set(point16_set(60, 60), point16_set(40, 60), rect16(40, 60, 60, 80)));
+    wmf.append(U_WMRROUNDRECT_set(6, 6, rect16(90, 62, 118, 78)));
+    const U_POINT16 zigzag[] = {point16_set(62, 62), point16_set(70, 78), point16_set(78, 62)};
+    wmf.append(U_WMRPOLYLINE_set(3, zigzag));
+    wmf.append(U_WMRMOVETO_set(point16_set(80, 62)));
+    wmf.append(U_WMRLINETO_set(point16_set(88, 78)));
+    // A red pattern brush fills a block.
+    uint32_t pattern = 0;
+    Dib red(8, 8, std::vector<uint32_t>(64, 0xFF0000));
+    wmf.append(wcreatedibpatternbrush_srcdib_set(&pattern, wmf.handles(), U_DIB_RGB_COLORS, red.info, red.size(),
+                                                 red.data()));
+    wmf.append(wselectobject_set(pattern, wmf.handles()));
+    wmf.append(U_WMRPATBLT_set(point16_set(50, 40), point16_set(10, 10), U_PATCOPY));
+    wmf.append(wdeleteobject_set(&pattern, wmf.handles()));
+    wmf.append(U_WMRRESTOREDC_set(-1));
+    return wmf.finish();
+}
+
+} // namespace MetafileFixtures
