@@ -45,7 +45,13 @@ TPdf::TPdf(QWidget *parent)
     connect(m_document, &QPdfDocument::pageCountChanged, this, &TPdf::showPageNumber);
 }
 
-TPdf::~TPdf() = default;
+// The document and view die with the QWidget base, after this object has
+// stopped being a TPdf: their last signals must not reach it.
+TPdf::~TPdf()
+{
+    disconnect(m_document, nullptr, this, nullptr);
+    disconnect(m_view->pageNavigator(), nullptr, this, nullptr);
+}
 
 void TPdf::buildToolbar()
 {
