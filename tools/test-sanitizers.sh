@@ -10,5 +10,8 @@ cmake -S . -B build-sanitizers -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" "$@"
 cmake --build build-sanitizers --parallel "${JOBS:-$(nproc)}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
+# Full stacks on allocation, so that Qt's own lasting allocations match
+# their suppressions.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tools/lsan-qt.supp:fast_unwind_on_malloc=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 ctest --test-dir build-sanitizers --no-tests=error --output-on-failure --parallel "${JOBS:-$(nproc)}"
