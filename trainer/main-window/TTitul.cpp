@@ -10,6 +10,8 @@
 #include "trainer/main-window/SystemVersion.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/practice-test/TRun_Test.h"
+#include "trainer/browser-windows/PageRoad.h"
+#include "trainer/html-pages/PageFile.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
@@ -66,7 +68,6 @@ struct StatusOnlyItem
 };
 
 const StatusOnlyItem StatusOnlyItems[] = {
-    {&TTitul::Tiskyotzek1, u"Nastaveno pro tisk otázek v rámci HTML dokumentu ..."},
     {&TTitul::Zakon288, u"Zákon 288/1995 Sb."},
     {&TTitul::Vyhlaska_1, u"Vyhláška MV číslo 50/1996 Sb."},
     {&TTitul::Vyhlaska_2, u"Vyhláška ČBÚ č. 51/1996 Sb."},
@@ -162,6 +163,7 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
     WidgetLook::setTextColor(ui->Label4, clSilver);
     for (QWidget *w : {ui->Label1, ui->Label7, ui->vvv})
         WidgetLook::setTextColor(w, clWhite);
+    WidgetLook::setPlainTextLabels(this);
     WidgetLook::fitAutoSizedLabels(this);
     buildVerSys();
     buildMenu();
@@ -204,6 +206,7 @@ void TTitul::buildMenu()
     addRows(this, Servis_menu, ServiceMenu, Accelerators::Automatic);
     connect(SimulaceTestovchotzek1, &QAction::triggered, this, &TTitul::SimulaceTestovchotzek1Click);
     connect(Konec1, &QAction::triggered, this, &TTitul::Konec1Click);
+    connect(Tiskyotzek1, &QAction::triggered, this, &TTitul::Tiskyotzek1Click);
     for (const StatusOnlyItem &item : StatusOnlyItems) {
         const QString status = QString::fromUtf16(item.status);
         connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
@@ -239,7 +242,7 @@ void TTitul::FormCreate()
     VerSys->SetCaption(DetectSystemVersion());
     ProgramVersion = QStringLiteral("2002.A");
     VersionDate = QStringLiteral("27.06.2002");
-    ui->Verze->setText(QStringLiteral("Verze programu: ") + ProgramVersion);
+    ui->Verze->setText(versionCaption(ProgramVersion));
     ui->Info_o_verzi->setText(QStringLiteral("Datum verze: ") + VersionDate);
     ProgramDir = m_environment.programFolder + u'/';
     TempDir = TempFolderPath() + u'/';
@@ -357,6 +360,17 @@ void TTitul::SimulaceTestovchotzek1Click()
     setStatus(QStringLiteral("Testovací otázky pro \"Vydání Osvědčení způsobilosti v oblasti zbraní "
                              "a střeliva\" ... "));
     runModalAs(Run_Test, m_questions, ProgramVersion);
+    setStatus(ReadyText);
+}
+
+void TTitul::Tiskyotzek1Click()
+{
+    setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+    const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir);
+    if (!error.isEmpty()) {
+        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        return;
+    }
     setStatus(ReadyText);
 }
 

@@ -88,6 +88,7 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void SimulaceTestovchotzek1Click();
+    void Tiskyotzek1Click();
     void Konec1Click();
     void setStatus(const QString &text);
 

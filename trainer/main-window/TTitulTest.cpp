@@ -1,8 +1,11 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/registry/Registry.h"
+#include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
+#include "trainer/browser-windows/BrowserWindows.h"
+#include "trainer/browser-windows/BrowserWindowsLoader.h"
 #include "trainer/main-window/TTitul.h"
 #include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/TRun_Test.h"
@@ -10,6 +13,7 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,6 +51,27 @@ void closeConfirmed(TTitul &window)
     window.close();
     QVERIFY(!window.isVisible());
 }
+
+// Stands in for the page windows: records what each would show.
+class PageWindowsStandIn : public BrowserWindows
+{
+public:
+    void showQuestionList(const QString &pagePath) override
+    {
+        shownPath = pagePath;
+        QFile page(pagePath);
+        if (page.open(QIODevice::ReadOnly))
+            shownPage = page.readAll();
+        statusWhileShown = Titul->StatusBar1->currentMessage();
+        tableOpenWhileShown = Titul->Table1.active();
+    }
+    void showWrongAnswers(const QString &) override {}
+
+    QString shownPath;
+    QByteArray shownPage;
+    QString statusWhileShown;
+    bool tableOpenWhileShown = true;
+};
 
 QString label(QWidget *window, const char *name)
 {
@@ -200,7 +225,6 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("status");
-        QTest::newRow("question list") << "Tiskyotzek1" << "Nastaveno pro tisk otázek v rámci HTML dokumentu ...";
         QTest::newRow("law 288") << "Zakon288" << "Zákon 288/1995 Sb.";
         QTest::newRow("decree 50") << "Vyhlaska_1" << "Vyhláška MV číslo 50/1996 Sb.";
         QTest::newRow("decree 51") << "Vyhlaska_2" << "Vyhláška ČBÚ č. 51/1996 Sb.";
@@ -229,6 +253,49 @@ private slots:
         QCOMPARE(window.StatusBar1->currentMessage(), status);
         QCOMPARE(script.requests().size(), std::size_t(0));
         closeConfirmed(window);
+    }
+
+    void questionListIsWrittenShownAndDeleted()
+    {
+        TTitul window(environment());
+        QVERIFY(window.Table1.open());
+        addQuestion(window.Table1, 7, 2, 1, false);
+        window.show();
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QCOMPARE(pages.shownPath, window.TempDir + QStringLiteral("Otazky_ZP.htm"));
+        QCOMPARE(pages.statusWhileShown, QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+        QVERIFY(!pages.tableOpenWhileShown);
+        QVERIFY(pages.shownPage.contains(Cp1250::encode(u"(Otázky vyřazené z testu: 7)\r\n")));
+        QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
+        QVERIFY(!QFile::exists(pages.shownPath));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        closeConfirmed(window);
+    }
+
+    void unwritableQuestionListIsReportedAndOpensNothing()
+    {
+        TTitul window(environment());
+        window.show();
+        window.TempDir = folder->filePath(QStringLiteral("missing/"));
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QVERIFY(pages.shownPath.isEmpty());
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(script.requests().front().text.contains(QStringLiteral("Otazky_ZP.htm")));
+        closeConfirmed(window);
+    }
+
+    void labelsShowTheirTextAsWritten()
+    {
+        TTitul window(environment());
+        for (QLabel *l : window.findChildren<QLabel *>())
+            QCOMPARE(l->textFormat(), Qt::PlainText);
     }
 
     void highlightingAnItemKeepsTheStatus()

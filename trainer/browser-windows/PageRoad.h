@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QuestionSource;
+class QuestionTable;
+struct FinishedTest;
+
+// From a menu or button to a page window: the page is written into the
+// temporary folder, shown, and deleted once its window has closed. Each
+// returns why nothing could be shown, empty when the window opened.
+namespace PageRoad {
+
+QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir);
+
+QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+                         const QString &tempDir);
+
+} // namespace PageRoad

@@ -1,0 +1,65 @@
+#include "trainer/browser-windows/PageWindow.h"
+
+#include "platform/ui/MessageBox.h"
+#include "trainer-components/web-host/TWebHost.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void PageWindow::createWebHost(QWidget *panel)
+{
+    WebHost1 = new TWebHost(panel);
+    WebHost1->setObjectName(QStringLiteral("WebHost1"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebHost1);
+    WebHost1->SetDownloadOptions({});
+    WebHost1->SetUserInterfaceOptions({});
+    TPrintOptions &print = WebHost1->PrintOptions;
+    print.Header = QStringLiteral("&w&bStránka č. &p z &P");
+    print.Footer = QStringLiteral("&u&b&d");
+    print.SetHTMLHeader({QStringLiteral("<HTML></HTML>")});
+    print.Margins = {19.05, 19.05, 19.05, 19.05};
+    print.Orientation = TPrintOrientationOption::poPortrait;
+    WebHost1->ReplaceCaption = false;
+    WebHost1->EnableDDE = false;
+    WebHost1->fpExceptions = true;
+    // WebHost1ShowContextMenu: the page shows no menu.
+    WebHost1->OnShowContextMenu = [](quint32, const QPoint &) { return S_OK; };
+    WebHost1->AfterLoad();
+}
+
+void PageWindow::printPage()
+{
+    const QString error = WebHost1->PrintDocument();
+    if (!error.isEmpty())
+        MessageBox::show(this, error, QStringLiteral("Tisk stránky"));
+}
+
+void PageWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void PageWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void PageWindow::FormActivate()
+{
+    WebHost1->setFocus();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class TWebHost;
+
+// What the two page windows share: a browser host set up as both forms set
+// it, printing that reports its failure, and the maximized state.
+class PageWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TWebHost *WebHost1 = nullptr;
+
+protected:
+    explicit PageWindow(QWidget *parent);
+
+    // The host, created into `panel` with both forms' stored settings.
+    void createWebHost(QWidget *panel);
+    // Prints the shown page; a failure is shown in a box naming its cause.
+    void printPage();
+
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    virtual void FormShow() = 0;
+    virtual void FormActivate();
+
+private:
+    bool m_shown = false;
+};
