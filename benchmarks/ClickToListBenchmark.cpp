@@ -88,6 +88,7 @@ int main(int argc, char *argv[])
     std::sort(warm.begin(), warm.end());
     std::printf("menu click to loaded question list: cold %.0f ms, warm median %.0f ms (%zu runs)\n", times[0],
                 warm.empty() ? 0.0 : warm[warm.size() / 2], warm.size());
+    std::fflush(stdout);
     std::_Exit(0); // the main window would ask before closing
 }
 

@@ -1,7 +1,7 @@
 // Time from starting a program until its first top-level window is mapped on
 // the X display, for the trainer and for a bare Qt Widgets window, started
 // alternately; prints the medians and their ratio.
-//   StartupBenchmark <runs>   (DISPLAY names an X server without a window
+//   StartupBenchmark <runs> [trainer program]   (DISPLAY names an X server without a window
 //   manager, so that the programs' own windows are mapped on the root)
 
 #include <xcb/xcb.h>
@@ -55,6 +55,7 @@ double median(std::vector<double> v)
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    const std::string trainerProgram = argc > 2 ? argv[2] : STARTUP_TRAINER;
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x)) {
         std::fprintf(stderr, "no X display\n");
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
     xcb_flush(x);
     std::vector<double> trainer, bare;
     for (int i = 0; i < runs + 1; ++i) {
-        const double t = startUntilMapped(x, STARTUP_TRAINER, STARTUP_TRAINER_FOLDER);
+        const double t = startUntilMapped(x, trainerProgram, STARTUP_TRAINER_FOLDER);
         const double b = startUntilMapped(x, STARTUP_BARE, STARTUP_TRAINER_FOLDER);
         if (i > 0) { // the first round only warms the file cache
             trainer.push_back(t);

@@ -43,7 +43,8 @@ folder = tempfile.mkdtemp()
 shutil.copy(os.path.join(sys.argv[1], 'central.vqn'), os.path.join(folder, 'q.dbf'))
 shutil.copy(os.path.join(sys.argv[1], 'central.vqt'), os.path.join(folder, 'q.dbt'))
 start = time.perf_counter()
-records = list(dbfread.DBF(os.path.join(folder, 'q.dbf'), encoding='cp1250'))
+records = [{k.upper(): v for k, v in r.items()}
+           for r in dbfread.DBF(os.path.join(folder, 'q.dbf'), encoding='cp1250')]
 with open(sys.argv[2], 'wb') as f:
     f.write(page(records, 'Verze programu: 2002.A'))
 print(f'{(time.perf_counter() - start) * 1000:.1f}')

@@ -1,6 +1,6 @@
 #include "trainer-components/web-host/EngineEnvironment.h"
 
-#include <QCoreApplication>
+#include <QByteArray>
 
 #include <unistd.h>
 
@@ -8,7 +8,6 @@ namespace EngineEnvironment {
 
 void prepare()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }

@@ -6,6 +6,8 @@
 #include "trainer-components/web-host/RequestGuard.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QDate>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -18,7 +20,25 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+// Qt's own global share context, which the engine renders with. Qt makes it
+// at start when Qt::AA_ShareOpenGLContexts is set before the application;
+// the trainer does not set it, so that its start costs no OpenGL context.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+
 namespace {
+
+// Made once, when the first browser control is, before the engine starts;
+// it lives as long as the application.
+void ensureShareContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->create();
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 // The original browser's default: "Times New Roman" at 16 px.
 const QString StandardFont = QStringLiteral("Liberation Serif");
@@ -50,7 +70,7 @@ QString pageAddress(const QUrl &url)
 TWebHost::TWebHost(QWidget *owner)
     : QFrame(owner)
     , m_guard(std::make_unique<RequestGuard>())
-    , m_profile(std::make_unique<QWebEngineProfile>())
+    , m_profile((ensureShareContext(), std::make_unique<QWebEngineProfile>()))
     , m_page(std::make_unique<QWebEnginePage>(m_profile.get()))
 {
     m_profile->setUrlRequestInterceptor(m_guard.get());
