@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The trainer's two page windows. They live in a module of their own, which
 // carries the browser engine and is loaded when the first of them opens.
 class BrowserWindows
@@ -9,11 +11,12 @@ class BrowserWindows
 public:
     virtual ~BrowserWindows() = default;
 
-    // The question list, shown modally; the caller deletes the page after.
-    virtual void showQuestionList(const QString &pagePath) = 0;
-    // The wrong-answers report, shown modally; the window deletes its page
-    // when it closes.
-    virtual void showWrongAnswers(const QString &pagePath) = 0;
+    // Each is shown modally over `opener`, the window it was opened from: a
+    // page window without one ends up behind a modal dialog that opened it.
+    // The question list; the caller deletes the page after.
+    virtual void showQuestionList(const QString &pagePath, QWidget *opener) = 0;
+    // The wrong-answers report; the window deletes its page when it closes.
+    virtual void showWrongAnswers(const QString &pagePath, QWidget *opener) = 0;
 };
 
 // The module's entry point.

@@ -8,8 +8,14 @@ namespace {
 class ModuleWindows : public BrowserWindows
 {
 public:
-    void showQuestionList(const QString &pagePath) override { runModalAs(Web_Site, pagePath); }
-    void showWrongAnswers(const QString &pagePath) override { runModalAs(chybove_Otazky, pagePath); }
+    void showQuestionList(const QString &pagePath, QWidget *opener) override
+    {
+        runModalAs(Web_Site, pagePath, opener);
+    }
+    void showWrongAnswers(const QString &pagePath, QWidget *opener) override
+    {
+        runModalAs(chybove_Otazky, pagePath, opener);
+    }
 };
 
 } // namespace

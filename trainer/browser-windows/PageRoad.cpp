@@ -9,20 +9,21 @@
 
 namespace PageRoad {
 
-QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir)
+QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
+                         QWidget *opener)
 {
     const QString page = tempDir + QuestionListPage::FileName;
     if (const FileResult written = QuestionListPage::write(table, versionCaption, page); !written)
         return written.error;
     QString error;
     if (BrowserWindows *windows = BrowserWindowsLoader::windows(error))
-        windows->showQuestionList(page);
+        windows->showQuestionList(page, opener);
     QFile::remove(page);
     return error;
 }
 
 QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                         const QString &tempDir)
+                         const QString &tempDir, QWidget *opener)
 {
     const QString page = tempDir + WrongAnswersPage::FileName;
     if (const FileResult written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
@@ -33,7 +34,7 @@ QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, co
         QFile::remove(page);
         return error;
     }
-    windows->showWrongAnswers(page);
+    windows->showWrongAnswers(page, opener);
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 class QuestionSource;
 class QuestionTable;
+class QWidget;
 struct FinishedTest;
 
 // From a menu or button to a page window: the page is written into the
@@ -11,9 +12,10 @@ struct FinishedTest;
 // returns why nothing could be shown, empty when the window opened.
 namespace PageRoad {
 
-QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir);
+QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
+                         QWidget *opener);
 
 QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                         const QString &tempDir);
+                         const QString &tempDir, QWidget *opener);
 
 } // namespace PageRoad

@@ -4,13 +4,13 @@
 #include "trainer-components/web-host/TWebHost.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
 }
 
 void PageWindow::createWebHost(QWidget *panel)
@@ -41,6 +41,18 @@ void PageWindow::printPage()
     const QString error = WebHost1->PrintDocument();
     if (!error.isEmpty())
         MessageBox::show(this, error, QStringLiteral("Tisk stránky"));
+}
+
+void PageWindow::setVisible(bool visible)
+{
+    // Opened maximized; the window also takes the screen's free area, since
+    // a window manager may ignore the state of a window not yet mapped.
+    if (visible && !isVisible()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    QDialog::setVisible(visible);
 }
 
 void PageWindow::showEvent(QShowEvent *event)

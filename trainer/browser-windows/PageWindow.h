@@ -13,7 +13,10 @@ class PageWindow : public QDialog
 public:
     TWebHost *WebHost1 = nullptr;
 
+    void setVisible(bool visible) override;
+
 protected:
+    // `parent` is the window it was opened from, which it stays above.
     explicit PageWindow(QWidget *parent);
 
     // The host, created into `panel` with both forms' stored settings.

@@ -366,7 +366,7 @@ void TTitul::SimulaceTestovchotzek1Click()
 void TTitul::Tiskyotzek1Click()
 {
     setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
-    const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir);
+    const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this);
     if (!error.isEmpty()) {
         MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
         return;

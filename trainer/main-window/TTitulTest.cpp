@@ -56,7 +56,7 @@ void closeConfirmed(TTitul &window)
 class PageWindowsStandIn : public BrowserWindows
 {
 public:
-    void showQuestionList(const QString &pagePath) override
+    void showQuestionList(const QString &pagePath, QWidget *) override
     {
         shownPath = pagePath;
         QFile page(pagePath);
@@ -65,7 +65,7 @@ public:
         statusWhileShown = Titul->StatusBar1->currentMessage();
         tableOpenWhileShown = Titul->Table1.active();
     }
-    void showWrongAnswers(const QString &) override {}
+    void showWrongAnswers(const QString &, QWidget *) override {}
 
     QString shownPath;
     QByteArray shownPage;

@@ -107,8 +107,8 @@ public:
 class ReportStandIn : public BrowserWindows
 {
 public:
-    void showQuestionList(const QString &) override {}
-    void showWrongAnswers(const QString &pagePath) override
+    void showQuestionList(const QString &, QWidget *) override {}
+    void showWrongAnswers(const QString &pagePath, QWidget *) override
     {
         shownPath = pagePath;
         QFile page(pagePath);

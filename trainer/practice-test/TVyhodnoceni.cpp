@@ -99,7 +99,7 @@ void TVyhodnoceni::FormShow()
 void TVyhodnoceni::ChybyClick()
 {
     const QString error = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
-                                                     TempFolderPath() + u'/');
+                                                     TempFolderPath() + u'/', this);
     if (!error.isEmpty())
         MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }
