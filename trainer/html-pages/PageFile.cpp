@@ -3,23 +3,23 @@
 #include "platform/files/SafeFile.h"
 #include "platform/text/Cp1250.h"
 
+PageText &PageText::operator<<(QStringView line)
+{
+    const qsizetype start = m_bytes.size();
+    m_bytes.resize(start + line.size() + 2);
+    char *out = m_bytes.data() + start;
+    out += Cp1250::encodeInto(line, out);
+    *out++ = '\r';
+    *out++ = '\n';
+    m_bytes.truncate(out - m_bytes.data());
+    return *this;
+}
+
 namespace PageFile {
 
-FileResult write(const QString &path, const QStringList &lines)
+FileResult write(const QString &path, const PageText &page)
 {
-    // Encoded line by line into one buffer: a long bank's page is megabytes.
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    QByteArray bytes(size, Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const QString &line : lines) {
-        out += Cp1250::encodeInto(line, out);
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    bytes.truncate(out - bytes.data());
-    return SafeFile::replace(path, bytes);
+    return SafeFile::replace(path, page.bytes());
 }
 
 } // namespace PageFile

@@ -14,7 +14,7 @@ bool cancelled(const QuestionTable &table)
     return !table.fieldByName(QuestionTable::Platnost).asBoolean();
 }
 
-void appendHeader(QStringList &out)
+void appendHeader(PageText &out)
 {
     out << QStringLiteral("<htm>")
         << QStringLiteral("<Title>Otázky k odborné způsobilosti podle §43 zákona 288/1995 Sb.</Title>")
@@ -25,7 +25,7 @@ void appendHeader(QStringList &out)
         << QStringLiteral("<font color=\"#0000FF\"><font size=\"3\">");
 }
 
-void appendCancelledLine(QuestionTable &table, QStringList &out)
+void appendCancelledLine(QuestionTable &table, PageText &out)
 {
     QString list;
     for (table.first(); !table.eof(); table.next()) {
@@ -37,7 +37,7 @@ void appendCancelledLine(QuestionTable &table, QStringList &out)
         << QStringLiteral("<br><br>");
 }
 
-void appendQuestion(const QuestionTable &table, QStringList &out)
+void appendQuestion(const QuestionTable &table, PageText &out)
 {
     static const QString answerFields[] = {QuestionTable::Odpoved_a, QuestionTable::Odpoved_b,
                                            QuestionTable::Odpoved_c};
@@ -61,7 +61,7 @@ void appendQuestion(const QuestionTable &table, QStringList &out)
     out << QStringLiteral("</ol>") << QStringLiteral("<br><br>");
 }
 
-void appendFooter(const QString &versionCaption, QStringList &out)
+void appendFooter(const QString &versionCaption, PageText &out)
 {
     out << QStringLiteral("<br><br><br>") << QStringLiteral("<font color=\"#0000FF\"><font size=\"3\">")
         << QStringLiteral("<b><p align=\"center\">Kestrin (Program: Brelvik, ") + versionCaption + u')'
@@ -73,11 +73,11 @@ void appendFooter(const QString &versionCaption, QStringList &out)
 
 } // namespace
 
-FileResult lines(QuestionTable &table, const QString &versionCaption, QStringList &out)
+FileResult lines(QuestionTable &table, const QString &versionCaption, PageText &out)
 {
     if (const TableResult opened = table.open(); !opened)
         return FileResult::failure(opened.error);
-    out.reserve(out.size() + 9 + 4 + 20 * table.recordCount() + 9);
+    out.reserve(qsizetype(table.recordCount()) * 700);
     appendHeader(out);
     appendCancelledLine(table, out);
     out << QStringLiteral("</b></font>") << QStringLiteral("<br><br><br>");
@@ -90,7 +90,7 @@ FileResult lines(QuestionTable &table, const QString &versionCaption, QStringLis
 
 FileResult write(QuestionTable &table, const QString &versionCaption, const QString &path)
 {
-    QStringList page;
+    PageText page;
     if (const FileResult read = lines(table, versionCaption, page); !read)
         return read;
     return PageFile::write(path, page);

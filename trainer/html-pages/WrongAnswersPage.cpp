@@ -10,7 +10,7 @@ namespace {
 
 const QString Black = QStringLiteral("<font color=\"#000000\">");
 
-void appendHeader(const FinishedTest &test, QStringList &out)
+void appendHeader(const FinishedTest &test, PageText &out)
 {
     out << QStringLiteral("<htm>") << QStringLiteral("<Title>Chyby provedené v testu</Title>")
         << QStringLiteral("<Body>") << QStringLiteral("<ol>")
@@ -29,7 +29,7 @@ void appendHeader(const FinishedTest &test, QStringList &out)
         << QStringLiteral("<br><br><br><br><br>");
 }
 
-void appendQuestion(const Question &question, int given, QStringList &out)
+void appendQuestion(const Question &question, int given, PageText &out)
 {
     const QString answers[] = {question.answerA, question.answerB, question.answerC};
     out << QStringLiteral("<ol start=\"") + QString::number(question.number) + QStringLiteral("\">")
@@ -46,7 +46,7 @@ void appendQuestion(const Question &question, int given, QStringList &out)
     out << QStringLiteral("</ol>") << QStringLiteral("<br><br>") << QStringLiteral("</ol>");
 }
 
-void appendFooter(const QString &versionCaption, QStringList &out)
+void appendFooter(const QString &versionCaption, PageText &out)
 {
     out << QStringLiteral("<br><br><br>") << QStringLiteral("<font color=\"#0000FF\"><font size=\"2\">")
         << QStringLiteral("<b><p align=\"center\">Kestrin (Program: Brelvik, ") + versionCaption + u')'
@@ -66,7 +66,7 @@ QList<int> listedPositions(const FinishedTest &test)
 }
 
 FileResult lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 QStringList &out)
+                 PageText &out)
 {
     if (const QString error = questions.open(); !error.isEmpty())
         return FileResult::failure(error);
@@ -86,7 +86,7 @@ FileResult lines(const FinishedTest &test, QuestionSource &questions, const QStr
 FileResult write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
                  const QString &path)
 {
-    QStringList page;
+    PageText page;
     if (const FileResult read = lines(test, questions, versionCaption, page); !read)
         return read;
     return PageFile::write(path, page);

@@ -4,6 +4,8 @@
 
 #include <QChar>
 #include <QList>
+#include "trainer/html-pages/PageFile.h"
+
 #include <QStringList>
 
 #include <array>
@@ -40,7 +42,7 @@ QList<int> listedPositions(const FinishedTest &test);
 // its number with the running test's missing-question text, never with
 // another record's texts.
 FileResult lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 QStringList &out);
+                 PageText &out);
 
 FileResult write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
                  const QString &path);
