@@ -5,12 +5,38 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
+}
+
+void PageWindow::stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(browserPanel, 1);
+    buttonPanel->setFixedHeight(buttonPanelHeight);
+    layout->addWidget(buttonPanel);
+    createWebHost(browserPanel);
+}
+
+QPushButton *PageWindow::glyphButton(QWidget *parent, const char *name, const QString &caption,
+                                     const QIcon &glyph)
+{
+    auto *button = new QPushButton(glyph, caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QIcon PageWindow::printGlyph()
+{
+    return QIcon::fromTheme(QStringLiteral("document-print"));
 }
 
 void PageWindow::createWebHost(QWidget *panel)

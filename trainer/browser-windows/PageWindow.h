@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QIcon;
+class QPushButton;
 class TWebHost;
 
 // What the two page windows share: a browser host set up as both forms set
@@ -19,8 +21,12 @@ protected:
     // `parent` is the window it was opened from, which it stays above.
     explicit PageWindow(QWidget *parent);
 
-    // The host, created into `panel` with both forms' stored settings.
-    void createWebHost(QWidget *panel);
+    // The browser panel above the button panel; the host is created into the
+    // browser panel with both forms' stored settings.
+    void stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight);
+    static QPushButton *glyphButton(QWidget *parent, const char *name, const QString &caption,
+                                    const QIcon &glyph);
+    static QIcon printGlyph();
     // Prints the shown page; a failure is shown in a box naming its cause.
     void printPage();
 
@@ -31,5 +37,7 @@ protected:
     virtual void FormActivate();
 
 private:
+    void createWebHost(QWidget *panel);
+
     bool m_shown = false;
 };

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 Tchybove_Otazky *chybove_Otazky = nullptr;
 
@@ -16,15 +15,6 @@ namespace {
 constexpr QSize Designed{803, 611};
 constexpr int Panel2Height = 43;
 constexpr int Panel1Width = 297;
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QIcon &glyph,
-                    const QRect &place)
-{
-    auto *b = new QPushButton(glyph, caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    return b;
-}
 
 } // namespace
 
@@ -35,19 +25,13 @@ Tchybove_Otazky::Tchybove_Otazky(const QString &pagePath, QWidget *parent)
     setObjectName(QStringLiteral("chybove_Otazky"));
     setWindowTitle(QStringLiteral("Chyby, které jste udělali v testu ..."));
     resize(Designed);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     auto *panel3 = new QFrame(this);
     panel3->setObjectName(QStringLiteral("Panel3"));
     panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    layout->addWidget(panel3, 1);
-    createWebHost(panel3);
     auto *panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel2->setFixedHeight(Panel2Height);
-    layout->addWidget(panel2);
+    stackPanels(panel3, panel2, Panel2Height);
     auto *row = new QHBoxLayout(panel2);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch(1);
@@ -55,10 +39,11 @@ Tchybove_Otazky::Tchybove_Otazky(const QString &pagePath, QWidget *parent)
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setFixedWidth(Panel1Width);
     row->addWidget(panel1);
-    Tisk = button(panel1, "Tisk", QStringLiteral("Vytiskni protokol"),
-                  QIcon::fromTheme(QStringLiteral("document-print")), {24, 7, 129, 25});
-    BitBtn1 = button(panel1, "BitBtn1", QStringLiteral("&Zavřít okno"),
-                     style()->standardIcon(QStyle::SP_DialogCancelButton), {158, 7, 115, 25});
+    Tisk = glyphButton(panel1, "Tisk", QStringLiteral("Vytiskni protokol"), printGlyph());
+    Tisk->setGeometry(24, 7, 129, 25);
+    BitBtn1 = glyphButton(panel1, "BitBtn1", QStringLiteral("&Zavřít okno"),
+                          style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BitBtn1->setGeometry(158, 7, 115, 25);
     connect(Tisk, &QPushButton::clicked, this, &Tchybove_Otazky::printPage);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
