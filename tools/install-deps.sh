@@ -11,6 +11,10 @@ packages=(
   # Qt 6 with PDF; the platform plugins give the programs a real window and the
   # tests their offscreen one
   qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-qpa-plugins
+  # the browser engine of the trainer's page windows
+  qt6-webengine-dev
+  # the start-up benchmark watches the X display for the first window
+  libxcb1-dev
   libgl-dev libxkbcommon-dev
   # pictures
   libjpeg-dev libuemf-dev

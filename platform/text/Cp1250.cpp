@@ -78,15 +78,26 @@ QString Cp1250::decode(QByteArrayView bytes)
     return text;
 }
 
+qsizetype Cp1250::encodeInto(QStringView text, char *out)
+{
+    const auto &bytes = encodeTable().bytes;
+    const qsizetype size = text.size();
+    const char16_t *in = text.utf16();
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = in[i];
+        // A character outside the BMP is one unmappable character, not two.
+        if (QChar::isHighSurrogate(ch) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]))
+            ++i;
+        const unsigned char byte = bytes[in[i]];
+        out[written++] = static_cast<char>(byte == 0 && in[i] != 0 ? '?' : byte);
+    }
+    return written;
+}
+
 QByteArray Cp1250::encode(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A character outside the BMP is one unmappable character, not two.
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        bytes.append(encodeChar(text[i].unicode()));
-    }
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encodeInto(text, bytes.data()));
     return bytes;
 }

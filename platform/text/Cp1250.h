@@ -13,6 +13,9 @@ public:
     static QString decode(QByteArrayView bytes);
     // Characters outside the code page become "?".
     static QByteArray encode(QStringView text);
+    // The same into `out`, which has room for text.size() bytes; returns the
+    // number of bytes written.
+    static qsizetype encodeInto(QStringView text, char *out);
 
     static char encodeChar(char16_t ch);
 };

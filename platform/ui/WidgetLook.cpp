@@ -47,6 +47,12 @@ void fitAutoSizedLabels(QWidget *window)
     }
 }
 
+void setPlainTextLabels(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+}
+
 void setLabelText(QLabel *label, const QString &text)
 {
     label->setText(text);

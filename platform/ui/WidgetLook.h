@@ -22,6 +22,8 @@ TColor textColor(const QWidget &widget);
 void setBackground(QWidget *widget, TColor color);
 // Labels marked "autoSize" in a window's description take their text's size.
 void fitAutoSizedLabels(QWidget *window);
+// Every label of the window shows its text as written, never as markup.
+void setPlainTextLabels(QWidget *window);
 // Sets the text; an auto-sized label takes the new text's size.
 void setLabelText(QLabel *label, const QString &text);
 

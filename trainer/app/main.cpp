@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 #include "trainer-components/system-facts/SysFacts.h"
+#include "trainer-components/web-host/EngineEnvironment.h"
 #include "trainer/main-window/TTitul.h"
 #include "trainer/main-window/TrainerArt.h"
 #include "trainer/program-info/TI_o_prg.h"
@@ -7,6 +8,7 @@
 int main(int argc, char *argv[])
 {
     ReadSystemFacts();
+    EngineEnvironment::prepare();
     Application app(argc, argv, QStringLiteral("Brelvik 2002"));
     QApplication::setWindowIcon(TrainerArt::programIcon());
     TTitul window;

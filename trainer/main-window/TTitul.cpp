@@ -17,6 +17,8 @@
 #include "trainer/backup/TJina_zaloha.h"
 #include "trainer/service/TServisni_okno.h"
 #include "trainer/program-info/TI_o_prg.h"
+#include "trainer/browser-windows/PageRoad.h"
+#include "trainer/html-pages/PageFile.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 #include "ui_TTitul.h"
@@ -62,18 +64,6 @@ const MenuRow ServiceMenu[] = {
     {nullptr, "N2", u""},
     {&TTitul::Zlohadatabz1, "Zlohadatabz1", u"Záloha databází"},
     {&TTitul::Obnovadatabz1, "Obnovadatabz1", u"Obnova databází"},
-};
-
-// Items whose windows this build does not have yet: choosing one shows its
-// status text and opens nothing.
-struct StatusOnlyItem
-{
-    QAction *TTitul::*member;
-    const char16_t *status;
-};
-
-const StatusOnlyItem StatusOnlyItems[] = {
-    {&TTitul::Tiskyotzek1, u"Nastaveno pro tisk otázek v rámci HTML dokumentu ..."},
 };
 
 struct DocumentItem
@@ -158,6 +148,7 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
     WidgetLook::setTextColor(ui->Label4, clSilver);
     for (QWidget *w : {ui->Label1, ui->Label7, ui->vvv})
         WidgetLook::setTextColor(w, clWhite);
+    WidgetLook::setPlainTextLabels(this);
     WidgetLook::fitAutoSizedLabels(this);
     buildVerSys();
     buildMenu();
@@ -214,10 +205,7 @@ void TTitul::buildMenu()
     connect(Informace1, &QAction::triggered, this, &TTitul::Informace1Click);
     connect(Informace2, &QAction::triggered, this, &TTitul::Informace2Click);
     MenuGlyphs::apply(*bar);
-    for (const StatusOnlyItem &item : StatusOnlyItems) {
-        const QString status = QString::fromUtf16(item.status);
-        connect(this->*item.member, &QAction::triggered, this, [this, status] { setStatus(status); });
-    }
+    connect(Tiskyotzek1, &QAction::triggered, this, &TTitul::Tiskyotzek1Click);
 }
 
 void TTitul::buildStatusBar()
@@ -249,7 +237,7 @@ void TTitul::FormCreate()
     VerSys->SetCaption(DetectSystemVersion());
     ProgramVersion = QStringLiteral("2002.A");
     VersionDate = QStringLiteral("27.06.2002");
-    ui->Verze->setText(QStringLiteral("Verze programu: ") + ProgramVersion);
+    ui->Verze->setText(versionCaption(ProgramVersion));
     ui->Info_o_verzi->setText(QStringLiteral("Datum verze: ") + VersionDate);
     ProgramDir = m_environment.programFolder + u'/';
     TempDir = TempFolderPath() + u'/';
@@ -409,6 +397,14 @@ void TTitul::Informace2Click()
 {
     setStatus(QStringLiteral("Informace o programu a kontakt na WWW"));
     runModalAs(I_o_prg, ProgramVersion, VersionDate, FileVersionInfo1);
+void TTitul::Tiskyotzek1Click()
+{
+    setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+    const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this);
+    if (!error.isEmpty()) {
+        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        return;
+    }
     setStatus(ReadyText);
 }
 

@@ -92,6 +92,7 @@ private:
     void Centrlnsprvaotzek1Click();
     void Zlohadatabz1Click();
     void Obnovadatabz1Click();
+    void Tiskyotzek1Click();
     void Konec1Click();
     void showLawDocument(const LawDocument &document);
     void Informace1Click();

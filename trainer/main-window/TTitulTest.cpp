@@ -1,8 +1,11 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/registry/Registry.h"
+#include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
+#include "trainer/browser-windows/BrowserWindows.h"
+#include "trainer/browser-windows/BrowserWindowsLoader.h"
 #include "trainer/main-window/TTitul.h"
 #include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/TRun_Test.h"
@@ -50,6 +53,27 @@ void closeConfirmed(TTitul &window)
     window.close();
     QVERIFY(!window.isVisible());
 }
+
+// Stands in for the page windows: records what each would show.
+class PageWindowsStandIn : public BrowserWindows
+{
+public:
+    void showQuestionList(const QString &pagePath, QWidget *) override
+    {
+        shownPath = pagePath;
+        QFile page(pagePath);
+        if (page.open(QIODevice::ReadOnly))
+            shownPage = page.readAll();
+        statusWhileShown = Titul->StatusBar1->currentMessage();
+        tableOpenWhileShown = Titul->Table1.active();
+    }
+    void showWrongAnswers(const QString &, QWidget *) override {}
+
+    QString shownPath;
+    QByteArray shownPage;
+    QString statusWhileShown;
+    bool tableOpenWhileShown = true;
+};
 
 QString label(QWidget *window, const char *name)
 {
@@ -199,30 +223,6 @@ private slots:
         closeConfirmed(window);
     }
 
-    void itemsWithoutTheirWindowShowTheirStatus_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("question list") << "Tiskyotzek1" << "Nastaveno pro tisk otázek v rámci HTML dokumentu ...";
-    }
-
-    void itemsWithoutTheirWindowShowTheirStatus()
-    {
-        QFETCH(QString, item);
-        QFETCH(QString, status);
-        QDir(folder->path()).mkdir(QStringLiteral("Prilohy"));
-        for (const char *name : {"Vyhlaska1", "Vyhlaska2", "Vyhlaska3", "Zakon288", "Zakon119", "Priloha119"})
-            touch(folder->filePath(QStringLiteral("Prilohy/%1.kvf").arg(QLatin1String(name))));
-        touch(folder->filePath(QStringLiteral("qalmoren.set")));
-        TTitul window(environment());
-        window.show();
-        MessageBox::Script script;
-        window.findChild<QAction *>(item)->trigger();
-        QCOMPARE(window.StatusBar1->currentMessage(), status);
-        QCOMPARE(script.requests().size(), std::size_t(0));
-        closeConfirmed(window);
-    }
-
     void serviceItemsOpenTheirWindows_data()
     {
         QTest::addColumn<QString>("item");
@@ -259,6 +259,47 @@ private slots:
         QCOMPARE(statusWhileOpen, status);
         QCOMPARE(main.StatusBar1->currentMessage(), TTitul::ReadyText);
         closeConfirmed(main);
+    void questionListIsWrittenShownAndDeleted()
+    {
+        TTitul window(environment());
+        QVERIFY(window.Table1.open());
+        addQuestion(window.Table1, 7, 2, 1, false);
+        window.show();
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QCOMPARE(pages.shownPath, window.TempDir + QStringLiteral("Otazky_ZP.htm"));
+        QCOMPARE(pages.statusWhileShown, QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+        QVERIFY(!pages.tableOpenWhileShown);
+        QVERIFY(pages.shownPage.contains(Cp1250::encode(u"(Otázky vyřazené z testu: 7)\r\n")));
+        QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
+        QVERIFY(!QFile::exists(pages.shownPath));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        closeConfirmed(window);
+    }
+
+    void unwritableQuestionListIsReportedAndOpensNothing()
+    {
+        TTitul window(environment());
+        window.show();
+        window.TempDir = folder->filePath(QStringLiteral("missing/"));
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QVERIFY(pages.shownPath.isEmpty());
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(script.requests().front().text.contains(QStringLiteral("Otazky_ZP.htm")));
+        closeConfirmed(window);
+    }
+
+    void labelsShowTheirTextAsWritten()
+    {
+        TTitul window(environment());
+        for (QLabel *l : window.findChildren<QLabel *>())
+            QCOMPARE(l->textFormat(), Qt::PlainText);
     }
 
     void highlightingAnItemKeepsTheStatus()

@@ -1,4 +1,6 @@
 #include "platform/ui/MessageBox.h"
+#include "trainer/browser-windows/BrowserWindows.h"
+#include "trainer/browser-windows/BrowserWindowsLoader.h"
 #include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/QuestionSource.h"
 #include "trainer/practice-test/RadioGroup.h"
@@ -9,6 +11,9 @@
 #include "trainer-components/shadow-label/TShadowLabel.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -79,6 +84,41 @@ T *child(QWidget *window, const char *name)
         qFatal("no control %s", name);
     return found;
 }
+
+// Questions whose texts look like markup.
+class MarkupQuestions : public QuestionSource
+{
+public:
+    QString open() override { return {}; }
+    std::optional<Question> find(int number) override
+    {
+        Question q;
+        q.number = number;
+        q.text = QStringLiteral("x<y>z <b>tučně</b> &amp;");
+        q.answerA = QStringLiteral("<i>a</i>");
+        q.correct = 1;
+        q.valid = true;
+        return q;
+    }
+};
+
+// Stands in for the page windows: keeps the report it was handed and deletes
+// it, as the report window does when it closes.
+class ReportStandIn : public BrowserWindows
+{
+public:
+    void showQuestionList(const QString &, QWidget *) override {}
+    void showWrongAnswers(const QString &pagePath, QWidget *) override
+    {
+        shownPath = pagePath;
+        QFile page(pagePath);
+        if (page.open(QIODevice::ReadOnly))
+            shownPage = page.readAll();
+        QFile::remove(pagePath);
+    }
+    QString shownPath;
+    QByteArray shownPage;
+};
 
 QString text(QWidget *window, const char *name) { return child<QLabel>(window, name)->text(); }
 
@@ -250,7 +290,7 @@ private slots:
                 QCOMPARE(text(v, "Body"), QStringLiteral("43"));
                 QCOMPARE(text(v, "User_Count"), QStringLiteral("2"));
                 QCOMPARE(text(v, "Result"), QStringLiteral("Nesplněno !!!"));
-                QCOMPARE(text(v, "Rada_Cisel"),
+                QCOMPARE(text(v, "Rada_Cisel").remove(u'\n'),
                          QStringLiteral("1,2,3,122,4,123,5,6,125,126,127,128,129,130,131,132,"
                                         "158,159,160,161,162,163,164,165"));
                 QVERIFY(child<QPushButton>(v, "Chyby")->isEnabled());
@@ -367,7 +407,7 @@ private slots:
         TRun_Test start(questions, QStringLiteral("2002.A"), counting());
         TTesting testing(setup, questions, QStringLiteral("2002.A"));
         TVyhodnoceni evaluation(Evaluation::of(u'G', 43, 0, QString(), TestOrder{}),
-                                QStringLiteral("2002.A"));
+                                QStringLiteral("2002.A"), FinishedTest{}, questions);
         const struct
         {
             QDialog *window;
@@ -389,6 +429,85 @@ private slots:
         }
     }
 
+    void labelsShowMarkupAsWritten()
+    {
+        MarkupQuestions markup;
+        TTesting testing(TestSetup{u'G', 43, {}}, markup, QStringLiteral("2002.A"));
+        testing.show();
+        QCOMPARE(text(&testing, "Otazka"), QStringLiteral("x<y>z <b>tučně</b> &amp;"));
+        QCOMPARE(text(&testing, "Label9"), QStringLiteral("<i>a</i>"));
+        TVyhodnoceni evaluation(Evaluation::of(u'G', 43, 0, QString(), TestOrder{}), QStringLiteral("2002.A"),
+                                FinishedTest{}, markup);
+        for (QWidget *window : {static_cast<QWidget *>(&testing), static_cast<QWidget *>(&evaluation)}) {
+            for (QLabel *l : window->findChildren<QLabel *>())
+                QVERIFY2(l->textFormat() == Qt::PlainText, qPrintable(l->objectName()));
+        }
+        testing.hide();
+    }
+
+    void rowOfNumbersBreaksWhereTheLineIsFull()
+    {
+        TestOrder order{};
+        QStringList numbers;
+        for (int k = 0; k < RunningTest::Positions; ++k) {
+            order[std::size_t(k)] = 176 + k;
+            numbers << QString::number(176 + k);
+        }
+        TVyhodnoceni dialog(Evaluation::of(u'G', 43, 0, QString(), order), QStringLiteral("2002.A"),
+                            FinishedTest{}, questions);
+        dialog.show();
+        auto *row = child<QLabel>(&dialog, "Rada_Cisel");
+        const QStringList lines = row->text().split(u'\n');
+        QCOMPARE(lines.join(QString()), numbers.join(u','));
+        QVERIFY(lines.size() >= 2);
+        for (const QString &line : lines)
+            QVERIFY(row->fontMetrics().horizontalAdvance(line) <= row->width());
+        // A full line takes the next character only at the cost of the width.
+        QVERIFY(row->fontMetrics().horizontalAdvance(lines[0] + lines[1].front()) > row->width());
+        QVERIFY(lines.size() * row->fontMetrics().lineSpacing() <= row->height());
+        dialog.hide();
+    }
+
+    void wrongAnswersOpenFromTheEvaluation()
+    {
+        FinishedTest test;
+        test.group = u'G';
+        test.passMark = 43;
+        test.numbers[3] = 122;
+        test.answers[3] = 1;
+        test.correct[3] = 2;
+        TVyhodnoceni dialog(Evaluation::of(u'G', 43, 0, QString(), TestOrder{}), QStringLiteral("2002.A"), test,
+                            questions);
+        dialog.show();
+        ReportStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        QTest::mouseClick(child<QPushButton>(&dialog, "Chyby"), Qt::LeftButton);
+        QCOMPARE(pages.shownPath, QDir::tempPath() + QStringLiteral("/Chybovnik.htm"));
+        QVERIFY(pages.shownPage.contains("<ol start=\"122\">\r\n"));
+        QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        QVERIFY(dialog.isVisible());
+
+        // No folder to write into (a file stands at its path, which even
+        // root cannot write through): a box names the page, no window opens.
+        QTemporaryDir scratch;
+        const QString notAFolder = scratch.filePath(QStringLiteral("file"));
+        QFile(notAFolder).open(QIODevice::WriteOnly);
+        const QByteArray previous = qgetenv("TMPDIR");
+        qputenv("TMPDIR", notAFolder.toLocal8Bit());
+        pages.shownPath.clear();
+        QTest::mouseClick(child<QPushButton>(&dialog, "Chyby"), Qt::LeftButton);
+        if (previous.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previous);
+        QVERIFY(pages.shownPath.isEmpty());
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(script.requests().front().text.contains(QStringLiteral("Chybovnik.htm")));
+        dialog.hide();
+    }
+
     void evaluationOffersWrongAnswersUpToThePassMark_data()
     {
         QTest::addColumn<int>("points");
@@ -406,7 +525,7 @@ private slots:
         QFETCH(bool, chyby);
         TestOrder order{};
         TVyhodnoceni dialog(Evaluation::of(u'G', 43, points, QStringLiteral("12:00:00"), order),
-                            QStringLiteral("2002.A"));
+                            QStringLiteral("2002.A"), FinishedTest{}, questions);
         dialog.show();
         QCOMPARE(text(&dialog, "Result"), result);
         QCOMPARE(child<QPushButton>(&dialog, "Chyby")->isEnabled(), chyby);

@@ -86,6 +86,7 @@ TTesting::TTesting(const TestSetup &setup, QuestionSource &questions,
         WidgetLook::setBackground(w, clTeal);
         WidgetLook::setTextColor(w, clYellow);
     }
+    WidgetLook::setPlainTextLabels(this);
     WidgetLook::fitAutoSizedLabels(this);
 
     connect(ui->RadioGroup1, &RadioGroup::clicked, this, &TTesting::RadioGroup1Click);
@@ -274,9 +275,18 @@ void TTesting::evaluate()
 {
     Timer1->stop();
     m_achievedPoints = m_run.score();
+    FinishedTest finished;
+    finished.group = m_setup.group;
+    finished.passMark = m_setup.passMark;
+    finished.points = m_achievedPoints;
+    for (int k = 1; k <= RunningTest::Positions; ++k) {
+        finished.numbers[std::size_t(k - 1)] = m_run.numberAt(k);
+        finished.answers[std::size_t(k - 1)] = m_run.answerAt(k);
+        finished.correct[std::size_t(k - 1)] = m_run.correctAt(k);
+    }
     runModalAs(Vyhodnoceni,
                Evaluation::of(m_setup.group, m_setup.passMark, m_achievedPoints, m_startTime, m_run.order()),
-               m_programVersion);
+               m_programVersion, finished, m_questions);
 }
 
 bool TTesting::FormCloseQuery()

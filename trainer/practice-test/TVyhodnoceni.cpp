@@ -1,6 +1,11 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
+#include "platform/ui/MessageBox.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
+#include "trainer-components/system-facts/SysFacts.h"
+#include "trainer/browser-windows/PageRoad.h"
+#include "trainer/html-pages/PageFile.h"
+#include "trainer/practice-test/LineBreak.h"
 #include "platform/ui/WidgetLook.h"
 #include "ui_TVyhodnoceni.h"
 
@@ -34,11 +39,13 @@ QFont boldFont(const QString &family, int points, bool italic)
 } // namespace
 
 TVyhodnoceni::TVyhodnoceni(const Evaluation &evaluation, const QString &programVersion,
-                           QWidget *parent)
+                           const FinishedTest &test, QuestionSource &questions, QWidget *parent)
     : FormDialog(parent)
     , ui(std::make_unique<Ui::TVyhodnoceni>())
     , m_evaluation(evaluation)
     , m_programVersion(programVersion)
+    , m_test(test)
+    , m_questions(questions)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -50,8 +57,10 @@ TVyhodnoceni::TVyhodnoceni(const Evaluation &evaluation, const QString &programV
     WidgetLook::setTextColor(ui->Result, Colors::clRed);
     WidgetLook::setTextColor(ui->Label6, Colors::clMaroon);
     WidgetLook::setTextColor(ui->Cas, Colors::clMaroon);
+    WidgetLook::setPlainTextLabels(this);
     WidgetLook::fitAutoSizedLabels(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->Chyby, &QPushButton::clicked, this, &TVyhodnoceni::ChybyClick);
 }
 
 TVyhodnoceni::~TVyhodnoceni() = default;
@@ -81,6 +90,16 @@ void TVyhodnoceni::FormShow()
     ui->Result->setText(m_evaluation.result);
     WidgetLook::setLabelText(ui->Cas, m_evaluation.startTime);
     Verze->SetCaption(m_programVersion);
-    ui->Rada_Cisel->setText(m_evaluation.numbers);
+    // The row has no blanks: it breaks where a line is full.
+    ui->Rada_Cisel->setText(
+        breakWhereLineIsFull(m_evaluation.numbers, ui->Rada_Cisel->fontMetrics(), ui->Rada_Cisel->width()));
     ui->Chyby->setEnabled(m_evaluation.wrongAnswersOffered);
+}
+
+void TVyhodnoceni::ChybyClick()
+{
+    const QString error = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
+                                                     TempFolderPath() + u'/', this);
+    if (!error.isEmpty())
+        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }

@@ -1,0 +1,41 @@
+#include "trainer/browser-windows/PageRoad.h"
+
+#include "trainer/browser-windows/BrowserWindows.h"
+#include "trainer/browser-windows/BrowserWindowsLoader.h"
+#include "trainer/html-pages/QuestionListPage.h"
+#include "trainer/html-pages/WrongAnswersPage.h"
+
+#include <QFile>
+
+namespace PageRoad {
+
+QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
+                         QWidget *opener)
+{
+    const QString page = tempDir + QuestionListPage::FileName;
+    if (const FileResult written = QuestionListPage::write(table, versionCaption, page); !written)
+        return written.error;
+    QString error;
+    if (BrowserWindows *windows = BrowserWindowsLoader::windows(error))
+        windows->showQuestionList(page, opener);
+    QFile::remove(page);
+    return error;
+}
+
+QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+                         const QString &tempDir, QWidget *opener)
+{
+    const QString page = tempDir + WrongAnswersPage::FileName;
+    if (const FileResult written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
+        return written.error;
+    QString error;
+    BrowserWindows *windows = BrowserWindowsLoader::windows(error);
+    if (!windows) {
+        QFile::remove(page);
+        return error;
+    }
+    windows->showWrongAnswers(page, opener);
+    return {};
+}
+
+} // namespace PageRoad

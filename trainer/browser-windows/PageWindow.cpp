@@ -1,0 +1,103 @@
+#include "trainer/browser-windows/PageWindow.h"
+
+#include "platform/ui/MessageBox.h"
+#include "trainer-components/web-host/TWebHost.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+}
+
+void PageWindow::stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(browserPanel, 1);
+    buttonPanel->setFixedHeight(buttonPanelHeight);
+    layout->addWidget(buttonPanel);
+    createWebHost(browserPanel);
+}
+
+QPushButton *PageWindow::glyphButton(QWidget *parent, const char *name, const QString &caption,
+                                     const QIcon &glyph)
+{
+    auto *button = new QPushButton(glyph, caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QIcon PageWindow::printGlyph()
+{
+    return QIcon::fromTheme(QStringLiteral("document-print"));
+}
+
+void PageWindow::createWebHost(QWidget *panel)
+{
+    WebHost1 = new TWebHost(panel);
+    WebHost1->setObjectName(QStringLiteral("WebHost1"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebHost1);
+    WebHost1->SetDownloadOptions({});
+    WebHost1->SetUserInterfaceOptions({});
+    TPrintOptions &print = WebHost1->PrintOptions;
+    print.Header = QStringLiteral("&w&bStránka č. &p z &P");
+    print.Footer = QStringLiteral("&u&b&d");
+    print.SetHTMLHeader({QStringLiteral("<HTML></HTML>")});
+    print.Margins = {19.05, 19.05, 19.05, 19.05};
+    print.Orientation = TPrintOrientationOption::poPortrait;
+    WebHost1->ReplaceCaption = false;
+    WebHost1->EnableDDE = false;
+    WebHost1->fpExceptions = true;
+    // WebHost1ShowContextMenu: the page shows no menu.
+    WebHost1->OnShowContextMenu = [](quint32, const QPoint &) { return S_OK; };
+    WebHost1->AfterLoad();
+}
+
+void PageWindow::printPage()
+{
+    const QString error = WebHost1->PrintDocument();
+    if (!error.isEmpty())
+        MessageBox::show(this, error, QStringLiteral("Tisk stránky"));
+}
+
+void PageWindow::setVisible(bool visible)
+{
+    // Opened maximized; the window also takes the screen's free area, since
+    // a window manager may ignore the state of a window not yet mapped.
+    if (visible && !isVisible()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    QDialog::setVisible(visible);
+}
+
+void PageWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void PageWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void PageWindow::FormActivate()
+{
+    WebHost1->setFocus();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QIcon;
+class QPushButton;
+class TWebHost;
+
+// What the two page windows share: a browser host set up as both forms set
+// it, printing that reports its failure, and the maximized state.
+class PageWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TWebHost *WebHost1 = nullptr;
+
+    void setVisible(bool visible) override;
+
+protected:
+    // `parent` is the window it was opened from, which it stays above.
+    explicit PageWindow(QWidget *parent);
+
+    // The browser panel above the button panel; the host is created into the
+    // browser panel with both forms' stored settings.
+    void stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight);
+    static QPushButton *glyphButton(QWidget *parent, const char *name, const QString &caption,
+                                    const QIcon &glyph);
+    static QIcon printGlyph();
+    // Prints the shown page; a failure is shown in a box naming its cause.
+    void printPage();
+
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    virtual void FormShow() = 0;
+    virtual void FormActivate();
+
+private:
+    void createWebHost(QWidget *panel);
+
+    bool m_shown = false;
+};

@@ -1,0 +1,103 @@
+#include "platform/printing/DefaultPrinter.h"
+#include "platform/ui/MessageBox.h"
+#include "trainer-components/web-host/EngineEnvironment.h"
+#include "trainer-components/web-host/TWebHost.h"
+#include "trainer/browser-windows/TWeb_Site.h"
+#include "trainer/browser-windows/Tchybove_Otazky.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+
+class PageWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString writePage(const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("<htm>\r\n<Title>Chyby proveden\xE9 v testu</Title>\r\n<Body>\r\n<ol start=\"122\"><li>Ot\xE1zka"
+                       "</ol></Body></htm>\r\n");
+        return path;
+    }
+
+    static bool loaded(PageWindow &window)
+    {
+        QSignalSpy spy(window.WebHost1, &TWebHost::pageLoaded);
+        return spy.wait(60000) && spy.first().first().toBool();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
+    }
+
+    void questionListShowsPrintsAndKeepsItsMenu()
+    {
+        const QString page = writePage(QStringLiteral("Otazky_ZP.htm"));
+        TWeb_Site window(page);
+        window.show();
+        QVERIFY(loaded(window));
+        QVERIFY(window.windowState() & Qt::WindowMaximized);
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Otázky pro test \"Odborné způsobilosti\" určené pro tisk ..."));
+        QCOMPARE(window.WebHost1->page()->title(), QStringLiteral("Chyby provedené v testu"));
+        QVERIFY(!window.WebHost1->ShowContextMenu({10, 10}));
+        QCOMPARE(window.WebHost1->DownloadFlagsSum(), 0u);
+        QCOMPARE(window.WebHost1->HostFlagsSum(), 0u);
+        QVERIFY(window.BitBtn1->isDefault());
+
+        const QString pdf = m_dir.filePath(QStringLiteral("list.pdf"));
+        const DefaultPrinter::PdfRedirect redirect(pdf);
+        MessageBox::Script script;
+        QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+        QVERIFY(QFile(pdf).size() > 0);
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+    }
+
+    void reportPrintFailureIsShownAndClosingDeletesThePage()
+    {
+        const QString page = writePage(QStringLiteral("Chybovnik.htm"));
+        Tchybove_Otazky window(page);
+        window.show();
+        QVERIFY(loaded(window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Chyby, které jste udělali v testu ..."));
+        QVERIFY(!window.WebHost1->ShowContextMenu({10, 10}));
+
+        const DefaultPrinter::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/report.pdf")));
+        MessageBox::Script script;
+        QTest::mouseClick(window.Tisk, Qt::LeftButton);
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().caption, QStringLiteral("Tisk stránky"));
+        QVERIFY(!script.requests().front().text.isEmpty());
+        QVERIFY(window.isVisible());
+
+        QVERIFY(QFile::exists(page));
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!QFile::exists(page));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    EngineEnvironment::prepare();
+    QApplication app(argc, argv);
+    PageWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PageWindowsTest.moc"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "trainer/browser-windows/PageWindow.h"
+
+class QPushButton;
+
+// The question list of the whole bank, ready for printing.
+class TWeb_Site : public PageWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TWeb_Site(const QString &pagePath, QWidget *parent = nullptr);
+
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+
+private:
+    void FormShow() override;
+
+    QString m_pagePath;
+};
+
+// The question-list window while it runs modally, or null.
+extern TWeb_Site *Web_Site;
