@@ -397,14 +397,15 @@ void TTitul::Informace2Click()
 {
     setStatus(QStringLiteral("Informace o programu a kontakt na WWW"));
     runModalAs(I_o_prg, ProgramVersion, VersionDate, FileVersionInfo1);
+    setStatus(ReadyText);
+}
+
 void TTitul::Tiskyotzek1Click()
 {
     setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
     const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this);
-    if (!error.isEmpty()) {
+    if (!error.isEmpty())
         MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
-        return;
-    }
     setStatus(ReadyText);
 }
 

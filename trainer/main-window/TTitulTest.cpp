@@ -259,6 +259,8 @@ private slots:
         QCOMPARE(statusWhileOpen, status);
         QCOMPARE(main.StatusBar1->currentMessage(), TTitul::ReadyText);
         closeConfirmed(main);
+    }
+
     void questionListIsWrittenShownAndDeleted()
     {
         TTitul window(environment());
