@@ -1,5 +1,6 @@
 #include "calendar/main-window/DesignerStartup.h"
 
+#include "calendar/language/LanguageMenu.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
@@ -17,6 +18,14 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     AboutBox = m_aboutBox.get();
     Form2 = m_form2.get();
     m_form2->FormCreate(programFile, *m_form1);
+    // The print window's creation step, created last: the start-up load.
+    if (!Form1->NoSaveQuery)
+        LanguageMenu::InitLanguage();
+}
+
+bool DesignerStartup::ended() const
+{
+    return m_form1->NoSaveQuery && !m_form1->RootDirError;
 }
 
 DesignerStartup::~DesignerStartup()

@@ -23,6 +23,9 @@ public:
     DesignerStartup &operator=(const DesignerStartup &) = delete;
 
     TForm1 &mainWindow() const { return *m_form1; }
+    // The user declined to create the settings file: the program ends
+    // without showing its window.
+    bool ended() const;
 
 private:
     // The data holder exists before the main window, whose month controls

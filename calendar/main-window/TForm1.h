@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/main-window/DesignState.h"
+#include "calendar/main-window/DocumentDialogs.h"
 
 #include <QHash>
 #include <QIcon>
@@ -55,6 +56,9 @@ public:
 
     void TiskClick();
     void OProgramuClick();
+    void NovyClick();
+    void NovyPClick();
+    void OtevritClick();
 
     // The printer dialog; true when a printer was confirmed.
     bool PrintDialog1();
@@ -64,8 +68,12 @@ public:
     // Glyphs of the menu items, by index.
     QList<QIcon> ImageList1;
 
+    DocumentDialog OpenDialog1;
+    DocumentDialog SaveDialog1;
+
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

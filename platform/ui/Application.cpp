@@ -48,8 +48,12 @@ bool Application::notify(QObject *receiver, QEvent *event)
         applySubstitutedWeight(receiver, event);
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        MessageBox::show(activeWindow(), QString::fromUtf8(error.what()), applicationName(),
-                         MessageBox::Ok, MessageBox::Icon::Error);
+        showError(QString::fromUtf8(error.what()));
     }
     return false;
+}
+
+void Application::showError(const QString &text)
+{
+    MessageBox::show(activeWindow(), text, applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }

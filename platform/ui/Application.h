@@ -10,4 +10,8 @@ class Application : public QApplication
 public:
     Application(int &argc, char **argv, const QString &title);
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // The default error box, for an error that a command returned instead of
+    // throwing.
+    static void showError(const QString &text);
 };

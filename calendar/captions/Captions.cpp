@@ -1,0 +1,97 @@
+#include "calendar/captions/Captions.h"
+
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/captions/CaptionCopies.h"
+#include "calendar/language/LanguageLines.h"
+#include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/TAboutBox.h"
+#include "calendar/main-window/TForm1.h"
+#include "calendar/main-window/TForm2.h"
+#include "platform/text/IntegerText.h"
+
+#include "ui_TForm1.h"
+
+#include <QTabWidget>
+
+namespace {
+
+QString line(int index)
+{
+    return Form2->CaptionMemo.line(index);
+}
+
+void applyMainMenu(Ui::TForm1 &ui)
+{
+    ui.Soubor->setTitle(line(31));
+    const std::pair<int, QAction *> items[] = {
+        {32, ui.Novy},       {33, ui.NovyP},      {34, ui.Otevrit},    {35, ui.Ulozit},    {36, ui.UlozitJ},
+        {37, ui.Tisk},       {38, ui.Konec},      {40, ui.NastavitB},  {41, ui.NastavitD}, {42, ui.NastavitV},
+        {43, ui.NastavitC},  {44, ui.ZmenitR},    {45, ui.VymazatVO},  {46, ui.VymazatT},  {48, ui.NacistO},
+        {49, ui.NastavitBT}, {50, ui.NastavitBD}, {51, ui.NastavitBV}, {52, ui.NastavitBC}, {53, ui.ZmenitRM},
+        {54, ui.VymazatO},   {57, ui.OProgramu},
+    };
+    for (const auto &[number, item] : items)
+        item->setText(line(number));
+    ui.Projekt->setTitle(line(39));
+    ui.Vuvuzodi->setTitle(line(47));
+    ui.Jazyk->setTitle(line(55));
+    ui.Napoveda->setTitle(line(56));
+}
+
+void applyProjectPages(TForm1 &window)
+{
+    for (int month = 1; month <= 12; ++month)
+        window.Label(2 * month)->setText(line(month - 1));
+    QTabWidget &pages = *window.ui->PageControl1;
+    pages.setTabText(pages.indexOf(window.TabSheet(1)), line(67));
+    for (int page = 2; page <= 13; ++page)
+        pages.setTabText(pages.indexOf(window.TabSheet(page)), line(page - 2));
+}
+
+void applyFileDialogs(TForm1 &window)
+{
+    window.OpenDialog1.Title = line(79);
+    window.SaveDialog1.Title = line(80);
+    window.OpenDialog1.Filter = line(81) + QStringLiteral("|*.cnr;*.cpr|") + line(82) + QStringLiteral("|*.cnr|")
+                                + line(83) + QStringLiteral("|*.cpr");
+}
+
+// An untitled document takes the new untitled name; the save dialog's default
+// extension and the writer's forced one complete it when it is saved.
+void retitleUntitled(TForm1 &window)
+{
+    if (window.SaveDialog1.Tag != 0)
+        return;
+    const QString extension = window.DocKind == 1 ? QStringLiteral(".cpr") : QStringLiteral(".cnr");
+    window.setWindowTitle(QStringLiteral("Zoziruzo - ") + CaptionCopies::UntitledName() + extension);
+    window.SaveDialog1.FileName = CaptionCopies::UntitledName();
+}
+
+} // namespace
+
+std::optional<QString> ApplyCaptions()
+{
+    TForm1 &window = *Form1;
+    applyMainMenu(*window.ui);
+    applyProjectPages(window);
+    AboutBox->setWindowTitle(line(58));
+    applyFileDialogs(window);
+    CaptionCopies::setUntitledName(line(LanguageLines::UntitledNameLine));
+    retitleUntitled(window);
+    return ApplyStartOfWeek();
+}
+
+std::optional<QString> ApplyStartOfWeek()
+{
+    QString error;
+    const std::optional<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine), &error);
+    if (!startOfWeek)
+        return error;
+    for (int month = 1; month <= 12; ++month)
+        Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
+    for (int n = 1; n <= 13; ++n)
+        Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
+    return std::nullopt;
+}

@@ -1,0 +1,4 @@
+#include <QTest>
+class CaptionsTest : public QObject { Q_OBJECT };
+QTEST_MAIN(CaptionsTest)
+#include "CaptionsTest.moc"

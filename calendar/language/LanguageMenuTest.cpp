@@ -1,0 +1,4 @@
+#include <QTest>
+class LanguageMenuTest : public QObject { Q_OBJECT };
+QTEST_MAIN(LanguageMenuTest)
+#include "LanguageMenuTest.moc"
