@@ -9,19 +9,19 @@
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
+#include "calendar/main-window/PageScroll.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/wizard/Wizard.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/FileDialog.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WidgetLook.h"
 
 #include "ui_TForm1.h"
 
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QScrollBar>
 
 #include <variant>
 
@@ -34,8 +34,6 @@ constexpr int InvalidFileLine = 86;
 constexpr int SaveErrorLine = 87;
 constexpr int SingleMonthFilterLine = 82;
 constexpr int ProjectFilterLine = 83;
-constexpr int SinglePageScroll = 314;
-constexpr int ProjectPageScroll = 324;
 
 QString languageLine(int index)
 {
@@ -61,18 +59,6 @@ void linkTo(const QString &target)
     setTitle(CalendarDocument::fileNameOf(target));
 }
 
-void scrollTo(int page, int position)
-{
-    QScrollArea *box = Form1->ScrollBox(page);
-    // A window not yet shown has not laid out its scroll boxes; the range the
-    // content gives is known already.
-    QScrollBar *bar = box->verticalScrollBar();
-    const int range = box->widget()->height() - box->maximumViewportSize().height();
-    if (bar->maximum() < range)
-        bar->setRange(0, range);
-    bar->setValue(position);
-}
-
 void showSingleMonth()
 {
     Form1->ui->PageControl->setCurrentWidget(Form1->TabSheet(PageModel::SingleMonthPage));
@@ -85,23 +71,21 @@ void showProject()
 }
 
 // The forced extension may name another file than the one the dialog asked
-// about; that one is asked about again. Nothing when the user cancels.
-std::optional<QString> chooseSaveName(FileDialog::Request request)
+// about; that one is asked about again. False when the user cancels.
+bool chooseSaveName(SaveDialog &dialog)
 {
     for (;;) {
-        const std::optional<QString> chosen = FileDialog::run(Form1, request);
-        if (!chosen)
-            return std::nullopt;
-        const QString target = targetOf(*chosen, Form1->DocKind);
-        if (target == *chosen || !FileSystem::fileExists(target))
-            return chosen;
+        if (!dialog.Execute(Form1))
+            return false;
+        const QString target = targetOf(dialog.FileName, Form1->DocKind);
+        if (target == dialog.FileName || !FileSystem::fileExists(target))
+            return true;
         const QString question = QStringLiteral("Soubor %1 již existuje.\nChcete jej nahradit?")
                                      .arg(CalendarDocument::fileNameOf(target));
-        if (MessageBox::show(Form1, question, request.title, MessageBox::Yes | MessageBox::No,
+        if (MessageBox::show(Form1, question, dialog.Title, MessageBox::Yes | MessageBox::No,
                              MessageBox::Icon::Warning, MessageBox::No)
             == MessageBox::Result::Yes)
-            return chosen;
-        request.fileName = *chosen;
+            return true;
     }
 }
 
@@ -154,26 +138,24 @@ void NewCalendar()
     window.SaveDialog1.Tag = 0;
     window.Modified = false;
     setTitle(CaptionCopies::UntitledName() + QStringLiteral(".cnr"));
-    ScrollSinglePage();
+    ScrollSinglePage(*Form1);
     showSingleMonth();
 }
 
+// The untitled save target is set only once the wizard has built the
+// project: a cancelled wizard leaves the shown document linked as it was.
 void NewProject()
 {
+    if (!NewProjectWizard(CaptionCopies::UntitledName()))
+        return;
+    Form1->SaveDialog1.FileName = CaptionCopies::UntitledName() + QStringLiteral(".cpr");
+    Form1->SaveDialog1.Tag = 0;
 }
 
 void OpenCalendarFile()
 {
-    FileDialog::Request request;
-    request.mode = FileDialog::Mode::Open;
-    request.title = Form1->OpenDialog1.Title;
-    request.filter = Form1->OpenDialog1.Filter;
-    request.fileName = Form1->OpenDialog1.FileName;
-    const std::optional<QString> chosen = FileDialog::run(Form1, request);
-    if (!chosen)
-        return;
-    Form1->OpenDialog1.FileName = *chosen;
-    ReadCalendarFile(*chosen);
+    if (Form1->OpenDialog1.Execute(Form1))
+        ReadCalendarFile(Form1->OpenDialog1.FileName);
 }
 
 void ReadCalendarFile(const QString &path)
@@ -201,10 +183,10 @@ void ReadCalendarFile(const QString &path)
     Form1->Modified = false;
     setTitle(CalendarDocument::fileNameOf(path));
     if (project) {
-        ScrollProjectPages();
+        ScrollProjectPages(*Form1);
         showProject();
     } else {
-        ScrollSinglePage();
+        ScrollSinglePage(*Form1);
         showSingleMonth();
     }
 }
@@ -225,18 +207,13 @@ void SaveCalendarAs()
         languageLine(project ? ProjectFilterLine : SingleMonthFilterLine) + (project ? QStringLiteral("|*.cpr")
                                                                                      : QStringLiteral("|*.cnr"));
     window.SaveDialog1.DefaultExt = project ? QStringLiteral("cpr") : QStringLiteral("cnr");
-    FileDialog::Request request;
-    request.mode = FileDialog::Mode::Save;
-    request.title = window.SaveDialog1.Title;
-    request.filter = window.SaveDialog1.Filter;
-    request.defaultExt = window.SaveDialog1.DefaultExt;
-    request.fileName = window.SaveDialog1.FileName;
-    const std::optional<QString> chosen = chooseSaveName(request);
-    if (!chosen) {
+    // The dialog's own FileName stays the save target until a name is chosen.
+    SaveDialog dialog = window.SaveDialog1;
+    if (!chooseSaveName(dialog)) {
         window.SaveCancelled = true;
         return;
     }
-    window.SaveDialog1.FileName = *chosen;
+    window.SaveDialog1.FileName = dialog.FileName;
     WriteCalendarFile();
 }
 
@@ -255,15 +232,5 @@ void WriteCalendarFile()
     linkTo(target);
 }
 
-void ScrollSinglePage()
-{
-    scrollTo(PageModel::SingleMonthPage, SinglePageScroll);
-}
-
-void ScrollProjectPages()
-{
-    for (int page = PageModel::CoverPage; page <= PageModel::LastMonthPage; ++page)
-        scrollTo(page, ProjectPageScroll);
-}
 
 } // namespace FileMenu

@@ -3,8 +3,8 @@
 #include <QString>
 
 // The File menu's document commands on the designer's windows: New, New
-// project, Open, Save, Save as, the save question that guards leaving a
-// changed document, and the scroll positions of a freshly shown document.
+// project, Open, Save, Save as, and the save question that guards leaving a
+// changed document.
 namespace FileMenu {
 
 // The save question. True means the waiting action must not go on; also
@@ -21,8 +21,6 @@ void SaveCalendarAs();
 void WriteCalendarFile();
 // Reads a chosen file into the window and shows it, or shows why not.
 void ReadCalendarFile(const QString &path);
-void ScrollSinglePage();
-void ScrollProjectPages();
 
 // The file a save target writes: the kind's extension in place of the last
 // one, so a project chosen as Rok.2003.cpr stays Rok.2003.cpr.

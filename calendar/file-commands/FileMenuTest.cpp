@@ -11,7 +11,7 @@
 #include "calendar/main-window/TForm2.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "platform/files/FileSystem.h"
-#include "platform/ui/FileDialog.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 
 #include "ui_TForm1.h"
@@ -139,12 +139,12 @@ void FileMenuTest::yesOnAnUntitledDocumentAsksForAName()
     modify();
     MessageBox::Script boxes;
     boxes.answer(Result::Yes);
-    FileDialog::Script dialogs;
-    dialogs.cancel();
+    CommonDialogs::Script dialogs;
+    dialogs.answerCancel();
     Form1->NovyClick();
     QCOMPARE(dialogs.requests().size(), std::size_t(1));
-    const FileDialog::Request &request = dialogs.requests().front();
-    QCOMPARE(request.mode, FileDialog::Mode::Save);
+    const CommonDialogs::Request &request = dialogs.requests().front();
+    QCOMPARE(request.kind, CommonDialogs::Request::Kind::Save);
     QCOMPARE(request.title, QStringLiteral("Uložit jako"));
     QCOMPARE(request.filter, QStringLiteral("Měsíční kalendáře|*.cnr"));
     QCOMPARE(request.defaultExt, QStringLiteral("cnr"));
@@ -174,8 +174,8 @@ void FileMenuTest::closingAsksTheSaveQuestion()
 void FileMenuTest::saveAsForcesTheKindsExtension()
 {
     modify();
-    FileDialog::Script dialogs;
-    dialogs.choose(m_fixture->path(QStringLiteral("kveten.txt")));
+    CommonDialogs::Script dialogs;
+    dialogs.answerFile(m_fixture->path(QStringLiteral("kveten.txt")));
     FileMenu::SaveCalendarAs();
     const QString written = m_fixture->path(QStringLiteral("kveten.cnr"));
     QVERIFY(QFile::exists(written));
@@ -191,7 +191,7 @@ void FileMenuTest::saveAsForcesTheKindsExtension()
     FileMenu::SaveCalendar();
     QCOMPARE(dialogs.requests().size(), std::size_t(1));
     QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(written)).at(4), QStringLiteral("znovu"));
-    dialogs.cancel();
+    dialogs.answerCancel();
     FileMenu::SaveCalendarAs();
     QCOMPARE(dialogs.requests().back().fileName, written);
 }
@@ -210,8 +210,8 @@ void FileMenuTest::projectIsSavedUnderItsOwnNameAgain()
     QFETCH(QString, written);
     Form1->ui->PageControl->setCurrentWidget(Form1->TabSheet(PageModel::ProjectSheet));
     QCOMPARE(Form1->DocKind, quint8(1));
-    FileDialog::Script dialogs;
-    dialogs.choose(m_fixture->path(chosen));
+    CommonDialogs::Script dialogs;
+    dialogs.answerFile(m_fixture->path(chosen));
     FileMenu::SaveCalendarAs();
     QCOMPARE(dialogs.requests().front().filter, QStringLiteral("Projekty kalendářů|*.cpr"));
     const QString file = m_fixture->path(written);
@@ -228,9 +228,9 @@ void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
 {
     const QString existing = write(QStringLiteral("stary.cnr"), singleMonth());
     const QByteArray before = [&] { QFile f(existing); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    FileDialog::Script dialogs;
-    dialogs.choose(m_fixture->path(QStringLiteral("stary.txt")));
-    dialogs.cancel();
+    CommonDialogs::Script dialogs;
+    dialogs.answerFile(m_fixture->path(QStringLiteral("stary.txt")));
+    dialogs.answerCancel();
     MessageBox::Script boxes;
     boxes.answer(Result::No);
     FileMenu::SaveCalendarAs();
@@ -247,8 +247,8 @@ void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
 void FileMenuTest::failedWriteKeepsTheDocument()
 {
     modify();
-    FileDialog::Script dialogs;
-    dialogs.choose(m_fixture->path(QStringLiteral("missing-folder/a.cnr")));
+    CommonDialogs::Script dialogs;
+    dialogs.answerFile(m_fixture->path(QStringLiteral("missing-folder/a.cnr")));
     MessageBox::Script boxes;
     FileMenu::SaveCalendarAs();
     QCOMPARE(boxes.requests().size(), std::size_t(1));
@@ -300,8 +300,8 @@ void FileMenuTest::openingAProjectShowsItsCover()
         lines[line] = QStringLiteral("clNavy");
     lines[28] = QStringLiteral("clAqua");
     const QString file = write(QStringLiteral("Rok.2005.cpr"), lines);
-    FileDialog::Script dialogs;
-    dialogs.choose(file);
+    CommonDialogs::Script dialogs;
+    dialogs.answerFile(file);
     FileMenu::OpenCalendarFile();
     QCOMPARE(dialogs.requests().front().filter,
              QStringLiteral("Všechny soubory kalendářů|*.cnr;*.cpr|Měsíční kalendáře|*.cnr|Projekty kalendářů|*.cpr"));

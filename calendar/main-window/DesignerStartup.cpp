@@ -4,6 +4,10 @@
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/page-commands/DesignMenus.h"
+#include "calendar/wizard/TForm3.h"
+#include "calendar/year-dialogs/TForm4.h"
+#include "calendar/year-dialogs/TForm5.h"
 
 TForm1 *Form1 = nullptr;
 TAboutBox *AboutBox = nullptr;
@@ -18,6 +22,13 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     AboutBox = m_aboutBox.get();
     Form2 = m_form2.get();
     m_form2->FormCreate(programFile, *m_form1);
+    m_form3 = std::make_unique<TForm3>();
+    Form3 = m_form3.get();
+    m_form4 = std::make_unique<TForm4>();
+    Form4 = m_form4.get();
+    m_form5 = std::make_unique<TForm5>();
+    Form5 = m_form5.get();
+    ConnectDesignMenus(*m_form1);
     // The print window's creation step, created last: the start-up load.
     if (!Form1->NoSaveQuery)
         LanguageMenu::InitLanguage();
@@ -33,4 +44,7 @@ DesignerStartup::~DesignerStartup()
     Form1 = nullptr;
     AboutBox = nullptr;
     Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    Form5 = nullptr;
 }

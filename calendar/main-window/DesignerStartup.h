@@ -7,6 +7,9 @@
 class TAboutBox;
 class TForm1;
 class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
 
 // The designer's windows, live from start-up to the end of the program.
 extern TForm1 *Form1;
@@ -34,4 +37,7 @@ private:
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
+    std::unique_ptr<TForm5> m_form5;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "calendar/main-window/DesignState.h"
-#include "calendar/main-window/DocumentDialogs.h"
+#include "calendar/main-window/PictureFilter.h"
+#include "platform/ui/CommonDialogs.h"
 
 #include <QHash>
 #include <QIcon>
@@ -68,8 +69,11 @@ public:
     // Glyphs of the menu items, by index.
     QList<QIcon> ImageList1;
 
-    DocumentDialog OpenDialog1;
-    DocumentDialog SaveDialog1;
+    OpenDialog OpenDialog1;
+    SaveDialog SaveDialog1;
+    // The colour and picture dialogs of the project and page commands.
+    ColorDialog ColorDialog1;
+    OpenPictureDialog OpenPictureDialog1{PictureFilter};
 
 protected:
     bool event(QEvent *event) override;

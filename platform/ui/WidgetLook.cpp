@@ -1,6 +1,7 @@
 #include "platform/ui/WidgetLook.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace WidgetLook {
@@ -20,6 +21,13 @@ void setTextColor(QWidget *widget, TColor color)
     palette.setColor(QPalette::ButtonText, c);
     palette.setColor(QPalette::Text, c);
     widget->setPalette(palette);
+}
+
+TColor textColor(const QWidget &widget)
+{
+    const QPalette::ColorRole role = qobject_cast<const QLineEdit *>(&widget) ? QPalette::Text
+                                                                              : QPalette::WindowText;
+    return TColor::fromQColor(widget.palette().color(role));
 }
 
 void setBackground(QWidget *widget, TColor color)

@@ -15,6 +15,9 @@ namespace WidgetLook {
 void setColor(QWidget &widget, QPalette::ColorRole role, TColor color);
 // The font colour of a control.
 void setTextColor(QWidget *widget, TColor color);
+// The font colour of a control: the text colour of an edit, else the
+// window-text colour.
+TColor textColor(const QWidget &widget);
 // The fill colour of a control.
 void setBackground(QWidget *widget, TColor color);
 // Labels marked "autoSize" in a window's description take their text's size.

@@ -1,0 +1,38 @@
+#include "calendar/page-commands/CommandSupport.h"
+
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/main-window/PageModel.h"
+#include "calendar/main-window/TForm1.h"
+#include "platform/text/IntegerText.h"
+
+#include <stdexcept>
+
+std::optional<TColor> chooseColor(TForm1 &form, TColor preset)
+{
+    form.ColorDialog1.Color = preset;
+    if (!form.ColorDialog1.Execute(&form))
+        return std::nullopt;
+    return form.ColorDialog1.Color;
+}
+
+int integerOfCaption(const QString &caption)
+{
+    QString error;
+    const std::optional<qint32> value = parseInteger(caption, &error);
+    if (!value)
+        throw std::runtime_error(error.toStdString());
+    return *value;
+}
+
+void setEverySmallMonth(TForm1 &form, ColorSetter set, TColor color)
+{
+    for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
+        (form.SmallKal(month)->*set)(color);
+}
+
+void setEveryGrid(TForm1 &form, ColorSetter set, TColor color)
+{
+    for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
+        (form.BigKal(month)->*set)(color);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/paint/TColor.h"
+
+#include <QString>
+
+#include <optional>
+
+class MonthControl;
+class TForm1;
+
+// What the page and project commands share.
+
+// The main window's colour dialog, opened with `preset`; the colour chosen,
+// nothing on Cancel.
+std::optional<TColor> chooseColor(TForm1 &form, TColor preset);
+// The integer of a year label's caption; a caption that is not one throws
+// "'%s' is not a valid integer value".
+int integerOfCaption(const QString &caption);
+
+using ColorSetter = void (MonthControl::*)(TColor);
+// One colour of the cover's SmallKal1..SmallKal12, or of the month pages'
+// BigKal1..BigKal12, in that order.
+void setEverySmallMonth(TForm1 &form, ColorSetter set, TColor color);
+void setEveryGrid(TForm1 &form, ColorSetter set, TColor color);

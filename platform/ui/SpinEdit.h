@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSpinBox>
+
+// The form library's spin edit: a number field with up and down buttons.
+// Its value is the integer of its text, the minimum when the text is not an
+// integer; a value set, or left in the field, outside the range is replaced
+// by the nearest bound. At most `maxLength` characters can be typed.
+class TSpinEdit : public QSpinBox
+{
+    Q_OBJECT
+
+public:
+    TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent = nullptr);
+
+    // The integer of the text as it stands, within the range.
+    int Value() const;
+};
