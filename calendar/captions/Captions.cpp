@@ -9,10 +9,16 @@
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/wizard/TForm3.h"
+#include "calendar/year-dialogs/TForm4.h"
+#include "calendar/year-dialogs/TForm5.h"
 #include "platform/text/IntegerText.h"
 
 #include "ui_TForm1.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -50,8 +56,51 @@ void applyProjectPages(TForm1 &window)
         pages.setTabText(pages.indexOf(window.TabSheet(page)), line(page - 2));
 }
 
+void keepCopies(TForm3 &wizard)
+{
+    wizard.MonthNames.clear();
+    for (int month = 0; month < 12; ++month)
+        wizard.MonthNames.append(line(month));
+    wizard.BackCaption = line(27);
+    wizard.NextCaption = line(28);
+    wizard.FinishCaption = line(29);
+    wizard.CancelCaption = line(30);
+}
+
+void applyWizard(TForm3 &wizard)
+{
+    wizard.setWindowTitle(line(59));
+    wizard.Button(1)->setText(wizard.BackCaption);
+    wizard.Button(2)->setText(wizard.NextCaption);
+    wizard.Button(3)->setText(wizard.CancelCaption);
+    for (int n = 1; n <= 7; ++n)
+        wizard.Label(n)->setText(line(59 + n));
+    wizard.Label(8)->setText(line(67) + u':');
+    for (int month = 0; month < 12; ++month) {
+        wizard.Label(9 + month)->setText(wizard.MonthNames.at(month) + u':');
+        wizard.Label(22 + month)->setText(wizard.MonthNames.at(month) + u':');
+    }
+    wizard.Label(21)->setText(line(68));
+    for (int n = 4; n <= 16; ++n)
+        wizard.Button(n)->setText(line(69));
+}
+
+void applyYearDialogs(TForm4 &yearAndMonth, TForm5 &year, const QString &cancel)
+{
+    yearAndMonth.setWindowTitle(line(70));
+    yearAndMonth.Label1->setText(line(71) + u':');
+    yearAndMonth.Label2->setText(line(72));
+    yearAndMonth.Button2->setText(cancel);
+    for (int month = 0; month < 12; ++month)
+        yearAndMonth.ComboBox1->setItemText(month, line(month));
+    year.setWindowTitle(line(71));
+    year.Label1->setText(line(71) + u':');
+    year.Button2->setText(cancel);
+}
+
 void applyFileDialogs(TForm1 &window)
 {
+    window.OpenPictureDialog1.Title = line(78);
     window.OpenDialog1.Title = line(79);
     window.SaveDialog1.Title = line(80);
     window.OpenDialog1.Filter = line(81) + QStringLiteral("|*.cnr;*.cpr|") + line(82) + QStringLiteral("|*.cnr|")
@@ -74,9 +123,12 @@ void retitleUntitled(TForm1 &window)
 std::optional<QString> ApplyCaptions()
 {
     TForm1 &window = *Form1;
+    keepCopies(*Form3);
     applyMainMenu(*window.ui);
     applyProjectPages(window);
     AboutBox->setWindowTitle(line(58));
+    applyWizard(*Form3);
+    applyYearDialogs(*Form4, *Form5, Form3->CancelCaption);
     applyFileDialogs(window);
     CaptionCopies::setUntitledName(line(LanguageLines::UntitledNameLine));
     retitleUntitled(window);

@@ -16,7 +16,10 @@
 #include "platform/ui/Application.h"
 
 #include <QAction>
+#include <QCollator>
 #include <QDir>
+
+#include <algorithm>
 
 namespace LanguageMenu {
 
@@ -61,10 +64,15 @@ std::optional<QString> writeBuiltInCzech()
     return std::nullopt;
 }
 
+// Sorted as the users' file lists sort them: Česky between C and D.
 QStringList listLanguageFiles()
 {
     QDir folder(Form2->FileListBox1.Directory);
-    return folder.entryList({Form2->FileListBox1.Mask}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList files = folder.entryList({Form2->FileListBox1.Mask}, QDir::Files);
+    QCollator order{QLocale(QLocale::Czech)};
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(files.begin(), files.end(), order);
+    return files;
 }
 
 QString withoutExtension(const QString &name)
