@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -50,11 +49,8 @@ private:
 
 void CalendarMenuTest::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_bmp = m_dir.filePath(QStringLiteral("obrazek.bmp"));
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QVERIFY(image.save(m_bmp));
+    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    QVERIFY(!m_bmp.isEmpty());
 }
 
 void CalendarMenuTest::init()

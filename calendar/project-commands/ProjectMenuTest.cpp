@@ -5,7 +5,6 @@
 #include "calendar/wizard/Wizard.h"
 #include "platform/ui/SpinEdit.h"
 
-#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -45,11 +44,8 @@ private:
 
 void ProjectMenuTest::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_bmp = m_dir.filePath(QStringLiteral("obrazek.bmp"));
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QVERIFY(image.save(m_bmp));
+    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    QVERIFY(!m_bmp.isEmpty());
 }
 
 void ProjectMenuTest::init()

@@ -8,7 +8,6 @@
 #include "platform/ui/SpinEdit.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -47,6 +46,8 @@ private slots:
     void init();
     void cleanup();
 
+    void controlsStandWhereDesigned_data();
+    void controlsStandWhereDesigned();
     void inputsReachTheirControls_data();
     void inputsReachTheirControls();
     void defaultColoursGiveTheCoverTheDayNameColour();
@@ -73,14 +74,9 @@ private:
 
 void WizardTest::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_bmp = m_dir.filePath(QStringLiteral("obrazek.bmp"));
-    m_otherBmp = m_dir.filePath(QStringLiteral("jiny.bmp"));
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QVERIFY(image.save(m_bmp));
-    image.fill(Qt::red);
-    QVERIFY(image.save(m_otherBmp));
+    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    m_otherBmp = writeTestBitmap(m_dir, QStringLiteral("jiny.bmp"), Qt::red);
+    QVERIFY(!m_bmp.isEmpty() && !m_otherBmp.isEmpty());
 }
 
 void WizardTest::init()
@@ -99,6 +95,38 @@ void WizardTest::goToTextsPage()
     WizardNext();
     WizardNext();
     QCOMPARE(Form3->PageControl1->currentIndex(), 2);
+}
+
+void WizardTest::controlsStandWhereDesigned_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("wizard") << "Form3" << "" << QRect(0, 0, 490, 356);
+    QTest::newRow("page control") << "Form3" << "PageControl1" << QRect(0, 0, 489, 329);
+    QTest::newRow("Back") << "Form3" << "Button1" << QRect(242, 331, 75, 25);
+    QTest::newRow("Cancel") << "Form3" << "Button3" << QRect(408, 331, 75, 25);
+    QTest::newRow("year") << "Form3" << "SpinEdit1" << QRect(344, 80, 121, 22);
+    QTest::newRow("line colour") << "Form3" << "Panel4" << QRect(344, 240, 121, 22);
+    QTest::newRow("label of the line colour") << "Form3" << "Label6" << QRect(16, 240, 300, 20);
+    QTest::newRow("December picture") << "Form3" << "Edit13" << QRect(80, 280, 300, 18);
+    QTest::newRow("December browse") << "Form3" << "Button16" << QRect(392, 280, 75, 18);
+    QTest::newRow("December picture label") << "Form3" << "Label20" << QRect(5, 282, 70, 13);
+    QTest::newRow("December text") << "Form3" << "Edit25" << QRect(80, 260, 390, 18);
+    QTest::newRow("year-and-month dialog") << "Form4" << "" << QRect(0, 0, 237, 123);
+    QTest::newRow("year dialog") << "Form5" << "" << QRect(0, 0, 237, 94);
+}
+
+void WizardTest::controlsStandWhereDesigned()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, geometry);
+    QWidget *form = window == "Form3" ? static_cast<QWidget *>(Form3)
+                    : window == "Form4" ? static_cast<QWidget *>(Form4) : static_cast<QWidget *>(Form5);
+    QWidget *widget = control.isEmpty() ? form : form->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(control.isEmpty() ? QRect(QPoint(), widget->size()) : widget->geometry(), geometry);
 }
 
 void WizardTest::inputsReachTheirControls_data()

@@ -1,33 +1,22 @@
 #pragma once
 
-#include <QDialog>
+#include "calendar/year-dialogs/YearDialog.h"
 
 class QComboBox;
-class QLabel;
-class QPushButton;
-class TSpinEdit;
 
-// The year-and-month dialog of the single-month document.
-class TForm4 : public QDialog
+// The year-and-month dialog of the single-month document: Label1 and
+// SpinEdit1 the year, Label2 and ComboBox1 the month, Button1 OK, Button2
+// Storno.
+class TForm4 : public YearDialog
 {
     Q_OBJECT
 
 public:
     explicit TForm4(QWidget *parent = nullptr);
 
-    QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    TSpinEdit *SpinEdit1 = nullptr;
     // The twelve month names, January first.
     QComboBox *ComboBox1 = nullptr;
-    QPushButton *Button1 = nullptr; // OK
-    QPushButton *Button2 = nullptr; // Storno
-
-    void Button1Click();
-    void Button2Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 // The year-and-month dialog, live from start-up to the end of the program.
