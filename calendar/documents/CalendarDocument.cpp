@@ -2,9 +2,11 @@
 
 #include "calendar-controls/month-grid/MonthGrid.h"
 #include "platform/files/SafeFile.h"
+#include "platform/text/Cp1250.h"
 #include "platform/text/IntegerText.h"
 #include "platform/text/TextLineFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -169,14 +171,23 @@ QStringList write(const Project &document)
     return lines;
 }
 
+QStringList linesOf(const QByteArray &bytes)
+{
+    QStringList lines = TextLineFile::splitLines(Cp1250::decode(bytes));
+    for (QString &line : lines)
+        line.truncate(MaxLineLength);
+    return lines;
+}
+
 std::variant<QStringList, QString> readFile(const QString &path)
 {
-    std::optional<QStringList> lines = TextLineFile::read(path);
-    if (!lines)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open file %1").arg(path);
-    for (QString &line : *lines)
-        line.truncate(MaxLineLength);
-    return *std::move(lines);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Cannot open file %1").arg(path);
+    return linesOf(bytes);
 }
 
 QString writeFile(const QString &path, const QStringList &lines)

@@ -69,8 +69,10 @@ std::variant<Project, QString> readProject(const QStringList &lines);
 QStringList write(const SingleMonth &document);
 QStringList write(const Project &document);
 
-// The lines of a file (CR LF, CR and LF end a line; each cut to its first
-// 4096 characters), or "Cannot open file <path>".
+// The lines of a file's bytes: CR LF, CR and LF end a line; each is cut to
+// its first 4096 characters.
+QStringList linesOf(const QByteArray &bytes);
+// The lines of a file, or "Cannot open file <path>".
 std::variant<QStringList, QString> readFile(const QString &path);
 // Atomic: a failure leaves the old file whole. Returns the error, if any.
 QString writeFile(const QString &path, const QStringList &lines);
