@@ -10,6 +10,7 @@
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/test-support/DesignerFixture.h"
+#include "calendar/wizard/TForm3.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
@@ -20,7 +21,9 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using MessageBox::Result;
 
@@ -46,6 +49,8 @@ private slots:
     void openingAProjectShowsItsCover();
     void failedReadChangesNothing_data();
     void failedReadChangesNothing();
+    void newProjectSetsTheUntitledTargetOnlyWhenFinished_data();
+    void newProjectSetsTheUntitledTargetOnlyWhenFinished();
 
 private:
     void modify() { Form1->Edit(13)->setText(QStringLiteral("změna")); }
@@ -364,6 +369,48 @@ void FileMenuTest::failedReadChangesNothing()
     QCOMPARE(Form1->SaveDialog1.Tag, 0);
     QVERIFY(Form1->Modified);
     QCOMPARE(Form1->DocKind, quint8(0));
+}
+
+void FileMenuTest::newProjectSetsTheUntitledTargetOnlyWhenFinished_data()
+{
+    QTest::addColumn<bool>("finish");
+    QTest::newRow("Storno") << false;
+    QTest::newRow("Finish") << true;
+}
+
+void FileMenuTest::newProjectSetsTheUntitledTargetOnlyWhenFinished()
+{
+    QFETCH(bool, finish);
+    CommonDialogs::Script dialogs;
+    const QString file = m_fixture->path(QStringLiteral("stary.cnr"));
+    dialogs.answerFile(file);
+    FileMenu::SaveCalendarAs();
+    QTimer::singleShot(0, Form3, [finish] {
+        if (!finish) {
+            Form3->Button(3)->click();
+            return;
+        }
+        for (int page = 1; page <= 3; ++page)
+            Form3->Button(2)->click();
+    });
+    Form1->NovyPClick();
+    if (!finish) {
+        QCOMPARE(Form1->SaveDialog1.Tag, 1);
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - stary.cnr"));
+        modify();
+        FileMenu::SaveCalendar();
+        QCOMPARE(dialogs.requests().size(), std::size_t(1));
+        QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(file)).at(4), QStringLiteral("změna"));
+        return;
+    }
+    QCOMPARE(Form1->SaveDialog1.Tag, 0);
+    QCOMPARE(Form1->SaveDialog1.FileName, QStringLiteral("Bez názvu.cpr"));
+    QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Bez názvu.cpr"));
+    QCOMPARE(Form1->DocKind, quint8(1));
+    dialogs.answerCancel();
+    FileMenu::SaveCalendar();
+    QCOMPARE(dialogs.requests().back().kind, CommonDialogs::Request::Kind::Save);
+    QCOMPARE(dialogs.requests().back().fileName, QStringLiteral("Bez názvu.cpr"));
 }
 
 QTEST_MAIN(FileMenuTest)

@@ -48,20 +48,23 @@ void setSetting(const QString &name)
         Form2->DataMemo[0] = name;
 }
 
-std::optional<QString> writeSettings()
+std::optional<QString> writeLines(const QString &path, const QStringList &lines, TextLineFile::LastLine last)
 {
-    const QString path = settingsPath();
-    if (!TextLineFile::write(path, Form2->DataMemo, TextLineFile::LastLine::Unterminated))
+    if (!TextLineFile::write(path, lines, last))
         return QStringLiteral("Cannot create file %1").arg(path);
     return std::nullopt;
 }
 
+// Written back exactly as held: a file the program made has no line end.
+std::optional<QString> writeSettings()
+{
+    return writeLines(settingsPath(), Form2->DataMemo, TextLineFile::LastLine::Unterminated);
+}
+
 std::optional<QString> writeBuiltInCzech()
 {
-    const QString path = languagePath(LanguageLines::CzechFileName);
-    if (!TextLineFile::write(path, Form2->LanguageMemo))
-        return QStringLiteral("Cannot create file %1").arg(path);
-    return std::nullopt;
+    return writeLines(languagePath(LanguageLines::CzechFileName), Form2->LanguageMemo,
+                      TextLineFile::LastLine::Terminated);
 }
 
 // Sorted as the users' file lists sort them: Česky between C and D.
