@@ -5,6 +5,7 @@
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/Picture.h"
 #include "platform/text/TextLineFile.h"
 #include "platform/ui/Application.h"
 
@@ -76,6 +77,15 @@ void OpenYearProject(benchmark::State &state)
         FileMenu::ReadCalendarFile(g_folder->project);
 }
 BENCHMARK(OpenYearProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The decoding alone, to tell it from the work of the controls.
+void LoadThirteenPictures(benchmark::State &state)
+{
+    for (auto _ : state)
+        for (const QString &picture : g_folder->pictures)
+            benchmark::DoNotOptimize(Picture::load(picture));
+}
+BENCHMARK(LoadThirteenPictures)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void DjpegSameThirteenFiles(benchmark::State &state)
 {
