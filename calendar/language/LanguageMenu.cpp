@@ -123,9 +123,7 @@ Attempt resetAfterLoadError()
 
 Attempt askForSettings()
 {
-    TForm6 question;
-    question.createSettings = CreateDefaultSettings;
-    question.ShowModal();
+    Form6->ShowModal();
     if (FileSystem::fileExists(settingsPath()))
         return Attempt::Again;
     Form1->NoSaveQuery = true;

@@ -1,5 +1,6 @@
 #include "calendar/language/TForm6.h"
 
+#include "calendar/language/LanguageMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowPlacement.h"
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+
+TForm6 *Form6 = nullptr;
 
 namespace {
 
@@ -67,7 +70,7 @@ void TForm6::Button1Click()
 
 bool TForm6::settingsCreated()
 {
-    const std::optional<QString> error = createSettings ? createSettings() : std::nullopt;
+    const std::optional<QString> error = LanguageMenu::CreateDefaultSettings();
     if (error)
         Application::showError(*error);
     return !error;

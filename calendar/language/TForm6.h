@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -18,12 +16,9 @@ class TForm6 : public QDialog
 public:
     TForm6();
 
-    // "Ano" runs `createSettings`; an error it returns is shown and the
-    // question stays open.
-    std::function<std::optional<QString>()> createSettings;
-
     // Shows the question modally; under a test script the script answers
-    // (Yes for "Ano").
+    // (Yes for "Ano"). "Ano" writes the default settings; when that fails the
+    // error is shown and the question stays open.
     void ShowModal();
 
     QLabel *Image1 = nullptr;
@@ -38,3 +33,6 @@ private:
     void Button1Click();
     bool settingsCreated();
 };
+
+// The settings question window, live from start-up to the end of the program.
+extern TForm6 *Form6;

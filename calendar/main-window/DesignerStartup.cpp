@@ -1,6 +1,7 @@
 #include "calendar/main-window/DesignerStartup.h"
 
 #include "calendar/language/LanguageMenu.h"
+#include "calendar/language/TForm6.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
@@ -28,6 +29,8 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     Form4 = m_form4.get();
     m_form5 = std::make_unique<TForm5>();
     Form5 = m_form5.get();
+    m_form6 = std::make_unique<TForm6>();
+    Form6 = m_form6.get();
     ConnectDesignMenus(*m_form1);
     // The print window's creation step, created last: the start-up load.
     if (!Form1->NoSaveQuery)
@@ -47,4 +50,5 @@ DesignerStartup::~DesignerStartup()
     Form3 = nullptr;
     Form4 = nullptr;
     Form5 = nullptr;
+    Form6 = nullptr;
 }

@@ -10,6 +10,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class TForm6;
 
 // The designer's windows, live from start-up to the end of the program.
 extern TForm1 *Form1;
@@ -40,4 +41,5 @@ private:
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<TForm5> m_form5;
+    std::unique_ptr<TForm6> m_form6;
 };
