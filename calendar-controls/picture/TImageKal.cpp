@@ -25,6 +25,15 @@ void TImageKal::setFileName(const QString &fileName)
     update();
 }
 
+void TImageKal::setFileName(const QString &fileName, class Picture loaded)
+{
+    if (fileName != m_fileName)
+        emit OnModify(this);
+    m_fileName = fileName;
+    m_picture = std::move(loaded);
+    update();
+}
+
 void TImageKal::Clear()
 {
     setFileName(QString());

@@ -20,6 +20,9 @@ public:
     // a non-empty name loaded again from its file, an empty one clears the
     // picture. A failed load throws ControlError and keeps the old picture.
     void setFileName(const QString &fileName);
+    // The same with the picture of that name already loaded by the caller,
+    // who can then refuse a whole set of pictures before any is shown.
+    void setFileName(const QString &fileName, class Picture loaded);
     void Clear();
 
     // The shown picture; null when there is none.

@@ -6,6 +6,8 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv, QStringLiteral("Zoziruzo"));
     DesignerStartup startup(QCoreApplication::applicationFilePath());
+    if (startup.ended())
+        return 0;
     startup.mainWindow().show();
     return QApplication::exec();
 }

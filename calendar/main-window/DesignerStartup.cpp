@@ -1,5 +1,7 @@
 #include "calendar/main-window/DesignerStartup.h"
 
+#include "calendar/language/LanguageMenu.h"
+#include "calendar/language/TForm6.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
@@ -29,10 +31,21 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     Form4 = m_form4.get();
     m_form5 = std::make_unique<TForm5>();
     Form5 = m_form5.get();
+    m_form6 = std::make_unique<TForm6>();
+    Form6 = m_form6.get();
     ConnectDesignMenus(*m_form1);
     m_form7 = std::make_unique<TForm7>(*m_form1, *m_form2);
     Form7 = m_form7.get();
+    // The print window's creation step: the start-up language load, which
+    // writes the captions of every window, Form7's included, then the rest.
+    if (!Form1->NoSaveQuery)
+        LanguageMenu::InitLanguage();
     m_form7->FormCreate();
+}
+
+bool DesignerStartup::ended() const
+{
+    return m_form1->NoSaveQuery && !m_form1->RootDirError;
 }
 
 DesignerStartup::~DesignerStartup()
@@ -43,5 +56,6 @@ DesignerStartup::~DesignerStartup()
     Form3 = nullptr;
     Form4 = nullptr;
     Form5 = nullptr;
+    Form6 = nullptr;
     Form7 = nullptr;
 }

@@ -11,6 +11,7 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm7;
+class TForm6;
 
 // The designer's windows, live from start-up to the end of the program.
 extern TForm1 *Form1;
@@ -28,6 +29,9 @@ public:
     DesignerStartup &operator=(const DesignerStartup &) = delete;
 
     TForm1 &mainWindow() const { return *m_form1; }
+    // The user declined to create the settings file: the program ends
+    // without showing its window.
+    bool ended() const;
 
 private:
     // The data holder exists before the main window, whose month controls
@@ -40,4 +44,5 @@ private:
     std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<TForm5> m_form5;
     std::unique_ptr<TForm7> m_form7;
+    std::unique_ptr<TForm6> m_form6;
 };

@@ -1,6 +1,8 @@
 #include "calendar/main-window/DesignerStartup.h"
 
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/ProgramFolder.h"
+#include "platform/text/TextLineFile.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
@@ -95,6 +97,9 @@ void DesignerStartupTest::normalStartKeepsTheProgramFolder()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("language")));
+    QVERIFY(TextLineFile::write(QDir(dir.path()).filePath(QStringLiteral("language/Česky.cln")),
+                                LanguageLines::builtInCzech()));
+    QVERIFY(TextLineFile::write(QDir(dir.path()).filePath(QStringLiteral("Data.dat")), {LanguageLines::CzechFileName}));
     MessageBox::Script script;
     DesignerStartup startup(QDir(dir.path()).filePath(QStringLiteral("Vuvuzodi")));
     TForm1 &window = startup.mainWindow();
@@ -122,7 +127,11 @@ void DesignerStartupTest::normalStartKeepsTheProgramFolder()
 void DesignerStartupTest::windowsLiveAsLongAsTheStartup()
 {
     {
+        // Without a settings file, declined: the windows exist all the same.
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::No);
         DesignerStartup startup(QStringLiteral("/opt/vuvuzodi/Vuvuzodi"));
+        QVERIFY(startup.ended());
         QCOMPARE(Form1, &startup.mainWindow());
         QVERIFY(AboutBox);
         QCOMPARE(AboutBox->windowTitle(), QStringLiteral("O programu Zoziruzo"));

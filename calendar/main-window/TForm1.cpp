@@ -3,6 +3,8 @@
 #include "calendar-controls/big-month/TBigKal.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/file-commands/FileMenu.h"
+#include "calendar/language/LanguageMenu.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
@@ -19,6 +21,7 @@
 #include "ui_TForm1.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -91,6 +94,10 @@ QWidget *TForm1::buildScrollBox(int page)
     QWidget *sheet = m_tabSheet[page];
     auto *box = place(new QScrollArea(sheet), QStringLiteral("ScrollBox%1").arg(page), scrollBoxRect(page));
     box->setWidgetResizable(false);
+    // The sunken border is two pixels wide, so a page scrolled to its foot
+    // stands at 314 (single month) and 324 (project pages).
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
     box->setHorizontalScrollBarPolicy(hasHorizontalRange(page) ? Qt::ScrollBarAsNeeded
                                                                 : Qt::ScrollBarAlwaysOff);
     box->verticalScrollBar()->setTracking(liveVerticalTracking(page));
@@ -192,6 +199,7 @@ void TForm1::buildMenus()
         item->setVisible(false);
         languageGroup->addAction(item);
         m_jazyk[n] = item;
+        connect(item, &QAction::triggered, this, [n] { LanguageMenu::ChangeLanguage(n - 1); });
     }
 
     m_popupMenu1 = new QMenu(this);
@@ -203,6 +211,38 @@ void TForm1::buildMenus()
     connect(ui->Tisk, &QAction::triggered, this, &TForm1::TiskClick);
     connect(ui->Konec, &QAction::triggered, this, &QWidget::close);
     connect(ui->OProgramu, &QAction::triggered, this, &TForm1::OProgramuClick);
+    connect(ui->Novy, &QAction::triggered, this, &TForm1::NovyClick);
+    connect(ui->NovyP, &QAction::triggered, this, &TForm1::NovyPClick);
+    connect(ui->Otevrit, &QAction::triggered, this, &TForm1::OtevritClick);
+    connect(ui->Ulozit, &QAction::triggered, this, &FileMenu::SaveCalendar);
+    connect(ui->UlozitJ, &QAction::triggered, this, &FileMenu::SaveCalendarAs);
+}
+
+void TForm1::NovyClick()
+{
+    if (!FileMenu::AskSaveChanges())
+        FileMenu::NewCalendar();
+}
+
+void TForm1::NovyPClick()
+{
+    if (!FileMenu::AskSaveChanges())
+        FileMenu::NewProject();
+}
+
+void TForm1::OtevritClick()
+{
+    if (!FileMenu::AskSaveChanges())
+        FileMenu::OpenCalendarFile();
+}
+
+// Every way of closing the main window passes the save question.
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (FileMenu::AskSaveChanges())
+        event->ignore();
+    else
+        event->accept();
 }
 
 // Double-clicks run the menu command they stand for.

@@ -57,6 +57,9 @@ public:
 
     void TiskClick();
     void OProgramuClick();
+    void NovyClick();
+    void NovyPClick();
+    void OtevritClick();
 
     // The printer dialog; true when a printer was confirmed.
     bool PrintDialog1();
@@ -66,12 +69,15 @@ public:
     // Glyphs of the menu items, by index.
     QList<QIcon> ImageList1;
 
+    OpenDialog OpenDialog1;
+    SaveDialog SaveDialog1;
     // The colour and picture dialogs of the project and page commands.
     ColorDialog ColorDialog1;
     OpenPictureDialog OpenPictureDialog1{PictureFilter};
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "calendar/main-window/TForm2.h"
 
+#include "calendar/language/LanguageLines.h"
 #include "platform/files/PathResolver.h"
 
 #include <QApplication>
@@ -15,7 +16,8 @@ QStringList emptyLines(int count)
 } // namespace
 
 TForm2::TForm2()
-    : Calendar1(QDate::currentDate()), CleanNormalMemo(emptyLines(9)), CleanProjectMemo(emptyLines(78))
+    : Calendar1(QDate::currentDate()), LanguageMemo(LanguageLines::builtInCzech()), CleanNormalMemo(emptyLines(9)),
+      CleanProjectMemo(emptyLines(78))
 {
 }
 

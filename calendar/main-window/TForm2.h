@@ -19,6 +19,7 @@ public:
     {
         QString Mask = QStringLiteral("*.cln");
         QString Directory;
+        QStringList Items; // the language files found there, by name
     };
 
     TForm2();

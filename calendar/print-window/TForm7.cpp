@@ -135,7 +135,6 @@ void TForm7::FormCreate()
 {
     if (m_form1.NoSaveQuery)
         return;
-    // The start-up language load comes first, ahead of the start folder.
     SetStartFolder(m_form2.DriveComboBox1, m_form2.DirectoryListBox1.Directory);
     InitRememberedPages(*this);
 }

@@ -42,9 +42,6 @@ public:
     QMenu *PopupMenu1 = nullptr;
     QAction *TisknoutStejne = nullptr;
 
-    QString LanguageMessage;
-    QString FallbackMessage;
-    QString UntitledName;
     quint8 SelectToggle = 0;
     int PageCount = 0;
     PageRect PictureRect;

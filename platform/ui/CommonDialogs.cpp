@@ -99,6 +99,51 @@ bool OpenPictureDialog::Execute(QWidget *owner)
     return true;
 }
 
+namespace {
+
+// Runs a document dialog, or takes the script's answer; the chosen file's
+// full name, or nothing on Cancel.
+std::optional<QString> runDocumentDialog(QWidget *owner, const CommonDialogs::Request &request)
+{
+    if (CommonDialogs::Script *script = CommonDialogs::Script::active()) {
+        const auto answer = script->take(request);
+        if (!answer || !std::holds_alternative<QString>(*answer))
+            return std::nullopt;
+        return std::get<QString>(*answer);
+    }
+    const bool save = request.kind == CommonDialogs::Request::Kind::Save;
+    QFileDialog dialog(owner, request.title);
+    dialog.setNameFilters(nameFilters(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+bool OpenDialog::Execute(QWidget *owner)
+{
+    const auto chosen =
+        runDocumentDialog(owner, {CommonDialogs::Request::Kind::Open, {}, FileName, Title, Filter, {}});
+    if (chosen)
+        FileName = *chosen;
+    return chosen.has_value();
+}
+
+bool SaveDialog::Execute(QWidget *owner)
+{
+    const auto chosen =
+        runDocumentDialog(owner, {CommonDialogs::Request::Kind::Save, {}, FileName, Title, Filter, DefaultExt});
+    if (chosen)
+        FileName = *chosen;
+    return chosen.has_value();
+}
+
 namespace CommonDialogs {
 
 Script::Script() : m_previous(g_active) { g_active = this; }

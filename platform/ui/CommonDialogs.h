@@ -38,6 +38,32 @@ public:
     bool Execute(QWidget *owner);
 };
 
+// The document dialogs of a File menu. A save dialog asks before it returns
+// the name of an existing file; an open dialog takes a typed name of a
+// missing file too (opening it then fails with the reader's own error).
+class OpenDialog
+{
+public:
+    QString Filter;
+    QString Title;
+    QString FileName;
+    bool Execute(QWidget *owner);
+};
+
+class SaveDialog
+{
+public:
+    QString Filter;
+    QString Title;
+    QString FileName;
+    // Added to a name typed without an extension; without its dot.
+    QString DefaultExt;
+    // Free for the owner: the designer keeps its document link here (0 the
+    // document is untitled, 1 it has a file).
+    int Tag = 0;
+    bool Execute(QWidget *owner);
+};
+
 // Test seam: while a script is installed no real dialog opens. Each Execute
 // takes the next scripted answer (Cancel when the queue is empty) and is
 // recorded with the preset it opened with.
@@ -45,12 +71,13 @@ namespace CommonDialogs {
 
 struct Request
 {
-    enum class Kind { Color, OpenPicture };
+    enum class Kind { Color, OpenPicture, Open, Save };
     Kind kind = Kind::Color;
     TColor color;        // colour dialog: the preset
     QString fileName;    // picture dialog: the file it starts at
     QString title;
     QString filter;
+    QString defaultExt = {}; // save dialog
 };
 
 class Script

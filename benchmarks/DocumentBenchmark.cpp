@@ -1,0 +1,124 @@
+// Opening and saving a year project whose 13 pictures are 1600 x 1200 JPEGs,
+// beside djpeg decoding the same files.
+#include "calendar/file-commands/FileMenu.h"
+#include "calendar/language/LanguageLines.h"
+#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/TForm1.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/Picture.h"
+#include "platform/text/TextLineFile.h"
+#include "platform/ui/Application.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct ProjectFolder
+{
+    QTemporaryDir dir;
+    QStringList pictures;
+    QString project;
+
+    ProjectFolder()
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("Language"));
+        TextLineFile::write(dir.filePath(QStringLiteral("Language/Česky.cln")), LanguageLines::builtInCzech());
+        TextLineFile::write(dir.filePath(QStringLiteral("Data.dat")), {LanguageLines::CzechFileName},
+                            TextLineFile::LastLine::Unterminated);
+        QStringList lines(78);
+        lines[0] = QStringLiteral("Application Zoziruzo - Project");
+        for (int n = 0; n < 13; ++n) {
+            pictures.append(dir.filePath(QStringLiteral("obrazek%1.jpg").arg(n)));
+            writePhoto(pictures.last(), n);
+            lines[n + 1] = pictures.last();
+        }
+        lines[14] = QStringLiteral("2003");
+        for (int line = 27; line < 78; ++line)
+            lines[line] = QStringLiteral("clBlue");
+        project = dir.filePath(QStringLiteral("Rok.cpr"));
+        TextLineFile::write(project, lines);
+    }
+
+    // A picture with gradients, edges and fine detail, as a photograph has.
+    static void writePhoto(const QString &path, int seed)
+    {
+        QImage image(1600, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgb((x + seed * 20) % 256, (y * 3 + x / 7) % 256, ((x * y) >> 9) % 256);
+        }
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, 5));
+        for (int i = 0; i < 40; ++i)
+            painter.drawEllipse(QPoint((i * 97 + seed * 31) % 1600, (i * 53) % 1200), 60 + i, 40 + i);
+        painter.end();
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(JpegCodec::encode(image, 85));
+    }
+};
+
+ProjectFolder *g_folder = nullptr;
+std::unique_ptr<DesignerStartup> g_designer;
+
+void OpenYearProject(benchmark::State &state)
+{
+    for (auto _ : state)
+        FileMenu::ReadCalendarFile(g_folder->project);
+}
+BENCHMARK(OpenYearProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The decoding alone, to tell it from the work of the controls.
+void LoadThirteenPictures(benchmark::State &state)
+{
+    for (auto _ : state)
+        for (const QString &picture : g_folder->pictures)
+            benchmark::DoNotOptimize(Picture::load(picture));
+}
+BENCHMARK(LoadThirteenPictures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void DjpegSameThirteenFiles(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const QString &picture : g_folder->pictures) {
+            const QByteArray command = "djpeg -outfile /dev/null " + QFile::encodeName(picture);
+            if (std::system(command.constData()) != 0)
+                state.SkipWithError("djpeg failed");
+        }
+    }
+}
+BENCHMARK(DjpegSameThirteenFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void SaveYearProject(benchmark::State &state)
+{
+    FileMenu::ReadCalendarFile(g_folder->project);
+    for (auto _ : state)
+        FileMenu::WriteCalendarFile();
+}
+BENCHMARK(SaveYearProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application app(argc, argv, QStringLiteral("Zoziruzo"));
+    ProjectFolder folder;
+    g_folder = &folder;
+    g_designer = std::make_unique<DesignerStartup>(folder.dir.filePath(QStringLiteral("Vuvuzodi")));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_designer.reset();
+    return 0;
+}

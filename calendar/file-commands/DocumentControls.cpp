@@ -1,0 +1,169 @@
+#include "calendar/file-commands/DocumentControls.h"
+
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/picture/TImageKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/TForm1.h"
+#include "platform/pictures/Picture.h"
+#include "platform/ui/WidgetLook.h"
+
+#include <QLineEdit>
+
+#include <variant>
+
+using namespace CalendarDocument;
+
+namespace {
+
+TColor fontColorOf(const QWidget *widget, QPalette::ColorRole role)
+{
+    return TColor::fromQColor(widget->palette().color(role));
+}
+
+GridColors colorsOf(const TBigKal &grid)
+{
+    return {grid.BarvaCary(), grid.BarvaPozadi(), grid.BarvaPisma(), grid.BarvaCisel()};
+}
+
+void applyColors(TBigKal &grid, const GridColors &colors)
+{
+    grid.setBarvaCary(colors.line);
+    grid.setBarvaPozadi(colors.fill);
+    grid.setBarvaPisma(colors.dayName);
+    grid.setBarvaCisel(colors.dayNumber);
+}
+
+// An empty name stands for no picture and needs no file.
+std::variant<QList<Picture>, QString> loadPictures(const QStringList &files)
+{
+    QList<Picture> pictures;
+    for (const QString &file : files) {
+        if (file.isEmpty()) {
+            pictures.append(Picture());
+            continue;
+        }
+        auto loaded = Picture::load(file);
+        if (auto *error = std::get_if<QString>(&loaded))
+            return *error;
+        pictures.append(std::get<Picture>(std::move(loaded)));
+    }
+    return pictures;
+}
+
+void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<Picture> &pictures)
+{
+    window.ImageKal(14)->setFileName(document.pictureFile, pictures.at(0));
+    window.DocMonth = document.monthIndex;
+    window.Label(26)->setText(DocumentControls::monthName(*window.BigKal(13)->Memo(), document.monthIndex));
+    window.Label(27)->setText(document.yearText);
+    window.Edit(13)->setText(document.textLine);
+    for (QWidget *font : {static_cast<QWidget *>(window.Label(26)), static_cast<QWidget *>(window.Label(27)),
+                          static_cast<QWidget *>(window.Edit(13))})
+        WidgetLook::setTextColor(font, document.colors.dayNumber);
+    TBigKal &grid = *window.BigKal(13);
+    grid.setMonth(document.monthIndex + 1);
+    grid.setYear(document.year);
+    applyColors(grid, document.colors);
+}
+
+void applyProject(TForm1 &window, const Project &document, const QList<Picture> &pictures)
+{
+    window.ImageKal(1)->setFileName(document.coverPicture, pictures.at(0));
+    for (int month = 1; month <= 12; ++month)
+        window.ImageKal(month + 1)->setFileName(document.monthPictures[month - 1], pictures.at(month));
+    for (int label = 1; label <= 25; label += 2)
+        window.Label(label)->setText(document.yearText);
+    for (int month = 1; month <= 12; ++month)
+        window.Edit(month)->setText(document.texts[month - 1]);
+    WidgetLook::setTextColor(window.Label(1), document.coverText);
+    for (int month = 1; month <= 12; ++month) {
+        const TColor color = document.months[month - 1].dayNumber;
+        WidgetLook::setTextColor(window.Edit(month), color);
+        WidgetLook::setTextColor(window.Label(2 * month), color);
+        WidgetLook::setTextColor(window.Label(2 * month + 1), color);
+    }
+    for (int month = 1; month <= 12; ++month) {
+        TSmallKal &small = *window.SmallKal(month);
+        // Drawn once, at the end.
+        small.setMuzuVykreslit(false);
+        small.setBarvaPisma(document.coverText);
+        small.setBarvaPozadi(document.coverFill);
+        small.setBarvaCary(document.coverLine);
+        small.setYear(document.year);
+        small.setMuzuVykreslit(true);
+    }
+    for (int month = 1; month <= 12; ++month)
+        window.BigKal(month)->setYear(document.year);
+    for (int month = 1; month <= 12; ++month)
+        applyColors(*window.BigKal(month), document.months[month - 1]);
+}
+
+template <typename Document>
+DocumentControls::ReadResult readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
+                                          std::variant<Document, QString> (*read)(const QStringList &),
+                                          void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
+                                          DocumentControls::Outcome outcome)
+{
+    // Pictures come first, as they are the first values a document sets.
+    auto pictures = loadPictures(pictureFiles(kind, lines));
+    if (auto *error = std::get_if<QString>(&pictures))
+        return {DocumentControls::Outcome::Failed, *error};
+    auto document = read(lines);
+    if (auto *error = std::get_if<QString>(&document))
+        return {DocumentControls::Outcome::Failed, *error};
+    applyTo(window, std::get<Document>(document), std::get<QList<Picture>>(pictures));
+    return {outcome, {}};
+}
+
+} // namespace
+
+namespace DocumentControls {
+
+QString monthName(const MemoLines &lines, int monthIndex)
+{
+    return monthIndex >= 0 && monthIndex <= 11 ? lines.line(monthIndex) : QString();
+}
+
+SingleMonth collectSingleMonth(const TForm1 &window)
+{
+    SingleMonth document;
+    document.pictureFile = window.ImageKal(14)->FileName();
+    document.monthIndex = window.DocMonth;
+    document.yearText = window.Label(27)->text();
+    document.textLine = window.Edit(13)->text();
+    document.colors = colorsOf(*window.BigKal(13));
+    return document;
+}
+
+Project collectProject(const TForm1 &window)
+{
+    Project document;
+    document.coverPicture = window.ImageKal(1)->FileName();
+    for (int month = 1; month <= 12; ++month) {
+        document.monthPictures[month - 1] = window.ImageKal(month + 1)->FileName();
+        document.texts[month - 1] = window.Edit(month)->text();
+        document.months[month - 1] = colorsOf(*window.BigKal(month));
+    }
+    document.yearText = window.Label(1)->text();
+    document.coverText = fontColorOf(window.Label(1), QPalette::WindowText);
+    document.coverFill = window.SmallKal(1)->BarvaPozadi();
+    document.coverLine = window.SmallKal(1)->BarvaCary();
+    return document;
+}
+
+ReadResult apply(TForm1 &window, const QStringList &lines)
+{
+    switch (const Kind kind = kindOf(lines)) {
+    case Kind::SingleMonth:
+        return readAndApply<SingleMonth>(window, lines, kind, readSingleMonth, applySingleMonth,
+                                         Outcome::SingleMonth);
+    case Kind::Project:
+        return readAndApply<Project>(window, lines, kind, readProject, applyProject, Outcome::Project);
+    case Kind::None:
+        break;
+    }
+    return {Outcome::NotADocument, {}};
+}
+
+} // namespace DocumentControls

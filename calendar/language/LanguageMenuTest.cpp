@@ -1,0 +1,260 @@
+#include "calendar/language/LanguageMenu.h"
+
+#include "calendar/language/LanguageLines.h"
+#include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/TForm1.h"
+#include "calendar/main-window/TForm2.h"
+#include "calendar/test-support/DesignerFixture.h"
+#include "platform/text/Cp1250.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+using MessageBox::Result;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList languageWith(const QString &firstMonth, int lineCount = LanguageLines::LineCount)
+{
+    QStringList lines = LanguageLines::builtInCzech();
+    lines[0] = firstMonth;
+    while (lines.size() > lineCount)
+        lines.removeLast();
+    while (lines.size() < lineCount)
+        lines.append(QStringLiteral("navíc"));
+    return lines;
+}
+
+} // namespace
+
+class LanguageMenuTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStartCreatesTheSettings();
+    void firstStartDeclinedEndsTheProgram();
+    void settingFoundInAnyLetterCase();
+    void emptySettingsFallBackInEnglish();
+    void eleventhFileIsNotOffered();
+    void rejectedFileAtStartUp_data();
+    void rejectedFileAtStartUp();
+    void otherFileLoadsWithoutTheCzechOne();
+    void repairsThatCannotTakeEffectEnd_data();
+    void repairsThatCannotTakeEffectEnd();
+    void menuRejectionChangesNothing();
+    void menuChoiceIsSavedUnderItsCaption();
+
+private:
+    QString languageFile(const QString &name) const { return m_fixture->path(QStringLiteral("Language/") + name); }
+    void writeLanguage(const QString &name, const QStringList &lines)
+    {
+        QVERIFY(TextLineFile::write(languageFile(name), lines));
+    }
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const MessageBox::Request &request : m_boxes->requests())
+            texts.append(request.text);
+        return texts;
+    }
+
+    std::unique_ptr<DesignerFixture> m_fixture;
+    std::unique_ptr<MessageBox::Script> m_boxes;
+};
+
+void LanguageMenuTest::init()
+{
+    m_fixture = std::make_unique<DesignerFixture>();
+    m_boxes = std::make_unique<MessageBox::Script>();
+}
+
+void LanguageMenuTest::cleanup()
+{
+    m_fixture.reset();
+    m_boxes.reset();
+}
+
+void LanguageMenuTest::firstStartCreatesTheSettings()
+{
+    QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
+    m_boxes->answer(Result::Yes);
+    DesignerStartup &startup = m_fixture->start();
+    QVERIFY(!startup.ended());
+    QCOMPARE(messages(), QStringList({"Nenalezen soubor Data.dat, chcete jej vytvořit?"}));
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
+    const QByteArray czech = bytesOf(languageFile(LanguageLines::CzechFileName));
+    QVERIFY(czech.startsWith("Leden\r\n\xDAnor\r\nB\xF8" "ezen\r\n"));
+    QVERIFY(czech.endsWith("Chyba p\xF8i ukl\xE1" "d\xE1n\xED souboru!\r\n"
+                           "000 - Language's file for program Vuvuzodi - 000\r\n"));
+    QCOMPARE(czech.count("\r\n"), 89);
+    QCOMPARE(czech.count('\n'), 89);
+    QVERIFY(Form1->Jazyk(1)->isChecked());
+    QCOMPARE(Form1->Jazyk(1)->text(), QStringLiteral("Česky"));
+    QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Bez názvu.cnr"));
+}
+
+void LanguageMenuTest::firstStartDeclinedEndsTheProgram()
+{
+    QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
+    m_boxes->answer(Result::No);
+    QVERIFY(m_fixture->start().ended());
+    QVERIFY(Form1->NoSaveQuery);
+    QCOMPARE(QDir(m_fixture->path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFile::exists(m_fixture->path(QStringLiteral("Data.dat"))));
+}
+
+void LanguageMenuTest::settingFoundInAnyLetterCase()
+{
+    m_fixture->prepareFolder({QStringLiteral("english.cln"), QStringLiteral("druhý řádek")});
+    writeLanguage(QStringLiteral("English.cln"), languageWith(QStringLiteral("January")));
+    m_fixture->start();
+    QVERIFY(messages().isEmpty());
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("January"));
+    QVERIFY(Form1->Jazyk(2)->isChecked());
+    QCOMPARE(Form1->Jazyk(1)->text(), QStringLiteral("Česky"));
+    // The other lines of the settings are written back as they were.
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("English.cln\r\ndruh\xFD \xF8\xE1" "dek"));
+}
+
+void LanguageMenuTest::emptySettingsFallBackInEnglish()
+{
+    m_fixture->prepareFolder({});
+    QVERIFY(TextLineFile::write(m_fixture->path(QStringLiteral("Data.dat")), {}));
+    m_fixture->start();
+    QCOMPARE(messages(), QStringList({"File with language's setting wasn't find:.\rPrimary setting will use!"}));
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+}
+
+void LanguageMenuTest::eleventhFileIsNotOffered()
+{
+    m_fixture->prepareFolder({QStringLiteral("K.cln")});
+    for (const char letter : QByteArray("ABCDEFGHIJKL"))
+        writeLanguage(QStringLiteral("%1.cln").arg(QLatin1Char(letter)), languageWith(QString(QLatin1Char(letter))));
+    m_fixture->start();
+    // Česky sorts after C: I is the tenth, K the twelfth.
+    QCOMPARE(Form1->Jazyk(10)->text(), QStringLiteral("I"));
+    QCOMPARE(messages(), QStringList({"File with language's setting wasn't find:K.cln.\rPrimary setting will use!"}));
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("Leden"));
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
+}
+
+void LanguageMenuTest::rejectedFileAtStartUp_data()
+{
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("88 lines") << 88 << LanguageLines::Header << false;
+    QTest::newRow("header in other case") << 89 << LanguageLines::Header.toUpper() << false;
+    QTest::newRow("header with a trailing blank") << 89 << LanguageLines::Header + u' ' << false;
+    QTest::newRow("100 lines") << 100 << LanguageLines::Header << true;
+}
+
+void LanguageMenuTest::rejectedFileAtStartUp()
+{
+    QFETCH(int, lineCount);
+    QFETCH(QString, header);
+    QFETCH(bool, accepted);
+    m_fixture->prepareFolder({QStringLiteral("Other.cln")});
+    QStringList lines = languageWith(QStringLiteral("Other"), lineCount);
+    if (lineCount > LanguageLines::HeaderLine)
+        lines[LanguageLines::HeaderLine] = header;
+    writeLanguage(QStringLiteral("Other.cln"), lines);
+    const QByteArray czechBefore = bytesOf(languageFile(LanguageLines::CzechFileName));
+    m_fixture->start();
+    if (accepted) {
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("Other"));
+        return;
+    }
+    QCOMPARE(messages(), QStringList({"Error in file Other.cln!\rPrimary setting will use!"}));
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("Leden"));
+    QCOMPARE(bytesOf(languageFile(LanguageLines::CzechFileName)), czechBefore);
+}
+
+void LanguageMenuTest::otherFileLoadsWithoutTheCzechOne()
+{
+    m_fixture->prepareFolder({QStringLiteral("English.cln")});
+    QVERIFY(QFile::remove(languageFile(LanguageLines::CzechFileName)));
+    writeLanguage(QStringLiteral("English.cln"), languageWith(QStringLiteral("January")));
+    m_fixture->start();
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("January"));
+    QVERIFY(!QFile::exists(languageFile(LanguageLines::CzechFileName)));
+}
+
+void LanguageMenuTest::repairsThatCannotTakeEffectEnd_data()
+{
+    QTest::addColumn<bool>("languageFolder");
+    QTest::addColumn<QString>("weekStart");
+    QTest::newRow("no Language folder") << false << "1";
+    QTest::newRow("Czech file with a week start that is no number") << true << "x";
+}
+
+void LanguageMenuTest::repairsThatCannotTakeEffectEnd()
+{
+    QFETCH(bool, languageFolder);
+    QFETCH(QString, weekStart);
+    m_fixture->prepareFolder();
+    QStringList czech = LanguageLines::builtInCzech();
+    czech[LanguageLines::WeekStartLine] = weekStart;
+    writeLanguage(LanguageLines::CzechFileName, czech);
+    if (!languageFolder)
+        QVERIFY(QDir(m_fixture->path(QStringLiteral("Language"))).removeRecursively());
+    // Every question window asked on the way is declined; the settings file
+    // exists, so each declining starts the next attempt.
+    m_boxes->whileOpen([](const MessageBox::Request &) {});
+    m_fixture->start();
+    const QStringList shown = messages();
+    QVERIFY2(shown.size() <= 3 * LanguageMenu::MaxStartupAttempts + 1, qPrintable(shown.join(u'|')));
+    QCOMPARE(shown.last(), QStringLiteral("Bude použito základní nastavení!"));
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+    QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Bez názvu.cnr"));
+    QVERIFY(!Form1->NoSaveQuery);
+}
+
+void LanguageMenuTest::menuRejectionChangesNothing()
+{
+    m_fixture->prepareFolder();
+    writeLanguage(QStringLiteral("Bad.cln"), languageWith(QStringLiteral("Bad"), 88));
+    m_fixture->start();
+    QCOMPARE(Form1->Jazyk(1)->text(), QStringLiteral("Bad"));
+    const QByteArray settings = bytesOf(m_fixture->path(QStringLiteral("Data.dat")));
+    const QString month = Form1->Label(26)->text();
+    LanguageMenu::ChangeLanguage(0);
+    QCOMPARE(messages(), QStringList({"Chyba v souboru Bad.cln!"}));
+    QVERIFY(Form1->Jazyk(2)->isChecked());
+    QCOMPARE(Form1->Jazyk(2)->text(), QStringLiteral("Česky"));
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), settings);
+    QCOMPARE(Form1->Label(26)->text(), month);
+}
+
+void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()
+{
+    m_fixture->prepareFolder();
+    writeLanguage(QStringLiteral("Deutsch.alt.cln"), languageWith(QStringLiteral("Januar")));
+    m_fixture->start();
+    QCOMPARE(Form1->Jazyk(2)->text(), QStringLiteral("Deutsch.alt"));
+    Form1->Jazyk(2)->trigger();
+    QVERIFY(messages().isEmpty());
+    QVERIFY(Form1->Jazyk(2)->isChecked());
+    QVERIFY(!Form1->Jazyk(1)->isChecked());
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("Deutsch.alt.cln"));
+    if (Form1->DocMonth == 0)
+        QCOMPARE(Form1->Label(26)->text(), QStringLiteral("Januar"));
+}
+
+QTEST_MAIN(LanguageMenuTest)
+#include "LanguageMenuTest.moc"

@@ -1,0 +1,77 @@
+#include "calendar/language/TForm6.h"
+
+#include "calendar/language/LanguageMenu.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowPlacement.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+
+TForm6 *Form6 = nullptr;
+
+namespace {
+
+const QString Question = QStringLiteral("Nenalezen soubor Data.dat, chcete jej vytvořit?");
+
+} // namespace
+
+TForm6::TForm6()
+{
+    setObjectName(QStringLiteral("TForm6"));
+    setWindowTitle(QStringLiteral("Zoziruzo"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(322, 89);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 16, 32, 32);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    Label1 = new QLabel(Question, this);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->move(64, 22);
+    Label1->adjustSize();
+    Button1 = new QPushButton(QStringLiteral("Ano"), this);
+    Button1->setGeometry(80, 52, 75, 25);
+    Button2 = new QPushButton(QStringLiteral("Ne"), this);
+    Button2->setGeometry(175, 52, 75, 25);
+    setTabOrder(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    centreOnPrimaryScreen(*this);
+}
+
+void TForm6::ShowModal()
+{
+    MessageBox::Script *script = MessageBox::Script::active();
+    if (!script) {
+        exec();
+        return;
+    }
+    const MessageBox::Request question{Question, windowTitle(), MessageBox::Yes | MessageBox::No,
+                                       MessageBox::Icon::Question};
+    while (script->take(question) == MessageBox::Result::Yes && !settingsCreated()) {
+    }
+}
+
+void TForm6::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Button1->setFocus();
+}
+
+void TForm6::Button1Click()
+{
+    if (settingsCreated())
+        accept();
+}
+
+bool TForm6::settingsCreated()
+{
+    const std::optional<QString> error = LanguageMenu::CreateDefaultSettings();
+    if (error)
+        Application::showErrorBox(QApplication::activeWindow(), *error);
+    return !error;
+}

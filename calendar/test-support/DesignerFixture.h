@@ -1,0 +1,45 @@
+#pragma once
+
+#include "calendar/language/LanguageLines.h"
+#include "calendar/main-window/DesignerStartup.h"
+#include "platform/text/TextLineFile.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A program folder with its settings file and the Czech language file, and
+// the designer started from it.
+struct DesignerFixture
+{
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
+
+    void prepareFolder(const QStringList &settings = {LanguageLines::CzechFileName})
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("Language"));
+        TextLineFile::write(path(QStringLiteral("Language/") + LanguageLines::CzechFileName),
+                            LanguageLines::builtInCzech());
+        if (!settings.isEmpty())
+            TextLineFile::write(path(QStringLiteral("Data.dat")), settings, TextLineFile::LastLine::Unterminated);
+    }
+
+    DesignerStartup &start()
+    {
+        startup = std::make_unique<DesignerStartup>(path(QStringLiteral("Vuvuzodi")));
+        return *startup;
+    }
+
+    QString picture(const QString &name, Qt::GlobalColor color = Qt::green) const
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(path(name));
+        return path(name);
+    }
+
+    std::unique_ptr<DesignerStartup> startup;
+};
