@@ -17,6 +17,7 @@
 
 #include "ui_TForm1.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>

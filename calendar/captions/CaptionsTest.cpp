@@ -8,6 +8,7 @@
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/print-window/TForm7.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/wizard/TForm3.h"
 #include "calendar/year-dialogs/TForm4.h"
@@ -16,6 +17,7 @@
 
 #include "ui_TForm1.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -130,6 +132,14 @@ void CaptionsTest::englishCaptions()
     QCOMPARE(Form4->Button1->text(), QStringLiteral("OK"));
     QCOMPARE(Form5->Button1->text(), QStringLiteral("OK"));
     QCOMPARE(ui.Tisk->text(), QStringLiteral("&Print"));
+    QCOMPARE(Form7->windowTitle(), QStringLiteral("Print"));
+    QCOMPARE(Form7->Label1->text(), QStringLiteral("Print pages:"));
+    QCOMPARE(Form7->TisknoutStejne->text(), QStringLiteral("Print the same pages as last time"));
+    QCOMPARE(Form7->CheckBox(1)->text(), QStringLiteral("Cover"));
+    QCOMPARE(Form7->CheckBox(2)->text(), QStringLiteral("January"));
+    QCOMPARE(Form7->CheckBox(13)->text(), QStringLiteral("December"));
+    QCOMPARE(Form7->Button1->text(), QStringLiteral("&Print"));
+    QCOMPARE(Form7->Button2->text(), QStringLiteral("&Cancel"));
 }
 
 void CaptionsTest::untitledDocumentsTakeTheNewName_data()
