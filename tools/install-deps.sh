@@ -20,6 +20,8 @@ packages=(
   libjpeg-dev libuemf-dev
   # an independent picture writer for the picture tests (convert)
   imagemagick
+  # the toolkit's own dialogs in Czech
+  qt6-translations-l10n
   # Arial, Arial Narrow and Times New Roman stand-ins
   fonts-liberation fonts-liberation2
   libbenchmark-dev

@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QFont>
+#include <QLibraryInfo>
 #include <QWidget>
 
 #include <exception>
@@ -40,6 +41,10 @@ Application::Application(int &argc, char **argv, const QString &title) : QApplic
 {
     setApplicationName(title);
     installFontSubstitutions();
+    // The users are Czech: the toolkit's own dialogs (files, colours,
+    // printer) speak Czech too, whatever the system's locale.
+    if (m_toolkitTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_toolkitTexts);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

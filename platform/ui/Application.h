@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 // The application object of both programs: the font substitutions both need,
 // and the default error box — an exception escaping any event handler is
@@ -13,4 +14,7 @@ public:
 
     // The default error box, for an error that a command catches itself.
     static void showErrorBox(QWidget *owner, const QString &text);
+
+private:
+    QTranslator m_toolkitTexts;
 };
