@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -165,6 +166,12 @@ public:
     TableResult load(const QString &tablePath);
     TableResult takeRecords(quint32 from);
     TableResult takeEach(quint32 from);
+    struct MemoAt
+    {
+        quint32 block = 0;
+        std::size_t slot = 0;
+    };
+    TableResult takeMemos(std::vector<MemoAt> &memos);
     TableResult beginWrite(QFile &tableFile, std::optional<TableLock> &lock);
     TableResult catchUp(QFile &tableFile);
     struct Post;
@@ -232,6 +239,8 @@ TableResult DbfTable::Impl::takeEach(quint32 from)
 {
     const QList<FieldDef> &fields = header.fields();
     spans.resize(std::size_t(header.recordCount()) * memoColumns);
+    std::vector<MemoAt> memos;
+    memos.reserve(std::size_t(header.recordCount() - from) * memoColumns);
     for (quint32 physical = from; physical < header.recordCount(); ++physical) {
         const QByteArrayView stored = QByteArrayView(data).sliced(header.recordOffset(physical), header.recordLength());
         if (stored[0] == kDeleted)
@@ -246,13 +255,26 @@ TableResult DbfTable::Impl::takeEach(quint32 from)
                                                 .arg(fileNameOf(path))
                                                 .arg(physical + 1)
                                                 .arg(fields[index].name));
-            QByteArrayView text;
             if (*block != 0)
-                if (const TableResult found = memo.text(*block, text); !found)
-                    return found;
-            spans[slot(physical, index)] = {memoTexts.size(), text.size()};
-            memoTexts.append(text);
+                memos.push_back({*block, slot(physical, index)});
         }
+    }
+    return takeMemos(memos);
+}
+
+// The memo file is read once from its start to its end, however the records
+// order their memos.
+TableResult DbfTable::Impl::takeMemos(std::vector<MemoAt> &memos)
+{
+    const auto byBlock = [](const MemoAt &a, const MemoAt &b) { return a.block < b.block; };
+    if (!std::is_sorted(memos.begin(), memos.end(), byBlock))
+        std::stable_sort(memos.begin(), memos.end(), byBlock);
+    for (const MemoAt &at : memos) {
+        QByteArrayView text;
+        if (const TableResult found = memo.text(at.block, text); !found)
+            return found;
+        spans[at.slot] = {memoTexts.size(), text.size()};
+        memoTexts.append(text);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "platform/files/TestFiles.h"
 #include "platform/table/DbfTable.h"
 #include "platform/table/FileWrites.h"
+#include "platform/table/MemoFile.h"
 #include "platform/text/Cp1250.h"
 
 #include <QCoreApplication>
@@ -185,6 +186,18 @@ private:
             const TableResult appended = appendRow(table, row);
             QVERIFY2(appended, qPrintable(appended.error));
         }
+    }
+
+    // The memo column of every record, as a fresh open reads it.
+    QStringList storedMemos() const
+    {
+        DbfTable table;
+        QStringList memos;
+        if (!table.open(m_table))
+            return {QStringLiteral("(the table does not open)")};
+        for (; !table.eof(); table.next())
+            memos << table.field(1).asText();
+        return memos;
     }
 
     static const QList<Row> &sampleRows()
@@ -632,6 +645,37 @@ t.close()
         QCOMPARE(table.recordNumber(), 2);
     }
 
+    // The memo file is read in block order through a window: memos that an
+    // edit moved past later ones, and memos longer than the window, read
+    // back whole and in their records.
+    void memosReadWhateverTheirOrderAndLength()
+    {
+        const QString longMemo = QString(200000, QLatin1Char('x')) + kCzech;
+        createSample({{"1", "první", "T", "", "", ""}, {"2", longMemo, "T", "", "", ""}, {"3", "třetí", "T", "", "", ""}});
+        {
+            DbfTable table;
+            QVERIFY(table.open(m_table));
+            QVERIFY(table.edit());
+            QVERIFY(table.setText(1, QStringLiteral("přesunutá")));
+            QVERIFY(table.post());
+        }
+        QCOMPARE(storedMemos(), (QStringList{QStringLiteral("přesunutá"), longMemo, QStringLiteral("třetí")}));
+    }
+
+    // A memo file that another program cuts short while it is read gives an
+    // error naming it, not a crash or a text from past its end.
+    void memoFileCutShortWhileReadIsAnError()
+    {
+        createSample({{"1", QString(100000, QLatin1Char('a')), "T", "", "", ""}, {"2", "b", "T", "", "", ""}});
+        MemoFile memo;
+        QVERIFY(memo.open(m_memo, DbfHeader::MemoLayout::DBase3));
+        QVERIFY(QFile::resize(m_memo, 2048));
+        QByteArrayView text;
+        const TableResult result = memo.text(1, text);
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(QStringLiteral("central.vqt is damaged: the file became shorter")), qPrintable(result.error));
+    }
+
     // Blocks that another writer added since the table opened stay untouched.
     void postsAppendPastBlocksWrittenMeanwhile()
     {
@@ -770,12 +814,7 @@ t.close()
         QVERIFY(second.setText(1, QStringLiteral("změněno druhým")));
         QVERIFY(second.post());
 
-        DbfTable table;
-        QVERIFY(table.open(m_table));
-        QStringList memos;
-        for (; !table.eof(); table.next())
-            memos << table.field(1).asText();
-        QCOMPARE(memos, QStringList({QStringLiteral("první"), QStringLiteral("změněno druhým"), QStringLiteral("od prvního")}));
+        QCOMPARE(storedMemos(), QStringList({QStringLiteral("první"), QStringLiteral("změněno druhým"), QStringLiteral("od prvního")}));
     }
 
     // A table that another program replaced (a restore) since it was opened

@@ -3,13 +3,23 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr quint32 kDBase3BlockSize = 512;
 constexpr char kEnd = 0x1A;
 constexpr int kDBase4BlockHeader = 8;
 constexpr int kHeaderLength = 24;
+// Small enough to stay in the processor's cache and in the heap that is reused.
+constexpr qint64 kWindow = 64 * 1024;
 const QByteArrayView kDBase4Signature("\xFF\xFF\x08\x00", 4);
+
+QString memoAt(quint32 block, const QString &what)
+{
+    return QStringLiteral("the memo at block %1 %2").arg(block).arg(what);
+}
 
 } // namespace
 
@@ -39,22 +49,19 @@ TableResult MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
     m_file = std::make_unique<QFile>(path);
     m_fileName = QFileInfo(path).fileName();
     m_layout = layout;
-    if (!m_file->open(QIODevice::ReadOnly))
+    m_window.clear();
+    m_windowStart = 0;
+    // The window is the only buffer: Qt's own would copy every byte twice.
+    if (!m_file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(path, m_file->errorString()));
-    const qint64 size = m_file->size();
-    if (size < kHeaderLength)
+    m_size = m_file->size();
+    if (m_size < kHeaderLength)
         return damaged(QStringLiteral("the file is shorter than a memo header"));
-    if (const uchar *mapped = m_file->map(0, size)) {
-        m_bytes = QByteArrayView(mapped, size);
-    } else {
-        m_copy = m_file->readAll();
-        if (m_copy.size() != size)
-            return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(path, m_file->errorString()));
-        m_bytes = m_copy;
-    }
+    if (const TableResult read = fill(0, kHeaderLength); !read)
+        return read;
     m_blockSize = kDBase3BlockSize;
     if (layout == DbfHeader::MemoLayout::DBase4) {
-        m_blockSize = qFromLittleEndian<quint16>(m_bytes.data() + 20);
+        m_blockSize = qFromLittleEndian<quint16>(m_window.constData() + 20);
         if (m_blockSize < kDBase4BlockHeader * 2)
             return damaged(QStringLiteral("the block size %1 is too small").arg(m_blockSize));
     }
@@ -63,34 +70,79 @@ TableResult MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
 
 void MemoFile::release()
 {
-    m_bytes = {};
-    m_copy.clear();
+    m_window = QByteArray();
+    m_windowStart = 0;
+    m_size = 0;
     m_file.reset();
 }
 
-TableResult MemoFile::text(quint32 block, QByteArrayView &text) const
+TableResult MemoFile::fill(qint64 start, qint64 length)
 {
-    const auto at = [block](const QString &what) {
-        return QStringLiteral("the memo at block %1 %2").arg(block).arg(what);
-    };
-    const qint64 start = blockOffset(block);
-    if (block == 0 || start >= m_bytes.size())
-        return damaged(at(QStringLiteral("lies past the end of the file")));
-    const QByteArrayView rest = m_bytes.sliced(start);
-    if (m_layout == DbfHeader::MemoLayout::DBase3) {
-        const qsizetype end = rest.indexOf(kEnd);
-        if (end < 0)
-            return damaged(at(QStringLiteral("has no end marker")));
-        text = rest.first(end);
+    const qint64 windowEnd = m_windowStart + m_window.size();
+    if (start >= m_windowStart && start + length <= windowEnd)
         return {};
+    // What the window already holds from `start` on moves to its front.
+    const qint64 kept = start >= m_windowStart && start < windowEnd ? windowEnd - start : 0;
+    if (kept > 0)
+        std::memmove(m_window.data(), m_window.constData() + (start - m_windowStart), std::size_t(kept));
+    const qint64 wanted = std::min(std::max(length, kWindow), m_size - start);
+    m_window.resize(wanted);
+    m_windowStart = start;
+    if (wanted == kept)
+        return {};
+    if (!m_file->seek(start + kept))
+        return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString()));
+    const qint64 read = m_file->read(m_window.data() + kept, wanted - kept);
+    if (read < 0)
+        return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString()));
+    if (read != wanted - kept) {
+        m_window.clear();
+        return damaged(QStringLiteral("the file became shorter while it was read"));
     }
+    return {};
+}
+
+TableResult MemoFile::text(quint32 block, QByteArrayView &text)
+{
+    const auto at = [block](const QString &what) { return memoAt(block, what); };
+    const qint64 start = blockOffset(block);
+    if (block == 0 || start >= m_size)
+        return damaged(at(QStringLiteral("lies past the end of the file")));
+    if (m_layout == DbfHeader::MemoLayout::DBase3)
+        return dBase3Text(block, text);
+    if (const TableResult read = fill(start, kDBase4BlockHeader); !read)
+        return read;
+    const QByteArrayView rest = QByteArrayView(m_window).sliced(start - m_windowStart);
     if (rest.size() < kDBase4BlockHeader || !rest.startsWith(kDBase4Signature))
         return damaged(at(QStringLiteral("does not start with a memo block header")));
     const quint32 length = qFromLittleEndian<quint32>(rest.data() + 4);
-    if (length < quint32(kDBase4BlockHeader) || length > quint64(rest.size()))
+    if (length < quint32(kDBase4BlockHeader) || length > quint64(m_size - start))
         return damaged(at(QStringLiteral("claims %1 bytes, more than the file holds").arg(length)));
-    text = rest.sliced(kDBase4BlockHeader, length - kDBase4BlockHeader);
+    if (const TableResult read = fill(start, length); !read)
+        return read;
+    text = QByteArrayView(m_window).sliced(start - m_windowStart + kDBase4BlockHeader, length - kDBase4BlockHeader);
     return {};
+}
+
+// The text up to the first 0x1A, which may lie past the window.
+TableResult MemoFile::dBase3Text(quint32 block, QByteArrayView &text)
+{
+    const qint64 start = blockOffset(block);
+    qint64 searched = 0;
+    qint64 wanted = 1;
+    for (;;) {
+        if (const TableResult read = fill(start, wanted); !read)
+            return read;
+        const QByteArrayView rest = QByteArrayView(m_window).sliced(start - m_windowStart);
+        if (const qsizetype end = rest.sliced(searched).indexOf(kEnd); end >= 0) {
+            text = rest.first(searched + end);
+            return {};
+        }
+        if (start + rest.size() >= m_size)
+            return damaged(memoAt(block, QStringLiteral("has no end marker")));
+        searched = rest.size();
+        wanted = searched + kWindow;
+    }
 }
 
 quint32 MemoFile::appendBlock(qint64 fileSize) const

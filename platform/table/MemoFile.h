@@ -10,11 +10,14 @@
 
 #include <memory>
 
-// The memo file of a table. It is mapped read-only only while the table
-// opens: the texts are taken out then, and a bank's memo file is mostly block
-// padding. dBASE III+ memos start at a 512-byte block and end with 0x1A 0x1A
-// (a single 0x1A is accepted); dBASE IV memos start with FF FF 08 00 and
-// their length, in blocks of the size that the memo header gives.
+// The memo file of a table, read only while the table opens: the texts are
+// taken out then, and a bank's memo file is mostly block padding. It is read
+// through one small window that moves forward, never mapped: mapping every
+// page of a large file costs more than reading it, and a file cut short by
+// another program then gives an error, not a crash. dBASE III+ memos start at
+// a 512-byte block and end with 0x1A 0x1A (a single 0x1A is accepted);
+// dBASE IV memos start with FF FF 08 00 and their length, in blocks of the
+// size that the memo header gives.
 class MemoFile
 {
 public:
@@ -22,10 +25,11 @@ public:
 
     // Opens the file and checks its header for the given layout.
     TableResult open(const QString &path, DbfHeader::MemoLayout layout);
-    // The text of the memo starting at `block`, valid until release(); an
-    // error when the block or its length lies outside the file.
-    TableResult text(quint32 block, QByteArrayView &text) const;
-    qsizetype size() const { return m_bytes.size(); }
+    // The text of the memo starting at `block`, valid until the next text()
+    // or release(); an error when the block or its length lies outside the
+    // file. Reads are quickest in the order of the blocks.
+    TableResult text(quint32 block, QByteArrayView &text);
+    qint64 size() const { return m_size; }
     // Lets go of the file; what follows only writes to it.
     void release();
 
@@ -41,11 +45,16 @@ public:
 
 private:
     TableResult damaged(const QString &what) const;
+    // Makes the window hold the file's bytes from `start` on, at least
+    // `length` of them (fewer only at the file's end).
+    TableResult fill(qint64 start, qint64 length);
+    TableResult dBase3Text(quint32 block, QByteArrayView &text);
 
     std::unique_ptr<QFile> m_file;
     QString m_fileName;
-    QByteArray m_copy; // the content where the file system cannot map it
-    QByteArrayView m_bytes;
+    qint64 m_size = 0;                  // as the file was when it opened
+    QByteArray m_window;
+    qint64 m_windowStart = 0;
     DbfHeader::MemoLayout m_layout = DbfHeader::MemoLayout::DBase3;
     quint32 m_blockSize = 512;
 };
