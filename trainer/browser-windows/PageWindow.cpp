@@ -4,11 +4,11 @@
 #include "trainer-components/web-host/TWebHost.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include <utility>
 
 PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
 {
@@ -71,14 +71,20 @@ void PageWindow::printPage()
 
 void PageWindow::setVisible(bool visible)
 {
-    // Opened maximized; the window also takes the screen's free area, since
-    // a window manager may ignore the state of a window not yet mapped.
-    if (visible && !isVisible()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(screen->availableGeometry());
+    // Opened maximized, over the designed size each form sets.
+    if (visible && !isVisible())
         setWindowState(windowState() | Qt::WindowMaximized);
-    }
     QDialog::setVisible(visible);
+}
+
+bool PageWindow::event(QEvent *event)
+{
+    // The browser's composited view makes Qt replace the shown window's
+    // native window; the replacement is mapped without the window's state, and
+    // the window manager's answer would leave the page window unmaximized.
+    if (event->type() == QEvent::WinIdChange && isVisible() && internalWinId())
+        m_stateOfReplacedWindow = windowState();
+    return QDialog::event(event);
 }
 
 void PageWindow::showEvent(QShowEvent *event)
@@ -95,6 +101,15 @@ void PageWindow::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    if (event->type() == QEvent::WindowStateChange)
+        keepStateOfReplacedWindow();
+}
+
+void PageWindow::keepStateOfReplacedWindow()
+{
+    const Qt::WindowStates kept = std::exchange(m_stateOfReplacedWindow, std::nullopt).value_or(windowState());
+    if (kept != windowState())
+        setWindowState(kept);
 }
 
 void PageWindow::FormActivate()
