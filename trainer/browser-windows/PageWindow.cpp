@@ -3,9 +3,11 @@
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/TWebHost.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -36,7 +38,10 @@ QPushButton *PageWindow::glyphButton(QWidget *parent, const char *name, const QS
 
 QIcon PageWindow::printGlyph()
 {
-    return QIcon::fromTheme(QStringLiteral("document-print"));
+    // A desktop without an icon theme has no printer icon: the glyph of the
+    // document viewer's print button stands in.
+    return QIcon::fromTheme(QStringLiteral("document-print"),
+                            QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
 }
 
 void PageWindow::createWebHost(QWidget *panel)

@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(window.WebHost1->DownloadFlagsSum(), 0u);
         QCOMPARE(window.WebHost1->HostFlagsSum(), 0u);
         QVERIFY(window.BitBtn1->isDefault());
+        QVERIFY(!window.BitBtn2->icon().isNull());
 
         const QString pdf = m_dir.filePath(QStringLiteral("list.pdf"));
         const DefaultPrinter::PdfRedirect redirect(pdf);
@@ -104,6 +105,7 @@ private slots:
         verifyMaximized(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Chyby, které jste udělali v testu ..."));
         QVERIFY(!window.WebHost1->ShowContextMenu({10, 10}));
+        QVERIFY(!window.Tisk->icon().isNull());
 
         const DefaultPrinter::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/report.pdf")));
         MessageBox::Script script;
