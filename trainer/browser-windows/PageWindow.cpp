@@ -104,10 +104,14 @@ void PageWindow::showEvent(QShowEvent *event)
 void PageWindow::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
     if (event->type() == QEvent::WindowStateChange)
         keepStateOfReplacedWindow();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // The window manager answers before it activates the replacement;
+        // any later change of state is the user's.
+        m_stateOfReplacedWindow.reset();
+        FormActivate();
+    }
 }
 
 void PageWindow::keepStateOfReplacedWindow()

@@ -80,7 +80,8 @@ private slots:
     }
 
     // Under a window manager the browser view's native window replacement is
-    // answered by a state change that drops the maximized state.
+    // answered, before the window is activated, by a state change that drops
+    // the maximized state.
     void replacedNativeWindowStaysMaximizedUntilTheUserRestoresIt()
     {
         TWeb_Site window(writePage(QStringLiteral("Otazky_ZP.htm")));
@@ -92,6 +93,17 @@ private slots:
         QVERIFY(window.windowState() & Qt::WindowMaximized);
         verifyMaximized(window);
 
+        window.setWindowState(Qt::WindowNoState);
+        QCOMPARE(window.windowState(), Qt::WindowNoState);
+
+        window.showMaximized();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCoreApplication::sendEvent(&window, &replaced);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         window.setWindowState(Qt::WindowNoState);
         QCOMPARE(window.windowState(), Qt::WindowNoState);
     }
