@@ -3,12 +3,14 @@
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/TWebHost.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPushButton>
-#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <utility>
 
 PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
 {
@@ -36,7 +38,10 @@ QPushButton *PageWindow::glyphButton(QWidget *parent, const char *name, const QS
 
 QIcon PageWindow::printGlyph()
 {
-    return QIcon::fromTheme(QStringLiteral("document-print"));
+    // A desktop without an icon theme has no printer icon: the glyph of the
+    // document viewer's print button stands in.
+    return QIcon::fromTheme(QStringLiteral("document-print"),
+                            QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
 }
 
 void PageWindow::createWebHost(QWidget *panel)
@@ -71,14 +76,20 @@ void PageWindow::printPage()
 
 void PageWindow::setVisible(bool visible)
 {
-    // Opened maximized; the window also takes the screen's free area, since
-    // a window manager may ignore the state of a window not yet mapped.
-    if (visible && !isVisible()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(screen->availableGeometry());
+    // Opened maximized, over the designed size each form sets.
+    if (visible && !isVisible())
         setWindowState(windowState() | Qt::WindowMaximized);
-    }
     QDialog::setVisible(visible);
+}
+
+bool PageWindow::event(QEvent *event)
+{
+    // The browser's composited view makes Qt replace the shown window's
+    // native window; the replacement is mapped without the window's state, and
+    // the window manager's answer would leave the page window unmaximized.
+    if (event->type() == QEvent::WinIdChange && isVisible() && internalWinId())
+        m_stateOfReplacedWindow = windowState();
+    return QDialog::event(event);
 }
 
 void PageWindow::showEvent(QShowEvent *event)
@@ -93,8 +104,21 @@ void PageWindow::showEvent(QShowEvent *event)
 void PageWindow::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::WindowStateChange)
+        keepStateOfReplacedWindow();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // The window manager answers before it activates the replacement;
+        // any later change of state is the user's.
+        m_stateOfReplacedWindow.reset();
         FormActivate();
+    }
+}
+
+void PageWindow::keepStateOfReplacedWindow()
+{
+    const Qt::WindowStates kept = std::exchange(m_stateOfReplacedWindow, std::nullopt).value_or(windowState());
+    if (kept != windowState())
+        setWindowState(kept);
 }
 
 void PageWindow::FormActivate()

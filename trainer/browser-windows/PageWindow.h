@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QIcon;
 class QPushButton;
 class TWebHost;
@@ -30,6 +32,7 @@ protected:
     // Prints the shown page; a failure is shown in a box naming its cause.
     void printPage();
 
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -38,6 +41,8 @@ protected:
 
 private:
     void createWebHost(QWidget *panel);
+    void keepStateOfReplacedWindow();
 
     bool m_shown = false;
+    std::optional<Qt::WindowStates> m_stateOfReplacedWindow;
 };

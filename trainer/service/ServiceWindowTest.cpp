@@ -82,6 +82,23 @@ private slots:
         QCOMPARE(w.Odpoved_a->palette().color(QPalette::Base), QColor(Qt::white));
     }
 
+    // With a bank long enough for the vertical scroll bar the columns fill the
+    // grid exactly; moving to the last column must not push the first away.
+    void lastColumnKeepsEveryColumnInView()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("central.vqn"));
+        QVERIFY(TestBank::make(path, 60));
+        QuestionTable table;
+        table.setTableName(path);
+        TServisni_okno w(table);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(w.DBGrid1, Qt::Key_End);
+        QCOMPARE(w.DBGrid1->currentIndex().column(), w.model()->columnCount() - 1);
+        QCOMPARE(w.DBGrid1->columnViewportPosition(0), 0);
+    }
+
     void editorsFollowKeyboardMovesAndSaveWritesThatRecord()
     {
         TServisni_okno &w = *m_window;

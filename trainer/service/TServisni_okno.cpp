@@ -31,6 +31,7 @@ constexpr QSize ClientSize{834, 531};
 constexpr int BandHeight = 41;
 constexpr int GridPanelWidth = 305;
 constexpr int GridColumnWidths[] = {52, 77, 65};
+constexpr int DefaultColumnWidth = 64;
 constexpr int MaxPoints = 3;
 
 QString categoryText(int category)
@@ -159,6 +160,11 @@ void TServisni_okno::buildGrid()
     DBGrid1->verticalHeader()->setMinimumWidth(14);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->horizontalHeader()->setHighlightSections(false);
+    // The last column stretches from the grid's default width: from Qt's
+    // wider default the four columns would overflow the grid once the
+    // vertical scroll bar shows, and moving to the last column would push the
+    // first one out of view.
+    DBGrid1->horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
