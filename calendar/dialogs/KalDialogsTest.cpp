@@ -179,6 +179,11 @@ void KalDialogsTest::keysAndTitleBarClose_data()
     QTest::newRow("information: Enter") << TMsgDlgButtons{mbOK} << int(Qt::Key_Return) << 1;
     QTest::newRow("information: Esc") << TMsgDlgButtons{mbOK} << int(Qt::Key_Escape) << 1;
     QTest::newRow("information: title bar") << TMsgDlgButtons{mbOK} << 0 << 2;
+    // A button's underlined letter answers without Alt, as in a dialog of the desktop.
+    QTest::newRow("question: letter A") << question << int(Qt::Key_A) << 6;
+    QTest::newRow("question: letter N") << question << int(Qt::Key_N) << 7;
+    QTest::newRow("question: letter S") << question << int(Qt::Key_S) << 2;
+    QTest::newRow("no to all: letter O") << TMsgDlgButtons{mbYes, mbNoToAll} << int(Qt::Key_O) << 9;
 }
 
 void KalDialogsTest::keysAndTitleBarClose()

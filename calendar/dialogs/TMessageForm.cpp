@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -210,6 +211,16 @@ void TMessageForm::keyPressEvent(QKeyEvent *event)
             m_cancel->click();
         event->accept();
         return;
+    }
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        for (QPushButton *button : m_buttons) {
+            if (button && button->isEnabled()
+                && QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | Qt::Key(event->key()))) {
+                button->click();
+                event->accept();
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "calendar/page-commands/CalendarMenu.h"
 
 #include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
@@ -9,6 +10,7 @@
 #include "calendar/main-window/TForm1.h"
 #include "calendar/page-commands/CommandSupport.h"
 #include "calendar/year-dialogs/TForm4.h"
+#include "platform/pictures/Picture.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 
@@ -72,8 +74,15 @@ void pageColor(CoverPreset coverPreset, MonthPreset monthPreset, CoverApply cove
 void LoadPagePicture()
 {
     TImageKal *picture = shownPicture();
-    if (picture && Form1->OpenPictureDialog1.Execute(Form1))
-        picture->setFileName(Form1->OpenPictureDialog1.FileName);
+    if (!picture || !Form1->OpenPictureDialog1.Execute(Form1))
+        return;
+    // Loaded before the page takes its name: a picture that fails leaves the
+    // page, its name and the modified flag as they were.
+    const QString &chosen = Form1->OpenPictureDialog1.FileName;
+    auto loaded = Picture::load(chosen);
+    if (auto *error = std::get_if<QString>(&loaded))
+        throw ControlError(*error);
+    picture->setFileName(chosen, std::get<Picture>(std::move(loaded)));
 }
 
 void ClearPagePicture()

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -34,6 +35,8 @@ private slots:
     void pictureOfThePageShown_data();
     void pictureOfThePageShown();
     void clearingAPageWithoutPicture();
+    void damagedPictureChangesNothing_data();
+    void damagedPictureChangesNothing();
     void menuItemsByPageAndKind_data();
     void menuItemsByPageAndKind();
     void monthYearDialog_data();
@@ -175,6 +178,39 @@ void CalendarMenuTest::clearingAPageWithoutPicture()
     ClearPagePicture();
     QVERIFY(!Form1->Modified);
     QCOMPARE(Form1->ImageKal(1)->FileName(), m_bmp);
+}
+
+void CalendarMenuTest::damagedPictureChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("not a JPEG") << QByteArray("garbage\n") << "jpg";
+    QTest::newRow("empty bitmap") << QByteArray() << "bmp";
+    QTest::newRow("unknown extension") << QByteArray("x") << "png";
+}
+
+// A picture that does not load leaves the page as it was: its name is not kept,
+// so the document is never saved naming a picture that stops its opening.
+void CalendarMenuTest::damagedPictureChangesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, suffix);
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath("damaged." + suffix);
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    m_windows->showPage(14);
+    Form1->ImageKal(14)->setFileName(m_bmp);
+    Form1->Modified = false;
+    CommonDialogs::Script script;
+    script.answerFile(damaged);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, LoadPagePicture());
+    QCOMPARE(Form1->ImageKal(14)->FileName(), m_bmp);
+    QVERIFY(!Form1->ImageKal(14)->Picture().isNull());
+    QVERIFY(!Form1->Modified);
 }
 
 // What a user can reach: an enabled item of a menu that is shown and

@@ -7,6 +7,7 @@
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -192,6 +193,18 @@ void TForm3::Button2Click()
 void TForm3::Button3Click()
 {
     reject();
+}
+
+// The wizard has no default button: Enter presses only a button that has the
+// focus, so Enter typed into a text line cancels or finishes nothing.
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton *>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // FormShow: Next/Finish has the focus.

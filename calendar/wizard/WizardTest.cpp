@@ -59,6 +59,8 @@ private slots:
     void newProjectResetsTheInputs();
     void leavingWithoutFinishChangesNothing_data();
     void leavingWithoutFinishChangesNothing();
+    void enterInAnEditLeavesTheWizardOpen_data();
+    void enterInAnEditLeavesTheWizardOpen();
     void swatchTakesTheColourChosen();
     void browseFillsTheEditAndRemembersTheFile();
     void applyYearTouchesOnlyTheProject();
@@ -398,6 +400,35 @@ void WizardTest::leavingWithoutFinishChangesNothing()
     QVERIFY(Form1->ImageKal(1)->FileName().isEmpty());
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Leto.cnr"));
     QVERIFY(!Form1->Modified);
+}
+
+void WizardTest::enterInAnEditLeavesTheWizardOpen_data()
+{
+    QTest::addColumn<int>("lastButton");
+    QTest::newRow("after Storno had the focus") << 3;
+    QTest::newRow("after Next had the focus") << 2;
+}
+
+// The wizard has no default button: Enter typed into a text line neither
+// cancels nor finishes it.
+void WizardTest::enterInAnEditLeavesTheWizardOpen()
+{
+    QFETCH(int, lastButton);
+    TForm3 &w = *Form3;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, &w, [&] {
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        WizardNext();
+        WizardNext();
+        w.Button(lastButton)->setFocus();
+        w.Edit(14)->setFocus();
+        QTest::keyClick(w.Edit(14), Qt::Key_Return);
+        stayedOpen = w.isVisible();
+        w.Button(3)->click();
+    });
+    QVERIFY(!NewProjectWizard(QStringLiteral("Bez názvu")));
+    QVERIFY(stayedOpen);
 }
 
 void WizardTest::swatchTakesTheColourChosen()
