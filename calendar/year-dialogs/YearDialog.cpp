@@ -1,9 +1,11 @@
 #include "calendar/year-dialogs/YearDialog.h"
 
+#include "calendar/year-dialogs/DialogEnterKey.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -87,4 +89,10 @@ void YearDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     Button1->setFocus();
+}
+
+void YearDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (!swallowEnterOutsideButtons(*this, *event))
+        QDialog::keyPressEvent(event);
 }
