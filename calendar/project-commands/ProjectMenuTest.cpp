@@ -166,7 +166,8 @@ void ProjectMenuTest::yearDialogCancelled()
     QVERIFY(!Form1->Modified);
 }
 
-// Enter typed into the year field presses neither OK nor Storno.
+// Enter typed into the year field presses neither OK nor Storno; Enter on
+// the focused OK presses it.
 void ProjectMenuTest::enterInTheYearFieldLeavesTheDialogOpen()
 {
     bool stayedOpen = false;
@@ -176,10 +177,13 @@ void ProjectMenuTest::enterInTheYearFieldLeavesTheDialogOpen()
         Form5->SpinEdit1->setFocus();
         QTest::keyClick(Form5->SpinEdit1, Qt::Key_Return);
         stayedOpen = Form5->isVisible();
-        Form5->reject();
+        Form5->SpinEdit1->setValue(1999);
+        Form5->Button1->setFocus();
+        QTest::keyClick(Form5->Button1, Qt::Key_Return);
     });
     ChangeProjectYear();
     QVERIFY(stayedOpen);
+    QCOMPARE(Form1->SmallKal(1)->Year(), 1999);
 }
 
 void ProjectMenuTest::coverYearThatIsNotANumber()

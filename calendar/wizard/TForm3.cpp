@@ -73,6 +73,7 @@ TForm3::TForm3(QWidget *parent)
     setTabOrder(m_button[2], m_button[3]);
     setTabOrder(m_button[3], m_button[1]);
     setTabOrder(m_button[1], PageControl1);
+    withoutDefaultButton(*this);
 
     centreOnPrimaryScreen(*this);
 }
@@ -198,7 +199,7 @@ void TForm3::Button3Click()
 
 void TForm3::keyPressEvent(QKeyEvent *event)
 {
-    if (!swallowEnterOutsideButtons(*this, *event))
+    if (!handleEnterKey(*this, *event))
         QDialog::keyPressEvent(event);
 }
 

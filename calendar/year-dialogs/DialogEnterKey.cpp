@@ -3,11 +3,18 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-bool swallowEnterOutsideButtons(const QWidget &dialog, QKeyEvent &event)
+void withoutDefaultButton(QWidget &dialog)
 {
-    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    if (!enter || qobject_cast<QPushButton *>(dialog.focusWidget()))
+    for (QPushButton *button : dialog.findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+}
+
+bool handleEnterKey(const QWidget &dialog, QKeyEvent &event)
+{
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
         return false;
+    if (auto *button = qobject_cast<QPushButton *>(dialog.focusWidget()); button && button->isEnabled())
+        button->click();
     event.accept();
     return true;
 }

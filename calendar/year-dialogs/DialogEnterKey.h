@@ -3,8 +3,12 @@
 class QKeyEvent;
 class QWidget;
 
-// The designer's dialogs have no default button: Enter presses only a button
-// that has the focus. Qt would press the last button it made default instead
-// (Storno, after the focus left OK or Next), so Enter typed into a field
-// cancelled the dialog. True when the dialog took the key and does nothing.
-bool swallowEnterOutsideButtons(const QWidget &dialog, QKeyEvent &event);
+// The designer's wizard and year dialogs have no default button: Enter presses
+// the button that has the focus and nothing else. Qt would make the button
+// after the focused one (Storno) the default, so Enter typed into a field
+// cancelled the dialog.
+
+// Called once the dialog's buttons exist.
+void withoutDefaultButton(QWidget &dialog);
+// True when the key was Enter and the dialog has dealt with it.
+bool handleEnterKey(const QWidget &dialog, QKeyEvent &event);

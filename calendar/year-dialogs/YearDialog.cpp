@@ -53,6 +53,7 @@ YearDialog::YearDialog(const QString &name, const QString &caption, int clientHe
     }
     connect(Button1, &QPushButton::clicked, this, &YearDialog::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &YearDialog::Button2Click);
+    withoutDefaultButton(*this);
     centreOnPrimaryScreen(*this);
 }
 
@@ -93,6 +94,6 @@ void YearDialog::showEvent(QShowEvent *event)
 
 void YearDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (!swallowEnterOutsideButtons(*this, *event))
+    if (!handleEnterKey(*this, *event))
         QDialog::keyPressEvent(event);
 }
