@@ -32,6 +32,7 @@ private slots:
     void yearDialog_data();
     void yearDialog();
     void yearDialogCancelled();
+    void enterInTheYearFieldLeavesTheDialogOpen();
     void coverYearThatIsNotANumber();
     void clearingPictures();
     void clearingTexts();
@@ -163,6 +164,26 @@ void ProjectMenuTest::yearDialogCancelled()
     QCOMPARE(Form1->SmallKal(1)->Year(), 2002);
     QCOMPARE(Form1->Label(1)->text(), QStringLiteral("2002"));
     QVERIFY(!Form1->Modified);
+}
+
+// Enter typed into the year field presses neither OK nor Storno; Enter on
+// the focused OK presses it.
+void ProjectMenuTest::enterInTheYearFieldLeavesTheDialogOpen()
+{
+    bool stayedOpen = false;
+    QTimer::singleShot(0, Form5, [&] {
+        Form5->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form5));
+        Form5->SpinEdit1->setFocus();
+        QTest::keyClick(Form5->SpinEdit1, Qt::Key_Return);
+        stayedOpen = Form5->isVisible();
+        Form5->SpinEdit1->setValue(1999);
+        Form5->Button1->setFocus();
+        QTest::keyClick(Form5->Button1, Qt::Key_Return);
+    });
+    ChangeProjectYear();
+    QVERIFY(stayedOpen);
+    QCOMPARE(Form1->SmallKal(1)->Year(), 1999);
 }
 
 void ProjectMenuTest::coverYearThatIsNotANumber()

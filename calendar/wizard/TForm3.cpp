@@ -3,6 +3,7 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/wizard/ColorPanel.h"
 #include "calendar/wizard/Wizard.h"
+#include "calendar/year-dialogs/DialogEnterKey.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
@@ -72,6 +73,7 @@ TForm3::TForm3(QWidget *parent)
     setTabOrder(m_button[2], m_button[3]);
     setTabOrder(m_button[3], m_button[1]);
     setTabOrder(m_button[1], PageControl1);
+    withoutDefaultButton(*this);
 
     centreOnPrimaryScreen(*this);
 }
@@ -195,16 +197,10 @@ void TForm3::Button3Click()
     reject();
 }
 
-// The wizard has no default button: Enter presses only a button that has the
-// focus, so Enter typed into a text line cancels or finishes nothing.
 void TForm3::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton *>(focusWidget())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!handleEnterKey(*this, *event))
+        QDialog::keyPressEvent(event);
 }
 
 // FormShow: Next/Finish has the focus.

@@ -416,6 +416,7 @@ void WizardTest::enterInAnEditLeavesTheWizardOpen()
     QFETCH(int, lastButton);
     TForm3 &w = *Form3;
     bool stayedOpen = false;
+    bool backedUp = false;
     QTimer::singleShot(0, &w, [&] {
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -424,11 +425,16 @@ void WizardTest::enterInAnEditLeavesTheWizardOpen()
         w.Button(lastButton)->setFocus();
         w.Edit(14)->setFocus();
         QTest::keyClick(w.Edit(14), Qt::Key_Return);
-        stayedOpen = w.isVisible();
+        stayedOpen = w.isVisible() && w.PageControl1->currentIndex() == 2;
+        // Enter on a focused button presses that button.
+        w.Button(1)->setFocus();
+        QTest::keyClick(w.Button(1), Qt::Key_Return);
+        backedUp = w.PageControl1->currentIndex() == 1;
         w.Button(3)->click();
     });
     QVERIFY(!NewProjectWizard(QStringLiteral("Bez názvu")));
     QVERIFY(stayedOpen);
+    QVERIFY(backedUp);
 }
 
 void WizardTest::swatchTakesTheColourChosen()

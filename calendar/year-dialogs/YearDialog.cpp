@@ -1,9 +1,11 @@
 #include "calendar/year-dialogs/YearDialog.h"
 
+#include "calendar/year-dialogs/DialogEnterKey.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,6 +53,7 @@ YearDialog::YearDialog(const QString &name, const QString &caption, int clientHe
     }
     connect(Button1, &QPushButton::clicked, this, &YearDialog::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &YearDialog::Button2Click);
+    withoutDefaultButton(*this);
     centreOnPrimaryScreen(*this);
 }
 
@@ -87,4 +90,10 @@ void YearDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     Button1->setFocus();
+}
+
+void YearDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleEnterKey(*this, *event))
+        QDialog::keyPressEvent(event);
 }

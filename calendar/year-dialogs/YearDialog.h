@@ -33,6 +33,7 @@ protected:
     static QRect fieldRect(int row);
 
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void (*m_apply)();
