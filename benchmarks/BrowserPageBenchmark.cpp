@@ -4,7 +4,7 @@
 //   BrowserPageBenchmark   (run with a display, or offscreen)
 
 #include "SyntheticBank.h"
-#include "platform/printing/DefaultPrinter.h"
+#include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/EngineEnvironment.h"
 #include "trainer-components/web-host/TWebHost.h"
@@ -64,7 +64,7 @@ void printDemoList(const QString &work)
     host.show();
     show(host, page);
     const QString pdf = work + QStringLiteral("/list.pdf");
-    const DefaultPrinter::PdfRedirect redirect(pdf);
+    const Printing::PdfRedirect redirect(pdf);
     QElapsedTimer clock;
     clock.start();
     const QString error = host.PrintDocument();

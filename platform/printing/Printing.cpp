@@ -27,9 +27,10 @@ PdfRedirect *g_pdfRedirect = nullptr;
 class PdfJob : public PrintJob
 {
 public:
-    PdfJob(QIODevice &out, const QPageLayout &layout, const QString &documentName) : m_writer(&out)
+    PdfJob(QIODevice &out, const QPageLayout &layout, int resolution, const QString &documentName)
+        : m_writer(&out)
     {
-        m_writer.setResolution(DotsPerInch);
+        m_writer.setResolution(resolution);
         m_writer.setPageLayout(layout);
         m_writer.setTitle(documentName);
         m_writer.setCreator(QCoreApplication::applicationName());
@@ -44,7 +45,9 @@ public:
         if (!m_writer.newPage())
             throw std::runtime_error("The printer cannot start a new page");
     }
+    int pageWidth() const override { return m_writer.width(); }
     int pageHeight() const override { return m_writer.height(); }
+    int resolution() const override { return m_writer.resolution(); }
 
 private:
     QPdfWriter m_writer;
@@ -53,10 +56,10 @@ private:
 
 // Lays the whole job out as PDF into `out`; false with `error` set when the
 // job could not start or its drawing failed.
-bool layOut(QIODevice &out, const QPageLayout &layout, const QString &documentName,
+bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QString &documentName,
             const PageDrawing &draw, QString &error)
 {
-    PdfJob job(out, layout, documentName);
+    PdfJob job(out, layout, resolution, documentName);
     if (!job.begin()) {
         error = QStringLiteral("Printing could not start");
         return false;
@@ -75,12 +78,12 @@ bool layOut(QIODevice &out, const QPageLayout &layout, const QString &documentNa
     return true;
 }
 
-std::optional<QString> printToFile(const QString &path, const QPageLayout &layout,
+std::optional<QString> printToFile(const QString &path, const QPageLayout &layout, int resolution,
                                    const QString &documentName, const PageDrawing &draw)
 {
     QString error;
     const SafeFile::Result written = SafeFile::replaceWith(
-        path, [&](QIODevice &out) { return layOut(out, layout, documentName, draw, error); });
+        path, [&](QIODevice &out) { return layOut(out, layout, resolution, documentName, draw, error); });
     if (written)
         return std::nullopt;
     return error.isEmpty() ? written.error : error;
@@ -130,7 +133,7 @@ std::optional<QString> printToQueue(QPrinter &printer, const QString &documentNa
     if (!spool.open())
         return QStringLiteral("Printing could not start: %1").arg(spool.errorString());
     QString error;
-    if (!layOut(spool, printer.pageLayout(), documentName, draw, error))
+    if (!layOut(spool, printer.pageLayout(), printer.resolution(), documentName, draw, error))
         return error;
     if (!spool.flush())
         return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
@@ -146,10 +149,11 @@ std::optional<QString> printToQueue(QPrinter &printer, const QString &documentNa
 
 } // namespace
 
-std::unique_ptr<QPrinter> makePrinter()
+std::unique_ptr<QPrinter> makePrinter(Resolution resolution)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setResolution(DotsPerInch);
+    if (resolution == Resolution::DotsPerInch300)
+        printer->setResolution(DotsPerInch);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setFullPage(false);
@@ -160,10 +164,15 @@ bool confirmPrinter(QWidget *owner, QPrinter &printer)
 {
     if (DialogScript *script = DialogScript::active())
         return script->take(printer);
+    const int resolution = printer.resolution();
     QPrintDialog dialog(&printer, owner);
     // A job prints all of its pages.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    // Choosing another printer may reset the resolution; jobs keep the one the
+    // printer was made with.
+    printer.setResolution(resolution);
+    return confirmed;
 }
 
 std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
@@ -171,11 +180,12 @@ std::optional<QString> print(QPrinter &printer, const QString &documentName, con
     if (const PdfRedirect *redirect = PdfRedirect::active()) {
         const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, redirect->margins(),
                                  QPageLayout::Millimeter);
-        return printToFile(redirect->path(), layout, documentName, draw);
+        return printToFile(redirect->path(), layout, DotsPerInch, documentName, draw);
     }
     // "Print to file" in the printer dialog.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return printToFile(printer.outputFileName(), printer.pageLayout(), documentName, draw);
+        return printToFile(printer.outputFileName(), printer.pageLayout(), printer.resolution(), documentName,
+                           draw);
     return printToQueue(printer, documentName, draw);
 }
 

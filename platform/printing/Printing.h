@@ -12,19 +12,28 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-// The designer's print system. Jobs are laid out in printer dots of 300 dpi
-// with the origin at the top left of the printable area. A job is laid out in
-// full before any of it reaches the printer, so a job that fails part-way
-// sends nothing.
+// The print system of both programs. A job is laid out in printer dots at the
+// printer object's resolution, with the origin at the top left of the
+// printable area, and in full before any of it reaches the printer, so a job
+// that fails part-way sends nothing. Every failure comes back from print() as
+// its message.
 namespace Printing {
 
+// The designer's page drawing works in dots of this resolution; so do
+// redirected jobs, which the read-back tools measure in them.
 inline constexpr int DotsPerInch = 300;
 
-// A printer object on the system's default printer, A4 portrait, 300 dpi.
-std::unique_ptr<QPrinter> makePrinter();
+enum class Resolution {
+    DotsPerInch300, // the designer's page drawing
+    PrinterOwn,     // pages rendered as fine as the printer prints
+};
+
+// A printer object on the system's default printer, A4 portrait. The one a
+// program keeps stays the printer last confirmed in its dialog.
+std::unique_ptr<QPrinter> makePrinter(Resolution resolution = Resolution::DotsPerInch300);
 
 // The printer dialog on `printer`; true when a printer was confirmed, which
-// then stays the printer of `printer`.
+// then stays the printer of `printer`, at the resolution it had.
 bool confirmPrinter(QWidget *owner, QPrinter &printer);
 
 // What a job draws on while it runs.
@@ -35,8 +44,10 @@ public:
     virtual QPainter &painter() = 0;
     // Starts the next page; throws std::runtime_error when it cannot.
     virtual void newPage() = 0;
-    // The printable height of the page, in dots.
+    // The printable size of the page, in dots.
+    virtual int pageWidth() const = 0;
     virtual int pageHeight() const = 0;
+    virtual int resolution() const = 0;
 };
 
 using PageDrawing = std::function<void(PrintJob &job)>;
@@ -72,9 +83,9 @@ private:
     DialogScript *m_previous = nullptr;
 };
 
-// Test seam for the printer: while installed every job is written as a PDF
-// file to `path` instead, on an A4 portrait page with the given printable
-// margins in millimetres.
+// Test seam for the printer: while installed every job of either program is
+// written as a PDF file to `path` instead, at 300 dpi on an A4 portrait page
+// with the given printable margins in millimetres.
 class PdfRedirect
 {
 public:

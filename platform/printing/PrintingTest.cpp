@@ -38,12 +38,14 @@ private slots:
     void initTestCase();
 
     void printerAt300Dpi();
+    void printerAtItsOwnResolution();
     void redirectWritesTheJobAsPdf_data();
     void redirectWritesTheJobAsPdf();
     void failingDrawingSendsNothing_data();
     void failingDrawingSendsNothing();
     void jobThatCannotStart();
     void noPrinter();
+    void printToFileFromTheDialog_data();
     void printToFileFromTheDialog();
     void dialogScriptAnswers();
 
@@ -65,14 +67,25 @@ void PrintingTest::printerAt300Dpi()
     QVERIFY(!printer->fullPage());
 }
 
+void PrintingTest::printerAtItsOwnResolution()
+{
+    const QPrinter system(QPrinter::HighResolution);
+    const auto printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
+    QCOMPARE(printer->resolution(), system.resolution());
+    QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+}
+
 void PrintingTest::redirectWritesTheJobAsPdf_data()
 {
     QTest::addColumn<int>("pages");
     QTest::addColumn<QMarginsF>("margins");
     QTest::addColumn<int>("pageHeight");
-    QTest::newRow("one page, whole sheet") << 1 << QMarginsF() << 3508;
+    QTest::addColumn<bool>("printerOwn");
+    QTest::newRow("one page, whole sheet") << 1 << QMarginsF() << 3508 << false;
     // 262 mm of printable height, which the page layout keeps in whole points.
-    QTest::newRow("three pages with margins") << 3 << QMarginsF(10, 15, 10, 20) << 3091;
+    QTest::newRow("three pages with margins") << 3 << QMarginsF(10, 15, 10, 20) << 3091 << false;
+    // The trainer's printer too: the file is measured at 300 dpi.
+    QTest::newRow("printer's own resolution") << 2 << QMarginsF() << 3508 << true;
 }
 
 void PrintingTest::redirectWritesTheJobAsPdf()
@@ -80,16 +93,21 @@ void PrintingTest::redirectWritesTheJobAsPdf()
     QFETCH(int, pages);
     QFETCH(QMarginsF, margins);
     QFETCH(int, pageHeight);
+    QFETCH(bool, printerOwn);
     const QString path = m_dir.filePath(QStringLiteral("redirect-%1.pdf").arg(pages));
     const Printing::PdfRedirect redirect(path, margins);
-    const auto printer = Printing::makePrinter();
+    const auto printer = Printing::makePrinter(printerOwn ? Printing::Resolution::PrinterOwn
+                                                          : Printing::Resolution::DotsPerInch300);
     int seenHeight = 0;
+    int seenResolution = 0;
     const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
         seenHeight = job.pageHeight();
+        seenResolution = job.resolution();
         drawPages(job, pages);
     });
     QVERIFY2(!error, qPrintable(error.value_or(QString())));
     QCOMPARE(seenHeight, pageHeight);
+    QCOMPARE(seenResolution, Printing::DotsPerInch);
     QCOMPARE(PdfReadBack::pageCount(path), pages);
     const QString info = PdfReadBack::info(path);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts \\(A4\\)"))),
@@ -147,15 +165,32 @@ void PrintingTest::noPrinter()
     QVERIFY(!drawn);
 }
 
+void PrintingTest::printToFileFromTheDialog_data()
+{
+    QTest::addColumn<int>("resolution");
+    QTest::newRow("the designer's 300 dpi") << 300;
+    QTest::newRow("a printer's 600 dpi") << 600;
+}
+
+// Off the redirect a job is laid out at the printer's resolution.
 void PrintingTest::printToFileFromTheDialog()
 {
-    const QString path = m_dir.filePath(QStringLiteral("to-file.pdf"));
+    QFETCH(int, resolution);
+    const QString path = m_dir.filePath(QStringLiteral("to-file-%1.pdf").arg(resolution));
     const auto printer = Printing::makePrinter();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"),
-                                       [](Printing::PrintJob &job) { drawPages(job, 2); });
+    printer->setResolution(resolution);
+    printer->setFullPage(true);
+    int seenWidth = 0;
+    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
+        seenWidth = job.pageWidth();
+        QCOMPARE(job.resolution(), resolution);
+        drawPages(job, 2);
+    });
     QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    // A4 is 595 whole points wide in the page layout.
+    QCOMPARE(seenWidth, 595 * resolution / 72);
     QCOMPARE(PdfReadBack::pageCount(path), 2);
 }
 

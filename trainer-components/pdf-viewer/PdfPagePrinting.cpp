@@ -2,18 +2,19 @@
 
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPrinter>
+
+#include <stdexcept>
 
 namespace {
 
 constexpr qreal PointsPerInch = 72.0;
 
-// The page at the printer's resolution, shrunk to the printable area where it
-// is larger, centred there.
-QRect pageTarget(QSizeF pagePoints, const QPrinter &printer)
+// The page at the job's resolution, shrunk to the printable area where it is
+// larger, centred there.
+QRect pageTarget(QSizeF pagePoints, const Printing::PrintJob &job)
 {
-    const QRect area(0, 0, printer.width(), printer.height());
-    QSizeF size = pagePoints * (printer.resolution() / PointsPerInch);
+    const QRect area(0, 0, job.pageWidth(), job.pageHeight());
+    QSizeF size = pagePoints * (job.resolution() / PointsPerInch);
     if (size.width() > area.width() || size.height() > area.height())
         size.scale(area.size(), Qt::KeepAspectRatio);
     QRect target(QPoint(), size.toSize());
@@ -23,21 +24,15 @@ QRect pageTarget(QSizeF pagePoints, const QPrinter &printer)
 
 } // namespace
 
-bool printAllPages(QPdfDocument &document, QPrinter &printer)
+void drawAllPages(QPdfDocument &document, Printing::PrintJob &job)
 {
-    if (document.pageCount() <= 0)
-        return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
     for (int page = 0; page < document.pageCount(); ++page) {
-        if (page > 0 && !printer.newPage())
-            return false;
-        const QRect target = pageTarget(document.pagePointSize(page), printer);
+        if (page > 0)
+            job.newPage();
+        const QRect target = pageTarget(document.pagePointSize(page), job);
         const QImage image = document.render(page, target.size());
         if (image.isNull())
-            return false;
-        painter.drawImage(target, image);
+            throw std::runtime_error("A page of the document cannot be rendered");
+        job.painter().drawImage(target, image);
     }
-    return painter.end();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-class QPdfDocument;
-class QPrinter;
+#include "platform/printing/Printing.h"
 
-// Prints every page of the document, each rendered at the printer's
-// resolution and fitted into its printable area, one page per sheet.
-// False when the printer could not be started or a page not rendered.
-bool printAllPages(QPdfDocument &document, QPrinter &printer);
+class QPdfDocument;
+
+// Draws every page of the document, each rendered at the job's resolution and
+// fitted into its printable area, one page per sheet. Throws
+// std::runtime_error when a page cannot be rendered.
+void drawAllPages(QPdfDocument &document, Printing::PrintJob &job);

@@ -1,7 +1,7 @@
 #include "trainer-components/pdf-viewer/TPdf.h"
 
+#include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
-#include "trainer-components/pdf-viewer/DefaultPrinter.h"
 #include "trainer-components/pdf-viewer/PdfPagePrinting.h"
 
 #include <QLabel>
@@ -134,7 +134,9 @@ void TPdf::showPageNumber()
 
 void TPdf::printAll()
 {
-    const std::unique_ptr<QPrinter> printer = DefaultPrinter::create();
-    if (!printAllPages(*m_document, *printer))
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
+    const bool printed = m_document->pageCount() > 0
+        && !Printing::print(*printer, QString(), [this](Printing::PrintJob &job) { drawAllPages(*m_document, job); });
+    if (!printed)
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
 }

@@ -1,6 +1,6 @@
 #include "trainer-components/web-host/PagePrinter.h"
 
-#include "platform/printing/DefaultPrinter.h"
+#include "platform/printing/Printing.h"
 
 #include <QPainter>
 #include <QPdfDocument>
@@ -38,6 +38,23 @@ void drawBands(QPainter &painter, const QRectF &paper, int dpi, const Job &job,
              expandTemplate(job.footer, facts));
 }
 
+void drawPages(Printing::PrintJob &out, QPdfDocument &document, const Job &job, PrintedPageFacts &facts)
+{
+    QPainter &painter = out.painter();
+    painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
+    const QRectF paper(0, 0, out.pageWidth(), out.pageHeight());
+    for (int page = 0; page < facts.pages; ++page) {
+        if (page > 0)
+            out.newPage();
+        const QSizeF points = document.pagePointSize(page);
+        const QImage picture = document.render(
+            page, QSize(qRound(points.width() * PictureDpi / 72), qRound(points.height() * PictureDpi / 72)));
+        painter.drawImage(paper, picture);
+        facts.page = page + 1;
+        drawBands(painter, paper, out.resolution(), job, facts);
+    }
+}
+
 } // namespace
 
 Result print(const Job &job)
@@ -49,32 +66,16 @@ Result print(const Job &job)
     if (document.load(pdfFile.fileName()) != QPdfDocument::Error::None || document.pageCount() == 0)
         return {0, QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
 
-    DefaultPrinter::Opened opened = DefaultPrinter::open(job.facts.title);
-    if (!opened.printer)
-        return {0, opened.error};
-    QPrinter &printer = *opened.printer;
-    printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return {0, QStringLiteral("Tiskárna %1 tiskovou úlohu nepřijala.").arg(printer.printerName())};
-    painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const int dpi = printer.resolution();
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
+    printer->setFullPage(true);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     PrintedPageFacts facts = job.facts;
     facts.pages = document.pageCount();
-    for (int page = 0; page < facts.pages; ++page) {
-        if (page > 0 && !printer.newPage())
-            return {page, QStringLiteral("Tiskárna %1 nepřijala další stránku.").arg(printer.printerName())};
-        const QSizeF points = document.pagePointSize(page);
-        const QImage picture = document.render(
-            page, QSize(qRound(points.width() * PictureDpi / 72), qRound(points.height() * PictureDpi / 72)));
-        painter.drawImage(paper, picture);
-        facts.page = page + 1;
-        drawBands(painter, paper, dpi, job, facts);
-    }
-    if (!painter.end())
-        return {facts.pages, QStringLiteral("Tisk na tiskárně %1 se nezdařil.").arg(printer.printerName())};
+    const std::optional<QString> error = Printing::print(*printer, job.facts.title, [&](Printing::PrintJob &out) {
+        drawPages(out, document, job, facts);
+    });
+    if (error)
+        return {0, *error};
     return {facts.pages, {}};
 }
 

@@ -1,4 +1,4 @@
-#include "platform/printing/DefaultPrinter.h"
+#include "platform/printing/Printing.h"
 #include "platform/registry/Registry.h"
 #include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
@@ -150,7 +150,7 @@ private slots:
         host.PrintOptions.Header = QStringLiteral("&w&bStránka č. &p z &P");
         host.PrintOptions.Footer = QStringLiteral("&u&b&d");
         const QString pdf = m_dir.filePath(QStringLiteral("printed.pdf"));
-        const DefaultPrinter::PdfRedirect redirect(pdf);
+        const Printing::PdfRedirect redirect(pdf);
         QCOMPARE(host.PrintDocument(), QString()); // nothing shown, nothing printed
         QVERIFY(!QFile::exists(pdf));
 
@@ -184,7 +184,7 @@ private slots:
         const QString path = writePage(QStringLiteral("short.htm"), QStringLiteral("<p>Krátká</p>"));
         TWebHost host(nullptr);
         QVERIFY(show(host, path));
-        const DefaultPrinter::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/out.pdf")));
+        const Printing::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/out.pdf")));
         QVERIFY(!host.PrintDocument().isEmpty());
     }
 

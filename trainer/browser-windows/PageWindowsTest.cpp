@@ -1,4 +1,4 @@
-#include "platform/printing/DefaultPrinter.h"
+#include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/EngineEnvironment.h"
 #include "trainer-components/web-host/TWebHost.h"
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(!window.BitBtn2->icon().isNull());
 
         const QString pdf = m_dir.filePath(QStringLiteral("list.pdf"));
-        const DefaultPrinter::PdfRedirect redirect(pdf);
+        const Printing::PdfRedirect redirect(pdf);
         MessageBox::Script script;
         QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
         QVERIFY(QFile(pdf).size() > 0);
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!window.WebHost1->ShowContextMenu({10, 10}));
         QVERIFY(!window.Tisk->icon().isNull());
 
-        const DefaultPrinter::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/report.pdf")));
+        const Printing::PdfRedirect redirect(m_dir.filePath(QStringLiteral("missing/report.pdf")));
         MessageBox::Script script;
         QTest::mouseClick(window.Tisk, Qt::LeftButton);
         QCOMPARE(script.requests().size(), std::size_t(1));

@@ -1,8 +1,8 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
-#include "trainer-components/pdf-viewer/DefaultPrinter.h"
 #include "trainer-components/pdf-viewer/TPdf.h"
 #include "trainer/documents/FormAnnexes.h"
 #include "trainer/documents/TUkazPriloha3.h"
@@ -194,7 +194,7 @@ private slots:
         const QString document = QDir(temp).filePath(QStringLiteral("Zakon288.pdf"));
         writePdf(document, 3);
         const QString printed = QDir(temp).filePath(QStringLiteral("printed.pdf"));
-        DefaultPrinter::RedirectToFile redirect(printed);
+        const Printing::PdfRedirect redirect(printed);
         MessageBox::Script script;
         TUkaz_Vyhlasku viewer(QStringLiteral("Zákon"), document);
         viewer.show();
