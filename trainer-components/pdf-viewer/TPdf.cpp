@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/pdf-viewer/PdfPagePrinting.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
@@ -91,6 +92,7 @@ void TPdf::buildToolbar()
 bool TPdf::LoadFile(const QString &path)
 {
     const bool loaded = m_document->load(path) == QPdfDocument::Error::None;
+    m_loadedFile = path;
     showPageNumber();
     return loaded;
 }
@@ -135,8 +137,12 @@ void TPdf::showPageNumber()
 void TPdf::printAll()
 {
     const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
-    const bool printed = m_document->pageCount() > 0
-        && !Printing::print(*printer, QString(), [this](Printing::PrintJob &job) { drawAllPages(*m_document, job); });
-    if (!printed)
+    if (m_document->pageCount() == 0) {
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
+        return;
+    }
+    const std::optional<QString> error = Printing::print(*printer, QFileInfo(m_loadedFile).fileName(),
+                                                         [this](Printing::PrintJob &job) { drawAllPages(*m_document, job); });
+    if (error)
+        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + *error, QStringLiteral("Chyba:"));
 }

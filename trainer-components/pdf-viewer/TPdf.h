@@ -40,4 +40,5 @@ private:
     QPdfView *m_view;
     QToolBar *m_toolbar;
     QLabel *m_pageNumber = nullptr;
+    QString m_loadedFile; // names the print job
 };

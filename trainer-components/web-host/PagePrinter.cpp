@@ -75,7 +75,7 @@ Result print(const Job &job)
         drawPages(out, document, job, facts);
     });
     if (error)
-        return {0, *error};
+        return {0, QStringLiteral("Stránku nelze vytisknout: ") + *error};
     return {facts.pages, {}};
 }
 
