@@ -5,7 +5,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int DayNameLine = 12;
 constexpr int SixRowHeight = 34;
 constexpr int FiveRowHeight = 41;
 } // namespace
@@ -67,7 +66,7 @@ void TBigKal::Draw(QPainter &painter) const
         painter.setPen(BarvaPisma().toQColor());
         painter.setFont(Canvas::font(fontFace(), 8, true));
         for (int i = 0; i < MonthGrid::Columns; ++i) {
-            const QString name = memoLine(DayNameLine + i);
+            const QString name = memoLine(MemoLines::DayNameLine + i);
             Canvas::textOut(painter, nameLeft(i, painter.fontMetrics().horizontalAdvance(name)), 2,
                             name, BarvaPozadi().toQColor());
         }

@@ -8,6 +8,11 @@
 class MemoLines
 {
 public:
+    // The first line of each run the controls read.
+    static constexpr int MonthNameLine = 0;
+    static constexpr int DayNameLine = 12;
+    static constexpr int DayLetterLine = 19;
+
     virtual ~MemoLines() = default;
     virtual QString line(int index) const = 0;
 };

@@ -11,9 +11,6 @@ namespace PagePrinting {
 
 namespace {
 
-constexpr int MonthNameLine = 0;
-constexpr int DayNameLine = 12;
-constexpr int DayLetterLine = 19;
 constexpr int SixRowHeight = 173;
 constexpr int FiveRowHeight = 208;
 
@@ -105,12 +102,12 @@ void PrintSmallKal(QPainter &painter, int x, int y, const TSmallKal &month)
 
     painter.setPen(month.BarvaPisma().toQColor());
     setFont(painter, 14);
-    const QString title = memoLine(month, MonthNameLine + month.Month() - 1);
+    const QString title = memoLine(month, MemoLines::MonthNameLine + month.Month() - 1);
     textOnWhite(painter, x + Canvas::divTrunc(SmallFrame.width() - textWidth(painter, title), 2),
                 y + SmallTitleTop, title);
     setFont(painter, 6);
     for (int i = 0; i < MonthGrid::Columns; ++i) {
-        const QString letter = memoLine(month, DayLetterLine + i);
+        const QString letter = memoLine(month, MemoLines::DayLetterLine + i);
         textOnWhite(painter, x + smallCellLeft(i, textWidth(painter, letter)), y + SmallLetterTop, letter);
     }
     for (int row = 1; row <= MonthGrid::Rows; ++row) {
@@ -143,7 +140,7 @@ void PrintBigKal(QPainter &painter, int x, int y, const TBigKal &grid)
     setFont(painter, 12, true);
     const QColor band = grid.BarvaPozadi().toQColor();
     for (int i = 0; i < MonthGrid::Columns; ++i) {
-        const QString name = memoLine(grid, DayNameLine + i);
+        const QString name = memoLine(grid, MemoLines::DayNameLine + i);
         Canvas::textOut(painter, x + BigColumnWidth * i + Canvas::divTrunc(BigColumnWidth - textWidth(painter, name), 2),
                         y + BigNameTop, name, band);
     }

@@ -7,8 +7,6 @@
 namespace {
 // The title is centred in a 147-pixel frame whatever the control's width.
 constexpr int TitleBoxWidth = 147;
-constexpr int MonthNameLine = 0;
-constexpr int DayLetterLine = 19;
 } // namespace
 
 TSmallKal::TSmallKal(QWidget *parent) : MonthControl(parent, QSize(155, 85)) {}
@@ -57,12 +55,12 @@ void TSmallKal::Draw(QPainter &painter) const
         const QColor white = Colors::clWhite.toQColor();
         painter.setPen(BarvaPisma().toQColor());
         painter.setFont(Canvas::font(fontFace(), 10, true));
-        const QString title = memoLine(MonthNameLine + Month() - 1);
+        const QString title = memoLine(MemoLines::MonthNameLine + Month() - 1);
         Canvas::textOut(painter, titleLeft(painter.fontMetrics().horizontalAdvance(title)),
                         TitleTop, title, white);
         painter.setFont(Canvas::font(fontFace(), 5));
         for (int i = 0; i < MonthGrid::Columns; ++i) {
-            const QString letter = memoLine(DayLetterLine + i);
+            const QString letter = memoLine(MemoLines::DayLetterLine + i);
             Canvas::textOut(painter, cellLeft(i, painter.fontMetrics().horizontalAdvance(letter)),
                             LetterTop, letter, white);
         }
