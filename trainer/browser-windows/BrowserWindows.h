@@ -19,5 +19,5 @@ public:
     virtual void showWrongAnswers(const QString &pagePath, QWidget *opener) = 0;
 };
 
-// The module's entry point.
-extern "C" BrowserWindows *varnelBrowserWindows();
+// The module's entry point: hands out its BrowserWindows.
+extern "C" void *varnelBrowserWindows();

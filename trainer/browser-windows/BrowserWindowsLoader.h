@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/modules/ProgramModule.h"
+
 #include <QString>
 
 class BrowserWindows;
@@ -11,16 +13,6 @@ namespace BrowserWindowsLoader {
 BrowserWindows *windows(QString &error);
 
 // Test seam: while one exists, `windows` hands out this stand-in.
-class Override
-{
-public:
-    explicit Override(BrowserWindows &windows);
-    ~Override();
-    Override(const Override &) = delete;
-    Override &operator=(const Override &) = delete;
-
-private:
-    BrowserWindows *m_previous;
-};
+using Override = ProgramModule::Loaded<BrowserWindows>::Override;
 
 } // namespace BrowserWindowsLoader

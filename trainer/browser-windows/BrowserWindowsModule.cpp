@@ -20,8 +20,8 @@ public:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT BrowserWindows *varnelBrowserWindows()
+extern "C" Q_DECL_EXPORT void *varnelBrowserWindows()
 {
     static ModuleWindows windows;
-    return &windows;
+    return static_cast<BrowserWindows *>(&windows);
 }

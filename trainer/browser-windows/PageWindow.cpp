@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <utility>
 
@@ -86,9 +87,13 @@ bool PageWindow::event(QEvent *event)
 {
     // The browser's composited view makes Qt replace the shown window's
     // native window; the replacement is mapped without the window's state, and
-    // the window manager's answer would leave the page window unmaximized.
-    if (event->type() == QEvent::WinIdChange && isVisible() && internalWinId())
+    // the window manager's answer would leave the page window unmaximized. It
+    // is mapped without the modality too, which would leave the window it was
+    // opened from taking input.
+    if (event->type() == QEvent::WinIdChange && isVisible() && internalWinId()) {
         m_stateOfReplacedWindow = windowState();
+        windowHandle()->setModality(windowModality());
+    }
     return QDialog::event(event);
 }
 

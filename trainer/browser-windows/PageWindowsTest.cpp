@@ -15,6 +15,25 @@
 #include <QWebEnginePage>
 #include <QWindow>
 
+namespace {
+
+// Replaces its shown native window as Qt does once the browser's composited
+// view appears under a real window system.
+class ReplaceableSite : public TWeb_Site
+{
+public:
+    using TWeb_Site::TWeb_Site;
+
+    void replaceNativeWindow()
+    {
+        destroy(true, false);
+        create();
+        windowHandle()->setVisible(true);
+    }
+};
+
+} // namespace
+
 class PageWindowsTest : public QObject
 {
     Q_OBJECT
@@ -106,6 +125,19 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.setWindowState(Qt::WindowNoState);
         QCOMPARE(window.windowState(), Qt::WindowNoState);
+    }
+
+    // Opened as exec() opens it; while it shows, the window it was opened
+    // from must take no input.
+    void replacedNativeWindowStaysModal()
+    {
+        ReplaceableSite window(writePage(QStringLiteral("Otazky_ZP.htm")));
+        window.setWindowModality(Qt::ApplicationModal);
+        window.show();
+        QVERIFY(loaded(window));
+        QCOMPARE(QGuiApplication::modalWindow(), window.windowHandle());
+        window.replaceNativeWindow();
+        QCOMPARE(QGuiApplication::modalWindow(), window.windowHandle());
     }
 
     void reportPrintFailureIsShownAndClosingDeletesThePage()

@@ -5,6 +5,7 @@
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/pdf-viewer/TPdf.h"
 #include "trainer/documents/FormAnnexes.h"
+#include "trainer/documents/LawViewerWindow.h"
 #include "trainer/documents/TUkazPriloha3.h"
 #include "trainer/documents/TUkazPrilohu.h"
 #include "trainer/documents/TUkaz_Vyhlasku.h"
@@ -132,6 +133,8 @@ private slots:
         writePdf(QDir(annexes()).filePath(file + QStringLiteral(".kvf")), 3);
         const QString copy = QDir(temp).filePath(file + QStringLiteral(".pdf"));
         TestFiles::put(copy, "left over from an earlier run");
+        LawViewerWindow viewerModule;
+        const LawViewerLoader::Override stand(viewerModule);
         TTitul window(environment());
         window.show();
         for (int opening = 0; opening < 2; ++opening) {
@@ -176,12 +179,33 @@ private slots:
         window.show();
         QVERIFY(window.Zakon119->isEnabled());
         QVERIFY(QFile::remove(document));
+        LawViewerWindow viewerModule;
+        const LawViewerLoader::Override stand(viewerModule);
         MessageBox::Script script;
         window.Zakon119->trigger();
         QCOMPARE(script.requests().size(), std::size_t(1));
         QCOMPARE(script.requests().front().caption, QStringLiteral("Chyba:"));
         QVERIFY(script.requests().front().text.contains(document));
         QVERIFY(Ukaz_Vyhlasku == nullptr);
+        QVERIFY(!FileSystem::fileExists(QDir(temp).filePath(QStringLiteral("Zakon119.pdf"))));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
+    // No viewer module lies beside this test: the box says so, and no copy
+    // is left behind.
+    void viewerModuleMissingIsNamed()
+    {
+        writePdf(QDir(annexes()).filePath(QStringLiteral("Zakon119.kvf")), 1);
+        TTitul window(environment());
+        window.show();
+        MessageBox::Script script;
+        window.Zakon119->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().caption, QStringLiteral("Chyba:"));
+        QVERIFY(script.requests().front().text.startsWith(QStringLiteral("Prohlížeč dokumentů nelze načíst: ")));
+        QVERIFY(script.requests().front().text.contains(QStringLiteral("varnel-law-viewer")));
         QVERIFY(!FileSystem::fileExists(QDir(temp).filePath(QStringLiteral("Zakon119.pdf"))));
         QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
         script.answer(MessageBox::Result::Yes);

@@ -3,8 +3,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/PathResolver.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/ModalWindow.h"
-#include "trainer/documents/TUkaz_Vyhlasku.h"
+#include "trainer/documents/LawViewer.h"
 
 #include <QDir>
 
@@ -37,14 +36,31 @@ const std::vector<LawDocument> &lawDocuments()
     return documents;
 }
 
+namespace LawViewerLoader {
+
+LawViewer *viewer(QString &error)
+{
+    static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"), "varnelLawViewer",
+                                                   QStringLiteral("Prohlížeč dokumentů nelze načíst: "));
+    return module.get(error);
+}
+
+} // namespace LawViewerLoader
+
 void viewLawDocument(QWidget *owner, const QString &documentFile, const QString &title,
                      const QString &temporaryCopy)
 {
+    QString error;
+    LawViewer *viewer = LawViewerLoader::viewer(error);
+    if (!viewer) {
+        MessageBox::show(owner, error, QStringLiteral("Chyba:"));
+        return;
+    }
     if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
         MessageBox::show(owner, QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile,
                          QStringLiteral("Chyba:"));
         return;
     }
-    runModalAs(Ukaz_Vyhlasku, title, temporaryCopy);
+    viewer->show(title, temporaryCopy);
     FileSystem::deleteFile(temporaryCopy);
 }

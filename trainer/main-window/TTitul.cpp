@@ -135,7 +135,6 @@ TTitul::TTitul(const TrainerEnvironment &environment, QWidget *parent)
 {
     Titul = this;
     ui->setupUi(this);
-    ui->Image1->setPixmap(QPixmap::fromImage(TrainerArt::background()));
     using namespace Colors;
     WidgetLook::setBackground(ui->centralwidget, clWhite);
     for (QWidget *w : {ui->Label2, ui->Label3})

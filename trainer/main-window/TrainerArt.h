@@ -12,7 +12,6 @@ inline constexpr QSize BackgroundSize{742, 524};
 
 // A target on a light field over a dark band that carries the white texts.
 void paintBackground(QPainter &painter);
-QImage background();
 QIcon programIcon();
 
 } // namespace TrainerArt
