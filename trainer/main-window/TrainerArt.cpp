@@ -22,7 +22,7 @@ void paintTarget(QPainter &painter, QPoint centre, int outerRadius, int rings)
 }
 
 // A vertical gradient drawn as solid rows: the raster engine's gradient
-// fill took longer than the rest of the main window's set-up.
+// fill was a large part of the main window's start-up.
 void fillVertically(QPainter &painter, const QRect &area, QColor top, QColor bottom)
 {
     const int rows = area.height();

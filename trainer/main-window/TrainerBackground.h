@@ -9,7 +9,7 @@ class TrainerBackground : public QWidget
     Q_OBJECT
 
 public:
-    using QWidget::QWidget;
+    explicit TrainerBackground(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
