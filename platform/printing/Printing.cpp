@@ -1,9 +1,11 @@
 #include "platform/printing/Printing.h"
 
 #include "platform/files/SafeFile.h"
+#include "platform/result/Result.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,6 +18,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <type_traits>
 
 namespace Printing {
 
@@ -89,11 +92,36 @@ std::optional<QString> printToFile(const QString &path, const QPageLayout &layou
     return error.isEmpty() ? written.error : error;
 }
 
+// The print system's library, loaded with the first job that reaches a queue:
+// linked into the program, it and the libraries it needs (TLS, Kerberos,
+// service discovery) were a tenth of the designer's start-up.
+struct Cups
+{
+    decltype(&cupsAddOption) addOption = nullptr;
+    decltype(&cupsFreeOptions) freeOptions = nullptr;
+    decltype(&cupsPrintFile2) printFile = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+};
+
+Result<Cups> loadCups()
+{
+    static QLibrary library(QStringLiteral("cups"), 2);
+    const auto resolve = [](auto &function, const char *name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+        return function != nullptr;
+    };
+    Cups cups;
+    if (!resolve(cups.addOption, "cupsAddOption") || !resolve(cups.freeOptions, "cupsFreeOptions")
+        || !resolve(cups.printFile, "cupsPrintFile2") || !resolve(cups.lastErrorString, "cupsLastErrorString"))
+        return Failure{QStringLiteral("The print system cannot be used: %1").arg(library.errorString())};
+    return cups;
+}
+
 // The options of the printer dialog that the queue carries out itself.
 class JobOptions
 {
 public:
-    explicit JobOptions(const QPrinter &printer)
+    JobOptions(const Cups &cups, const QPrinter &printer) : m_cups(cups)
     {
         add("copies", QByteArray::number(printer.copyCount()));
         add("collate", printer.collateCopies() ? "true" : "false");
@@ -104,7 +132,7 @@ public:
         case QPrinter::DuplexAuto: break;
         }
     }
-    ~JobOptions() { cupsFreeOptions(m_count, m_options); }
+    ~JobOptions() { m_cups.freeOptions(m_count, m_options); }
     JobOptions(const JobOptions &) = delete;
     JobOptions &operator=(const JobOptions &) = delete;
 
@@ -114,9 +142,10 @@ public:
 private:
     void add(const char *name, const QByteArray &value)
     {
-        m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
+        m_count = m_cups.addOption(name, value.constData(), m_count, &m_options);
     }
 
+    const Cups &m_cups;
     int m_count = 0;
     cups_option_t *m_options = nullptr;
 };
@@ -138,12 +167,15 @@ std::optional<QString> printToQueue(QPrinter &printer, const QString &documentNa
     if (!spool.flush())
         return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
 
-    const JobOptions options(printer);
-    const int jobId = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(),
-                                     QFile::encodeName(spool.fileName()).constData(),
-                                     documentName.toLocal8Bit().constData(), options.count(), options.options());
+    const Result<Cups> cups = loadCups();
+    if (!cups)
+        return cups.error();
+    const JobOptions options(*cups, printer);
+    const int jobId = cups->printFile(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(),
+                                      QFile::encodeName(spool.fileName()).constData(),
+                                      documentName.toLocal8Bit().constData(), options.count(), options.options());
     if (jobId == 0)
-        return QStringLiteral("Printing failed on %1: %2").arg(name, QString::fromLocal8Bit(cupsLastErrorString()));
+        return QStringLiteral("Printing failed on %1: %2").arg(name, QString::fromLocal8Bit(cups->lastErrorString()));
     return std::nullopt;
 }
 
