@@ -7,6 +7,7 @@
 #include "calendar/language/LanguageMenu.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/LazyStandardIcon.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
@@ -180,7 +181,7 @@ void TForm1::buildMenus()
           QStyle::SP_DriveFDIcon, QStyle::SP_ComputerIcon, QStyle::SP_TrashIcon, QStyle::SP_DesktopIcon,
           QStyle::SP_ArrowBack, QStyle::SP_ArrowForward, QStyle::SP_BrowserReload, QStyle::SP_DialogHelpButton,
           QStyle::SP_MessageBoxInformation})
-        ImageList1.append(style()->standardIcon(picture));
+        ImageList1.append(lazyStandardIcon(picture));
     const std::pair<QAction *, int> glyphs[] = {
         {ui->Novy, 0},       {ui->NovyP, 0},      {ui->Otevrit, 1},   {ui->Ulozit, 2},
         {ui->UlozitJ, 3},    {ui->Tisk, 4},       {ui->NastavitB, 6}, {ui->NastavitD, 6},
