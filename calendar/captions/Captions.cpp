@@ -139,7 +139,7 @@ std::optional<QString> ApplyCaptions()
     TForm1 &window = *Form1;
     keepCopies(*Form3);
     applyMainMenu(*window.ui);
-    applyProjectPages(window);
+    window.whenProjectPagesMade([&window] { applyProjectPages(window); });
     AboutBox->setWindowTitle(line(58));
     applyWizard(*Form3);
     applyYearDialogs(*Form4, *Form5, Form3->CancelCaption);
@@ -156,9 +156,13 @@ std::optional<QString> ApplyStartOfWeek()
     const std::optional<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine), &error);
     if (!startOfWeek)
         return error;
-    for (int month = 1; month <= 12; ++month)
-        Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
-    for (int n = 1; n <= 13; ++n)
-        Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
+    // Project pages made later take the single month's first weekday.
+    if (Form1->projectPagesMade()) {
+        for (int month = 1; month <= 12; ++month)
+            Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
+        for (int n = 1; n <= 12; ++n)
+            Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
+    }
+    Form1->BigKal(13)->setStartOfWeek(*startOfWeek);
     return std::nullopt;
 }

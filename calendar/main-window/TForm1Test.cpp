@@ -62,6 +62,7 @@ private slots:
     void printRouteByDocKind_data();
     void printRouteByDocKind();
     void yearLabelGrowsToTheLeft();
+    void projectSheetShownFirstShowsItsCover();
 
 private:
     void showProjectPage(int page);
@@ -517,6 +518,23 @@ void TForm1Test::yearLabelGrowsToTheLeft()
     AutoSizeLabel *month = m_form->Label(26);
     month->setText(QStringLiteral("Září a říjen"));
     QCOMPARE(month->pos(), QPoint(28, 435));
+}
+
+// The project's pages are made when first needed; shown without being asked
+// for first, the sheet still comes up with its cover complete.
+void TForm1Test::projectSheetShownFirstShowsItsCover()
+{
+    QVERIFY(!m_form->projectPagesMade());
+    m_form->ui->PageControl->setCurrentWidget(m_form->ui->TabSheet15);
+    QVERIFY(m_form->projectPagesMade());
+    QCOMPARE(m_form->CurrentPage, PageModel::CoverPage);
+    QCOMPARE(m_form->DocKind, 1);
+    QVERIFY(m_form->ScrollBox(PageModel::CoverPage)->isVisible());
+    for (QWidget *control : {static_cast<QWidget *>(m_form->ImageKal(1)), static_cast<QWidget *>(m_form->Label(1)),
+                             static_cast<QWidget *>(m_form->SmallKal(12))})
+        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    QCOMPARE(m_form->ui->PageControl1->count(), 13);
+    QVERIFY(!m_form->Modified);
 }
 
 QTEST_MAIN(TForm1Test)
