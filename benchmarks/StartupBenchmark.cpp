@@ -1,14 +1,16 @@
 // Time from starting a program until its first top-level window is mapped on
 // the X display, for the trainer, the designer and a bare Qt Widgets window,
 // started in turn; prints the medians and their ratios to the bare window.
-//   StartupBenchmark <runs> [trainer program]   (DISPLAY names an X server without a window
-//   manager, so that the programs' own windows are mapped on the root)
+//   StartupBenchmark <runs> [trainer program] [designer program]   (DISPLAY names an X server
+//   without a window manager, so that the programs' own windows are mapped on the root)
 // The designer starts as after its first start: its program folder holds
 // Data.dat and the Czech language file, which are written when missing.
 
 #include "calendar/language/LanguageLines.h"
 #include "platform/files/FileSystem.h"
 #include "platform/text/TextLineFile.h"
+
+#include <QFileInfo>
 
 #include <xcb/xcb.h>
 
@@ -50,9 +52,8 @@ double startUntilMapped(xcb_connection_t *x, const std::string &program, const s
     return ms;
 }
 
-bool prepareDesignerFolder()
+bool prepareDesignerFolder(const QString &folder)
 {
-    const QString folder = QStringLiteral(STARTUP_DESIGNER_FOLDER);
     const QString settings = folder + QStringLiteral("/Data.dat");
     const QString czech = folder + QStringLiteral("/Language/") + LanguageLines::CzechFileName;
     if (!FileSystem::fileExists(settings)
@@ -73,8 +74,12 @@ int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const std::string trainerProgram = argc > 2 ? argv[2] : STARTUP_TRAINER;
-    if (!prepareDesignerFolder()) {
-        std::fprintf(stderr, "cannot write the designer's settings into %s\n", STARTUP_DESIGNER_FOLDER);
+    const std::string designerProgram = argc > 3 ? argv[3] : STARTUP_DESIGNER;
+    // The designer's program folder is the folder of its program file.
+    const std::string designerFolder =
+        QFileInfo(QString::fromStdString(designerProgram)).absolutePath().toStdString();
+    if (!prepareDesignerFolder(QString::fromStdString(designerFolder))) {
+        std::fprintf(stderr, "cannot write the designer's settings into %s\n", designerFolder.c_str());
         return 1;
     }
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
@@ -90,7 +95,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < runs + 1; ++i) {
         const double t = startUntilMapped(x, trainerProgram, STARTUP_TRAINER_FOLDER);
         const double b = startUntilMapped(x, STARTUP_BARE, STARTUP_TRAINER_FOLDER);
-        const double d = startUntilMapped(x, STARTUP_DESIGNER, STARTUP_DESIGNER_FOLDER);
+        const double d = startUntilMapped(x, designerProgram, designerFolder);
         if (i > 0) { // the first round only warms the file cache
             trainer.push_back(t);
             designer.push_back(d);
