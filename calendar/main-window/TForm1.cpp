@@ -31,6 +31,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 
 #include <utility>
 
@@ -156,6 +157,15 @@ void TForm1::makeProjectPages()
     WireModifyEvents(CoverPage, LastMonthPage);
     if (m_projectPagesStep)
         std::exchange(m_projectPagesStep, {})();
+}
+
+void TForm1::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (!m_projectPagesMade && !m_projectPagesQueued) {
+        m_projectPagesQueued = true;
+        QTimer::singleShot(0, this, &TForm1::makeProjectPages);
+    }
 }
 
 void TForm1::whenProjectPagesMade(std::function<void()> step)

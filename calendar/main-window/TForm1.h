@@ -57,9 +57,9 @@ public:
 
     // The year project's pages (cover and months) stay hidden until a
     // project is shown, and making their controls took a tenth of the
-    // start-up: they are made when first needed, or by this call once the
-    // window is up. They are made with the design values of their controls
-    // and the first weekday of the single-month page's grid.
+    // start-up: they are made when first needed, or once the window's first
+    // picture is on screen. They are made with the design values of their
+    // controls and the first weekday of the single-month page's grid.
     void makeProjectPages();
     bool projectPagesMade() const { return m_projectPagesMade; }
     // Runs `step` once the project's pages are made, at once when they are:
@@ -90,6 +90,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -120,6 +121,7 @@ private:
     std::array<QAction *, 11> m_jazyk{};
     const MemoLines *m_captionMemo = nullptr;
     bool m_projectPagesMade = false;
+    bool m_projectPagesQueued = false;
     std::function<void()> m_projectPagesStep;
     QMenu *m_popupMenu1 = nullptr;
     QAction *m_vymazatObrazek1 = nullptr;

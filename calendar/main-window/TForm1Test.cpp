@@ -63,6 +63,7 @@ private slots:
     void printRouteByDocKind();
     void yearLabelGrowsToTheLeft();
     void projectSheetShownFirstShowsItsCover();
+    void projectPagesFollowTheFirstPicture();
 
 private:
     void showProjectPage(int page);
@@ -524,6 +525,8 @@ void TForm1Test::yearLabelGrowsToTheLeft()
 // for first, the sheet still comes up with its cover complete.
 void TForm1Test::projectSheetShownFirstShowsItsCover()
 {
+    m_form = std::make_unique<TForm1>(&m_memo);
+    m_form->show();
     QVERIFY(!m_form->projectPagesMade());
     m_form->ui->PageControl->setCurrentWidget(m_form->ui->TabSheet15);
     QVERIFY(m_form->projectPagesMade());
@@ -535,6 +538,18 @@ void TForm1Test::projectSheetShownFirstShowsItsCover()
         QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
     QCOMPARE(m_form->ui->PageControl1->count(), 13);
     QVERIFY(!m_form->Modified);
+}
+
+void TForm1Test::projectPagesFollowTheFirstPicture()
+{
+    m_form = std::make_unique<TForm1>(&m_memo);
+    QVERIFY(!m_form->projectPagesMade());
+    m_form->show();
+    QVERIFY(!m_form->projectPagesMade());
+    QTRY_VERIFY(m_form->projectPagesMade());
+    QVERIFY(!m_form->Modified);
+    QCOMPARE(m_form->ui->PageControl1->count(), 13);
+    QCOMPARE(m_form->ui->PageControl->currentWidget(), m_form->TabSheet(PageModel::SingleMonthPage));
 }
 
 QTEST_MAIN(TForm1Test)
