@@ -1,5 +1,6 @@
 #include "calendar/language/LanguageMenu.h"
 
+#include "calendar/dialogs/KalDialogs.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/TForm1.h"
@@ -20,6 +21,13 @@ QByteArray bytesOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The lines of a message as the designer's box shows them.
+QStringList shownLines(const QString &message)
+{
+    const auto box = CreateKalMessageDialog(message, TMsgDlgType::mtCustom, {mbOK});
+    return box->messageLabel()->text().split(u'\n');
 }
 
 QStringList languageWith(const QString &firstMonth, int lineCount = LanguageLines::LineCount)
@@ -134,6 +142,8 @@ void LanguageMenuTest::emptySettingsFallBackInEnglish()
     QVERIFY(TextLineFile::write(m_fixture->path(QStringLiteral("Data.dat")), {}));
     m_fixture->start();
     QCOMPARE(messages(), QStringList({"File with language's setting wasn't find:.\rPrimary setting will use!"}));
+    QCOMPARE(shownLines(messages().first()),
+             QStringList({"File with language's setting wasn't find:.", "Primary setting will use!"}));
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
     QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
 }
@@ -180,6 +190,7 @@ void LanguageMenuTest::rejectedFileAtStartUp()
         return;
     }
     QCOMPARE(messages(), QStringList({"Error in file Other.cln!\rPrimary setting will use!"}));
+    QCOMPARE(shownLines(messages().first()), QStringList({"Error in file Other.cln!", "Primary setting will use!"}));
     QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("Leden"));
     QCOMPARE(bytesOf(languageFile(LanguageLines::CzechFileName)), czechBefore);
 }
