@@ -1,16 +1,22 @@
 #include "calendar/language/LanguageMenu.h"
 
 #include "calendar/dialogs/KalDialogs.h"
+#include "calendar-controls/month-control/MonthControl.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "ui_TForm1.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QAction>
 #include <QFile>
+#include <QHash>
 #include <QTest>
 
 using MessageBox::Result;
@@ -41,6 +47,45 @@ QStringList languageWith(const QString &firstMonth, int lineCount = LanguageLine
     return lines;
 }
 
+// Counts the paint events of the watched controls.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(const std::vector<MonthControl *> &controls)
+    {
+        for (MonthControl *control : controls) {
+            m_counts.insert(control, 0);
+            control->installEventFilter(this);
+        }
+    }
+    void reset()
+    {
+        for (auto it = m_counts.begin(); it != m_counts.end(); ++it)
+            it.value() = 0;
+    }
+    bool allPainted() const { return unpainted().isEmpty(); }
+    QStringList unpainted() const
+    {
+        QStringList names;
+        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it) {
+            if (it.value() == 0)
+                names << it.key()->objectName();
+        }
+        return names;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_counts[watched];
+        return false;
+    }
+
+private:
+    QHash<QObject *, int> m_counts;
+};
+
 } // namespace
 
 class LanguageMenuTest : public QObject
@@ -63,6 +108,8 @@ private slots:
     void repairsThatCannotTakeEffectEnd();
     void menuRejectionChangesNothing();
     void menuChoiceIsSavedUnderItsCaption();
+    void everyLanguageChangeRedrawsTheMonthControls_data();
+    void everyLanguageChangeRedrawsTheMonthControls();
 
 private:
     QString languageFile(const QString &name) const { return m_fixture->path(QStringLiteral("Language/") + name); }
@@ -265,6 +312,56 @@ void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("Deutsch.alt.cln"));
     if (Form1->DocMonth == 0)
         QCOMPARE(Form1->Label(26)->text(), QStringLiteral("Januar"));
+}
+
+void LanguageMenuTest::everyLanguageChangeRedrawsTheMonthControls_data()
+{
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<int>("errorBoxes");
+    QTest::newRow("week start no number, single month") << "x" << false << 1;
+    QTest::newRow("week start out of range, cover") << "9" << true << 0;
+    QTest::newRow("same week start, cover") << "1" << true << 0;
+}
+
+// The controls read the language lines at every drawing: a change of language
+// draws them again at once, also when the week-start line does not apply.
+void LanguageMenuTest::everyLanguageChangeRedrawsTheMonthControls()
+{
+    QFETCH(QString, weekStart);
+    QFETCH(bool, cover);
+    QFETCH(int, errorBoxes);
+    m_fixture->prepareFolder();
+    QStringList lines = languageWith(QStringLiteral("January"));
+    lines[LanguageLines::WeekStartLine] = weekStart;
+    writeLanguage(QStringLiteral("English.cln"), lines);
+    TForm1 &window = m_fixture->start().mainWindow();
+    if (cover) {
+        window.ui->PageControl->setCurrentWidget(window.TabSheet(PageModel::ProjectSheet));
+        window.ui->PageControl1->setCurrentWidget(window.TabSheet(PageModel::CoverPage));
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    std::vector<MonthControl *> shown;
+    for (int n = 1; n <= 13; ++n) {
+        if (n <= 12)
+            shown.push_back(window.SmallKal(n));
+        shown.push_back(window.BigKal(n));
+    }
+    // Only what the page's scroll box shows is painted.
+    std::erase_if(shown, [](const MonthControl *control) { return control->visibleRegion().isEmpty(); });
+    QVERIFY(!shown.empty());
+    PaintCounter paints(shown);
+    // What start-up asked for is drawn before the change.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    paints.reset();
+
+    LanguageMenu::ChangeLanguage(1);
+    QCOMPARE(int(m_boxes->requests().size()), errorBoxes);
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("January"));
+    QTRY_VERIFY2(paints.allPainted(), qPrintable(paints.unpainted().join(u' ')));
 }
 
 QTEST_MAIN(LanguageMenuTest)
