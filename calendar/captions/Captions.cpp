@@ -150,6 +150,14 @@ std::optional<QString> ApplyCaptions()
     return ApplyStartOfWeek();
 }
 
+void RedrawMonthControls()
+{
+    for (int month = 1; month <= 12; ++month)
+        Form1->SmallKal(month)->redraw();
+    for (int n = 1; n <= 13; ++n)
+        Form1->BigKal(n)->redraw();
+}
+
 std::optional<QString> ApplyStartOfWeek()
 {
     QString error;

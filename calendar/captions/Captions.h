@@ -13,3 +13,6 @@ std::optional<QString> ApplyCaptions();
 
 // The week-start line into SmallKal1..12, BigKal1..12 and BigKal13.
 std::optional<QString> ApplyStartOfWeek();
+
+// The same 25 controls draw again with the language lines in use.
+void RedrawMonthControls();

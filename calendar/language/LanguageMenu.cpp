@@ -95,10 +95,18 @@ void updateMonthLabel()
     Form1->Label(26)->setText(DocumentControls::monthName(Form2->CaptionMemo, Form1->DocMonth));
 }
 
+// The calendar controls read the lines in use at every drawing: they draw
+// the new ones at once, whatever step of the change fails later.
+void setLanguageLines(const QStringList &lines)
+{
+    Form2->CaptionMemo.setLines(lines);
+    RedrawMonthControls();
+}
+
 // The lines become the language in use; an error stops the steps there.
 std::optional<QString> useLanguage(int index, const QStringList &lines)
 {
-    Form2->CaptionMemo.setLines(lines);
+    setLanguageLines(lines);
     checkMenuItem(index);
     setSetting(Form1->Jazyk(index + 1)->text() + QStringLiteral(".cln"));
     if (auto error = writeSettings())
@@ -184,7 +192,7 @@ void useBuiltInCzech()
 {
     const LanguageMessage text = MakeLanguageMessage(1);
     KalShowMessage(text.fallback);
-    Form2->CaptionMemo.setLines(Form2->LanguageMemo);
+    setLanguageLines(Form2->LanguageMemo);
     checkMenuItem(-1);
     ApplyCaptions();
     updateMonthLabel();
