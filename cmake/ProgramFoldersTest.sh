@@ -1,0 +1,68 @@
+#!/bin/sh
+# Installs into a temporary prefix and starts both programs offscreen from
+# there: each must run on the platform beside it, never on the build tree's,
+# and the trainer's modules must find that platform too.
+# Usage: ProgramFoldersTest.sh <cmake> <build folder>
+set -eu
+cmake=$1
+build=$2
+prefix=$(mktemp -d)
+pid=
+cleanup() {
+  [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true
+  rm -rf "$prefix"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cmake" --install "$build" --prefix "$prefix" > /dev/null
+
+for file in Varnel/Varnel Varnel/libplatform.so Varnel/libvarnel-browser.so Varnel/libvarnel-law-viewer.so \
+    Varnel/central.vqn Varnel/central.vqt Varnel/PRILOHY/Zakon119.kvf Varnel/PRILOHY/_000.jpg \
+    Vuvuzodi/Vuvuzodi Vuvuzodi/libplatform.so Vuvuzodi/Language/English.cln; do
+  [ -f "$prefix/$file" ] || fail "$file was not installed"
+done
+
+for file in Varnel/Varnel Varnel/libvarnel-browser.so Varnel/libvarnel-law-viewer.so Vuvuzodi/Vuvuzodi; do
+  folder=$(dirname "$prefix/$file")
+  ldd "$prefix/$file" | grep -q "libplatform.so => $folder/libplatform.so" \
+    || fail "$file does not find the platform beside it: $(ldd "$prefix/$file" | grep libplatform)"
+done
+
+# CPU time of the process, in clock ticks.
+cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Starts the program from its folder and waits until it has settled: it runs
+# on the platform beside it and uses no more processor time.
+start() {
+  folder=$prefix/$1
+  (cd "$folder" && exec env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$prefix/config" "./$1") &
+  pid=$!
+  last=-1
+  for _ in $(seq 120); do
+    kill -0 "$pid" 2>/dev/null || fail "$1 ended at start"
+    if grep -q "$folder/libplatform.so" "/proc/$pid/maps"; then
+      now=$(cpu "$pid")
+      [ "$now" = "$last" ] && return 0
+      last=$now
+    fi
+    sleep 0.5
+  done
+  fail "$1 did not settle"
+}
+
+stop() {
+  kill -0 "$pid" 2>/dev/null || fail "$1 ended after start"
+  kill -9 "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+
+start Varnel
+# Made by the main window's creation, in the folder it runs from.
+[ -d "$prefix/Varnel/ZALOHA" ] || fail "Varnel made no backup folder beside itself"
+stop Varnel
+
+start Vuvuzodi
+stop Vuvuzodi
+echo "both programs start from $prefix"
