@@ -5,12 +5,12 @@
 set_target_properties(Varnel Vuvuzodi varnel-browser varnel-law-viewer PROPERTIES INSTALL_RPATH "$ORIGIN")
 
 install(TARGETS Varnel RUNTIME DESTINATION Varnel)
-install(TARGETS platform varnel-browser varnel-law-viewer LIBRARY DESTINATION Varnel)
+install(TARGETS platform platform_printing varnel-browser varnel-law-viewer LIBRARY DESTINATION Varnel)
 install(FILES ${VARNEL_PROGRAM_DIR}/central.vqn ${VARNEL_PROGRAM_DIR}/central.vqt DESTINATION Varnel)
 install(DIRECTORY ${VARNEL_PROGRAM_DIR}/PRILOHY DESTINATION Varnel)
 
 install(TARGETS Vuvuzodi RUNTIME DESTINATION Vuvuzodi)
-install(TARGETS platform LIBRARY DESTINATION Vuvuzodi)
+install(TARGETS platform platform_printing LIBRARY DESTINATION Vuvuzodi)
 install(FILES ${PROJECT_SOURCE_DIR}/calendar/language/demo/English.cln DESTINATION Vuvuzodi/Language)
 
 add_test(NAME ProgramFoldersTest
