@@ -36,15 +36,17 @@ done
 cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # Starts the program from its folder and waits until it has settled: it runs
-# on the platform beside it and uses no more processor time.
+# on the platform beside it, has made what it makes at start (the file or
+# folder given, if any), and uses no more processor time.
 start() {
   folder=$prefix/$1
+  made=${2:+$folder/$2}
   (cd "$folder" && exec env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$prefix/config" "./$1") &
   pid=$!
   last=-1
   for _ in $(seq 120); do
     kill -0 "$pid" 2>/dev/null || fail "$1 ended at start"
-    if grep -q "$folder/libplatform.so" "/proc/$pid/maps"; then
+    if grep -q "$folder/libplatform.so" "/proc/$pid/maps" && { [ -z "$made" ] || [ -e "$made" ]; }; then
       now=$(cpu "$pid")
       [ "$now" = "$last" ] && return 0
       last=$now
@@ -61,11 +63,10 @@ stop() {
   pid=
 }
 
-start Varnel
-# Made by the main window's creation, in the folder it runs from.
-[ -d "$prefix/Varnel/ZALOHA" ] || fail "Varnel made no backup folder beside itself"
+# The trainer's main window makes its backup folder in the folder it runs
+# from; the designer, with no settings file there yet, asks to make one.
+start Varnel ZALOHA
 stop Varnel
-
 start Vuvuzodi
 stop Vuvuzodi
 echo "both programs start from $prefix"
