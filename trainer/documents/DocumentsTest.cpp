@@ -193,6 +193,29 @@ private slots:
         window.close();
     }
 
+    // The temporary folder that TMPDIR names is missing: the copy fails
+    // there and is not made anywhere else ("/" for one).
+    void missingTemporaryFolderTakesNoCopyElsewhere()
+    {
+        writePdf(QDir(annexes()).filePath(QStringLiteral("Zakon119.kvf")), 1);
+        const QString missing = QDir(temp).filePath(QStringLiteral("missing"));
+        qputenv("TMPDIR", missing.toLocal8Bit());
+        TTitul window(environment());
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        window.show();
+        QCOMPARE(window.TempDir, missing + u'/');
+        LawViewerWindow viewerModule;
+        const LawViewerLoader::Override stand(viewerModule);
+        MessageBox::Script script;
+        window.Zakon119->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY(Ukaz_Vyhlasku == nullptr);
+        QVERIFY(!FileSystem::fileExists(QStringLiteral("/Zakon119.pdf")));
+        QVERIFY(!FileSystem::folderExists(missing));
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
     // No viewer module lies beside this test: the box says so, and no copy
     // is left behind.
     void viewerModuleMissingIsNamed()

@@ -488,23 +488,46 @@ private slots:
         QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
         QCOMPARE(script.requests().size(), std::size_t(0));
         QVERIFY(dialog.isVisible());
+        dialog.hide();
+    }
 
-        // No folder to write into (a file stands at its path, which even
-        // root cannot write through): a box names the page, no window opens.
+    // No folder to write into: a box names the page, no window opens, and
+    // nothing is written anywhere else ("/" for one).
+    void wrongAnswersWithoutATemporaryFolder_data()
+    {
+        QTest::addColumn<bool>("fileInItsPlace");
+        // A file at its path, which even root cannot write through.
+        QTest::newRow("a file in its place") << true;
+        QTest::newRow("missing folder") << false;
+    }
+    void wrongAnswersWithoutATemporaryFolder()
+    {
+        QFETCH(bool, fileInItsPlace);
         QTemporaryDir scratch;
-        const QString notAFolder = scratch.filePath(QStringLiteral("file"));
-        QFile(notAFolder).open(QIODevice::WriteOnly);
+        const QString folder = scratch.filePath(QStringLiteral("temp"));
+        if (fileInItsPlace)
+            QFile(folder).open(QIODevice::WriteOnly);
+        FinishedTest test;
+        test.numbers[3] = 122;
+        test.answers[3] = 1;
+        test.correct[3] = 2;
+        TVyhodnoceni dialog(Evaluation::of(u'G', 43, 0, QString(), TestOrder{}), QStringLiteral("2002.A"), test,
+                            questions);
+        dialog.show();
+        ReportStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
         const QByteArray previous = qgetenv("TMPDIR");
-        qputenv("TMPDIR", notAFolder.toLocal8Bit());
-        pages.shownPath.clear();
+        qputenv("TMPDIR", folder.toLocal8Bit());
         QTest::mouseClick(child<QPushButton>(&dialog, "Chyby"), Qt::LeftButton);
         if (previous.isEmpty())
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", previous);
-        QVERIFY(pages.shownPath.isEmpty());
+        QVERIFY2(pages.shownPath.isEmpty(), qPrintable(pages.shownPath));
         QCOMPARE(script.requests().size(), std::size_t(1));
-        QVERIFY(script.requests().front().text.contains(QStringLiteral("Chybovnik.htm")));
+        QVERIFY(script.requests().front().text.contains(folder + QStringLiteral("/Chybovnik.htm")));
+        QVERIFY(!QFile::exists(QStringLiteral("/Chybovnik.htm")));
         dialog.hide();
     }
 
