@@ -308,6 +308,28 @@ private slots:
         closeConfirmed(window);
     }
 
+    // A table that does not read stops the list: the error shows, no window
+    // opens, and the status bar keeps telling what was being done.
+    void damagedTableKeepsTheListStatus()
+    {
+        { TTitul seed(environment()); }
+        TestFiles::put(folder->filePath(QStringLiteral("central.vqn")), "\x83garbage");
+        TTitul window(environment());
+        window.show();
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QVERIFY(pages.shownPath.isEmpty());
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY2(script.requests().front().text.contains(QStringLiteral("central.vqn")),
+                 qPrintable(script.requests().front().text));
+        QCOMPARE(window.StatusBar1->currentMessage(),
+                 QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+        QVERIFY(!QFile::exists(window.TempDir + QStringLiteral("Otazky_ZP.htm")));
+        closeConfirmed(window);
+    }
+
     void labelsShowTheirTextAsWritten()
     {
         TTitul window(environment());
