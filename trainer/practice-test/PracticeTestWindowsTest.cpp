@@ -445,13 +445,23 @@ private slots:
         testing.hide();
     }
 
-    void rowOfNumbersBreaksWhereTheLineIsFull()
+    // A number is never split: a user would read "18" and "7" for 187.
+    void rowOfNumbersBreaksOnlyAfterAComma_data()
     {
+        QTest::addColumn<int>("firstNumber");
+        QTest::newRow("three digits") << 140;
+        QTest::newRow("one to three digits") << 1;
+        QTest::newRow("four digits") << 1990;
+    }
+    void rowOfNumbersBreaksOnlyAfterAComma()
+    {
+        QFETCH(int, firstNumber);
         TestOrder order{};
         QStringList numbers;
         for (int k = 0; k < RunningTest::Positions; ++k) {
-            order[std::size_t(k)] = 176 + k;
-            numbers << QString::number(176 + k);
+            const int number = firstNumber + k * (firstNumber < 10 ? 7 : 1);
+            order[std::size_t(k)] = number;
+            numbers << QString::number(number);
         }
         TVyhodnoceni dialog(Evaluation::of(u'G', 43, 0, QString(), order), QStringLiteral("2002.A"),
                             FinishedTest{}, questions);
@@ -460,11 +470,17 @@ private slots:
         const QStringList lines = row->text().split(u'\n');
         QCOMPARE(lines.join(QString()), numbers.join(u','));
         QVERIFY(lines.size() >= 2);
-        for (const QString &line : lines)
-            QVERIFY(row->fontMetrics().horizontalAdvance(line) <= row->width());
-        // A full line takes the next character only at the cost of the width.
-        QVERIFY(row->fontMetrics().horizontalAdvance(lines[0] + lines[1].front()) > row->width());
-        QVERIFY(lines.size() * row->fontMetrics().lineSpacing() <= row->height());
+        const QFontMetrics metrics = row->fontMetrics();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY2(metrics.horizontalAdvance(lines[i]) <= row->width(), qPrintable(lines[i]));
+            if (i + 1 == lines.size())
+                break;
+            QVERIFY2(lines[i].endsWith(u','), qPrintable(lines[i]));
+            // A line is full: the next number with its comma would not fit.
+            const QString next = lines[i + 1].section(u',', 0, 0) + u',';
+            QVERIFY2(metrics.horizontalAdvance(lines[i] + next) > row->width(), qPrintable(lines[i]));
+        }
+        QVERIFY(lines.size() * metrics.lineSpacing() <= row->height());
         dialog.hide();
     }
 
