@@ -21,9 +21,12 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -73,6 +76,27 @@ QTreeWidgetItem *node(const QTreeWidget &tree, const QString &text)
 {
     const auto found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.front();
+}
+
+// Whether every line of the memo that leaves room beside it stands in the
+// middle of its line; false when no line leaves room to tell.
+bool linesCentred(QPlainTextEdit &memo)
+{
+    memo.grab(); // lays the text out
+    bool told = false;
+    for (QTextBlock block = memo.document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal room = line.width() - line.naturalTextWidth();
+            if (room < 10)
+                continue;
+            told = true;
+            if (qAbs(line.naturalTextRect().left() - line.x() - room / 2) > 1)
+                return false;
+        }
+    }
+    return told;
 }
 
 } // namespace
@@ -275,6 +299,9 @@ private slots:
         QCOMPARE(viewer.windowTitle(), annex->caption);
         QCOMPARE(viewer.Memo1->toPlainText(), annex->firstNote);
         QCOMPARE(viewer.Memo2->toPlainText(), annex->secondNote);
+        QVERIFY(linesCentred(*viewer.Memo1));
+        if (!annex->secondNote.isEmpty())
+            QVERIFY(linesCentred(*viewer.Memo2));
         QCOMPARE(viewer.Image1->pixmap().toImage().pixelColor(20, 30).green() > 200, true);
     }
 
@@ -285,8 +312,13 @@ private slots:
         // Taking the focus chooses no node.
         QVERIFY(QTest::qWaitForWindowActive(&viewer));
         QVERIFY(!viewer.TreeView1->currentItem());
-        QCOMPARE(viewer.windowTitle(), QString());
+        // An empty title would have the window system show the program's
+        // name in its place.
+        QVERIFY(viewer.windowTitle().trimmed().isEmpty());
+        QVERIFY(!viewer.windowTitle().isEmpty());
+        QVERIFY(viewer.windowTitle() != QApplication::applicationName());
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("Poznámka, informace k formuláři:"));
+        QVERIFY(linesCentred(*viewer.Memo1));
         QCOMPARE(viewer.Memo2->toPlainText(), QString());
         const QStringList expected = {
             u"Čestné prohlášení"_qs,
@@ -319,6 +351,25 @@ private slots:
         QCOMPARE(children, 4);
         QCOMPARE(node(*viewer.TreeView1, u"Zadní stana dokumentu (zzz)"_qs)->parent()->text(0),
                  u"Žádost o znehodnocení zbraně"_qs);
+    }
+
+    // Every node text shows whole, the longest ones with a scroll bar.
+    void longNodeTextsShowWhole()
+    {
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        QTreeWidget &tree = *viewer.TreeView1;
+        int widest = 0;
+        for (const FormAnnex &annex : formAnnexes()) {
+            QTreeWidgetItem *item = node(tree, annex.text);
+            const int textWidth = tree.fontMetrics().horizontalAdvance(annex.text);
+            widest = std::max(widest, textWidth);
+            QVERIFY2(tree.visualItemRect(item).width() > textWidth + tree.iconSize().width(),
+                     qPrintable(annex.text));
+        }
+        QVERIFY(widest > tree.viewport()->width());
+        QVERIFY(tree.horizontalScrollBar()->isVisible());
+        QVERIFY(tree.horizontalScrollBar()->maximum() > 0);
     }
 
     // The caption changes; picture and notes keep what they showed.
