@@ -12,6 +12,7 @@
 #include "trainer/main-window/TTitul.h"
 #include "trainer/practice-test/ModalDriver.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -238,6 +239,46 @@ private slots:
         QVERIFY(!FileSystem::folderExists(missing));
         script.answer(MessageBox::Result::Yes);
         window.close();
+    }
+
+    // The toolbar offers only the moves that lead somewhere, and Home and
+    // End go to the first and the last page.
+    void toolbarFollowsThePage_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("move"); // a toolbar action or a key
+        QTest::addColumn<int>("page");
+        QTest::newRow("first page") << 3 << QString() << 0;
+        QTest::newRow("next") << 3 << "NextPage" << 1;
+        QTest::newRow("last") << 3 << "LastPage" << 2;
+        QTest::newRow("End") << 3 << "End" << 2;
+        QTest::newRow("End, then Home") << 3 << "End Home" << 0;
+        QTest::newRow("last, then previous") << 3 << "LastPage PreviousPage" << 1;
+        QTest::newRow("one page") << 1 << "End" << 0;
+    }
+    void toolbarFollowsThePage()
+    {
+        QFETCH(int, pages);
+        QFETCH(QString, move);
+        QFETCH(int, page);
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon119.pdf"));
+        writePdf(document, pages);
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon"), document);
+        viewer.show();
+        viewer.CheckBox1->click();
+        TPdf &pdf = *viewer.Pdf1;
+        const auto action = [&pdf](const char *name) { return pdf.toolbar()->findChild<QAction *>(QString::fromLatin1(name)); };
+        for (const QString &step : move.split(u' ', Qt::SkipEmptyParts)) {
+            if (QAction *toolbarAction = action(qPrintable(step)))
+                toolbarAction->trigger();
+            else
+                QTest::keyClick(pdf.focusProxy(), step == QStringLiteral("Home") ? Qt::Key_Home : Qt::Key_End);
+        }
+        QCOMPARE(pdf.currentPage(), page);
+        QCOMPARE(action("FirstPage")->isEnabled(), page > 0);
+        QCOMPARE(action("PreviousPage")->isEnabled(), page > 0);
+        QCOMPARE(action("NextPage")->isEnabled(), page < pages - 1);
+        QCOMPARE(action("LastPage")->isEnabled(), page < pages - 1);
     }
 
     // No viewer module lies beside this test: the box says so, and no copy
