@@ -181,28 +181,48 @@ private slots:
         QCOMPARE(program.bank.recordCount(), 2);
     }
 
+    // The box tells of the failure, and the gauge does not show a backup
+    // that was not made.
+    void failedBackupIsReportedWithoutSuccess_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("pair larger than the disk") << true;
+        // Both copies are made first; the info file's name is taken by a folder.
+        QTest::newRow("info file cannot be written") << false;
+    }
     void failedBackupIsReportedWithoutSuccess()
     {
+        QFETCH(bool, diskFull);
         SmallFileSystem small;
-        if (!small.mounted())
+        if (diskFull && !small.mounted())
             QSKIP("Mounting a small tmpfs is not allowed here.");
+        QTemporaryDir plain;
+        const QString target = diskFull ? small.path() : plain.path();
         ProgramFolder big(40, {}, 1500);
         QVERIFY(big.made);
-        TestFiles::put(small.path() + QStringLiteral("/Central.z1"), "kept");
+        TestFiles::put(target + QStringLiteral("/Central.z1"), "kept");
+        if (!diskFull)
+            QVERIFY(QDir(target).mkdir(QStringLiteral("info.txt")));
         TJina_zaloha dialog(big.table(), big.path);
         dialog.show();
-        QVERIFY(dialog.chooseFolder(small.path()));
-        QCOMPARE(dialog.chosenFolder(), small.path());
+        QVERIFY(dialog.chooseFolder(target));
+        QCOMPARE(dialog.chosenFolder(), target);
 
         MessageBox::Script script;
+        int gaugeAtTheBox = -1;
+        script.whileOpen([&](const MessageBox::Request &) { gaugeAtTheBox = dialog.Gauge1->value(); });
         dialog.start->click();
         QCOMPARE(script.requests().size(), std::size_t(1));
         const MessageBox::Request &box = script.requests().front();
         QCOMPARE(box.caption, QStringLiteral("Výsledek zálohy:"));
         QVERIFY2(box.text.startsWith(QStringLiteral("Data se nepodařilo odzálohovat.\n")), qPrintable(box.text));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(contentOf(small.path() + QStringLiteral("/Central.z1")), QByteArray("kept"));
-        QVERIFY(!QFile::exists(small.path() + QStringLiteral("/info.txt")));
+        QCOMPARE(gaugeAtTheBox, 0);
+        QCOMPARE(dialog.Gauge1->value(), 0);
+        if (diskFull) {
+            QCOMPARE(contentOf(target + QStringLiteral("/Central.z1")), QByteArray("kept"));
+            QVERIFY(!QFile::exists(target + QStringLiteral("/info.txt")));
+        }
     }
 
     void dialogsOpenOnTheBackupFolder()
