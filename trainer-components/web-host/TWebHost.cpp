@@ -1,6 +1,7 @@
 #include "trainer-components/web-host/TWebHost.h"
 
 #include "platform/registry/Registry.h"
+#include "platform/text/LocaleTexts.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/PagePrinter.h"
 #include "trainer-components/web-host/RequestGuard.h"
@@ -11,7 +12,6 @@
 #include <QDate>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QVBoxLayout>
@@ -233,6 +233,6 @@ QString TWebHost::PrintDocument()
     job.footer = PrintOptions.Footer;
     job.facts.title = m_page->title();
     job.facts.address = pageAddress(m_page->url());
-    job.facts.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    job.facts.date = LocaleTexts::shortDate(QDate::currentDate());
     return printed(PagePrinter::print(job).error);
 }
