@@ -4,6 +4,7 @@
 #include "trainer/backup/TJina_zaloha.h"
 #include "trainer/service/TestBank.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/files/TestFiles.h"
 #include "platform/table/DbfTable.h"
 #include "platform/text/LocaleTexts.h"
@@ -16,6 +17,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using TestFiles::contentOf;
 
@@ -126,6 +131,44 @@ private slots:
         QCOMPARE(program.pair(), other.pair());
         QVERIFY(program.bank.open());
         QCOMPARE(program.bank.recordCount(), 9);
+    }
+
+    // A restore killed between its two renames leaves the new table beside
+    // the old memo file; the next start or open of the bank settles it, so
+    // the bank is the backup byte for byte.
+    void restoreStoppedBetweenItsRenamesIsSettled_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("next start") << true;
+        QTest::newRow("next open") << false;
+    }
+    void restoreStoppedBetweenItsRenamesIsSettled()
+    {
+        QFETCH(bool, atStart);
+        ProgramFolder program(3);
+        ProgramFolder other(5, {}, 300);
+        QVERIFY(program.made && other.made);
+        QVERIFY(BankBackup::backup(other.table(), other.zaloha(), BackupTime));
+        const QByteArray before = program.pair();
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
+            BankBackup::restore(other.zaloha(), program.bank);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(program.pair() != before && program.pair() != other.pair());
+
+        const TableResult settled = atStart ? program.bank.createIfMissing() : program.bank.open();
+        QVERIFY2(settled, qPrintable(settled.error));
+        QCOMPARE(contentOf(program.table()), contentOf(other.table()));
+        QCOMPARE(contentOf(program.memo()), contentOf(other.memo()));
+        QCOMPARE(filesIn(program.path), (QStringList{QStringLiteral("central.vqn"), QStringLiteral("central.vqt")}));
+        QVERIFY(program.bank.open());
+        QCOMPARE(program.bank.recordCount(), 5);
     }
 
     void restoreIsRefused_data()
