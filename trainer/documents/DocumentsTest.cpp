@@ -234,6 +234,8 @@ private slots:
         MessageBox::Script script;
         window.Zakon119->trigger();
         QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY2(script.requests().front().text.contains(missing + QStringLiteral("/Zakon119.pdf")),
+                 qPrintable(script.requests().front().text));
         QVERIFY(Ukaz_Vyhlasku == nullptr);
         QVERIFY(!FileSystem::fileExists(QStringLiteral("/Zakon119.pdf")));
         QVERIFY(!FileSystem::folderExists(missing));
