@@ -42,9 +42,10 @@ public:
     static TableResult create(const QString &path, const QList<FieldDef> &fields);
 
     // Mends what a create or a replace of the pair that stopped part-way left:
-    // settles the replace, removes its temporary files, and gives an empty dBASE III+ table whose
-    // memo file is missing a new empty one. A table with records, or one
-    // that does not read, is left as it is for open() to report.
+    // settles the replace, removes its temporary files, and gives an empty
+    // dBASE III+ table whose memo file is missing a new empty one. A table
+    // with records, or one that does not read, is left as it is for open() to
+    // report.
     static TableResult repairInterrupted(const QString &path);
     // Completes or undoes a replace of the pair that stopped part-way (a
     // restore, a create), so that open() reads the pair all old or all new.
