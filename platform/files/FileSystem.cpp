@@ -20,7 +20,10 @@ QString programFolder()
 
 QString temporaryFolder()
 {
-    return QDir::tempPath();
+    // QDir::tempPath() gives "" for a folder that does not exist, and a
+    // caller that appends "/" would then write into the root.
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return QDir::cleanPath(QDir(named.isEmpty() ? QStringLiteral("/tmp") : named).absolutePath());
 }
 
 bool fileExists(const QString &path)

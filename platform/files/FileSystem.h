@@ -11,7 +11,8 @@ namespace FileSystem {
 
 // Folder of the running program file, without a trailing separator.
 QString programFolder();
-// QDir::tempPath(): TMPDIR, else /tmp; without a trailing separator.
+// The folder TMPDIR names, else /tmp, whether it exists or not; absolute,
+// without a trailing separator (except the root).
 QString temporaryFolder();
 
 bool fileExists(const QString &path);

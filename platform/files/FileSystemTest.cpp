@@ -23,13 +23,31 @@ private slots:
         QVERIFY(!FileSystem::programFolder().endsWith(u'/'));
     }
 
+    void temporaryFolderFollowsTmpdir_data()
+    {
+        QTest::addColumn<QByteArray>("tmpdir");
+        QTest::addColumn<QString>("folder");
+        const QByteArray existing = QFile::encodeName(m_dir.path());
+        QTest::newRow("existing folder") << existing + '/' << m_dir.path();
+        // Files meant for it must not end up in "/": the folder stays the one
+        // named, and writing into it fails.
+        QTest::newRow("missing folder") << QByteArray("/no/such/folder") << QStringLiteral("/no/such/folder");
+        QTest::newRow("untidy name") << QByteArray("/no//such/./folder/") << QStringLiteral("/no/such/folder");
+        QTest::newRow("not set") << QByteArray() << QStringLiteral("/tmp");
+        QTest::newRow("root") << QByteArray("/") << QStringLiteral("/");
+    }
     void temporaryFolderFollowsTmpdir()
     {
+        QFETCH(QByteArray, tmpdir);
+        QFETCH(QString, folder);
         const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(m_dir.path() + u'/'));
-        const QString folder = FileSystem::temporaryFolder();
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+        const QString got = FileSystem::temporaryFolder();
         qputenv("TMPDIR", saved);
-        QCOMPARE(folder, m_dir.path());
+        QCOMPARE(got, folder);
     }
 
     void existenceTellsFilesFromFolders()

@@ -2,15 +2,19 @@
 
 #include "platform/files/FileSystem.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace SafeFile {
@@ -118,6 +122,120 @@ QString keepOld(const QString &path, QFile &kept)
     return name;
 }
 
+const QString JournalSuffix = QStringLiteral(".pair-journal");
+
+QString journalPathFor(const QString &firstPath)
+{
+    return firstPath + JournalSuffix;
+}
+
+QByteArray contentHash(const QByteArray &content)
+{
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+}
+
+// Empty when the file cannot be read.
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+// A rename reaches the disk with its folder.
+void syncFolderOf(const QString &path)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0)
+        return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
+// What a pair replace records before it touches either target: the pair, the
+// staged new files, the kept old first file (none when there was no first
+// file) and the new contents' hashes. Which of the two targets is new is told
+// by their contents, so a journal still holds after the files were copied.
+struct PairJournal
+{
+    QString first;
+    QString second;
+    QString stagedFirst;
+    QString stagedSecond;
+    QString keptFirst;
+    QByteArray firstHash;
+    QByteArray secondHash;
+
+    static inline const QByteArray Heading = "pair replace 1";
+
+    // Names are kept relative to the journal's folder.
+    QByteArray text() const
+    {
+        const QDir folder = QFileInfo(journalPathFor(first)).dir();
+        QStringList lines{QString::fromLatin1(Heading)};
+        for (const QString *name : {&first, &second, &stagedFirst, &stagedSecond, &keptFirst})
+            lines << (name->isEmpty() ? QString() : folder.relativeFilePath(*name));
+        lines << QString::fromLatin1(firstHash) << QString::fromLatin1(secondHash);
+        return lines.join(u'\n').toUtf8() + '\n';
+    }
+
+    static std::optional<PairJournal> parse(const QByteArray &text, const QDir &folder)
+    {
+        const QStringList lines = QString::fromUtf8(text).split(u'\n');
+        if (lines.size() != 9 || lines[0].toLatin1() != Heading || !lines[8].isEmpty())
+            return std::nullopt;
+        const auto path = [&folder](const QString &name) {
+            return name.isEmpty() ? QString() : QDir::cleanPath(folder.filePath(name));
+        };
+        PairJournal journal{path(lines[1]),          path(lines[2]),          path(lines[3]),
+                            path(lines[4]),          path(lines[5]),          lines[6].toLatin1(),
+                            lines[7].toLatin1()};
+        if (journal.first.isEmpty() || journal.second.isEmpty() || journal.stagedFirst.isEmpty()
+            || journal.stagedSecond.isEmpty() || journal.firstHash.size() != 64 || journal.secondHash.size() != 64)
+            return std::nullopt;
+        return journal;
+    }
+
+    // Makes the pair all new where the staged file is still there, else all
+    // old again, and removes what the replace left.
+    ::Result<> settle() const
+    {
+        const bool firstNew = fileHash(first) == firstHash;
+        const bool secondNew = fileHash(second) == secondHash;
+        if (firstNew && !secondNew && !putInPlace(stagedSecond, second, secondHash) && !putBackFirst())
+            return cannotSettle();
+        // The second is renamed last, so this is no state a replace leaves.
+        if (!firstNew && secondNew && !putInPlace(stagedFirst, first, firstHash))
+            return cannotSettle();
+        for (const QString &left : {stagedFirst, stagedSecond, keptFirst})
+            if (!left.isEmpty())
+                QFile::remove(left);
+        syncFolderOf(first);
+        syncFolderOf(second);
+        return {};
+    }
+
+private:
+    static bool putInPlace(const QString &staged, const QString &target, const QByteArray &hash)
+    {
+        return fileHash(staged) == hash && renameOver(staged, target);
+    }
+
+    bool putBackFirst() const
+    {
+        if (keptFirst.isEmpty())
+            return QFile::remove(first);
+        return QFileInfo(keptFirst).isFile() && renameOver(keptFirst, first);
+    }
+
+    ::Result<> cannotSettle() const
+    {
+        return Failure{QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit ani vrátit.").arg(first, second)};
+    }
+};
+
 } // namespace
 
 Result replaceWith(const QString &path, const Writer &write)
@@ -162,25 +280,79 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
     const QString oldFirst = hadFirst ? keepOld(firstPath, kept) : QString();
     if (hadFirst && oldFirst.isEmpty())
         return failure(firstPath, QStringLiteral("původní obsah nelze zajistit"));
+    const auto dropOld = [&] {
+        if (hadFirst)
+            QFile::remove(oldFirst);
+    };
+
+    // The journal stays held while the replace runs: finishPairReplace()
+    // elsewhere waits for it.
+    const PairJournal journal{firstPath,
+                              secondPath,
+                              first.fileName(),
+                              second.fileName(),
+                              oldFirst,
+                              contentHash(firstContent),
+                              contentHash(secondContent)};
+    QTemporaryFile journalFile;
+    const QString journalPath = journalPathFor(firstPath);
+    if (const auto error = stage(journalFile, journalPath, journal.text())) {
+        dropOld();
+        return failure(firstPath, *error);
+    }
+    if (!renameOver(journalFile.fileName(), journalPath)) {
+        const QString reason = FileSystem::systemError();
+        dropOld();
+        return failure(firstPath, reason);
+    }
+    syncFolderOf(journalPath);
+    const auto done = [&] {
+        QFile::remove(journalPath);
+        dropOld();
+    };
 
     if (!renameOver(first.fileName(), firstPath)) {
         const QString reason = FileSystem::systemError();
-        if (hadFirst)
-            QFile::remove(oldFirst);
+        done();
         return failure(firstPath, reason);
     }
     if (g_betweenPairRenames)
         g_betweenPairRenames();
     if (!renameOver(second.fileName(), secondPath)) {
         const QString reason = FileSystem::systemError();
-        if (hadFirst)
-            renameOver(oldFirst, firstPath);
-        else
-            QFile::remove(firstPath);
+        // Not put back, the journal stays for finishPairReplace().
+        if (hadFirst ? renameOver(oldFirst, firstPath) : QFile::remove(firstPath))
+            done();
         return failure(secondPath, reason);
     }
-    if (hadFirst)
-        QFile::remove(oldFirst);
+    syncFolderOf(firstPath);
+    syncFolderOf(secondPath);
+    done();
+    return {};
+}
+
+::Result<> finishPairReplace(const QString &path)
+{
+    const QString journalPath = journalPathFor(path);
+    QFile journalFile(journalPath);
+    if (!journalFile.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(journalPath))
+            return {};
+        return Failure{QStringLiteral("Záznam %1 nelze přečíst: %2.").arg(journalPath, journalFile.errorString())};
+    }
+    while (::flock(journalFile.handle(), LOCK_EX) != 0 && errno == EINTR) {}
+    // The replace that held it may have ended meanwhile and removed it.
+    struct stat status {};
+    if (::fstat(journalFile.handle(), &status) == 0 && status.st_nlink == 0)
+        return {};
+    const std::optional<PairJournal> journal = PairJournal::parse(journalFile.readAll(), QFileInfo(journalPath).dir());
+    if (!journal)
+        return Failure{QStringLiteral("Přerušenou výměnu souboru %1 nelze dokončit: její záznam %2 je poškozen.")
+                           .arg(path, journalPath)};
+    if (const ::Result<> settled = journal->settle(); !settled)
+        return settled;
+    ::unlink(QFile::encodeName(journalPath).constData());
+    syncFolderOf(journalPath);
     return {};
 }
 
@@ -188,7 +360,8 @@ void removeLeftovers(const QString &path)
 {
     const QFileInfo target(path);
     const QRegularExpression leftover(
-        QStringLiteral("^%1\\.(new|old)-[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(target.fileName())),
+        QStringLiteral("^%1(%2)?\\.(new|old)-[A-Za-z0-9]{6}$")
+            .arg(QRegularExpression::escape(target.fileName()), QRegularExpression::escape(JournalSuffix)),
         QRegularExpression::CaseInsensitiveOption);
     const QDir folder = target.dir();
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {

@@ -229,6 +229,104 @@ private slots:
         verifyFolderHolds(remaining);
     }
 
+    // A program killed between the two renames leaves the table new beside
+    // the old memo file, and the journal; the next finish completes the
+    // replace, or undoes it when the staged second file is gone.
+    void pairStoppedBetweenItsRenamesIsFinished_data()
+    {
+        QTest::addColumn<bool>("oldPair");
+        QTest::addColumn<bool>("stagedSecondLost");
+        QTest::newRow("over an old pair") << true << false;
+        QTest::newRow("new pair") << false << false;
+        // As the start-up of a version without journals would leave it.
+        QTest::newRow("staged second file lost") << true << true;
+        QTest::newRow("new pair, staged second file lost") << false << true;
+    }
+    void pairStoppedBetweenItsRenamesIsFinished()
+    {
+        QFETCH(bool, oldPair);
+        QFETCH(bool, stagedSecondLost);
+        const QByteArray oldTable = "old table";
+        const QByteArray oldMemo(5000, 'o');
+        const QByteArray newTable = "new table";
+        const QByteArray newMemo(7000, 'n');
+        if (oldPair) {
+            TestFiles::put(pathOf("q.dbf"), oldTable);
+            TestFiles::put(pathOf("q.dbt"), oldMemo);
+        }
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
+            SafeFile::replacePair(pathOf("q.dbf"), newTable, pathOf("q.dbt"), newMemo);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), newTable);
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), oldPair ? oldMemo : QByteArray("<none>"));
+        if (stagedSecondLost)
+            SafeFile::removeLeftovers(pathOf("q.dbt"));
+
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        QVERIFY2(finished, qPrintable(finished.error()));
+        if (!stagedSecondLost) {
+            QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), newTable);
+            QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), newMemo);
+            verifyFolderHolds({"q.dbf", "q.dbt"});
+        } else if (oldPair) {
+            QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), oldTable);
+            QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), oldMemo);
+            verifyFolderHolds({"q.dbf", "q.dbt"});
+        } else {
+            verifyFolderHolds({});
+        }
+        // Done once: a second finish finds nothing to do.
+        QVERIFY(SafeFile::finishPairReplace(pathOf("q.dbf")));
+    }
+
+    // Another program's replace between its renames is not taken for one
+    // that stopped: the finish waits for it.
+    void runningReplaceIsWaitedFor()
+    {
+        TestFiles::put(pathOf("q.dbf"), "old table");
+        TestFiles::put(pathOf("q.dbt"), "old memo");
+        int between[2];
+        QCOMPARE(::pipe(between), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames pause([&between] {
+                (void)!::write(between[1], "x", 1);
+                ::usleep(300000);
+            });
+            ::_exit(SafeFile::replacePair(pathOf("q.dbf"), "new table", pathOf("q.dbt"), "new memo") ? 0 : 1);
+        }
+        char got = 0;
+        QCOMPARE(::read(between[0], &got, 1), ssize_t(1));
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        QVERIFY2(finished, qPrintable(finished.error()));
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("new table"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), QByteArray("new memo"));
+        ::close(between[0]);
+        ::close(between[1]);
+        verifyFolderHolds({"q.dbf", "q.dbt"});
+    }
+
+    void damagedJournalIsReported()
+    {
+        TestFiles::put(pathOf("q.dbf"), "table");
+        TestFiles::put(pathOf("q.dbf.pair-journal"), "garbage");
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        QVERIFY(!finished);
+        QVERIFY2(finished.error().contains(pathOf("q.dbf.pair-journal")), qPrintable(finished.error()));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("table"));
+    }
+
     void leftoversGoExceptARunningReplace()
     {
         for (const char *name : {"q.dbf", "q.dbf.new-AbCd12", "Q.DBF.old-zz99ZZ", "q.dbf.new-1234567", "q.dbf.new-1",

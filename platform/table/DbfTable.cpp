@@ -458,8 +458,19 @@ TableResult DbfTable::create(const QString &path, const QList<FieldDef> &fields)
                                   : SafeFile::replace(path, table);
 }
 
+Result<> DbfTable::finishInterruptedReplace(const QString &path)
+{
+    // Its journal lies beside whichever file the replace took first.
+    for (const QString &first : {path, memoPathFor(path)})
+        if (const Result<> finished = SafeFile::finishPairReplace(first); !finished)
+            return finished;
+    return {};
+}
+
 TableResult DbfTable::repairInterrupted(const QString &path)
 {
+    if (const Result<> finished = finishInterruptedReplace(path); !finished)
+        return TableResult::failure(finished.error());
     const QString memoPath = memoPathFor(path);
     SafeFile::removeLeftovers(path);
     SafeFile::removeLeftovers(memoPath);

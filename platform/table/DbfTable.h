@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "platform/table/FieldDef.h"
 #include "platform/table/TableField.h"
 #include "platform/table/TableResult.h"
@@ -41,10 +42,14 @@ public:
     static TableResult create(const QString &path, const QList<FieldDef> &fields);
 
     // Mends what a create or a replace of the pair that stopped part-way left:
-    // removes its temporary files, and gives an empty dBASE III+ table whose
-    // memo file is missing a new empty one. A table with records, or one
-    // that does not read, is left as it is for open() to report.
+    // settles the replace, removes its temporary files, and gives an empty
+    // dBASE III+ table whose memo file is missing a new empty one. A table
+    // with records, or one that does not read, is left as it is for open() to
+    // report.
     static TableResult repairInterrupted(const QString &path);
+    // Completes or undoes a replace of the pair that stopped part-way (a
+    // restore, a create), so that open() reads the pair all old or all new.
+    static Result<> finishInterruptedReplace(const QString &path);
 
     // Opens (or reopens) the table; the first record becomes current.
     TableResult open(const QString &path);

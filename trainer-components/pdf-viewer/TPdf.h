@@ -30,15 +30,23 @@ public:
     QToolBar *toolbar() const { return m_toolbar; }
     int currentPage() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildToolbar();
     void goToPage(int page);
     void zoomBy(qreal factor);
-    void showPageNumber();
+    // The page number, and the moves that lead somewhere.
+    void showPosition();
 
     QPdfDocument *m_document;
     QPdfView *m_view;
     QToolBar *m_toolbar;
     QLabel *m_pageNumber = nullptr;
+    QAction *m_firstPage = nullptr;
+    QAction *m_previousPage = nullptr;
+    QAction *m_nextPage = nullptr;
+    QAction *m_lastPage = nullptr;
     QString m_loadedFile; // names the print job
 };

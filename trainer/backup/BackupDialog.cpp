@@ -273,6 +273,8 @@ void BackupDialog::startClick()
     QDir::setCurrent(m_programDir);
     setBusy(false);
     if (!copied) {
+        // Copies that were made count for nothing once the whole has failed.
+        Gauge1->setValue(0);
         MessageBox::show(this, m_texts.failureText + u'\n' + copied.error, m_texts.resultCaption);
         showBackupState();
         return;

@@ -161,6 +161,9 @@ TableResult restore(const QString &folder, QuestionTable &table, const Progress 
                                         .arg(folder, InfoFile));
     const QString tableCopy = PathResolver::resolve(folder, TableCopy);
     const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
+    // A backup stopped between its two copies is settled before it is read.
+    if (const Result<> finished = SafeFile::finishPairReplace(tableCopy); !finished)
+        return TableResult::failure(finished.error());
     if (const TableResult checked = checkQuestionPair(tableCopy, memoCopy); !checked)
         return checked;
     // The engine holds what it read; the bank is read afresh at the next open.

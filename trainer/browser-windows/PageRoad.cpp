@@ -2,6 +2,7 @@
 
 #include "trainer/browser-windows/BrowserWindows.h"
 #include "trainer/browser-windows/BrowserWindowsLoader.h"
+#include "trainer/html-pages/PageFile.h"
 #include "trainer/html-pages/QuestionListPage.h"
 #include "trainer/html-pages/WrongAnswersPage.h"
 
@@ -12,9 +13,13 @@ namespace PageRoad {
 QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
                          QWidget *opener)
 {
+    PageText text;
+    if (const FileResult read = QuestionListPage::lines(table, versionCaption, text); !read)
+        return read.error;
     const QString page = tempDir + QuestionListPage::FileName;
-    if (const FileResult written = QuestionListPage::write(table, versionCaption, page); !written)
-        return written.error;
+    // A page that cannot be written (the temporary folder missing or read
+    // only) is not reported: the window shows what the browser finds there.
+    PageFile::write(page, text);
     QString error;
     if (BrowserWindows *windows = BrowserWindowsLoader::windows(error))
         windows->showQuestionList(page, opener);

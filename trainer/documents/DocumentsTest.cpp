@@ -12,6 +12,7 @@
 #include "trainer/main-window/TTitul.h"
 #include "trainer/practice-test/ModalDriver.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -21,9 +22,12 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -73,6 +77,27 @@ QTreeWidgetItem *node(const QTreeWidget &tree, const QString &text)
 {
     const auto found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.front();
+}
+
+// Whether every line of the memo that leaves room beside it stands in the
+// middle of its line; false when no line leaves room to tell.
+bool linesCentred(QPlainTextEdit &memo)
+{
+    memo.grab(); // lays the text out
+    bool told = false;
+    for (QTextBlock block = memo.document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal room = line.width() - line.naturalTextWidth();
+            if (room < 10)
+                continue;
+            told = true;
+            if (qAbs(line.naturalTextRect().left() - line.x() - room / 2) > 1)
+                return false;
+        }
+    }
+    return told;
 }
 
 } // namespace
@@ -193,6 +218,71 @@ private slots:
         window.close();
     }
 
+    // The temporary folder that TMPDIR names is missing: the copy fails
+    // there and is not made anywhere else ("/" for one).
+    void missingTemporaryFolderTakesNoCopyElsewhere()
+    {
+        writePdf(QDir(annexes()).filePath(QStringLiteral("Zakon119.kvf")), 1);
+        const QString missing = QDir(temp).filePath(QStringLiteral("missing"));
+        qputenv("TMPDIR", missing.toLocal8Bit());
+        TTitul window(environment());
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        window.show();
+        QCOMPARE(window.TempDir, missing + u'/');
+        LawViewerWindow viewerModule;
+        const LawViewerLoader::Override stand(viewerModule);
+        MessageBox::Script script;
+        window.Zakon119->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY2(script.requests().front().text.contains(missing + QStringLiteral("/Zakon119.pdf")),
+                 qPrintable(script.requests().front().text));
+        QVERIFY(Ukaz_Vyhlasku == nullptr);
+        QVERIFY(!FileSystem::fileExists(QStringLiteral("/Zakon119.pdf")));
+        QVERIFY(!FileSystem::folderExists(missing));
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
+    // The toolbar offers only the moves that lead somewhere, and Home and
+    // End go to the first and the last page.
+    void toolbarFollowsThePage_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("move"); // a toolbar action or a key
+        QTest::addColumn<int>("page");
+        QTest::newRow("first page") << 3 << QString() << 0;
+        QTest::newRow("next") << 3 << "NextPage" << 1;
+        QTest::newRow("last") << 3 << "LastPage" << 2;
+        QTest::newRow("End") << 3 << "End" << 2;
+        QTest::newRow("End, then Home") << 3 << "End Home" << 0;
+        QTest::newRow("last, then previous") << 3 << "LastPage PreviousPage" << 1;
+        QTest::newRow("one page") << 1 << "End" << 0;
+    }
+    void toolbarFollowsThePage()
+    {
+        QFETCH(int, pages);
+        QFETCH(QString, move);
+        QFETCH(int, page);
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon119.pdf"));
+        writePdf(document, pages);
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon"), document);
+        viewer.show();
+        viewer.CheckBox1->click();
+        TPdf &pdf = *viewer.Pdf1;
+        const auto action = [&pdf](const char *name) { return pdf.toolbar()->findChild<QAction *>(QString::fromLatin1(name)); };
+        for (const QString &step : move.split(u' ', Qt::SkipEmptyParts)) {
+            if (QAction *toolbarAction = action(qPrintable(step)))
+                toolbarAction->trigger();
+            else
+                QTest::keyClick(pdf.focusProxy(), step == QStringLiteral("Home") ? Qt::Key_Home : Qt::Key_End);
+        }
+        QCOMPARE(pdf.currentPage(), page);
+        QCOMPARE(action("FirstPage")->isEnabled(), page > 0);
+        QCOMPARE(action("PreviousPage")->isEnabled(), page > 0);
+        QCOMPARE(action("NextPage")->isEnabled(), page < pages - 1);
+        QCOMPARE(action("LastPage")->isEnabled(), page < pages - 1);
+    }
+
     // No viewer module lies beside this test: the box says so, and no copy
     // is left behind.
     void viewerModuleMissingIsNamed()
@@ -252,6 +342,9 @@ private slots:
         QCOMPARE(viewer.windowTitle(), annex->caption);
         QCOMPARE(viewer.Memo1->toPlainText(), annex->firstNote);
         QCOMPARE(viewer.Memo2->toPlainText(), annex->secondNote);
+        QVERIFY(linesCentred(*viewer.Memo1));
+        if (!annex->secondNote.isEmpty())
+            QVERIFY(linesCentred(*viewer.Memo2));
         QCOMPARE(viewer.Image1->pixmap().toImage().pixelColor(20, 30).green() > 200, true);
     }
 
@@ -262,8 +355,13 @@ private slots:
         // Taking the focus chooses no node.
         QVERIFY(QTest::qWaitForWindowActive(&viewer));
         QVERIFY(!viewer.TreeView1->currentItem());
-        QCOMPARE(viewer.windowTitle(), QString());
+        // An empty title would have the window system show the program's
+        // name in its place.
+        QVERIFY(viewer.windowTitle().trimmed().isEmpty());
+        QVERIFY(!viewer.windowTitle().isEmpty());
+        QVERIFY(viewer.windowTitle() != QApplication::applicationName());
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("Poznámka, informace k formuláři:"));
+        QVERIFY(linesCentred(*viewer.Memo1));
         QCOMPARE(viewer.Memo2->toPlainText(), QString());
         const QStringList expected = {
             u"Čestné prohlášení"_qs,
@@ -296,6 +394,25 @@ private slots:
         QCOMPARE(children, 4);
         QCOMPARE(node(*viewer.TreeView1, u"Zadní stana dokumentu (zzz)"_qs)->parent()->text(0),
                  u"Žádost o znehodnocení zbraně"_qs);
+    }
+
+    // Every node text shows whole, the longest ones with a scroll bar.
+    void longNodeTextsShowWhole()
+    {
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        QTreeWidget &tree = *viewer.TreeView1;
+        int widest = 0;
+        for (const FormAnnex &annex : formAnnexes()) {
+            QTreeWidgetItem *item = node(tree, annex.text);
+            const int textWidth = tree.fontMetrics().horizontalAdvance(annex.text);
+            widest = std::max(widest, textWidth);
+            QVERIFY2(tree.visualItemRect(item).width() > textWidth + tree.iconSize().width(),
+                     qPrintable(annex.text));
+        }
+        QVERIFY(widest > tree.viewport()->width());
+        QVERIFY(tree.horizontalScrollBar()->isVisible());
+        QVERIFY(tree.horizontalScrollBar()->maximum() > 0);
     }
 
     // The caption changes; picture and notes keep what they showed.

@@ -57,8 +57,11 @@ void viewLawDocument(QWidget *owner, const QString &documentFile, const QString 
         return;
     }
     if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
-        MessageBox::show(owner, QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile,
-                         QStringLiteral("Chyba:"));
+        // The document may have gone since start-up, or the temporary folder.
+        const QString text = FileSystem::fileExists(documentFile)
+            ? QStringLiteral("Dočasnou kopii dokumentu nelze vytvořit:\n") + temporaryCopy
+            : QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile;
+        MessageBox::show(owner, text, QStringLiteral("Chyba:"));
         return;
     }
     viewer->show(title, temporaryCopy);

@@ -403,8 +403,11 @@ void TTitul::Tiskyotzek1Click()
 {
     setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
     const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this);
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
+        // The status keeps telling what was being done when it failed.
         MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        return;
+    }
     setStatus(ReadyText);
 }
 

@@ -90,9 +90,9 @@ void TVyhodnoceni::FormShow()
     ui->Result->setText(m_evaluation.result);
     WidgetLook::setLabelText(ui->Cas, m_evaluation.startTime);
     Verze->SetCaption(m_programVersion);
-    // The row has no blanks: it breaks where a line is full.
+    // The row has no blanks, so the label alone would not break it.
     ui->Rada_Cisel->setText(
-        breakWhereLineIsFull(m_evaluation.numbers, ui->Rada_Cisel->fontMetrics(), ui->Rada_Cisel->width()));
+        breakAfterCommas(m_evaluation.numbers, ui->Rada_Cisel->fontMetrics(), ui->Rada_Cisel->width()));
     ui->Chyby->setEnabled(m_evaluation.wrongAnswersOffered);
 }
 

@@ -37,7 +37,10 @@ TableResult QuestionTable::open()
 {
     if (m_table.isOpen())
         return {};
-    return m_table.open(PathResolver::resolve(m_tableName));
+    const QString path = PathResolver::resolve(m_tableName);
+    if (const Result<> finished = DbfTable::finishInterruptedReplace(path); !finished)
+        return TableResult::failure(finished.error());
+    return m_table.open(path);
 }
 
 void QuestionTable::close() { m_table.close(); }

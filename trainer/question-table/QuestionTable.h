@@ -37,7 +37,8 @@ public:
     // converted. A relative name is taken from the current folder.
     TableResult createIfMissing();
 
-    // Opening an open table and closing a closed one do nothing. After an
+    // Opening an open table and closing a closed one do nothing. An open
+    // first settles a replace of the pair that stopped part-way. After an
     // open the first record is current.
     TableResult open();
     void close();
