@@ -160,12 +160,12 @@ void OpenCalendarFile()
 
 void ReadCalendarFile(const QString &path)
 {
-    auto lines = CalendarDocument::readFile(path);
-    if (auto *error = std::get_if<QString>(&lines)) {
-        Application::showErrorBox(QApplication::activeWindow(), *error);
+    const Result<QStringList> lines = CalendarDocument::readFile(path);
+    if (!lines) {
+        Application::showErrorBox(QApplication::activeWindow(), lines.error());
         return;
     }
-    const DocumentControls::ReadResult read = DocumentControls::apply(*Form1, std::get<QStringList>(lines));
+    const DocumentControls::ReadResult read = DocumentControls::apply(*Form1, *lines);
     switch (read.outcome) {
     case DocumentControls::Outcome::NotADocument:
         KalShowMessage(languageLine(InvalidFileLine));
@@ -224,7 +224,7 @@ void WriteCalendarFile()
     const QStringList lines = window.DocKind == 1
                                   ? CalendarDocument::write(DocumentControls::collectProject(window))
                                   : CalendarDocument::write(DocumentControls::collectSingleMonth(window));
-    if (!CalendarDocument::writeFile(target, lines).isEmpty()) {
+    if (!CalendarDocument::writeFile(target, lines)) {
         KalShowMessage(languageLine(SaveErrorLine));
         window.SaveCancelled = true;
         return;

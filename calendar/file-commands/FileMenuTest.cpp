@@ -25,7 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
-using MessageBox::Result;
+using Answer = MessageBox::Result;
 
 class FileMenuTest : public QObject
 {
@@ -110,10 +110,10 @@ void FileMenuTest::saveQuestion_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("cancelled");
-    QTest::newRow("unchanged") << false << int(Result::Yes) << false << false;
-    QTest::newRow("Ne") << true << int(Result::No) << true << false;
-    QTest::newRow("Storno") << true << int(Result::Cancel) << true << true;
-    QTest::newRow("closed") << true << int(Result::Closed) << true << true;
+    QTest::newRow("unchanged") << false << int(Answer::Yes) << false << false;
+    QTest::newRow("Ne") << true << int(Answer::No) << true << false;
+    QTest::newRow("Storno") << true << int(Answer::Cancel) << true << true;
+    QTest::newRow("closed") << true << int(Answer::Closed) << true << true;
 }
 
 void FileMenuTest::saveQuestion()
@@ -125,7 +125,7 @@ void FileMenuTest::saveQuestion()
     if (modified)
         modify();
     MessageBox::Script script;
-    script.answer(Result(answer));
+    script.answer(Answer(answer));
     Form1->NovyClick();
     QCOMPARE(script.requests().size(), std::size_t(asked ? 1 : 0));
     if (asked) {
@@ -143,7 +143,7 @@ void FileMenuTest::yesOnAnUntitledDocumentAsksForAName()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Yes);
+    boxes.answer(Answer::Yes);
     CommonDialogs::Script dialogs;
     dialogs.answerCancel();
     Form1->NovyClick();
@@ -163,14 +163,14 @@ void FileMenuTest::closingAsksTheSaveQuestion()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Cancel);
+    boxes.answer(Answer::Cancel);
     QVERIFY(!Form1->close());
     QVERIFY(Form1->isVisible());
 
     const QString file = m_fixture->path(QStringLiteral("linked.cnr"));
     Form1->SaveDialog1.FileName = file;
     Form1->SaveDialog1.Tag = 1;
-    boxes.answer(Result::Yes);
+    boxes.answer(Answer::Yes);
     QVERIFY(Form1->close());
     QVERIFY(QFile::exists(file));
     QCOMPARE(boxes.requests().size(), std::size_t(2));
@@ -195,7 +195,7 @@ void FileMenuTest::saveAsForcesTheKindsExtension()
     Form1->Edit(13)->setText(QStringLiteral("znovu"));
     FileMenu::SaveCalendar();
     QCOMPARE(dialogs.requests().size(), std::size_t(1));
-    QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(written)).at(4), QStringLiteral("znovu"));
+    QCOMPARE(CalendarDocument::readFile(written)->at(4), QStringLiteral("znovu"));
     dialogs.answerCancel();
     FileMenu::SaveCalendarAs();
     QCOMPARE(dialogs.requests().back().fileName, written);
@@ -237,7 +237,7 @@ void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
     dialogs.answerFile(m_fixture->path(QStringLiteral("stary.txt")));
     dialogs.answerCancel();
     MessageBox::Script boxes;
-    boxes.answer(Result::No);
+    boxes.answer(Answer::No);
     FileMenu::SaveCalendarAs();
     QCOMPARE(boxes.requests().size(), std::size_t(1));
     QVERIFY(boxes.requests().front().text.contains(QStringLiteral("stary.cnr")));
@@ -400,7 +400,7 @@ void FileMenuTest::newProjectSetsTheUntitledTargetOnlyWhenFinished()
         modify();
         FileMenu::SaveCalendar();
         QCOMPARE(dialogs.requests().size(), std::size_t(1));
-        QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(file)).at(4), QStringLiteral("změna"));
+        QCOMPARE(CalendarDocument::readFile(file)->at(4), QStringLiteral("změna"));
         return;
     }
     QCOMPARE(Form1->SaveDialog1.Tag, 0);
