@@ -177,6 +177,7 @@ QStringList linesOf(const QByteArray &bytes)
 
 Result<QStringList> readFile(const QString &path)
 {
+    SafeFile::removeLeftovers(path);
     const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
     if (!bytes)
         return Failure{QStringLiteral("Cannot open file %1").arg(path)};
@@ -185,6 +186,7 @@ Result<QStringList> readFile(const QString &path)
 
 Result<> writeFile(const QString &path, const QStringList &lines)
 {
+    SafeFile::removeLeftovers(path);
     if (const SafeFile::Result written = SafeFile::replace(path, TextLineFile::encode(lines)); !written)
         return Failure{written.error};
     return {};

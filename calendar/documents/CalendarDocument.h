@@ -79,6 +79,8 @@ QStringList linesOf(const QByteArray &bytes);
 Result<QStringList> readFile(const QString &path);
 // Atomic: a failure leaves the old file whole.
 Result<> writeFile(const QString &path, const QStringList &lines);
+// Both first remove what a save of the same document stopped part-way left
+// beside it (SafeFile::removeLeftovers).
 
 // `name` with the extension of its file part replaced by `extension` (".cnr"),
 // or with it appended when the file part has no dot.

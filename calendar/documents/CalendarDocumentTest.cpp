@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace CalendarDocument;
@@ -64,6 +65,8 @@ private slots:
     void onlyRegularFilesAreRead_data();
     void onlyRegularFilesAreRead();
     void linesAfterTheLastUsedAreDropped();
+    void staleCopiesOfAStoppedSaveGo_data();
+    void staleCopiesOfAStoppedSaveGo();
     void magicLine_data();
     void magicLine();
     void colorForms_data();
@@ -208,6 +211,41 @@ void CalendarDocumentTest::linesAfterTheLastUsedAreDropped()
     QCOMPARE(lines->size(), ProjectLineCount);
     QCOMPARE(lines->mid(0, SingleMonthLineCount), singleMonthLines());
     QVERIFY(std::holds_alternative<SingleMonth>(readSingleMonth(*lines)));
+}
+
+void CalendarDocumentTest::staleCopiesOfAStoppedSaveGo_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::newRow("next save") << false;
+    QTest::newRow("next open") << true;
+}
+
+// A save stopped part-way (where the file system keeps no unnamed files, or
+// between naming its copy and renaming it) leaves its staged copy. A save
+// still running, and the user's own files, stay.
+void CalendarDocumentTest::staleCopiesOfAStoppedSaveGo()
+{
+    QFETCH(bool, open);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Rok.cpr"));
+    QVERIFY(writeFile(path, projectLines()));
+    const QStringList kept{QStringLiteral("Rok.cpr"), QStringLiteral("Rok.cpr.zaloha"), QStringLiteral("Rok.cpr.1"),
+                           QStringLiteral("Rok.cpr.new-Runnin"), QStringLiteral("Jiny.cpr.new-AbCd12")};
+    for (const QString &name : kept.mid(1) + QStringList{QStringLiteral("Rok.cpr.new-Xy12Ab")}) {
+        QFile other(dir.filePath(name));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("Application Zoziruzo - Project\r\n");
+    }
+    QFile running(dir.filePath(QStringLiteral("Rok.cpr.new-Runnin")));
+    QVERIFY(running.open(QIODevice::ReadOnly));
+    QCOMPARE(::flock(running.handle(), LOCK_SH), 0);
+    if (open)
+        QCOMPARE(*readFile(path), projectLines());
+    else
+        QVERIFY(writeFile(path, projectLines()));
+    QStringList expected = kept;
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 void CalendarDocumentTest::magicLine_data()
