@@ -62,7 +62,7 @@ void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<P
                           static_cast<QWidget *>(window.Edit(13))})
         WidgetLook::setTextColor(font, document.colors.dayNumber);
     TBigKal &grid = *window.BigKal(13);
-    grid.setMonth(document.monthIndex + 1);
+    grid.setMonth(DocumentControls::gridMonth(document.monthIndex));
     grid.setYear(document.year);
     applyColors(grid, document.colors);
 }
@@ -123,6 +123,11 @@ namespace DocumentControls {
 QString monthName(const MemoLines &lines, int monthIndex)
 {
     return monthIndex >= 0 && monthIndex <= 11 ? lines.line(monthIndex) : QString();
+}
+
+int gridMonth(int monthIndex)
+{
+    return monthIndex >= 0 && monthIndex <= 11 ? monthIndex + 1 : 0;
 }
 
 SingleMonth collectSingleMonth(const TForm1 &window)

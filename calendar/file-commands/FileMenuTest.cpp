@@ -47,6 +47,8 @@ private slots:
     void failedWriteKeepsTheDocument();
     void openedDocumentsRoundTrip();
     void openingAProjectShowsItsCover();
+    void monthIndexOutsideTheYear_data();
+    void monthIndexOutsideTheYear();
     void failedReadChangesNothing_data();
     void failedReadChangesNothing();
     void newProjectSetsTheUntitledTargetOnlyWhenFinished_data();
@@ -325,6 +327,36 @@ void FileMenuTest::openingAProjectShowsItsCover()
     QVERIFY(!Form1->Modified);
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Rok.2005.cpr"));
     QCOMPARE(Form1->SaveDialog1.FileName, file);
+}
+
+void FileMenuTest::monthIndexOutsideTheYear_data()
+{
+    QTest::addColumn<QString>("monthLine");
+    QTest::newRow("largest integer") << "2147483647";
+    QTest::newRow("smallest integer") << "-2147483648";
+    QTest::newRow("thirteenth month") << "12";
+    QTest::newRow("minus one") << "-1";
+}
+
+// Kept as read and written back, with a month label of its own; the grid
+// keeps its month.
+void FileMenuTest::monthIndexOutsideTheYear()
+{
+    QFETCH(QString, monthLine);
+    QStringList lines = singleMonth();
+    lines[2] = monthLine;
+    const QString file = write(QStringLiteral("mesic.cnr"), lines);
+    const int month = Form1->BigKal(13)->Month();
+    MessageBox::Script boxes;
+    FileMenu::ReadCalendarFile(file);
+    QVERIFY(boxes.requests().empty());
+    QCOMPARE(Form1->DocMonth, monthLine.toInt());
+    QVERIFY(Form1->Label(26)->text().isEmpty());
+    QCOMPARE(Form1->BigKal(13)->Month(), month);
+    QCOMPARE(Form1->BigKal(13)->Year(), 2003);
+    QVERIFY(QFile::remove(file));
+    FileMenu::SaveCalendar();
+    QCOMPARE(CalendarDocument::readFile(file)->at(2), monthLine);
 }
 
 void FileMenuTest::failedReadChangesNothing_data()
