@@ -16,11 +16,6 @@ using namespace CalendarDocument;
 
 namespace {
 
-TColor fontColorOf(const QWidget *widget, QPalette::ColorRole role)
-{
-    return TColor::fromQColor(widget->palette().color(role));
-}
-
 GridColors colorsOf(const TBigKal &grid)
 {
     return {grid.BarvaCary(), grid.BarvaPozadi(), grid.BarvaPisma(), grid.BarvaCisel()};
@@ -151,7 +146,7 @@ Project collectProject(const TForm1 &window)
         document.months[month - 1] = colorsOf(*window.BigKal(month));
     }
     document.yearText = window.Label(1)->text();
-    document.coverText = fontColorOf(window.Label(1), QPalette::WindowText);
+    document.coverText = WidgetLook::textColor(*window.Label(1));
     document.coverFill = window.SmallKal(1)->BarvaPozadi();
     document.coverLine = window.SmallKal(1)->BarvaCary();
     return document;

@@ -12,6 +12,7 @@
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/wizard/TForm3.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/TestFiles.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 
@@ -47,6 +48,9 @@ private slots:
     void failedWriteKeepsTheDocument();
     void openedDocumentsRoundTrip();
     void openingAProjectShowsItsCover();
+    void handEditedColoursAreWrittenBackUnchanged();
+    void coverTextColourKeepsItsValue_data();
+    void coverTextColourKeepsItsValue();
     void monthIndexOutsideTheYear_data();
     void monthIndexOutsideTheYear();
     void failedReadChangesNothing_data();
@@ -327,6 +331,66 @@ void FileMenuTest::openingAProjectShowsItsCover()
     QVERIFY(!Form1->Modified);
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Rok.2005.cpr"));
     QCOMPARE(Form1->SaveDialog1.FileName, file);
+}
+
+// System colours and clNone occur only in files edited by hand; the screen
+// paints them as some plain colour, and that is not what is written.
+void FileMenuTest::handEditedColoursAreWrittenBackUnchanged()
+{
+    const QStringList names{QStringLiteral("clBtnFace"), QStringLiteral("clNone"), QStringLiteral("clWindowText"),
+                            QStringLiteral("clInfoBk"), QStringLiteral("cl3DDkShadow"), QStringLiteral("$00FF8000"),
+                            QStringLiteral("clHighlight"), QStringLiteral("$FFFFFFFF"), QStringLiteral("clWhite")};
+    QStringList lines(78);
+    lines[0] = QStringLiteral("Application Zoziruzo - Project");
+    lines[14] = QStringLiteral("2005");
+    for (int month = 1; month <= 12; ++month)
+        lines[14 + month] = QStringLiteral("text %1").arg(month);
+    for (int line = 27; line < 78; ++line)
+        lines[line] = names.at(line % names.size());
+    const QString project = write(QStringLiteral("Rucne.cpr"), lines);
+    QStringList month = singleMonth();
+    month[5] = QStringLiteral("clBtnFace");
+    month[6] = QStringLiteral("clNone");
+    month[7] = QStringLiteral("clInfoText");
+    month[8] = QStringLiteral("clBtnFace");
+    const QString single = write(QStringLiteral("Rucne.cnr"), month);
+    for (const QString &file : {project, single}) {
+        const QByteArray bytes = TestFiles::contentOf(file);
+        FileMenu::ReadCalendarFile(file);
+        QVERIFY(QFile::remove(file));
+        FileMenu::SaveCalendar();
+        QCOMPARE(TestFiles::contentOf(file), bytes);
+    }
+}
+
+void FileMenuTest::coverTextColourKeepsItsValue_data()
+{
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("clBtnFace") << "clBtnFace" << "clBtnFace";
+    QTest::newRow("clNone") << "clNone" << "clNone";
+    QTest::newRow("-1") << "-1" << "$FFFFFFFF";
+    QTest::newRow("-9999") << "-9999" << "$FFFFD8F1";
+    QTest::newRow("name in another case") << "CLINFOBK" << "clInfoBk";
+}
+
+// Line 27 is the cover's year label font and the small months' day-name
+// colour at once; both keep the value that was read.
+void FileMenuTest::coverTextColourKeepsItsValue()
+{
+    QFETCH(QString, read);
+    QFETCH(QString, written);
+    QStringList lines(78);
+    lines[0] = QStringLiteral("Application Zoziruzo - Project");
+    lines[14] = QStringLiteral("2005");
+    for (int line = 27; line < 78; ++line)
+        lines[line] = QStringLiteral("clBlue");
+    lines[27] = read;
+    const QString file = write(QStringLiteral("Obalka.cpr"), lines);
+    FileMenu::ReadCalendarFile(file);
+    QCOMPARE(Form1->SmallKal(1)->BarvaPisma(), *TColor::fromText(written));
+    FileMenu::SaveCalendar();
+    QCOMPARE(CalendarDocument::readFile(file)->at(27), written);
 }
 
 void FileMenuTest::monthIndexOutsideTheYear_data()
