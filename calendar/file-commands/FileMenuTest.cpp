@@ -211,14 +211,18 @@ void FileMenuTest::projectIsSavedUnderItsOwnNameAgain_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("without extension") << "Rok" << "Rok.cpr";
-    QTest::newRow("inner dots") << "Rok.2003.cpr" << "Rok.2003.cpr";
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("without extension") << "Rok" << "Rok.cpr" << "Rok";
+    QTest::newRow("with its extension") << "Rok.cpr" << "Rok.cpr" << "Rok";
+    QTest::newRow("another extension") << "Rok.txt" << "Rok.cpr" << "Rok";
+    QTest::newRow("inner dots") << "Rok.2003.cpr" << "Rok.2003.cpr" << "Rok.2003.cpr";
 }
 
 void FileMenuTest::projectIsSavedUnderItsOwnNameAgain()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
+    QFETCH(QString, offered);
     Form1->ui->PageControl->setCurrentWidget(Form1->TabSheet(PageModel::ProjectSheet));
     QCOMPARE(Form1->DocKind, quint8(1));
     CommonDialogs::Script dialogs;
@@ -233,6 +237,14 @@ void FileMenuTest::projectIsSavedUnderItsOwnNameAgain()
     QVERIFY(QFile::exists(file));
     QCOMPARE(QDir(m_fixture->dir.path()).entryList({"*.cpr"}), QStringList({written}));
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - ") + written);
+    // Save as offers the save target, which has lost the extension.
+    QCOMPARE(Form1->SaveDialog1.FileName, m_fixture->path(offered));
+    dialogs.answerFile(m_fixture->path(offered));
+    MessageBox::Script boxes;
+    boxes.answer(Answer::Yes); // the file of the forced extension exists
+    FileMenu::SaveCalendarAs();
+    QCOMPARE(dialogs.requests().back().fileName, m_fixture->path(offered));
+    QCOMPARE(QDir(m_fixture->dir.path()).entryList({"*.cpr"}), QStringList({written}));
 }
 
 void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
