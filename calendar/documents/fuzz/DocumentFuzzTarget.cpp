@@ -30,18 +30,6 @@
 
 namespace {
 
-template <typename Document>
-void roundTrip(const std::variant<Document, QString> &read,
-               std::variant<Document, QString> (*readAgain)(const QStringList &))
-{
-    if (!std::holds_alternative<Document>(read))
-        return;
-    const QStringList written = CalendarDocument::write(std::get<Document>(read));
-    const auto again = readAgain(written);
-    if (!std::holds_alternative<Document>(again) || CalendarDocument::write(std::get<Document>(again)) != written)
-        std::abort();
-}
-
 // The main window as the program holds it, made once: the hidden data holder
 // first, since the month controls read its language lines.
 struct Designer
@@ -91,30 +79,25 @@ void drawMonthControls(TForm1 &window)
         draw(*control);
 }
 
-void applyToTheWindow(const QStringList &lines)
+// Read, written and read again to the same lines; applied to the window,
+// drawn, and given back by the window's controls as read.
+template <typename Document>
+void checkDocument(const QStringList &lines, std::variant<Document, QString> (*read)(const QStringList &),
+                   Document (*collect)(const TForm1 &), DocumentControls::Outcome applied)
 {
+    const auto document = read(lines);
+    if (std::holds_alternative<Document>(document)) {
+        const QStringList written = CalendarDocument::write(std::get<Document>(document));
+        const auto again = read(written);
+        if (!std::holds_alternative<Document>(again) || CalendarDocument::write(std::get<Document>(again)) != written)
+            std::abort();
+    }
     TForm1 &window = *designer().window;
-    const DocumentControls::ReadResult read = DocumentControls::apply(window, lines);
+    const DocumentControls::ReadResult result = DocumentControls::apply(window, lines);
     drawMonthControls(window);
-    switch (read.outcome) {
-    case DocumentControls::Outcome::SingleMonth: {
-        const auto document = CalendarDocument::readSingleMonth(lines);
-        if (CalendarDocument::write(DocumentControls::collectSingleMonth(window))
-            != CalendarDocument::write(std::get<CalendarDocument::SingleMonth>(document)))
-            std::abort();
-        break;
-    }
-    case DocumentControls::Outcome::Project: {
-        const auto document = CalendarDocument::readProject(lines);
-        if (CalendarDocument::write(DocumentControls::collectProject(window))
-            != CalendarDocument::write(std::get<CalendarDocument::Project>(document)))
-            std::abort();
-        break;
-    }
-    case DocumentControls::Outcome::NotADocument:
-    case DocumentControls::Outcome::Failed:
-        break;
-    }
+    if (result.outcome == applied
+        && CalendarDocument::write(collect(window)) != CalendarDocument::write(std::get<Document>(document)))
+        std::abort();
 }
 
 // The names and the first weekday as the month controls take them from the
@@ -141,12 +124,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines = CalendarDocument::linesOf(bytes);
     switch (CalendarDocument::kindOf(lines)) {
     case CalendarDocument::Kind::SingleMonth:
-        roundTrip(CalendarDocument::readSingleMonth(lines), CalendarDocument::readSingleMonth);
-        applyToTheWindow(lines);
+        checkDocument(lines, CalendarDocument::readSingleMonth, DocumentControls::collectSingleMonth,
+                      DocumentControls::Outcome::SingleMonth);
         break;
     case CalendarDocument::Kind::Project:
-        roundTrip(CalendarDocument::readProject(lines), CalendarDocument::readProject);
-        applyToTheWindow(lines);
+        checkDocument(lines, CalendarDocument::readProject, DocumentControls::collectProject,
+                      DocumentControls::Outcome::Project);
         break;
     case CalendarDocument::Kind::None:
         break;
