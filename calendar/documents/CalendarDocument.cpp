@@ -1,12 +1,11 @@
 #include "calendar/documents/CalendarDocument.h"
 
 #include "calendar-controls/month-grid/MonthGrid.h"
+#include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
-#include "platform/text/Cp1250.h"
 #include "platform/text/IntegerText.h"
 #include "platform/text/TextLineFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -173,26 +172,24 @@ QStringList write(const Project &document)
 
 QStringList linesOf(const QByteArray &bytes)
 {
-    QStringList lines = TextLineFile::splitLines(Cp1250::decode(bytes));
-    for (QString &line : lines)
-        line.truncate(MaxLineLength);
-    return lines;
+    return TextLineFile::firstLines(bytes, ProjectLineCount, MaxLineLength);
 }
 
-std::variant<QStringList, QString> readFile(const QString &path)
+Result<QStringList> readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open file %1").arg(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot open file %1").arg(path);
-    return linesOf(bytes);
+    SafeFile::removeLeftovers(path);
+    const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot open file %1").arg(path)};
+    return linesOf(*bytes);
 }
 
-QString writeFile(const QString &path, const QStringList &lines)
+Result<> writeFile(const QString &path, const QStringList &lines)
 {
-    return SafeFile::replace(path, TextLineFile::encode(lines)).error;
+    SafeFile::removeLeftovers(path);
+    if (const SafeFile::Result written = SafeFile::replace(path, TextLineFile::encode(lines)); !written)
+        return Failure{written.error};
+    return {};
 }
 
 QString withExtension(const QString &name, const QString &extension)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/paint/TColor.h"
+#include "platform/result/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -70,12 +71,16 @@ QStringList write(const SingleMonth &document);
 QStringList write(const Project &document);
 
 // The lines of a file's bytes: CR LF, CR and LF end a line; each is cut to
-// its first 4096 characters.
+// its first 4096 characters. Lines after the last one a project uses are
+// dropped, however many there are.
 QStringList linesOf(const QByteArray &bytes);
-// The lines of a file, or "Cannot open file <path>".
-std::variant<QStringList, QString> readFile(const QString &path);
-// Atomic: a failure leaves the old file whole. Returns the error, if any.
-QString writeFile(const QString &path, const QStringList &lines);
+// The lines of a file, or "Cannot open file <path>"; only a regular file is
+// read (a named pipe or a device is refused).
+Result<QStringList> readFile(const QString &path);
+// Atomic: a failure leaves the old file whole.
+Result<> writeFile(const QString &path, const QStringList &lines);
+// Both first remove what a save of the same document stopped part-way left
+// beside it (SafeFile::removeLeftovers).
 
 // `name` with the extension of its file part replaced by `extension` (".cnr"),
 // or with it appended when the file part has no dot.

@@ -16,11 +16,6 @@ using namespace CalendarDocument;
 
 namespace {
 
-TColor fontColorOf(const QWidget *widget, QPalette::ColorRole role)
-{
-    return TColor::fromQColor(widget->palette().color(role));
-}
-
 GridColors colorsOf(const TBigKal &grid)
 {
     return {grid.BarvaCary(), grid.BarvaPozadi(), grid.BarvaPisma(), grid.BarvaCisel()};
@@ -62,7 +57,7 @@ void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<P
                           static_cast<QWidget *>(window.Edit(13))})
         WidgetLook::setTextColor(font, document.colors.dayNumber);
     TBigKal &grid = *window.BigKal(13);
-    grid.setMonth(document.monthIndex + 1);
+    grid.setMonth(DocumentControls::gridMonth(document.monthIndex));
     grid.setYear(document.year);
     applyColors(grid, document.colors);
 }
@@ -125,6 +120,11 @@ QString monthName(const MemoLines &lines, int monthIndex)
     return monthIndex >= 0 && monthIndex <= 11 ? lines.line(monthIndex) : QString();
 }
 
+int gridMonth(int monthIndex)
+{
+    return monthIndex >= 0 && monthIndex <= 11 ? monthIndex + 1 : 0;
+}
+
 SingleMonth collectSingleMonth(const TForm1 &window)
 {
     SingleMonth document;
@@ -146,7 +146,7 @@ Project collectProject(const TForm1 &window)
         document.months[month - 1] = colorsOf(*window.BigKal(month));
     }
     document.yearText = window.Label(1)->text();
-    document.coverText = fontColorOf(window.Label(1), QPalette::WindowText);
+    document.coverText = WidgetLook::textColor(*window.Label(1));
     document.coverFill = window.SmallKal(1)->BarvaPozadi();
     document.coverLine = window.SmallKal(1)->BarvaCary();
     return document;

@@ -14,6 +14,9 @@ namespace DocumentControls {
 // The month label of the single-month page. A document may hold any month
 // index; one outside 0..11 has no name.
 QString monthName(const MemoLines &lines, int monthIndex);
+// The grid's month of a month index: the index plus one, and for an index
+// outside 0..11 a month the grid ignores (with no arithmetic that overflows).
+int gridMonth(int monthIndex);
 
 CalendarDocument::SingleMonth collectSingleMonth(const TForm1 &window);
 CalendarDocument::Project collectProject(const TForm1 &window);

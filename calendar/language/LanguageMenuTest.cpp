@@ -20,6 +20,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using MessageBox::Result;
 
 namespace {
@@ -102,6 +104,8 @@ private slots:
     void repairsThatCannotTakeEffectEnd_data();
     void repairsThatCannotTakeEffectEnd();
     void menuRejectionChangesNothing();
+    void languageFileThatIsNoRegularFile_data();
+    void languageFileThatIsNoRegularFile();
     void menuChoiceIsSavedUnderItsCaption();
     void everyLanguageChangeRedrawsTheMonthControls_data();
     void everyLanguageChangeRedrawsTheMonthControls();
@@ -292,6 +296,41 @@ void LanguageMenuTest::menuRejectionChangesNothing()
     QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), settings);
     QCOMPARE(Form1->Label(26)->text(), month);
+}
+
+void LanguageMenuTest::languageFileThatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to /dev/zero") << "zero";
+    QTest::newRow("link to a named pipe") << "fifo";
+}
+
+// Listed like a file, but never read: start-up falls back to Czech, the menu
+// reports the file.
+void LanguageMenuTest::languageFileThatIsNoRegularFile()
+{
+    QFETCH(QString, kind);
+    m_fixture->prepareFolder({QStringLiteral("English.cln")});
+    const QString english = languageFile(QStringLiteral("English.cln"));
+    if (kind == u"fifo") {
+        const QString pipe = m_fixture->path(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        QVERIFY(QFile::link(pipe, english));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), english));
+    }
+    m_fixture->start();
+    QCOMPARE(messages(),
+             QStringList({"File with language's setting wasn't find:English.cln.\rPrimary setting will use!"}));
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
+    QCOMPARE(Form1->Jazyk(2)->text(), QStringLiteral("English"));
+
+    LanguageMenu::ChangeLanguage(1);
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(messages().last(), QStringLiteral("Cannot open file ") + english);
+    QVERIFY(Form1->Jazyk(1)->isChecked());
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
 }
 
 void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace FileSystem {
@@ -63,6 +65,82 @@ bool copyFile(const QString &from, const QString &to)
 bool deleteFile(const QString &path)
 {
     return QFile::remove(path);
+}
+
+namespace {
+
+Failure cannotRead(const QString &path, const QString &reason)
+{
+    return Failure{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, reason)};
+}
+
+QString tooLarge(qint64 limit)
+{
+    return QStringLiteral("je větší než %1 MB").arg(limit / (1024 * 1024));
+}
+
+std::optional<QString> refusal(const struct stat &status, qint64 limit)
+{
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("není to obyčejný soubor");
+    if (status.st_size > limit)
+        return tooLarge(limit);
+    return std::nullopt;
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+} // namespace
+
+Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device may already do something.
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return cannotRead(path, systemError());
+    if (const auto reason = refusal(status, limit))
+        return cannotRead(path, *reason);
+    // Non-blocking, and checked again once open, in case the name was given to
+    // a named pipe meanwhile: opening one waits for a writer otherwise.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return cannotRead(path, systemError());
+    if (::fstat(file.get(), &status) != 0)
+        return cannotRead(path, systemError());
+    if (const auto reason = refusal(status, limit))
+        return cannotRead(path, *reason);
+    // The size is a hint: the file may grow or shrink while it is read.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(status.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return cannotRead(path, systemError());
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + got > limit)
+            return cannotRead(path, tooLarge(limit));
+        bytes.append(buffer, got);
+    }
 }
 
 std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)

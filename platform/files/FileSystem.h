@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -22,6 +25,14 @@ bool createFolder(const QString &path);
 // Copies `from` over `to`, replacing `to` whole or leaving it as it was.
 bool copyFile(const QString &from, const QString &to);
 bool deleteFile(const QString &path);
+
+// No document, picture, language or settings file comes near this size; a
+// larger one is refused rather than held in memory.
+inline constexpr qint64 ReadLimit = qint64(256) * 1024 * 1024;
+// The whole content of a regular file. Anything else (a named pipe, a device,
+// a folder) fails at once without being waited on or read, and so does a file
+// of more than `limit` bytes.
+Result<QByteArray> readWholeFile(const QString &path, qint64 limit = ReadLimit);
 
 // Writes all of `bytes` to an open file, at `offset` or, when it is negative,
 // at the file's position; a short write is carried on. Nothing on success,

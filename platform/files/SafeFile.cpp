@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -67,6 +66,15 @@ bool renameOver(const QString &from, const QString &to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// A link is written through to the file it names, which stays a link.
+QString finalTarget(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
 QFileDevice::Permissions permissionsFor(const QString &target)
 {
     const QFileInfo existing(target);
@@ -86,13 +94,22 @@ void markInUse(const QFileDevice &file)
     ::flock(file.handle(), LOCK_SH);
 }
 
-// A complete, flushed copy of the new content beside its target.
-std::optional<QString> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
+// An empty file beside the target, under the one name pattern that
+// removeLeftovers() knows as the program's own.
+std::optional<QString> openStaged(QTemporaryFile &temp, const QString &target)
 {
     temp.setFileTemplate(target + QStringLiteral(".new-XXXXXX"));
     if (!temp.open())
         return temp.errorString();
     markInUse(temp);
+    return std::nullopt;
+}
+
+// A complete, flushed copy of the new content beside its target.
+std::optional<QString> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
+{
+    if (auto error = openStaged(temp, target))
+        return error;
     if (auto error = FileSystem::writeFully(temp.handle(), content))
         return error;
     if (auto error = flushToDisk(temp))
@@ -240,21 +257,20 @@ private:
 
 Result replaceWith(const QString &path, const Writer &write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    DescriptorWriter out(file);
-    if (!write(out)) {
-        const QString reason = out.failure().value_or(QStringLiteral("obsah se nepodařilo vytvořit"));
-        file.cancelWriting();
-        return failure(path, reason);
-    }
-    if (const auto error = flushToDisk(file)) {
-        file.cancelWriting();
+    const QString target = finalTarget(path);
+    QTemporaryFile staged;
+    if (const auto error = openStaged(staged, target))
         return failure(path, *error);
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
+    DescriptorWriter out(staged);
+    if (!write(out))
+        return failure(path, out.failure().value_or(QStringLiteral("obsah se nepodařilo vytvořit")));
+    if (const auto error = flushToDisk(staged))
+        return failure(path, *error);
+    if (!staged.setPermissions(permissionsFor(target)))
+        return failure(path, staged.errorString());
+    if (!renameOver(staged.fileName(), target))
+        return failure(path, FileSystem::systemError());
+    staged.setAutoRemove(false);
     return {};
 }
 
@@ -358,7 +374,7 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
 
 void removeLeftovers(const QString &path)
 {
-    const QFileInfo target(path);
+    const QFileInfo target(finalTarget(path));
     const QRegularExpression leftover(
         QStringLiteral("^%1(%2)?\\.(new|old)-[A-Za-z0-9]{6}$")
             .arg(QRegularExpression::escape(target.fileName()), QRegularExpression::escape(JournalSuffix)),

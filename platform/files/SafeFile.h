@@ -12,7 +12,10 @@ class QIODevice;
 
 // Replacing files so that a failure never leaves a half-written file: the new
 // content goes to a temporary file in the target's folder, is flushed, and is
-// renamed over the target.
+// renamed over the target (over the file a link names, when the target is a
+// link). The temporary file is "<name>.new-XXXXXX", a pattern of the
+// program's own, so that removeLeftovers() can take what a stopped program
+// left without touching the user's files.
 namespace SafeFile {
 
 using Result = FileResult;

@@ -75,6 +75,18 @@ private slots:
         verifyFolderHolds({"a.dbf", "b.dbf"});
     }
 
+    // As a document or a settings file may be a link to the user's own copy.
+    void aLinkIsWrittenThrough()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir("real"));
+        TestFiles::put(pathOf("real/a.txt"), "old");
+        QVERIFY(QFile::link(pathOf("real/a.txt"), pathOf("a.txt")));
+        QVERIFY(SafeFile::replace(pathOf("a.txt"), "new"));
+        QVERIFY(QFileInfo(pathOf("a.txt")).isSymLink());
+        QCOMPARE(TestFiles::contentOf(pathOf("real/a.txt")), QByteArray("new"));
+        verifyFolderHolds({"a.txt", "real"});
+    }
+
     void keepsPermissionsOfTheOldFiles()
     {
         const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser

@@ -1,12 +1,12 @@
 #include "platform/pictures/Picture.h"
 
+#include "platform/files/FileSystem.h"
 #include "platform/pictures/EmfPlayer.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/QtImageDecoder.h"
 #include "platform/pictures/TrialPaintDevice.h"
 #include "platform/pictures/WmfPlayer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -120,8 +120,8 @@ std::variant<Picture, QString> Picture::load(const QString &path)
     const std::optional<Format> format = formatOf(extension);
     if (!format)
         return QStringLiteral("Unknown picture file extension (.%1)").arg(extension);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
+    if (!bytes)
         return QStringLiteral("Cannot open file %1").arg(path);
-    return decode(file.readAll(), *format);
+    return decode(*bytes, *format);
 }

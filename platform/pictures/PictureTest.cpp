@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <jpeglib.h>
+#include <sys/stat.h>
 #include <uemf.h>
 
 namespace {
@@ -219,6 +220,8 @@ private slots:
     void bitmapWithoutTheLastRowsPaddingLoads();
     void unknownExtension();
     void missingFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
     void metafileKeepsItsShapesWhenScaled();
     void windowsMetafileDrawsAtItsFrame_data();
     void windowsMetafileDrawsAtItsFrame();
@@ -433,6 +436,25 @@ void PictureTest::missingFile()
 {
     const auto loaded = Picture::load(path("none.jpg"));
     QCOMPARE(std::get<QString>(loaded), QStringLiteral("Cannot open file %1").arg(path("none.jpg")));
+}
+
+void PictureTest::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("named pipe") << "pipe.jpg";
+    QTest::newRow("link to /dev/zero") << "zero.bmp";
+}
+
+// Neither blocks nor grows without end.
+void PictureTest::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, name);
+    if (name.startsWith(u"pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0644), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path(name)));
+    const auto loaded = Picture::load(path(name));
+    QCOMPARE(std::get<QString>(loaded), QStringLiteral("Cannot open file %1").arg(path(name)));
 }
 
 void PictureTest::metafileKeepsItsShapesWhenScaled()
