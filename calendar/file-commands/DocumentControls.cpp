@@ -30,7 +30,7 @@ void applyColors(TBigKal &grid, const GridColors &colors)
 }
 
 // An empty name stands for no picture and needs no file.
-std::variant<QList<Picture>, QString> loadPictures(const QStringList &files)
+Result<QList<Picture>> loadPictures(const QStringList &files)
 {
     QList<Picture> pictures;
     for (const QString &file : files) {
@@ -38,10 +38,10 @@ std::variant<QList<Picture>, QString> loadPictures(const QStringList &files)
             pictures.append(Picture());
             continue;
         }
-        auto loaded = Picture::load(file);
-        if (auto *error = std::get_if<QString>(&loaded))
-            return *error;
-        pictures.append(std::get<Picture>(std::move(loaded)));
+        Result<Picture> loaded = Picture::load(file);
+        if (!loaded)
+            return Failure{loaded.error()};
+        pictures.append(*std::move(loaded));
     }
     return pictures;
 }
@@ -101,13 +101,13 @@ DocumentControls::ReadResult readAndApply(TForm1 &window, const QStringList &lin
                                           DocumentControls::Outcome outcome)
 {
     // Pictures come first, as they are the first values a document sets.
-    auto pictures = loadPictures(pictureFiles(kind, lines));
-    if (auto *error = std::get_if<QString>(&pictures))
-        return {DocumentControls::Outcome::Failed, *error};
+    const Result<QList<Picture>> pictures = loadPictures(pictureFiles(kind, lines));
+    if (!pictures)
+        return {DocumentControls::Outcome::Failed, pictures.error()};
     auto document = read(lines);
     if (auto *error = std::get_if<QString>(&document))
         return {DocumentControls::Outcome::Failed, *error};
-    applyTo(window, std::get<Document>(document), std::get<QList<Picture>>(pictures));
+    applyTo(window, std::get<Document>(document), *pictures);
     return {outcome, {}};
 }
 
