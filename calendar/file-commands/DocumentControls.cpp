@@ -10,8 +10,6 @@
 
 #include <QLineEdit>
 
-#include <variant>
-
 using namespace CalendarDocument;
 
 namespace {
@@ -95,20 +93,20 @@ void applyProject(TForm1 &window, const Project &document, const QList<Picture> 
 }
 
 template <typename Document>
-DocumentControls::ReadResult readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
-                                          std::variant<Document, QString> (*read)(const QStringList &),
-                                          void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
-                                          DocumentControls::Outcome outcome)
+Result<DocumentControls::Outcome> readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
+                                               Result<Document> (*read)(const QStringList &),
+                                               void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
+                                               DocumentControls::Outcome outcome)
 {
     // Pictures come first, as they are the first values a document sets.
     const Result<QList<Picture>> pictures = loadPictures(pictureFiles(kind, lines));
     if (!pictures)
-        return {DocumentControls::Outcome::Failed, pictures.error()};
-    auto document = read(lines);
-    if (auto *error = std::get_if<QString>(&document))
-        return {DocumentControls::Outcome::Failed, *error};
-    applyTo(window, std::get<Document>(document), *pictures);
-    return {outcome, {}};
+        return Failure{pictures.error()};
+    const Result<Document> document = read(lines);
+    if (!document)
+        return Failure{document.error()};
+    applyTo(window, *document, *pictures);
+    return outcome;
 }
 
 } // namespace
@@ -152,7 +150,7 @@ Project collectProject(const TForm1 &window)
     return document;
 }
 
-ReadResult apply(TForm1 &window, const QStringList &lines)
+Result<Outcome> apply(TForm1 &window, const QStringList &lines)
 {
     switch (const Kind kind = kindOf(lines)) {
     case Kind::SingleMonth:
@@ -163,7 +161,7 @@ ReadResult apply(TForm1 &window, const QStringList &lines)
     case Kind::None:
         break;
     }
-    return {Outcome::NotADocument, {}};
+    return Outcome::NotADocument;
 }
 
 } // namespace DocumentControls
