@@ -134,7 +134,7 @@ void applyPrintWindow(TForm7 &window)
 
 } // namespace
 
-std::optional<QString> ApplyCaptions()
+Result<> ApplyCaptions()
 {
     TForm1 &window = *Form1;
     keepCopies(*Form3);
@@ -158,15 +158,15 @@ void RedrawMonthControls()
         Form1->BigKal(n)->redraw();
 }
 
-std::optional<QString> ApplyStartOfWeek()
+Result<> ApplyStartOfWeek()
 {
     QString error;
     const std::optional<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine), &error);
     if (!startOfWeek)
-        return error;
+        return Failure{error};
     for (int month = 1; month <= 12; ++month)
         Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
     for (int n = 1; n <= 13; ++n)
         Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
-    return std::nullopt;
+    return {};
 }

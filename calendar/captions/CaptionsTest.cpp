@@ -68,7 +68,7 @@ private:
     void useEnglish()
     {
         Form2->CaptionMemo.setLines(english());
-        QVERIFY(!ApplyCaptions());
+        QVERIFY(ApplyCaptions());
     }
 
     std::unique_ptr<DesignerFixture> m_fixture;
@@ -192,10 +192,10 @@ void CaptionsTest::weekStart()
     QStringList lines = english();
     lines[26] = line;
     Form2->CaptionMemo.setLines(lines);
-    const std::optional<QString> error = ApplyCaptions();
-    QCOMPARE(error.has_value(), fails);
+    const Result<> applied = ApplyCaptions();
+    QCOMPARE(applied.ok(), !fails);
     if (fails)
-        QCOMPARE(*error, QStringLiteral("'Mo' is not a valid integer value"));
+        QCOMPARE(applied.error(), QStringLiteral("'Mo' is not a valid integer value"));
     // Every caption is in place even when the week start fails.
     QCOMPARE(Form1->ui->Soubor->title(), QStringLiteral("&File"));
     for (MonthControl *control : allCalendarControls())

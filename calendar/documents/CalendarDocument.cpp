@@ -86,7 +86,7 @@ QStringList pictureFiles(Kind kind, const QStringList &lines)
     return {};
 }
 
-std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines)
+Result<SingleMonth> readSingleMonth(const QStringList &lines)
 {
     LineReader in(lines);
     SingleMonth document;
@@ -101,11 +101,11 @@ std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines)
     document.colors.fill = in.color(6);
     document.colors.dayName = in.color(7);
     if (!in.error().isEmpty())
-        return in.error();
+        return Failure{in.error()};
     return document;
 }
 
-std::variant<Project, QString> readProject(const QStringList &lines)
+Result<Project> readProject(const QStringList &lines)
 {
     LineReader in(lines);
     Project document;
@@ -129,7 +129,7 @@ std::variant<Project, QString> readProject(const QStringList &lines)
         colors.dayName = in.color(first + 2);
     }
     if (!in.error().isEmpty())
-        return in.error();
+        return Failure{in.error()};
     return document;
 }
 

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <array>
-#include <variant>
 
 // The designer's two document formats: the single-month document (.cnr, 9
 // lines) and the year project (.cpr, 78 lines), plain Windows-1250 text with
@@ -61,10 +60,10 @@ Kind kindOf(const QStringList &lines);
 // The picture files a document names, in the order they are loaded.
 QStringList pictureFiles(Kind kind, const QStringList &lines);
 
-// Missing lines read as empty. On failure the error of the first line that
-// does not convert, in the order the values are applied.
-std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines);
-std::variant<Project, QString> readProject(const QStringList &lines);
+// Missing lines read as empty. A failure is that of the first line that does
+// not convert, in the order the values are applied.
+Result<SingleMonth> readSingleMonth(const QStringList &lines);
+Result<Project> readProject(const QStringList &lines);
 
 // Exactly 9 or 78 lines; colours by name where the table has one.
 QStringList write(const SingleMonth &document);

@@ -21,17 +21,11 @@ int gridMonth(int monthIndex);
 CalendarDocument::SingleMonth collectSingleMonth(const TForm1 &window);
 CalendarDocument::Project collectProject(const TForm1 &window);
 
-enum class Outcome { SingleMonth, Project, NotADocument, Failed };
-
-struct ReadResult
-{
-    Outcome outcome = Outcome::Failed;
-    QString error; // for Failed
-};
+enum class Outcome { SingleMonth, Project, NotADocument };
 
 // Reads the document of `lines` into the window: every picture is loaded and
 // every line converted first, and only when all of it succeeded do the
 // controls change. Link, title and page are the caller's.
-ReadResult apply(TForm1 &window, const QStringList &lines);
+Result<Outcome> apply(TForm1 &window, const QStringList &lines);
 
 } // namespace DocumentControls

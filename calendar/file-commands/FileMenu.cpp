@@ -23,8 +23,6 @@
 
 #include <QLineEdit>
 
-#include <variant>
-
 namespace FileMenu {
 
 namespace {
@@ -176,19 +174,20 @@ void ReadCalendarFile(const QString &path)
         Application::showErrorBox(QApplication::activeWindow(), lines.error());
         return;
     }
-    const DocumentControls::ReadResult read = DocumentControls::apply(*Form1, *lines);
-    switch (read.outcome) {
+    const Result<DocumentControls::Outcome> read = DocumentControls::apply(*Form1, *lines);
+    if (!read) {
+        Application::showErrorBox(QApplication::activeWindow(), read.error());
+        return;
+    }
+    switch (*read) {
     case DocumentControls::Outcome::NotADocument:
         KalShowMessage(languageLine(InvalidFileLine));
-        return;
-    case DocumentControls::Outcome::Failed:
-        Application::showErrorBox(QApplication::activeWindow(), read.error);
         return;
     case DocumentControls::Outcome::SingleMonth:
     case DocumentControls::Outcome::Project:
         break;
     }
-    const bool project = read.outcome == DocumentControls::Outcome::Project;
+    const bool project = *read == DocumentControls::Outcome::Project;
     Form1->SaveDialog1.FileName = targetOf(path, project ? 1 : 0);
     Form1->SaveDialog1.Tag = 1;
     Form1->Modified = false;

@@ -22,7 +22,7 @@
 
 #include <sys/stat.h>
 
-using MessageBox::Result;
+using Answer = MessageBox::Result;
 
 namespace {
 
@@ -143,7 +143,7 @@ void LanguageMenuTest::cleanup()
 void LanguageMenuTest::firstStartCreatesTheSettings()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::Yes);
+    m_boxes->answer(Answer::Yes);
     DesignerStartup &startup = m_fixture->start();
     QVERIFY(!startup.ended());
     QCOMPARE(messages(), QStringList({"Nenalezen soubor Data.dat, chcete jej vytvořit?"}));
@@ -162,7 +162,7 @@ void LanguageMenuTest::firstStartCreatesTheSettings()
 void LanguageMenuTest::firstStartDeclinedEndsTheProgram()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::No);
+    m_boxes->answer(Answer::No);
     QVERIFY(m_fixture->start().ended());
     QVERIFY(Form1->NoSaveQuery);
     QCOMPARE(QDir(m_fixture->path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList());

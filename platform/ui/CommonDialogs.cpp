@@ -40,8 +40,8 @@ void showPreview(QLabel &preview, const QString &path)
     preview.clear();
     if (!QFileInfo(path).isFile())
         return;
-    const auto loaded = Picture::load(path);
-    if (const auto *picture = std::get_if<Picture>(&loaded)) {
+    // A file that does not load leaves the preview empty.
+    if (const Result<Picture> picture = Picture::load(path)) {
         QImage image = picture->toImage();
         if (image.width() > PreviewSide || image.height() > PreviewSide)
             image = image.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);

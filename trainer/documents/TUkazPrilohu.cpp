@@ -236,12 +236,12 @@ void TUkazPrilohu::TreeView1Change(QTreeWidgetItem *current)
     if (!annex)
         return;
     setWindowTitle(annex->caption);
-    const auto scan = Picture::load(PathResolver::resolve(m_documentsFolder, annex->scan));
-    if (const QString *error = std::get_if<QString>(&scan)) {
-        MessageBox::show(this, *error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+    const Result<Picture> scan = Picture::load(PathResolver::resolve(m_documentsFolder, annex->scan));
+    if (!scan) {
+        MessageBox::show(this, scan.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
         return;
     }
-    Image1->setPixmap(QPixmap::fromImage(std::get<Picture>(scan).toImage()));
+    Image1->setPixmap(QPixmap::fromImage(scan->toImage()));
     Memo1->clear();
     Memo2->clear();
     Memo1->setPlainText(annex->firstNote);

@@ -26,7 +26,6 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <variant>
 
 namespace {
 
@@ -82,21 +81,21 @@ void drawMonthControls(TForm1 &window)
 // Read, written and read again to the same lines; applied to the window,
 // drawn, and given back by the window's controls as read.
 template <typename Document>
-void checkDocument(const QStringList &lines, std::variant<Document, QString> (*read)(const QStringList &),
+void checkDocument(const QStringList &lines, Result<Document> (*read)(const QStringList &),
                    Document (*collect)(const TForm1 &), DocumentControls::Outcome applied)
 {
-    const auto document = read(lines);
-    if (std::holds_alternative<Document>(document)) {
-        const QStringList written = CalendarDocument::write(std::get<Document>(document));
-        const auto again = read(written);
-        if (!std::holds_alternative<Document>(again) || CalendarDocument::write(std::get<Document>(again)) != written)
+    const Result<Document> document = read(lines);
+    if (document) {
+        const QStringList written = CalendarDocument::write(*document);
+        const Result<Document> again = read(written);
+        if (!again || CalendarDocument::write(*again) != written)
             std::abort();
     }
     TForm1 &window = *designer().window;
-    const DocumentControls::ReadResult result = DocumentControls::apply(window, lines);
+    const Result<DocumentControls::Outcome> result = DocumentControls::apply(window, lines);
     drawMonthControls(window);
-    if (result.outcome == applied
-        && CalendarDocument::write(collect(window)) != CalendarDocument::write(std::get<Document>(document)))
+    if (result && *result == applied
+        && CalendarDocument::write(collect(window)) != CalendarDocument::write(*document))
         std::abort();
 }
 
