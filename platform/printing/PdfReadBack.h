@@ -6,6 +6,7 @@
 #include <QList>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +56,20 @@ inline QList<Word> words(const QString &pdf, int page)
                       m.captured(3).toDouble() * DotsPerPoint, m.captured(4).toDouble() * DotsPerPoint});
     }
     return found;
+}
+
+// The pixel sizes of the pictures in the file, as pdfimages lists them.
+inline QList<QSize> imageSizes(const QString &pdf)
+{
+    QList<QSize> sizes;
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n');
+    // Two heading lines, then one line a picture: page, number, type, width, height, ...
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList columns = lines[i].split(u' ', Qt::SkipEmptyParts);
+        if (columns.size() >= 5)
+            sizes.append(QSize(columns[3].toInt(), columns[4].toInt()));
+    }
+    return sizes;
 }
 
 // One page drawn by pdftoppm at 300 dpi, a pixel a dot, without smoothing;

@@ -2,22 +2,32 @@
 
 #include "platform/printing/Printing.h"
 
+#include <QBuffer>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPdfDocument>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <exception>
+#include <stdexcept>
+#include <vector>
 
 namespace PagePrinter {
 
 namespace {
 
-// Pictures of the pages at this resolution: sharp on paper, and a long list
-// still prints in seconds.
-constexpr int PictureDpi = 200;
+// The bands are drawn in dots of this resolution.
+constexpr int BandDpi = 1200;
 constexpr double BandInsetMillimetres = 6.35;
 constexpr double HeaderFontPoints = 9;
 
-double dotsOf(double millimetres, int dpi) { return millimetres * dpi / 25.4; }
+double dotsOf(double millimetres) { return millimetres * BandDpi / 25.4; }
 
 void drawLine(QPainter &painter, const QRectF &band, const HeaderFooterLine &line)
 {
@@ -26,11 +36,10 @@ void drawLine(QPainter &painter, const QRectF &band, const HeaderFooterLine &lin
     painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, line.right);
 }
 
-void drawBands(QPainter &painter, const QRectF &paper, int dpi, const Job &job,
-               const PrintedPageFacts &facts)
+void drawBands(QPainter &painter, const QSizeF &paper, const Job &job, const PrintedPageFacts &facts)
 {
-    const double margin = dotsOf(MarginMillimetres, dpi);
-    const double inset = dotsOf(BandInsetMillimetres, dpi);
+    const double margin = dotsOf(MarginMillimetres);
+    const double inset = dotsOf(BandInsetMillimetres);
     const double width = paper.width() - 2 * margin;
     const double height = margin - inset;
     drawLine(painter, QRectF(margin, inset, width, height / 2), expandTemplate(job.header, facts));
@@ -38,45 +47,101 @@ void drawBands(QPainter &painter, const QRectF &paper, int dpi, const Job &job,
              expandTemplate(job.footer, facts));
 }
 
-void drawPages(Printing::PrintJob &out, QPdfDocument &document, const Job &job, PrintedPageFacts &facts)
+QPageSize pageSizeOf(QPDFPageObjectHelper &page)
 {
-    QPainter &painter = out.painter();
+    const QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
+    return QPageSize(QSizeF(box.urx - box.llx, box.ury - box.lly), QPageSize::Point);
+}
+
+// One page of header and footer for each of the engine's pages, of its size.
+QByteArray bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
+{
+    QByteArray pdf;
+    QBuffer out(&pdf);
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    writer.setResolution(BandDpi);
+    writer.setPageLayout(QPageLayout(pageSizeOf(pages.front()), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw std::runtime_error("the header and footer cannot be drawn");
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
-    const QRectF paper(0, 0, out.pageWidth(), out.pageHeight());
-    for (int page = 0; page < facts.pages; ++page) {
-        if (page > 0)
-            out.newPage();
-        const QSizeF points = document.pagePointSize(page);
-        const QImage picture = document.render(
-            page, QSize(qRound(points.width() * PictureDpi / 72), qRound(points.height() * PictureDpi / 72)));
-        painter.drawImage(paper, picture);
-        facts.page = page + 1;
-        drawBands(painter, paper, out.resolution(), job, facts);
+    PrintedPageFacts facts = job.facts;
+    facts.pages = int(pages.size());
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) {
+            writer.setPageSize(pageSizeOf(pages[page]));
+            writer.newPage();
+        }
+        facts.page = int(page) + 1;
+        drawBands(painter, QSizeF(writer.width(), writer.height()), job, facts);
+    }
+    painter.end();
+    return pdf;
+}
+
+// Lays each band page over its page as a form, the page's own content kept
+// apart in its own graphics state.
+void layOver(QPDF &document, std::vector<QPDFPageObjectHelper> &pages, std::vector<QPDFPageObjectHelper> &bands)
+{
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        QPDFPageObjectHelper &page = pages[i];
+        QPDFObjectHandle form = document.copyForeignObject(bands[i].getFormXObjectForPage());
+        QPDFObjectHandle resources = page.getAttribute("/Resources", true);
+        resources = resources.isDictionary() ? resources.shallowCopy() : QPDFObjectHandle::newDictionary();
+        QPDFObjectHandle forms = resources.getKey("/XObject");
+        forms = forms.isDictionary() ? forms.shallowCopy() : QPDFObjectHandle::newDictionary();
+        int suffix = 0;
+        const std::string name = resources.getUniqueResourceName("/Fx", suffix);
+        forms.replaceKey(name, form);
+        resources.replaceKey("/XObject", forms);
+        page.getObjectHandle().replaceKey("/Resources", resources);
+        const std::string placed =
+            page.placeFormXObject(form, name, page.getMediaBox().getArrayAsRectangle(), true, true, true);
+        page.addPageContents(QPDFObjectHandle::newStream(&document, "q\n"), true);
+        page.addPageContents(QPDFObjectHandle::newStream(&document, "\nQ\n" + placed + "\n"), false);
     }
 }
 
 } // namespace
 
-Result print(const Job &job)
+Result<QByteArray> withHeaderAndFooter(const Job &job)
 {
-    QTemporaryFile pdfFile;
-    if (!pdfFile.open() || pdfFile.write(job.pdf) != job.pdf.size() || !pdfFile.flush())
-        return {0, QStringLiteral("Tiskový výstup stránky nelze uložit do dočasné složky.")};
-    QPdfDocument document;
-    if (document.load(pdfFile.fileName()) != QPdfDocument::Error::None || document.pageCount() == 0)
-        return {0, QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+    try {
+        QPDF document;
+        document.setSuppressWarnings(true);
+        document.processMemoryFile("page", job.pdf.constData(), std::size_t(job.pdf.size()));
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+        if (pages.empty())
+            return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+        const QByteArray bandPdf = bandPages(pages, job);
+        QPDF bandDocument;
+        bandDocument.setSuppressWarnings(true);
+        bandDocument.processMemoryFile("bands", bandPdf.constData(), std::size_t(bandPdf.size()));
+        std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
+        if (bands.size() != pages.size())
+            throw std::runtime_error("the header and footer pages do not match the page");
+        layOver(document, pages, bands);
+        QPDFWriter writer(document);
+        writer.setOutputMemory();
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.write();
+        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
+        return QByteArray(reinterpret_cast<const char *>(written->getBuffer()), qsizetype(written->getSize()));
+    } catch (const std::exception &failure) {
+        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ") + QString::fromUtf8(failure.what())};
+    }
+}
 
-    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
-    printer->setFullPage(true);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    PrintedPageFacts facts = job.facts;
-    facts.pages = document.pageCount();
-    const std::optional<QString> error = Printing::print(*printer, job.facts.title, [&](Printing::PrintJob &out) {
-        drawPages(out, document, job, facts);
-    });
-    if (error)
-        return {0, QStringLiteral("Stránku nelze vytisknout: ") + *error};
-    return {facts.pages, {}};
+Result<> print(const Job &job)
+{
+    const Result<QByteArray> pdf = withHeaderAndFooter(job);
+    if (!pdf)
+        return Failure{pdf.error()};
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
+    if (const Result<> printed = Printing::printPdf(*printer, *pdf, job.facts.title); !printed)
+        return Failure{QStringLiteral("Stránku nelze vytisknout: ") + printed.error()};
+    return {};
 }
 
 } // namespace PagePrinter
