@@ -14,8 +14,11 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <array>
 #include <exception>
+#include <map>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace PagePrinter {
@@ -29,22 +32,40 @@ constexpr double HeaderFontPoints = 9;
 
 double dotsOf(double millimetres) { return millimetres * BandDpi / 25.4; }
 
-void drawLine(QPainter &painter, const QRectF &band, const HeaderFooterLine &line)
+// The header's left, centre and right text, then the footer's.
+using Texts = std::array<QString, 6>;
+using Chosen = std::array<bool, 6>;
+
+Texts textsOf(const Job &job, PrintedPageFacts facts, int page)
 {
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, line.left);
-    painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, line.centre);
-    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, line.right);
+    facts.page = page;
+    const HeaderFooterLine header = expandTemplate(job.header, facts);
+    const HeaderFooterLine footer = expandTemplate(job.footer, facts);
+    return {header.left, header.centre, header.right, footer.left, footer.centre, footer.right};
 }
 
-void drawBands(QPainter &painter, const QSizeF &paper, const Job &job, const PrintedPageFacts &facts)
+bool drawsAny(const Texts &texts, const Chosen &chosen)
+{
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (chosen[i] && !texts[i].isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void drawTexts(QPainter &painter, const QSizeF &paper, const Texts &texts, const Chosen &chosen)
 {
     const double margin = dotsOf(MarginMillimetres);
     const double inset = dotsOf(BandInsetMillimetres);
     const double width = paper.width() - 2 * margin;
     const double height = margin - inset;
-    drawLine(painter, QRectF(margin, inset, width, height / 2), expandTemplate(job.header, facts));
-    drawLine(painter, QRectF(margin, paper.height() - inset - height / 2, width, height / 2),
-             expandTemplate(job.footer, facts));
+    const QRectF bands[] = {QRectF(margin, inset, width, height / 2),
+                            QRectF(margin, paper.height() - inset - height / 2, width, height / 2)};
+    constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (chosen[i] && !texts[i].isEmpty())
+            painter.drawText(bands[i / 3], alignments[i % 3] | Qt::AlignVCenter, texts[i]);
+    }
 }
 
 QPageSize pageSizeOf(QPDFPageObjectHelper &page)
@@ -53,53 +74,103 @@ QPageSize pageSizeOf(QPDFPageObjectHelper &page)
     return QPageSize(QSizeF(box.urx - box.llx, box.ury - box.lly), QPageSize::Point);
 }
 
-// One page of header and footer for each of the engine's pages, of its size.
-QByteArray bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
+// The header and footer as PDF pages. The texts that are the same on every
+// page stand once on the first band page, which serves every page of the
+// first page's size; a page's own texts (its number) stand on a band page of
+// its own. Drawn once, a text is stored once.
+struct BandPages
 {
     QByteArray pdf;
-    QBuffer out(&pdf);
+    std::vector<bool> shared; // whether the first band page goes on the page
+    std::vector<int> own;     // the band page of the page's own texts, or -1
+    int count = 0;
+};
+
+BandPages bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
+{
+    PrintedPageFacts facts = job.facts;
+    facts.pages = int(pages.size());
+    const Texts first = textsOf(job, facts, 1);
+    const Texts second = textsOf(job, facts, 2);
+    Chosen same{};
+    Chosen varying{};
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        same[i] = first[i] == second[i];
+        varying[i] = !same[i];
+    }
+    const Chosen all{true, true, true, true, true, true};
+    const QPageSize firstSize = pageSizeOf(pages.front());
+
+    BandPages bands;
+    QBuffer out(&bands.pdf);
     out.open(QIODevice::WriteOnly);
     QPdfWriter writer(&out);
     writer.setResolution(BandDpi);
-    writer.setPageLayout(QPageLayout(pageSizeOf(pages.front()), QPageLayout::Portrait, QMarginsF()));
+    writer.setPageLayout(QPageLayout(firstSize, QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer))
         throw std::runtime_error("the header and footer cannot be drawn");
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
-    PrintedPageFacts facts = job.facts;
-    facts.pages = int(pages.size());
+    const auto paper = [&writer] { return QSizeF(writer.width(), writer.height()); };
+    drawTexts(painter, paper(), first, same);
+    const bool sharedDrawn = drawsAny(first, same);
+    int drawn = 1;
     for (std::size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0) {
-            writer.setPageSize(pageSizeOf(pages[page]));
-            writer.newPage();
+        const QPageSize size = pageSizeOf(pages[page]);
+        const bool ofFirstSize = size.isEquivalentTo(firstSize);
+        bands.shared.push_back(ofFirstSize && sharedDrawn);
+        const Texts texts = textsOf(job, facts, int(page) + 1);
+        const Chosen &own = ofFirstSize ? varying : all;
+        if (!drawsAny(texts, own)) {
+            bands.own.push_back(-1);
+            continue;
         }
-        facts.page = int(page) + 1;
-        drawBands(painter, QSizeF(writer.width(), writer.height()), job, facts);
+        writer.setPageSize(size);
+        writer.newPage();
+        drawTexts(painter, paper(), texts, own);
+        bands.own.push_back(drawn++);
     }
     painter.end();
-    return pdf;
+    bands.count = drawn;
+    return bands;
 }
 
-// Lays each band page over its page as a form, the page's own content kept
-// apart in its own graphics state.
-void layOver(QPDF &document, std::vector<QPDFPageObjectHelper> &pages, std::vector<QPDFPageObjectHelper> &bands)
+// Lays the band pages over the pages as forms, each page's own content kept
+// apart in its own graphics state. Streams that pages share are stored once.
+void layOver(QPDF &document, std::vector<QPDFPageObjectHelper> &pages, std::vector<QPDFPageObjectHelper> &bands,
+             const BandPages &plan)
 {
+    const QPDFObjectHandle shared = document.copyForeignObject(bands.front().getFormXObjectForPage());
+    const QPDFObjectHandle opening = QPDFObjectHandle::newStream(&document, "q\n");
+    std::map<std::string, QPDFObjectHandle> closings;
     for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::vector<QPDFObjectHandle> forms;
+        if (plan.shared[i])
+            forms.push_back(shared);
+        if (plan.own[i] >= 0)
+            forms.push_back(document.copyForeignObject(bands[std::size_t(plan.own[i])].getFormXObjectForPage()));
+        if (forms.empty())
+            continue;
         QPDFPageObjectHelper &page = pages[i];
-        QPDFObjectHandle form = document.copyForeignObject(bands[i].getFormXObjectForPage());
         QPDFObjectHandle resources = page.getAttribute("/Resources", true);
         resources = resources.isDictionary() ? resources.shallowCopy() : QPDFObjectHandle::newDictionary();
-        QPDFObjectHandle forms = resources.getKey("/XObject");
-        forms = forms.isDictionary() ? forms.shallowCopy() : QPDFObjectHandle::newDictionary();
+        QPDFObjectHandle xObjects = resources.getKey("/XObject");
+        xObjects = xObjects.isDictionary() ? xObjects.shallowCopy() : QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/XObject", xObjects);
+        std::string closing = "\nQ\n";
         int suffix = 0;
-        const std::string name = resources.getUniqueResourceName("/Fx", suffix);
-        forms.replaceKey(name, form);
-        resources.replaceKey("/XObject", forms);
+        for (const QPDFObjectHandle &form : forms) {
+            const std::string name = resources.getUniqueResourceName("/Fx", suffix);
+            xObjects.replaceKey(name, form);
+            closing += page.placeFormXObject(form, name, page.getMediaBox().getArrayAsRectangle(), true, true, true)
+                + "\n";
+        }
         page.getObjectHandle().replaceKey("/Resources", resources);
-        const std::string placed =
-            page.placeFormXObject(form, name, page.getMediaBox().getArrayAsRectangle(), true, true, true);
-        page.addPageContents(QPDFObjectHandle::newStream(&document, "q\n"), true);
-        page.addPageContents(QPDFObjectHandle::newStream(&document, "\nQ\n" + placed + "\n"), false);
+        auto [stream, added] = closings.try_emplace(closing);
+        if (added)
+            stream->second = QPDFObjectHandle::newStream(&document, closing);
+        page.addPageContents(opening, true);
+        page.addPageContents(stream->second, false);
     }
 }
 
@@ -114,14 +185,14 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
         if (pages.empty())
             return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
-        const QByteArray bandPdf = bandPages(pages, job);
+        const BandPages plan = bandPages(pages, job);
         QPDF bandDocument;
         bandDocument.setSuppressWarnings(true);
-        bandDocument.processMemoryFile("bands", bandPdf.constData(), std::size_t(bandPdf.size()));
+        bandDocument.processMemoryFile("bands", plan.pdf.constData(), std::size_t(plan.pdf.size()));
         std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
-        if (bands.size() != pages.size())
-            throw std::runtime_error("the header and footer pages do not match the page");
-        layOver(document, pages, bands);
+        if (bands.size() != std::size_t(plan.count))
+            throw std::runtime_error("the header and footer pages were not all drawn");
+        layOver(document, pages, bands, plan);
         QPDFWriter writer(document);
         writer.setOutputMemory();
         writer.setObjectStreamMode(qpdf_o_generate);
