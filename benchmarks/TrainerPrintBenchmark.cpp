@@ -147,7 +147,8 @@ void BM_ListEnginePdfAlone(benchmark::State &state)
     listCounters(state, list, list.enginePdf.size());
 }
 
-void listPrinted(benchmark::State &state, bool toQueue)
+// Times `printOnce`, its job going to a file or to the queue.
+void listPrintouts(benchmark::State &state, bool toQueue, bool (*printOnce)(const ListPage &list))
 {
     const ListPage &list = g_lists.at(int(state.range(0)));
     const QString pdf = g_work->filePath(QStringLiteral("printed-list.pdf"));
@@ -155,7 +156,7 @@ void listPrinted(benchmark::State &state, bool toQueue)
     if (!toQueue)
         redirect.emplace(pdf);
     for (auto _ : state) {
-        if (!list.host->PrintDocument().isEmpty())
+        if (!printOnce(list))
             state.SkipWithError("printing failed");
     }
     if (toQueue)
@@ -164,49 +165,42 @@ void listPrinted(benchmark::State &state, bool toQueue)
         listCounters(state, list, QFile(pdf).size());
 }
 
-void BM_ListPrintedToFile(benchmark::State &state)
+bool printDocument(const ListPage &list)
 {
-    listPrinted(state, false);
-}
-
-void BM_ListPrintedToQueue(benchmark::State &state)
-{
-    if (hasQueue(state))
-        listPrinted(state, true);
+    return list.host->PrintDocument().isEmpty();
 }
 
 // What PrintDocument adds to printToPdf.
-void listLaidOverAndHandedOver(benchmark::State &state, bool toQueue)
+bool layOverAndHandOver(const ListPage &list)
 {
-    const ListPage &list = g_lists.at(int(state.range(0)));
     PagePrinter::Job job;
     job.pdf = list.enginePdf;
     job.header = list.host->PrintOptions.Header;
     job.footer = list.host->PrintOptions.Footer;
     job.facts = {list.host->page()->title(), list.host->page()->url().toLocalFile(), QStringLiteral("10.12.2026")};
-    const QString pdf = g_work->filePath(QStringLiteral("laid-over.pdf"));
-    std::optional<Printing::PdfRedirect> redirect;
-    if (!toQueue)
-        redirect.emplace(pdf);
-    for (auto _ : state) {
-        if (!PagePrinter::print(job))
-            state.SkipWithError("printing failed");
-    }
-    if (toQueue)
-        state.counters["pages"] = list.pages;
-    else
-        listCounters(state, list, QFile(pdf).size());
+    return bool(PagePrinter::print(job));
+}
+
+void BM_ListPrintedToFile(benchmark::State &state)
+{
+    listPrintouts(state, false, printDocument);
+}
+
+void BM_ListPrintedToQueue(benchmark::State &state)
+{
+    if (hasQueue(state))
+        listPrintouts(state, true, printDocument);
 }
 
 void BM_ListLaidOverToFile(benchmark::State &state)
 {
-    listLaidOverAndHandedOver(state, false);
+    listPrintouts(state, false, layOverAndHandOver);
 }
 
 void BM_ListLaidOverToQueue(benchmark::State &state)
 {
     if (hasQueue(state))
-        listLaidOverAndHandedOver(state, true);
+        listPrintouts(state, true, layOverAndHandOver);
 }
 
 void lawTextPrinted(benchmark::State &state, bool toQueue)

@@ -1,9 +1,13 @@
 #pragma once
 
-// Reading printed PDF files back in tests, with poppler's tools.
+// Reading printed PDF files back in tests, with poppler's tools, and a
+// document to print.
 
+#include <QBuffer>
 #include <QImage>
 #include <QList>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSize>
@@ -39,6 +43,32 @@ inline int pageCount(const QString &pdf)
     const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
     const auto match = pages.match(info(pdf));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The text of one page as pdftotext finds it.
+inline QString text(const QString &pdf, int page)
+{
+    const QString number = QString::number(page);
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+}
+
+// A document to print: `pages` pages, each with its text "Strana n".
+inline QByteArray numberedDocument(int pages)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QPainter painter(&writer);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
+                         QStringLiteral("Strana %1").arg(page));
+    }
+    painter.end();
+    return pdf;
 }
 
 // The words of one page as pdftotext finds them.

@@ -1,12 +1,11 @@
 #include "platform/printing/Printing.h"
 
+#include "platform/files/TestFiles.h"
 #include "platform/printing/PdfReadBack.h"
 #include "platform/printing/TestQueue.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,37 +15,6 @@
 #include <stdexcept>
 
 namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-}
-
-// A small PDF of `pages` pages, each with its own text.
-QByteArray documentOf(int pages)
-{
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    QPainter painter(&writer);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            writer.newPage();
-        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
-                         QStringLiteral("Strana %1").arg(page));
-    }
-    painter.end();
-    return pdf;
-}
 
 void drawPages(Printing::PrintJob &job, int pages)
 {
@@ -164,7 +132,7 @@ void PrintingTest::failingDrawingSendsNothing()
     QCOMPARE(error.value_or(QString()), QStringLiteral("Obrázek nelze vykreslit"));
     QCOMPARE(QFile::exists(path), oldFile);
     if (oldFile)
-        QCOMPARE(contentOf(path), QByteArray("older job"));
+        QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));
 }
 
 void PrintingTest::jobThatCannotStart()
@@ -188,7 +156,7 @@ void PrintingTest::noPrinter()
     const auto drawnError = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
     QCOMPARE(drawnError.value_or(QString()), error);
     QVERIFY(!drawn);
-    const Result<> finished = Printing::printPdf(*printer, documentOf(1), QStringLiteral("Zkouška"));
+    const Result<> finished = Printing::printPdf(*printer, PdfReadBack::numberedDocument(1), QStringLiteral("Zkouška"));
     QVERIFY(!finished);
     QCOMPARE(finished.error(), error);
 }
@@ -207,9 +175,9 @@ void PrintingTest::finishedPdfGoesAsItIs()
 {
     QFETCH(bool, fromFile);
     QFETCH(bool, dialogFile);
-    const QByteArray document = documentOf(3);
+    const QByteArray document = PdfReadBack::numberedDocument(3);
     const QString source = m_dir.filePath(QStringLiteral("Zakon119.pdf"));
-    putFile(source, document);
+    TestFiles::put(source, document);
     const QString path = m_dir.filePath(QStringLiteral("finished-%1-%2.pdf").arg(fromFile).arg(dialogFile));
     const auto printer = Printing::makePrinter();
     std::optional<Printing::PdfRedirect> redirect;
@@ -222,7 +190,7 @@ void PrintingTest::finishedPdfGoesAsItIs()
     const Result<> printed = fromFile ? Printing::printPdfFile(*printer, source, QStringLiteral("Zákon"))
                                       : Printing::printPdf(*printer, document, QStringLiteral("Zákon"));
     QVERIFY2(printed, qPrintable(printed ? QString() : printed.error()));
-    QCOMPARE(contentOf(path), document);
+    QCOMPARE(TestFiles::contentOf(path), document);
 }
 
 void PrintingTest::finishedPdfThatCannotBeRead_data()
@@ -237,7 +205,7 @@ void PrintingTest::finishedPdfThatCannotBeRead()
 {
     QFETCH(bool, missingFile);
     const QString path = m_dir.filePath(QStringLiteral("unread-%1.pdf").arg(missingFile));
-    putFile(path, "older job");
+    TestFiles::put(path, "older job");
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
     const QString gone = m_dir.filePath(QStringLiteral("gone.pdf"));
@@ -247,7 +215,7 @@ void PrintingTest::finishedPdfThatCannotBeRead()
     QVERIFY(printed.error().startsWith(QStringLiteral("Printing could not start")));
     if (missingFile)
         QVERIFY2(printed.error().contains(gone), qPrintable(printed.error()));
-    QCOMPARE(contentOf(path), QByteArray("older job"));
+    QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));
 }
 
 // Through a real queue: the bytes as they were sent, the job and its
@@ -258,9 +226,9 @@ void PrintingTest::queueGetsEachJobWholeUnderItsName()
         QSKIP("No CUPS scheduler to run here (cups-daemon)");
     const auto printer = Printing::makePrinter();
     QCOMPARE(printer->printerName(), TestQueue::Printer);
-    const QByteArray document = documentOf(2);
+    const QByteArray document = PdfReadBack::numberedDocument(2);
     const QString source = m_dir.filePath(QStringLiteral("Vyhlaska1.pdf"));
-    putFile(source, document);
+    TestFiles::put(source, document);
 
     const QString title = QStringLiteral("Otázky k odborné způsobilosti");
     const Result<> bytes = Printing::printPdf(*printer, document, title);
@@ -285,7 +253,7 @@ void PrintingTest::queueGetsEachJobWholeUnderItsName()
     QCOMPARE(drawn->title, QStringLiteral("Rok 2003"));
     QCOMPARE(drawn->documentName, QStringLiteral("Rok 2003"));
     const QString kept = m_dir.filePath(QStringLiteral("kept.pdf"));
-    putFile(kept, drawn->bytes);
+    TestFiles::put(kept, drawn->bytes);
     QCOMPARE(PdfReadBack::pageCount(kept), 2);
     QCOMPARE(m_queue->pendingJobs(), 0);
 }

@@ -124,9 +124,7 @@ private slots:
         QVERIFY(PdfReadBack::imageSizes(pdf).isEmpty());
         QString all;
         for (int number = 1; number <= pages; ++number) {
-            const QString text = PdfReadBack::run(
-                QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(number), QStringLiteral("-l"),
-                                              QString::number(number), pdf, QStringLiteral("-")});
+            const QString text = PdfReadBack::text(pdf, number);
             QVERIFY2(text.contains(QStringLiteral("Stránka č. %1 z %2").arg(number).arg(pages)), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("Otázky k odborné způsobilosti podle §43 zákona 288/1995 Sb.")),
                      qPrintable(text));

@@ -1,6 +1,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
 #include "platform/printing/TestQueue.h"
 #include "platform/ui/MessageBox.h"
@@ -16,9 +17,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -32,14 +31,7 @@ namespace {
 
 void writePdf(const QString &path, int pages)
 {
-    QPdfWriter writer(path);
-    QPainter painter(&writer);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            writer.newPage();
-        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
-                         QStringLiteral("Strana %1").arg(page));
-    }
+    TestFiles::put(path, PdfReadBack::numberedDocument(pages));
 }
 
 void writeScan(const QString &path, QColor colour)
@@ -60,21 +52,6 @@ int pdfPages(const QString &path)
             return line.mid(6).trimmed().toInt();
     }
     return -1;
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString pageText(const QString &path, int page)
-{
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                             QString::number(page), path, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
 }
 
 QStringList topLevelTexts(const QTreeWidget &tree)
@@ -248,10 +225,10 @@ private slots:
         viewer.show();
         viewer.BitBtn2->click();
         QCOMPARE(script.requests().size(), std::size_t(0));
-        QCOMPARE(contentOf(printed), contentOf(document));
+        QCOMPARE(TestFiles::contentOf(printed), TestFiles::contentOf(document));
         QCOMPARE(pdfPages(printed), 3);
         for (int page = 1; page <= 3; ++page)
-            QCOMPARE(pageText(printed, page).trimmed(), QStringLiteral("Strana %1").arg(page));
+            QCOMPARE(PdfReadBack::text(printed, page).trimmed(), QStringLiteral("Strana %1").arg(page));
     }
 
     // Through a real queue the job carries the document's name, never a
@@ -269,7 +246,7 @@ private slots:
         QCOMPARE(script.requests().size(), std::size_t(0));
         const auto job = queue->job(1);
         QVERIFY(job);
-        QCOMPARE(job->bytes, contentOf(document));
+        QCOMPARE(job->bytes, TestFiles::contentOf(document));
         QCOMPARE(job->title, QStringLiteral("Zakon119.pdf"));
         QCOMPARE(job->documentName, QStringLiteral("Zakon119.pdf"));
     }
