@@ -124,11 +124,10 @@ Result<QByteArray> queueOf(const QPrinter &printer)
     return name.toLocal8Bit();
 }
 
-// A job's file goes to the printer dialog's file or the test redirect's.
-bool toFile(const QPrinter &printer)
+// "Print to file" in the printer dialog.
+bool printsToFile(const QPrinter &printer)
 {
-    return PdfRedirect::active()
-        || (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty());
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
 Result<> copyToFile(const QString &path, QIODevice &pdf)
@@ -167,15 +166,15 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
         != HTTP_STATUS_CONTINUE)
         return cancelled(failed());
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    qint64 read = 0;
-    while ((read = pdf.read(chunk.data(), chunk.size())) > 0) {
-        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(read)) != HTTP_STATUS_CONTINUE) {
+    qint64 got = 0;
+    while ((got = pdf.read(chunk.data(), chunk.size())) > 0) {
+        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
             const Failure failure = failed();
             cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData());
             return cancelled(failure);
         }
     }
-    if (read < 0) {
+    if (got < 0) {
         const Failure failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())};
         cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData());
         return cancelled(failure);
@@ -193,7 +192,7 @@ Result<> deliver(const QPrinter &printer, QIODevice &pdf, const QString &documen
         return Failure{QStringLiteral("Printing could not start: the document is empty")};
     if (const PdfRedirect *redirect = PdfRedirect::active())
         return copyToFile(redirect->path(), pdf);
-    if (toFile(printer))
+    if (printsToFile(printer))
         return copyToFile(printer.outputFileName(), pdf);
     return sendToQueue(printer, pdf, documentName);
 }
@@ -242,7 +241,7 @@ std::optional<QString> print(QPrinter &printer, const QString &documentName, con
         layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, redirect->margins(),
                              QPageLayout::Millimeter);
         resolution = DotsPerInch;
-    } else if (!toFile(printer)) {
+    } else if (!printsToFile(printer)) {
         // Nothing is drawn for a printer that is not there.
         if (const Result<QByteArray> queue = queueOf(printer); !queue)
             return queue.error();
