@@ -153,10 +153,12 @@ void PrintingTest::noPrinter()
     const auto printer = Printing::makePrinter();
     printer->setPrinterName(QString());
     bool drawn = false;
-    const auto drawnError = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
+    const auto drawnError =
+        Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
     QCOMPARE(drawnError.value_or(QString()), error);
     QVERIFY(!drawn);
-    const Result<> finished = Printing::printPdf(*printer, PdfReadBack::numberedDocument(1), QStringLiteral("Zkouška"));
+    const Result<> finished =
+        Printing::printPdf(*printer, PdfReadBack::numberedDocument(1), QStringLiteral("Zkouška"));
     QVERIFY(!finished);
     QCOMPARE(finished.error(), error);
 }

@@ -54,24 +54,26 @@ public:
              {std::pair{"ServerRoot", ""}, {"RequestRoot", "/spool"}, {"TempDir", "/tmp"}, {"StateDir", "/state"},
               {"CacheDir", "/cache"}, {"ServerBin", "/bin"}, {"ErrorLog", "/log/error_log"},
               {"AccessLog", "/log/access_log"}, {"PageLog", "/log/page_log"}, {"Printcap", "/printcap"}})
-            files += QStringLiteral("%1 %2%3\n").arg(QString::fromLatin1(key), m_dir.path(), QString::fromLatin1(value));
+            files += QStringLiteral("%1 %2%3\n")
+                         .arg(QString::fromLatin1(key), m_dir.path(), QString::fromLatin1(value));
         files += QStringLiteral("DataDir /usr/share/cups\n");
         write(dir.filePath(QStringLiteral("cups-files.conf")), files.toUtf8());
 
-        m_scheduler.start(Scheduler, {QStringLiteral("-f"), QStringLiteral("-c"), dir.filePath(QStringLiteral("cupsd.conf")),
-                                      QStringLiteral("-s"), dir.filePath(QStringLiteral("cups-files.conf"))});
+        m_scheduler.start(Scheduler, {QStringLiteral("-f"), QStringLiteral("-c"),
+                                      dir.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
+                                      dir.filePath(QStringLiteral("cups-files.conf"))});
         if (!m_scheduler.waitForStarted() || !waitFor(m_socket))
             return;
         // This process prints there from now on.
         qputenv("CUPS_SERVER", m_socket.toUtf8());
         cupsSetServer(m_socket.toUtf8().constData());
-        const QStringList server{QStringLiteral("-h"), m_socket};
-        m_ready = QProcess::execute(QStringLiteral("lpadmin"),
-                                    server + QStringList{QStringLiteral("-p"), Printer, QStringLiteral("-E"),
-                                                         QStringLiteral("-v"),
-                                                         QStringLiteral("keep:") + dir.filePath(QStringLiteral("out"))})
-                      == 0
-                  && QProcess::execute(QStringLiteral("lpadmin"), server + QStringList{QStringLiteral("-d"), Printer}) == 0;
+        const auto admin = [this](const QStringList &arguments) {
+            return QProcess::execute(QStringLiteral("lpadmin"), QStringList{QStringLiteral("-h"), m_socket} + arguments)
+                == 0;
+        };
+        m_ready = admin({QStringLiteral("-p"), Printer, QStringLiteral("-E"), QStringLiteral("-v"),
+                         QStringLiteral("keep:") + dir.filePath(QStringLiteral("out"))})
+            && admin({QStringLiteral("-d"), Printer});
     }
 
     ~TestQueue()

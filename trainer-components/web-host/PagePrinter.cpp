@@ -200,7 +200,8 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char *>(written->getBuffer()), qsizetype(written->getSize()));
     } catch (const std::exception &failure) {
-        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ") + QString::fromUtf8(failure.what())};
+        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ")
+                       + QString::fromUtf8(failure.what())};
     }
 }
 
