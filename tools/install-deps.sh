@@ -31,6 +31,10 @@ packages=(
   poppler-utils
   # the designer hands finished print jobs to the CUPS queue
   libcups2-dev
+  # the printed header and footer are laid over the browser's own PDF pages
+  libqpdf-dev
+  # the printing tests run a CUPS scheduler of their own
+  cups-daemon cups-client
   # djpeg reads the demo program folder's scans back
   libjpeg-turbo-progs
 )

@@ -2,7 +2,6 @@
 
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
-#include "trainer-components/pdf-viewer/PdfPagePrinting.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -153,13 +152,13 @@ void TPdf::keyPressEvent(QKeyEvent *event)
 
 void TPdf::printAll()
 {
-    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
     if (m_document->pageCount() == 0) {
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
         return;
     }
-    const std::optional<QString> error = Printing::print(*printer, QFileInfo(m_loadedFile).fileName(),
-                                                         [this](Printing::PrintJob &job) { drawAllPages(*m_document, job); });
-    if (error)
-        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + *error, QStringLiteral("Chyba:"));
+    // The document goes to the printer as it is; its printer renders it.
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
+    const Result<> printed = Printing::printPdfFile(*printer, m_loadedFile, QFileInfo(m_loadedFile).fileName());
+    if (!printed)
+        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + printed.error(), QStringLiteral("Chyba:"));
 }

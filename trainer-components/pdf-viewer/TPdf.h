@@ -22,8 +22,8 @@ public:
     bool LoadFile(const QString &path);
     void setShowToolbar(bool show);
     void gotoFirstPage();
-    // Prints every page on the default printer without a dialog; a failure
-    // is reported in a box of the control's own.
+    // Hands the loaded file to the default printer as one job, without a
+    // dialog; a failure is reported in a box of the control's own.
     void printAll();
 
     QPdfDocument *document() const { return m_document; }

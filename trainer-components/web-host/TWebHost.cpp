@@ -272,5 +272,6 @@ QString TWebHost::PrintDocument()
     job.facts.title = m_page->title();
     job.facts.address = pageAddress(m_page->url());
     job.facts.date = LocaleTexts::shortDate(QDate::currentDate());
-    return printed(PagePrinter::print(job).error);
+    const Result<> done = PagePrinter::print(job);
+    return printed(done ? QString() : done.error());
 }

@@ -1,3 +1,4 @@
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
 #include "platform/registry/Registry.h"
 #include "platform/text/Cp1250.h"
@@ -260,10 +261,14 @@ private slots:
         const int pages = pdfPages(pdf);
         QCOMPARE(pages, pdfPages(laidOut));
         QVERIFY(pages >= 2);
+        // The engine's own pages, text and all, with no picture of a page.
+        QVERIFY(PdfReadBack::imageSizes(pdf).isEmpty());
         // Also run under LC_ALL=cs_CZ.UTF-8, where Qt's own pattern has a two-digit year.
         const QString date = LocaleTexts::shortDate(QDate::currentDate());
         for (int page = 1; page <= pages; ++page) {
             const QString text = pdfText(pdf, page);
+            for (const QString &line : pdfText(laidOut, page).split(u'\n', Qt::SkipEmptyParts))
+                QVERIFY2(text.contains(line.trimmed()), qPrintable(line));
             QVERIFY2(text.contains(QStringLiteral("Seznam otázek")), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("Stránka č. %1 z %2").arg(page).arg(pages)), qPrintable(text));
             QVERIFY2(text.contains(path), qPrintable(text));

@@ -1,7 +1,9 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
+#include "platform/printing/TestQueue.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/pdf-viewer/TPdf.h"
 #include "trainer/documents/FormAnnexes.h"
@@ -16,9 +18,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -35,14 +35,7 @@ namespace {
 
 void writePdf(const QString &path, int pages)
 {
-    QPdfWriter writer(path);
-    QPainter painter(&writer);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            writer.newPage();
-        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
-                         QStringLiteral("Strana %1").arg(page));
-    }
+    TestFiles::put(path, PdfReadBack::numberedDocument(pages));
 }
 
 void writeScan(const QString &path, QColor colour)
@@ -109,6 +102,7 @@ class DocumentsTest : public QObject
     std::unique_ptr<QTemporaryDir> config;
     std::unique_ptr<QTemporaryDir> folder;
     QString temp;
+    std::unique_ptr<TestQueue> queue;
 
     QString annexes() const { return folder->filePath(QStringLiteral("Prilohy")); }
 
@@ -118,6 +112,12 @@ class DocumentsTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Made before any printer object, so that every one finds its queue.
+        queue = std::make_unique<TestQueue>();
+    }
+
     void init()
     {
         config = std::make_unique<QTemporaryDir>();
@@ -302,8 +302,9 @@ private slots:
         window.close();
     }
 
-    // Every page goes to the printer without a dialog.
-    void printingSendsEveryPage()
+    // The document goes to the printer as itself, without a dialog: its own
+    // bytes, its own pages with their own text.
+    void printingSendsTheDocumentAsItIs()
     {
         const QString document = QDir(temp).filePath(QStringLiteral("Zakon288.pdf"));
         writePdf(document, 3);
@@ -314,7 +315,47 @@ private slots:
         viewer.show();
         viewer.BitBtn2->click();
         QCOMPARE(script.requests().size(), std::size_t(0));
+        QCOMPARE(TestFiles::contentOf(printed), TestFiles::contentOf(document));
         QCOMPARE(pdfPages(printed), 3);
+        for (int page = 1; page <= 3; ++page)
+            QCOMPARE(PdfReadBack::text(printed, page).trimmed(), QStringLiteral("Strana %1").arg(page));
+    }
+
+    // Through a real queue the job carries the document's name, never a
+    // spool file's.
+    void printedDocumentReachesTheQueueUnderItsName()
+    {
+        if (!queue->ready())
+            QSKIP("No CUPS scheduler to run here (cups-daemon)");
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon119.pdf"));
+        writePdf(document, 2);
+        MessageBox::Script script;
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon 119/2002 Sb."), document);
+        viewer.show();
+        viewer.BitBtn2->click();
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        const auto job = queue->job(1);
+        QVERIFY(job);
+        QCOMPARE(job->bytes, TestFiles::contentOf(document));
+        QCOMPARE(job->title, QStringLiteral("Zakon119.pdf"));
+        QCOMPARE(job->documentName, QStringLiteral("Zakon119.pdf"));
+    }
+
+    void documentGoneBeforePrintingIsReported()
+    {
+        const QString document = QDir(temp).filePath(QStringLiteral("Vyhlaska2.pdf"));
+        writePdf(document, 1);
+        const QString printed = QDir(temp).filePath(QStringLiteral("printed.pdf"));
+        const Printing::PdfRedirect redirect(printed);
+        MessageBox::Script script;
+        TUkaz_Vyhlasku viewer(QStringLiteral("Vyhláška"), document);
+        viewer.show();
+        QVERIFY(QFile::remove(document));
+        viewer.BitBtn2->click();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().caption, QStringLiteral("Chyba:"));
+        QVERIFY(script.requests().front().text.startsWith(QStringLiteral("Dokument nelze vytisknout.\n")));
+        QVERIFY(!QFile::exists(printed));
     }
 
     void treeCaptionsAndNotes_data()
