@@ -192,7 +192,8 @@ std::variant<QStringList, QString> readFile(const QString &path)
 
 QString writeFile(const QString &path, const QStringList &lines)
 {
-    return SafeFile::replace(path, TextLineFile::encode(lines)).error;
+    const Result<> written = SafeFile::replace(path, TextLineFile::encode(lines));
+    return written ? QString() : written.error();
 }
 
 QString withExtension(const QString &name, const QString &extension)

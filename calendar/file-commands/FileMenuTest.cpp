@@ -25,8 +25,6 @@
 #include <QTest>
 #include <QTimer>
 
-using MessageBox::Result;
-
 class FileMenuTest : public QObject
 {
     Q_OBJECT
@@ -110,10 +108,10 @@ void FileMenuTest::saveQuestion_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("cancelled");
-    QTest::newRow("unchanged") << false << int(Result::Yes) << false << false;
-    QTest::newRow("Ne") << true << int(Result::No) << true << false;
-    QTest::newRow("Storno") << true << int(Result::Cancel) << true << true;
-    QTest::newRow("closed") << true << int(Result::Closed) << true << true;
+    QTest::newRow("unchanged") << false << int(MessageBox::Result::Yes) << false << false;
+    QTest::newRow("Ne") << true << int(MessageBox::Result::No) << true << false;
+    QTest::newRow("Storno") << true << int(MessageBox::Result::Cancel) << true << true;
+    QTest::newRow("closed") << true << int(MessageBox::Result::Closed) << true << true;
 }
 
 void FileMenuTest::saveQuestion()
@@ -125,7 +123,7 @@ void FileMenuTest::saveQuestion()
     if (modified)
         modify();
     MessageBox::Script script;
-    script.answer(Result(answer));
+    script.answer(MessageBox::Result(answer));
     Form1->NovyClick();
     QCOMPARE(script.requests().size(), std::size_t(asked ? 1 : 0));
     if (asked) {
@@ -143,7 +141,7 @@ void FileMenuTest::yesOnAnUntitledDocumentAsksForAName()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Yes);
+    boxes.answer(MessageBox::Result::Yes);
     CommonDialogs::Script dialogs;
     dialogs.answerCancel();
     Form1->NovyClick();
@@ -163,14 +161,14 @@ void FileMenuTest::closingAsksTheSaveQuestion()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Cancel);
+    boxes.answer(MessageBox::Result::Cancel);
     QVERIFY(!Form1->close());
     QVERIFY(Form1->isVisible());
 
     const QString file = m_fixture->path(QStringLiteral("linked.cnr"));
     Form1->SaveDialog1.FileName = file;
     Form1->SaveDialog1.Tag = 1;
-    boxes.answer(Result::Yes);
+    boxes.answer(MessageBox::Result::Yes);
     QVERIFY(Form1->close());
     QVERIFY(QFile::exists(file));
     QCOMPARE(boxes.requests().size(), std::size_t(2));
@@ -237,7 +235,7 @@ void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
     dialogs.answerFile(m_fixture->path(QStringLiteral("stary.txt")));
     dialogs.answerCancel();
     MessageBox::Script boxes;
-    boxes.answer(Result::No);
+    boxes.answer(MessageBox::Result::No);
     FileMenu::SaveCalendarAs();
     QCOMPARE(boxes.requests().size(), std::size_t(1));
     QVERIFY(boxes.requests().front().text.contains(QStringLiteral("stary.cnr")));

@@ -20,8 +20,6 @@
 #include <QSet>
 #include <QTest>
 
-using MessageBox::Result;
-
 namespace {
 
 QByteArray bytesOf(const QString &path)
@@ -139,7 +137,7 @@ void LanguageMenuTest::cleanup()
 void LanguageMenuTest::firstStartCreatesTheSettings()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::Yes);
+    m_boxes->answer(MessageBox::Result::Yes);
     DesignerStartup &startup = m_fixture->start();
     QVERIFY(!startup.ended());
     QCOMPARE(messages(), QStringList({"Nenalezen soubor Data.dat, chcete jej vytvořit?"}));
@@ -158,7 +156,7 @@ void LanguageMenuTest::firstStartCreatesTheSettings()
 void LanguageMenuTest::firstStartDeclinedEndsTheProgram()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::No);
+    m_boxes->answer(MessageBox::Result::No);
     QVERIFY(m_fixture->start().ended());
     QVERIFY(Form1->NoSaveQuery);
     QCOMPARE(QDir(m_fixture->path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList());

@@ -57,7 +57,7 @@ bool copyFile(const QString &from, const QString &to)
             if (out.write(buffer, got) != got)
                 return false;
         }
-    }).ok;
+    }).ok();
 }
 
 bool deleteFile(const QString &path)
@@ -65,7 +65,7 @@ bool deleteFile(const QString &path)
     return QFile::remove(path);
 }
 
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
 {
     const char *next = bytes.data();
     qsizetype left = bytes.size();
@@ -75,15 +75,15 @@ std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 o
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return systemError();
+            return Failure{systemError()};
         if (written == 0)
-            return QString::fromLocal8Bit(std::strerror(ENOSPC));
+            return Failure{QString::fromLocal8Bit(std::strerror(ENOSPC))};
         next += written;
         left -= written;
         if (offset >= 0)
             offset += written;
     }
-    return std::nullopt;
+    return {};
 }
 
 QString systemError()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QByteArrayView>
 #include <QString>
-
-#include <optional>
 
 // Plain file-system facilities. Names given here are used as they are; callers
 // resolve program-spelled names through PathResolver first.
@@ -24,9 +24,9 @@ bool copyFile(const QString &from, const QString &to);
 bool deleteFile(const QString &path);
 
 // Writes all of `bytes` to an open file, at `offset` or, when it is negative,
-// at the file's position; a short write is carried on. Nothing on success,
-// else the system's reason ("No space left on device").
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
+// at the file's position; a short write is carried on. A failure gives the
+// system's reason ("No space left on device").
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
 // The system's reason for the last failed call.
 QString systemError();
 

@@ -82,11 +82,11 @@ std::optional<QString> printToFile(const QString &path, const QPageLayout &layou
                                    const QString &documentName, const PageDrawing &draw)
 {
     QString error;
-    const SafeFile::Result written = SafeFile::replaceWith(
+    const Result<> written = SafeFile::replaceWith(
         path, [&](QIODevice &out) { return layOut(out, layout, resolution, documentName, draw, error); });
     if (written)
         return std::nullopt;
-    return error.isEmpty() ? written.error : error;
+    return error.isEmpty() ? written.error() : error;
 }
 
 // The options of the printer dialog that the queue carries out itself.

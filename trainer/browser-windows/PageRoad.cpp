@@ -14,12 +14,12 @@ QString showQuestionList(QuestionTable &table, const QString &versionCaption, co
                          QWidget *opener)
 {
     PageText text;
-    if (const FileResult read = QuestionListPage::lines(table, versionCaption, text); !read)
-        return read.error;
+    if (const Result<> read = QuestionListPage::lines(table, versionCaption, text); !read)
+        return read.error();
     const QString page = tempDir + QuestionListPage::FileName;
     // A page that cannot be written (the temporary folder missing or read
     // only) is not reported: the window shows what the browser finds there.
-    PageFile::write(page, text);
+    (void)PageFile::write(page, text);
     QString error;
     if (BrowserWindows *windows = BrowserWindowsLoader::windows(error))
         windows->showQuestionList(page, opener);
@@ -31,8 +31,8 @@ QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, co
                          const QString &tempDir, QWidget *opener)
 {
     const QString page = tempDir + WrongAnswersPage::FileName;
-    if (const FileResult written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
-        return written.error;
+    if (const Result<> written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
+        return written.error();
     QString error;
     BrowserWindows *windows = BrowserWindowsLoader::windows(error);
     if (!windows) {

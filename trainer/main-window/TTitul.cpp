@@ -287,10 +287,10 @@ bool TTitul::createQuestionTable()
 {
     Table1.close();
     Table1.setTableName(PathResolver::resolve(ProgramDir, QuestionTable::FileName));
-    const TableResult result = Table1.createIfMissing();
+    const Result<> result = Table1.createIfMissing();
     Table1.close();
     if (!result) {
-        MessageBox::show(this, result.error, QApplication::applicationName(), MessageBox::Ok,
+        MessageBox::show(this, result.error(), QApplication::applicationName(), MessageBox::Ok,
                          MessageBox::Icon::Error);
         return false;
     }

@@ -4,8 +4,8 @@
 
 QString TableQuestionSource::open()
 {
-    const TableResult result = m_table.open();
-    return result ? QString() : result.error;
+    const Result<> result = m_table.open();
+    return result ? QString() : result.error();
 }
 
 std::optional<Question> TableQuestionSource::find(int number)
