@@ -68,8 +68,8 @@ QList<int> listedPositions(const FinishedTest &test)
 Result<> lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
                PageText &out)
 {
-    if (const QString error = questions.open(); !error.isEmpty())
-        return Failure{error};
+    if (Result<> opened = questions.open(); !opened)
+        return opened;
     appendHeader(test, out);
     for (int k : listedPositions(test)) {
         const int number = test.numberAt(k);
