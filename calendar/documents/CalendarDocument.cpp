@@ -28,8 +28,10 @@ public:
     {
         if (!m_error.isEmpty())
             return 0;
-        const std::optional<qint32> value = parseInteger(text(index), &m_error);
-        return value.value_or(0);
+        const Result<qint32> value = parseInteger(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : 0;
     }
 
     // A year the month controls refuse is refused here, before anything is applied.
@@ -45,8 +47,10 @@ public:
     {
         if (!m_error.isEmpty())
             return {};
-        const std::optional<TColor> value = TColor::fromText(text(index), &m_error);
-        return value.value_or(TColor());
+        const Result<TColor> value = TColor::fromText(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : TColor();
     }
 
     const QString &error() const { return m_error; }
