@@ -37,7 +37,7 @@ Failure readFailure(const QFile &file)
 
 Failure lockFailure(const QFile &file, const TableLock &lock)
 {
-    return Failure{QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.error())};
+    return Failure{QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.taken().error())};
 }
 
 Failure changedElsewhere(const QString &path)
@@ -188,7 +188,7 @@ Result<> DbfTable::Impl::load(const QString &tablePath)
     if (!tableFile.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString())};
     const TableLock lock(tableFile, TableLock::Mode::Shared);
-    if (lock.refused())
+    if (!lock.taken())
         return lockFailure(tableFile, lock);
     identity = identityOf(tableFile).value_or(FileIdentity{});
     data = tableFile.readAll();
@@ -288,7 +288,7 @@ Result<> DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock> &
     if (const Result<> opened = FileWrites::open(tableFile); !opened)
         return opened;
     lock.emplace(tableFile, TableLock::Mode::Exclusive);
-    if (lock->refused())
+    if (!lock->taken())
         return lockFailure(tableFile, *lock);
     return catchUp(tableFile);
 }
