@@ -13,7 +13,7 @@ QuestionTable &openBank()
     if (!table.active()) {
         makeBank();
         table.setTableName(bankPath());
-        if (const TableResult opened = table.open(); !opened)
+        if (const Result<> opened = table.open(); !opened)
             fail(opened);
     }
     return table;
@@ -43,7 +43,7 @@ void BM_WalkEveryField(benchmark::State &state)
     const QList<FieldDef> fields = table.fields();
     for (auto _ : state) {
         qsizetype characters = 0;
-        for (table.first(); !table.eof(); table.next())
+        for (Result<> moved = table.first(); moved && !table.eof(); moved = table.next())
             for (const FieldDef &field : fields)
                 characters += table.fieldByName(field.name).asText().size();
         benchmark::DoNotOptimize(characters);
@@ -56,10 +56,10 @@ void BM_EditAndPost(benchmark::State &state)
 {
     QuestionTable &table = openBank();
     if (!table.locateQuestion(kQuestions / 2))
-        fail(TableResult::failure(QStringLiteral("The bank has no question %1.").arg(kQuestions / 2)));
+        fail(Failure{QStringLiteral("The bank has no question %1.").arg(kQuestions / 2)});
     int points = 1;
     for (auto _ : state) {
-        TableResult result = table.edit();
+        Result<> result = table.edit();
         if (result)
             result = table.setInteger(QuestionTable::Poc_bodu, points++ % 3 + 1);
         if (result)

@@ -160,10 +160,9 @@ void RedrawMonthControls()
 
 Result<> ApplyStartOfWeek()
 {
-    QString error;
-    const std::optional<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine), &error);
+    const Result<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine));
     if (!startOfWeek)
-        return Failure{error};
+        return Failure{startOfWeek.error()};
     for (int month = 1; month <= 12; ++month)
         Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
     for (int n = 1; n <= 13; ++n)

@@ -27,8 +27,10 @@ public:
     {
         if (!m_error.isEmpty())
             return 0;
-        const std::optional<qint32> value = parseInteger(text(index), &m_error);
-        return value.value_or(0);
+        const Result<qint32> value = parseInteger(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : 0;
     }
 
     // A year the month controls refuse is refused here, before anything is applied.
@@ -44,8 +46,10 @@ public:
     {
         if (!m_error.isEmpty())
             return {};
-        const std::optional<TColor> value = TColor::fromText(text(index), &m_error);
-        return value.value_or(TColor());
+        const Result<TColor> value = TColor::fromText(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : TColor();
     }
 
     const QString &error() const { return m_error; }
@@ -187,9 +191,7 @@ Result<QStringList> readFile(const QString &path)
 Result<> writeFile(const QString &path, const QStringList &lines)
 {
     SafeFile::removeLeftovers(path);
-    if (const SafeFile::Result written = SafeFile::replace(path, TextLineFile::encode(lines)); !written)
-        return Failure{written.error};
-    return {};
+    return SafeFile::replace(path, TextLineFile::encode(lines));
 }
 
 QString withExtension(const QString &name, const QString &extension)

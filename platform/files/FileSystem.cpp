@@ -59,7 +59,7 @@ bool copyFile(const QString &from, const QString &to)
             if (out.write(buffer, got) != got)
                 return false;
         }
-    }).ok;
+    }).ok();
 }
 
 bool deleteFile(const QString &path)
@@ -143,7 +143,7 @@ Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
     }
 }
 
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
 {
     const char *next = bytes.data();
     qsizetype left = bytes.size();
@@ -153,15 +153,15 @@ std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 o
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return systemError();
+            return Failure{systemError()};
         if (written == 0)
-            return QString::fromLocal8Bit(std::strerror(ENOSPC));
+            return Failure{QString::fromLocal8Bit(std::strerror(ENOSPC))};
         next += written;
         left -= written;
         if (offset >= 0)
             offset += written;
     }
-    return std::nullopt;
+    return {};
 }
 
 QString systemError()

@@ -6,8 +6,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <optional>
-
 // Plain file-system facilities. Names given here are used as they are; callers
 // resolve program-spelled names through PathResolver first.
 namespace FileSystem {
@@ -35,9 +33,9 @@ inline constexpr qint64 ReadLimit = qint64(256) * 1024 * 1024;
 Result<QByteArray> readWholeFile(const QString &path, qint64 limit = ReadLimit);
 
 // Writes all of `bytes` to an open file, at `offset` or, when it is negative,
-// at the file's position; a short write is carried on. Nothing on success,
-// else the system's reason ("No space left on device").
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
+// at the file's position; a short write is carried on. A failure gives the
+// system's reason ("No space left on device").
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
 // The system's reason for the last failed call.
 QString systemError();
 

@@ -20,17 +20,17 @@ namespace SafeFile {
 
 namespace {
 
-Result failure(const QString &path, const QString &reason)
+Failure failure(const QString &path, const QString &reason)
 {
-    return {false, QStringLiteral("Soubor %1 nelze uložit: %2.").arg(path, reason)};
+    return {QStringLiteral("Soubor %1 nelze uložit: %2.").arg(path, reason)};
 }
 
 // Data reaches the disk before the rename makes it the file's content.
-std::optional<QString> flushToDisk(const QFileDevice &file)
+Result<> flushToDisk(const QFileDevice &file)
 {
     if (::fsync(file.handle()) != 0)
-        return FileSystem::systemError();
-    return std::nullopt;
+        return Failure{FileSystem::systemError()};
+    return {};
 }
 
 // Writes straight to a file's descriptor, so that a full disk is reported
@@ -43,22 +43,22 @@ public:
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
     bool isSequential() const override { return true; }
-    const std::optional<QString> &failure() const { return m_failure; }
+    const Result<> &lastWrite() const { return m_lastWrite; }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
-        m_failure = FileSystem::writeFully(m_descriptor, QByteArrayView(data, size));
-        if (!m_failure)
+        m_lastWrite = FileSystem::writeFully(m_descriptor, QByteArrayView(data, size));
+        if (m_lastWrite)
             return size;
-        setErrorString(*m_failure);
+        setErrorString(m_lastWrite.error());
         return -1;
     }
 
 private:
     int m_descriptor;
-    std::optional<QString> m_failure;
+    Result<> m_lastWrite;
 };
 
 bool renameOver(const QString &from, const QString &to)
@@ -96,27 +96,27 @@ void markInUse(const QFileDevice &file)
 
 // An empty file beside the target, under the one name pattern that
 // removeLeftovers() knows as the program's own.
-std::optional<QString> openStaged(QTemporaryFile &temp, const QString &target)
+Result<> openStaged(QTemporaryFile &temp, const QString &target)
 {
     temp.setFileTemplate(target + QStringLiteral(".new-XXXXXX"));
     if (!temp.open())
-        return temp.errorString();
+        return Failure{temp.errorString()};
     markInUse(temp);
-    return std::nullopt;
+    return {};
 }
 
 // A complete, flushed copy of the new content beside its target.
-std::optional<QString> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
+Result<> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
 {
-    if (auto error = openStaged(temp, target))
-        return error;
-    if (auto error = FileSystem::writeFully(temp.handle(), content))
-        return error;
-    if (auto error = flushToDisk(temp))
-        return error;
+    if (Result<> opened = openStaged(temp, target); !opened)
+        return opened;
+    if (Result<> written = FileSystem::writeFully(temp.handle(), content); !written)
+        return written;
+    if (Result<> flushed = flushToDisk(temp); !flushed)
+        return flushed;
     if (!temp.setPermissions(permissionsFor(target)))
-        return temp.errorString();
-    return std::nullopt;
+        return Failure{temp.errorString()};
+    return {};
 }
 
 // Keeps the present content of `path` under a second name so that it can be
@@ -217,7 +217,7 @@ struct PairJournal
 
     // Makes the pair all new where the staged file is still there, else all
     // old again, and removes what the replace left.
-    ::Result<> settle() const
+    Result<> settle() const
     {
         const bool firstNew = fileHash(first) == firstHash;
         const bool secondNew = fileHash(second) == secondHash;
@@ -247,7 +247,7 @@ private:
         return QFileInfo(keptFirst).isFile() && renameOver(keptFirst, first);
     }
 
-    ::Result<> cannotSettle() const
+    Result<> cannotSettle() const
     {
         return Failure{QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit ani vrátit.").arg(first, second)};
     }
@@ -255,17 +255,17 @@ private:
 
 } // namespace
 
-Result replaceWith(const QString &path, const Writer &write)
+Result<> replaceWith(const QString &path, const Writer &write)
 {
     const QString target = finalTarget(path);
     QTemporaryFile staged;
-    if (const auto error = openStaged(staged, target))
-        return failure(path, *error);
+    if (const Result<> opened = openStaged(staged, target); !opened)
+        return failure(path, opened.error());
     DescriptorWriter out(staged);
     if (!write(out))
-        return failure(path, out.failure().value_or(QStringLiteral("obsah se nepodařilo vytvořit")));
-    if (const auto error = flushToDisk(staged))
-        return failure(path, *error);
+        return failure(path, out.lastWrite() ? QStringLiteral("obsah se nepodařilo vytvořit") : out.lastWrite().error());
+    if (const Result<> flushed = flushToDisk(staged); !flushed)
+        return failure(path, flushed.error());
     if (!staged.setPermissions(permissionsFor(target)))
         return failure(path, staged.errorString());
     if (!renameOver(staged.fileName(), target))
@@ -274,22 +274,22 @@ Result replaceWith(const QString &path, const Writer &write)
     return {};
 }
 
-Result replace(const QString &path, const QByteArray &content)
+Result<> replace(const QString &path, const QByteArray &content)
 {
     return replaceWith(path, [&content](QIODevice &out) {
         return out.write(content) == content.size();
     });
 }
 
-Result replacePair(const QString &firstPath, const QByteArray &firstContent,
-                   const QString &secondPath, const QByteArray &secondContent)
+Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
+                     const QString &secondPath, const QByteArray &secondContent)
 {
     QTemporaryFile first;
     QTemporaryFile second;
-    if (const auto error = stage(first, firstPath, firstContent))
-        return failure(firstPath, *error);
-    if (const auto error = stage(second, secondPath, secondContent))
-        return failure(secondPath, *error);
+    if (const Result<> staged = stage(first, firstPath, firstContent); !staged)
+        return failure(firstPath, staged.error());
+    if (const Result<> staged = stage(second, secondPath, secondContent); !staged)
+        return failure(secondPath, staged.error());
 
     const bool hadFirst = QFileInfo(firstPath).isFile();
     QFile kept;
@@ -312,9 +312,9 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
                               contentHash(secondContent)};
     QTemporaryFile journalFile;
     const QString journalPath = journalPathFor(firstPath);
-    if (const auto error = stage(journalFile, journalPath, journal.text())) {
+    if (const Result<> staged = stage(journalFile, journalPath, journal.text()); !staged) {
         dropOld();
-        return failure(firstPath, *error);
+        return failure(firstPath, staged.error());
     }
     if (!renameOver(journalFile.fileName(), journalPath)) {
         const QString reason = FileSystem::systemError();
@@ -347,7 +347,7 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
     return {};
 }
 
-::Result<> finishPairReplace(const QString &path)
+Result<> finishPairReplace(const QString &path)
 {
     const QString journalPath = journalPathFor(path);
     QFile journalFile(journalPath);
@@ -365,7 +365,7 @@ Result replacePair(const QString &firstPath, const QByteArray &firstContent,
     if (!journal)
         return Failure{QStringLiteral("Přerušenou výměnu souboru %1 nelze dokončit: její záznam %2 je poškozen.")
                            .arg(path, journalPath)};
-    if (const ::Result<> settled = journal->settle(); !settled)
+    if (const Result<> settled = journal->settle(); !settled)
         return settled;
     ::unlink(QFile::encodeName(journalPath).constData());
     syncFolderOf(journalPath);

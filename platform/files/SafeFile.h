@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/files/FileResult.h"
 #include "platform/result/Result.h"
 
 #include <QByteArray>
@@ -18,14 +17,12 @@ class QIODevice;
 // left without touching the user's files.
 namespace SafeFile {
 
-using Result = FileResult;
-
-Result replace(const QString &path, const QByteArray &content);
+Result<> replace(const QString &path, const QByteArray &content);
 
 // The same, with the content produced by `write` into the temporary file; a
 // writer that returns false (or a device error) keeps the old file.
 using Writer = std::function<bool(QIODevice &out)>;
-Result replaceWith(const QString &path, const Writer &write);
+Result<> replaceWith(const QString &path, const Writer &write);
 
 // Two files that belong together (a table and its memo file). Both new
 // contents are written and flushed, and a journal beside the first file
@@ -33,13 +30,13 @@ Result replaceWith(const QString &path, const Writer &write);
 // fails the first is rolled back, so the old pair stays whole. A program
 // stopped part-way leaves the journal, from which finishPairReplace() makes the
 // pair all new or all old again.
-Result replacePair(const QString &firstPath, const QByteArray &firstContent,
-                   const QString &secondPath, const QByteArray &secondContent);
+Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
+                     const QString &secondPath, const QByteArray &secondContent);
 
 // Completes, or where it cannot undoes, a pair replace that stopped part-way
 // and left its journal beside `path` (its first file); with no journal there
 // is nothing to do. A replace still running is waited for.
-::Result<> finishPairReplace(const QString &path);
+Result<> finishPairReplace(const QString &path);
 
 // Removes what replaces of `path` stopped part-way left beside it (staged new
 // contents "<name>.new-XXXXXX", kept old ones "<name>.old-XXXXXX", staged

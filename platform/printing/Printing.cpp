@@ -132,13 +132,10 @@ bool printsToFile(const QPrinter &printer)
 
 Result<> copyToFile(const QString &path, QIODevice &pdf)
 {
-    const SafeFile::Result written = SafeFile::replaceWith(path, [&pdf](QIODevice &out) {
+    return SafeFile::replaceWith(path, [&pdf](QIODevice &out) {
         const QByteArray content = pdf.readAll();
         return content.size() == pdf.size() && out.write(content) == content.size();
     });
-    if (!written)
-        return Failure{written.error};
-    return {};
 }
 
 Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &documentName)

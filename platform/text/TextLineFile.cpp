@@ -49,7 +49,7 @@ QByteArray encode(const QStringList &lines, LastLine last)
 
 bool write(const QString &path, const QStringList &lines, LastLine last)
 {
-    return SafeFile::replace(path, encode(lines, last)).ok;
+    return SafeFile::replace(path, encode(lines, last)).ok();
 }
 
 } // namespace TextLineFile

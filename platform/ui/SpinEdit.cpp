@@ -16,7 +16,7 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent)
 
 int TSpinEdit::valueOf(const QString &text) const
 {
-    const std::optional<qint32> typed = parseInteger(text);
+    const Result<qint32> typed = parseInteger(text);
     if (!typed)
         return minimum();
     return std::clamp<int>(*typed, minimum(), maximum());

@@ -26,9 +26,10 @@ private slots:
     // load, shows only here: the other tests stand the modules in.
     void theProgramsModulesLoad()
     {
-        QString error;
-        QVERIFY2(BrowserWindowsLoader::windows(error) != nullptr, qPrintable(error));
-        QVERIFY2(LawViewerLoader::viewer(error) != nullptr, qPrintable(error));
+        const Result<BrowserWindows *> windows = BrowserWindowsLoader::windows();
+        QVERIFY2(windows && *windows, qPrintable(windows.error()));
+        const Result<LawViewer *> viewer = LawViewerLoader::viewer();
+        QVERIFY2(viewer && *viewer, qPrintable(viewer.error()));
     }
 
     // The module and the program share one platform: the print redirect and
@@ -43,9 +44,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("<html><head><title>Chyby</title></head><body><p>Otázka 7</p></body></html>");
         file.close();
-        QString error;
-        BrowserWindows *windows = BrowserWindowsLoader::windows(error);
-        QVERIFY2(windows, qPrintable(error));
+        const Result<BrowserWindows *> windows = BrowserWindowsLoader::windows();
+        QVERIFY2(windows, qPrintable(windows.error()));
 
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         std::optional<Printing::PdfRedirect> redirect(std::in_place, pdf);
@@ -80,7 +80,7 @@ private slots:
             modal->close();
         });
         poll.start();
-        windows->showWrongAnswers(page, nullptr);
+        (*windows)->showWrongAnswers(page, nullptr);
 
         QVERIFY(clicked);
         QVERIFY(printed);
@@ -102,9 +102,9 @@ private slots:
     {
         QFETCH(QString, module);
         QFETCH(QByteArray, entry);
-        QString error;
-        QVERIFY(ProgramModule::loadInterface(module, entry.constData(), error) == nullptr);
-        QVERIFY(error.contains(module));
+        const Result<void *> loaded = ProgramModule::loadInterface(module, entry.constData());
+        QVERIFY(!loaded);
+        QVERIFY(loaded.error().contains(module));
     }
 };
 

@@ -72,9 +72,9 @@ private slots:
         QVERIFY(program.made);
         TestFiles::put(program.zaloha() + QStringLiteral("/CENTRAL.Z1"), "an earlier backup");
         QList<int> steps;
-        const TableResult done = BankBackup::backup(program.table(), program.zaloha(), BackupTime,
-                                                    [&steps](int copied) { steps.append(copied); });
-        QVERIFY2(done, qPrintable(done.error));
+        const Result<> done = BankBackup::backup(program.table(), program.zaloha(), BackupTime,
+                                                 [&steps](int copied) { steps.append(copied); });
+        QVERIFY2(done, qPrintable(done.error()));
         QCOMPARE(steps, (QList<int>{0, 1, 2}));
         // The earlier backup's file is overwritten under its own spelling.
         QCOMPARE(filesIn(program.zaloha()),
@@ -125,8 +125,8 @@ private slots:
         QVERIFY(program.bank.open());
         QCOMPARE(program.bank.recordCount(), 4);
 
-        const TableResult done = BankBackup::restore(other.zaloha(), program.bank);
-        QVERIFY2(done, qPrintable(done.error));
+        const Result<> done = BankBackup::restore(other.zaloha(), program.bank);
+        QVERIFY2(done, qPrintable(done.error()));
         QVERIFY(!program.bank.active());
         QCOMPARE(program.pair(), other.pair());
         QVERIFY(program.bank.open());
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(child >= 0);
         if (child == 0) {
             const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
-            BankBackup::restore(other.zaloha(), program.bank);
+            (void)BankBackup::restore(other.zaloha(), program.bank);
             ::_exit(0);
         }
         int status = 0;
@@ -162,8 +162,8 @@ private slots:
         QVERIFY(WIFSIGNALED(status));
         QVERIFY(program.pair() != before && program.pair() != other.pair());
 
-        const TableResult settled = atStart ? program.bank.createIfMissing() : program.bank.open();
-        QVERIFY2(settled, qPrintable(settled.error));
+        const Result<> settled = atStart ? program.bank.createIfMissing() : program.bank.open();
+        QVERIFY2(settled, qPrintable(settled.error()));
         QCOMPARE(contentOf(program.table()), contentOf(other.table()));
         QCOMPARE(contentOf(program.memo()), contentOf(other.memo()));
         QCOMPARE(filesIn(program.path), (QStringList{QStringLiteral("central.vqn"), QStringLiteral("central.vqt")}));
@@ -200,9 +200,9 @@ private slots:
         const QByteArray before = program.pair();
         QVERIFY(program.bank.open());
 
-        const TableResult done = BankBackup::restore(other.zaloha(), program.bank);
+        const Result<> done = BankBackup::restore(other.zaloha(), program.bank);
         QVERIFY(!done);
-        QVERIFY2(done.error.contains(reason), qPrintable(done.error));
+        QVERIFY2(done.error().contains(reason), qPrintable(done.error()));
         QCOMPARE(program.pair(), before);
         QCOMPARE(filesIn(program.path), (QStringList{QStringLiteral("central.vqn"), QStringLiteral("central.vqt")}));
     }
@@ -218,9 +218,9 @@ private slots:
         QVERIFY(BankBackup::backup(big.table(), big.zaloha(), BackupTime));
         const QByteArray before = program.pair();
 
-        const TableResult done = BankBackup::restore(big.zaloha(), program.bank);
+        const Result<> done = BankBackup::restore(big.zaloha(), program.bank);
         QVERIFY(!done);
-        QVERIFY2(done.error.contains(QStringLiteral("central.vq")), qPrintable(done.error));
+        QVERIFY2(done.error().contains(QStringLiteral("central.vq")), qPrintable(done.error()));
         QCOMPARE(program.pair(), before);
         QCOMPARE(filesIn(program.path), (QStringList{QStringLiteral("central.vqn"), QStringLiteral("central.vqt")}));
         QVERIFY(program.bank.open());

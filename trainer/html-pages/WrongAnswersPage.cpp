@@ -65,11 +65,11 @@ QList<int> listedPositions(const FinishedTest &test)
     return positions;
 }
 
-FileResult lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 PageText &out)
+Result<> lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               PageText &out)
 {
-    if (const QString error = questions.open(); !error.isEmpty())
-        return FileResult::failure(error);
+    if (Result<> opened = questions.open(); !opened)
+        return opened;
     appendHeader(test, out);
     for (int k : listedPositions(test)) {
         const int number = test.numberAt(k);
@@ -83,11 +83,11 @@ FileResult lines(const FinishedTest &test, QuestionSource &questions, const QStr
     return {};
 }
 
-FileResult write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 const QString &path)
+Result<> write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               const QString &path)
 {
     PageText page;
-    if (const FileResult read = lines(test, questions, versionCaption, page); !read)
+    if (const Result<> read = lines(test, questions, versionCaption, page); !read)
         return read;
     return PageFile::write(path, page);
 }

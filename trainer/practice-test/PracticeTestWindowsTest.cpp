@@ -33,7 +33,7 @@ namespace {
 class FakeQuestions : public QuestionSource
 {
 public:
-    QString open() override
+    Result<> open() override
     {
         ++opened;
         return {};
@@ -89,7 +89,7 @@ T *child(QWidget *window, const char *name)
 class MarkupQuestions : public QuestionSource
 {
 public:
-    QString open() override { return {}; }
+    Result<> open() override { return {}; }
     std::optional<Question> find(int number) override
     {
         Question q;

@@ -163,7 +163,9 @@ void TTesting::FormShow()
     WidgetLook::setLabelText(ui->Nazev, QStringLiteral("Skupina zbrojního průkazu: ") + m_setup.group);
     m_startTime = LocaleTexts::longTime(QTime::currentTime());
     // The start dialog has opened the bank already; opening it again does nothing.
-    m_questions.open();
+    if (const Result<> opened = m_questions.open(); !opened)
+        MessageBox::show(this, opened.error(), QApplication::applicationName(), MessageBox::Ok,
+                         MessageBox::Icon::Error);
     ui->RadioGroup1->setItemIndex(0);
     Timer1->start();
     for (int k = 1; k <= RunningTest::Positions; ++k) {

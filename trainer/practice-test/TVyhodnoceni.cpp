@@ -98,8 +98,8 @@ void TVyhodnoceni::FormShow()
 
 void TVyhodnoceni::ChybyClick()
 {
-    const QString error = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
-                                                     TempFolderPath() + u'/', this);
-    if (!error.isEmpty())
-        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+    const Result<> shown = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
+                                                      TempFolderPath() + u'/', this);
+    if (!shown)
+        MessageBox::show(this, shown.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }

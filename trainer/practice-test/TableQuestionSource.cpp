@@ -2,10 +2,9 @@
 
 #include "trainer/question-table/QuestionTable.h"
 
-QString TableQuestionSource::open()
+Result<> TableQuestionSource::open()
 {
-    const TableResult result = m_table.open();
-    return result ? QString() : result.error;
+    return m_table.open();
 }
 
 std::optional<Question> TableQuestionSource::find(int number)

@@ -10,7 +10,7 @@ class TableQuestionSource : public QuestionSource
 public:
     explicit TableQuestionSource(QuestionTable &table) : m_table(table) {}
 
-    QString open() override;
+    Result<> open() override;
     std::optional<Question> find(int number) override;
 
 private:

@@ -79,9 +79,9 @@ private slots:
 
         QVERIFY(m_table.createIfMissing());
         QCOMPARE(TestFiles::contentOf(path), QByteArray("not a table"));
-        const TableResult opened = m_table.open();
+        const Result<> opened = m_table.open();
         QVERIFY(!opened);
-        QVERIFY2(opened.error.contains(QStringLiteral("central.vqn")), qPrintable(opened.error));
+        QVERIFY2(opened.error().contains(QStringLiteral("central.vqn")), qPrintable(opened.error()));
         QVERIFY(!m_table.active());
     }
 
@@ -163,9 +163,9 @@ private slots:
         const QString saved = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_table.setTableName(QuestionTable::FileName);
-        const TableResult created = m_table.createIfMissing();
+        const Result<> created = m_table.createIfMissing();
         QDir::setCurrent(saved);
-        QVERIFY2(created, qPrintable(created.error));
+        QVERIFY2(created, qPrintable(created.error()));
         QCOMPARE(filesInFolder(), QStringList({"central.vqn", "central.vqt"}));
     }
 
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(child >= 0);
         if (child == 0) {
             const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
-            m_table.createIfMissing();
+            (void)m_table.createIfMissing();
             ::_exit(0);
         }
         int status = 0;
@@ -185,11 +185,11 @@ private slots:
         QVERIFY(WIFSIGNALED(status));
         QVERIFY(!QFile::exists(m_dir->filePath(QuestionTable::FileName)));
 
-        const TableResult created = m_table.createIfMissing();
-        QVERIFY2(created, qPrintable(created.error));
+        const Result<> created = m_table.createIfMissing();
+        QVERIFY2(created, qPrintable(created.error()));
         QCOMPARE(filesInFolder(), QStringList({"central.vqn", "central.vqt"}));
-        const TableResult opened = m_table.open();
-        QVERIFY2(opened, qPrintable(opened.error));
+        const Result<> opened = m_table.open();
+        QVERIFY2(opened, qPrintable(opened.error()));
         QCOMPARE(m_table.recordCount(), 0);
     }
 
@@ -223,10 +223,10 @@ private slots:
         } else {
             // Its memo texts are gone: that stays for open() to tell.
             QCOMPARE(filesInFolder(), kept);
-            const TableResult opened = m_table.open();
+            const Result<> opened = m_table.open();
             QVERIFY(!opened);
-            QVERIFY2(opened.error.contains(QStringLiteral("central.vqt of the table central.vqn is missing")),
-                     qPrintable(opened.error));
+            QVERIFY2(opened.error().contains(QStringLiteral("central.vqt of the table central.vqn is missing")),
+                     qPrintable(opened.error()));
         }
     }
 };

@@ -130,11 +130,11 @@ bool QuestionGridModel::setCurrentRow(int row)
     return true;
 }
 
-TableResult QuestionGridModel::setCell(int row, int column, const QString &text)
+Result<> QuestionGridModel::setCell(int row, int column, const QString &text)
 {
     if (column < 0 || column >= ColumnCount || !setCurrentRow(row))
-        return TableResult::failure(QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1));
-    TableResult result = m_table.edit();
+        return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+    Result<> result = m_table.edit();
     if (result)
         result = m_table.setText(fieldOf(column), text);
     if (result)
@@ -152,16 +152,16 @@ bool QuestionGridModel::setData(const QModelIndex &index, const QVariant &value,
         return false;
     if (value.toString() == row(index.row()).value(index.column()))
         return true;
-    const TableResult result = setCell(index.row(), index.column(), value.toString());
+    const Result<> result = setCell(index.row(), index.column(), value.toString());
     if (!result)
-        emit editFailed(result.error);
+        emit editFailed(result.error());
     return bool(result);
 }
 
-TableResult QuestionGridModel::appendRecord()
+Result<> QuestionGridModel::appendRecord()
 {
     const int at = rowCount();
-    TableResult result = m_table.append();
+    Result<> result = m_table.append();
     if (result)
         result = m_table.post();
     if (!result) {
@@ -174,13 +174,13 @@ TableResult QuestionGridModel::appendRecord()
     return result;
 }
 
-TableResult QuestionGridModel::deleteRecord(int row)
+Result<> QuestionGridModel::deleteRecord(int row)
 {
     if (!setCurrentRow(row))
-        return TableResult::failure(QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1));
+        return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
     m_removing = true;
     beginRemoveRows({}, row, row);
-    const TableResult result = m_table.deleteRecord();
+    const Result<> result = m_table.deleteRecord();
     forgetRow();
     endRemoveRows();
     m_removing = false;

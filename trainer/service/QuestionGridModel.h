@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -35,10 +35,10 @@ public:
 
     // Edits one cell of `row` and posts it. On failure the record stays as
     // it was, on disk and in the table, and the error says why.
-    TableResult setCell(int row, int column, const QString &text);
+    Result<> setCell(int row, int column, const QString &text);
     // Adds an empty record at the end; it becomes current.
-    TableResult appendRecord();
-    TableResult deleteRecord(int row);
+    Result<> appendRecord();
+    Result<> deleteRecord(int row);
     // The current record changed behind the model (saved through the editors).
     void currentRecordChanged();
 

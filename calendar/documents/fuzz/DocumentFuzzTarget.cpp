@@ -106,9 +106,9 @@ void drawInTheLanguage(const QStringList &lines)
     TForm2 &data = *designer().data;
     TForm1 &window = *designer().window;
     data.CaptionMemo.setLines(lines);
-    const std::optional<qint32> weekStart = parseInteger(lines.value(LanguageLines::WeekStartLine));
+    const Result<qint32> weekStart = parseInteger(lines.value(LanguageLines::WeekStartLine));
     for (MonthControl *control : monthControls(window))
-        control->setStartOfWeek(weekStart.value_or(1));
+        control->setStartOfWeek(weekStart ? *weekStart : 1);
     drawMonthControls(window);
     data.CaptionMemo.setLines(LanguageLines::builtInCzech());
     for (MonthControl *control : monthControls(window))

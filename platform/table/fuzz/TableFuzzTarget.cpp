@@ -40,7 +40,7 @@ QByteArrayView takePart(QByteArrayView &input)
 void readAll(DbfTable &table)
 {
     const int columns = int(table.fields().size());
-    for (table.first(); !table.eof(); table.next())
+    for (Result<> moved = table.first(); moved && !table.eof(); moved = table.next())
         for (int i = 0; i < columns; ++i) {
             const TableField field = table.field(i);
             (void)field.asText();
