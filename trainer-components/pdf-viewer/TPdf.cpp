@@ -3,7 +3,6 @@
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPdfDocument>
@@ -150,7 +149,7 @@ void TPdf::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void TPdf::printAll()
+void TPdf::printAll(const QString &documentName)
 {
     if (m_document->pageCount() == 0) {
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
@@ -158,7 +157,7 @@ void TPdf::printAll()
     }
     // The document goes to the printer as it is; its printer renders it.
     const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
-    const Result<> printed = Printing::printPdfFile(*printer, m_loadedFile, QFileInfo(m_loadedFile).fileName());
+    const Result<> printed = Printing::printPdfFile(*printer, m_loadedFile, documentName);
     if (!printed)
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + printed.error(), QStringLiteral("Chyba:"));
 }

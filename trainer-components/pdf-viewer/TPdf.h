@@ -22,9 +22,10 @@ public:
     bool LoadFile(const QString &path);
     void setShowToolbar(bool show);
     void gotoFirstPage();
-    // Hands the loaded file to the default printer as one job, without a
-    // dialog; a failure is reported in a box of the control's own.
-    void printAll();
+    // Hands the loaded file to the default printer as one job named
+    // `documentName`, without a dialog; a failure is reported in a box of the
+    // control's own.
+    void printAll(const QString &documentName);
 
     QPdfDocument *document() const { return m_document; }
     QToolBar *toolbar() const { return m_toolbar; }

@@ -321,8 +321,8 @@ private slots:
             QCOMPARE(PdfReadBack::text(printed, page).trimmed(), QStringLiteral("Strana %1").arg(page));
     }
 
-    // Through a real queue the job carries the document's name, never a
-    // spool file's.
+    // Through a real queue the job carries the document's shown name, never a
+    // file's.
     void printedDocumentReachesTheQueueUnderItsName()
     {
         if (!queue->ready())
@@ -337,8 +337,8 @@ private slots:
         const auto job = queue->job(1);
         QVERIFY(job);
         QCOMPARE(job->bytes, TestFiles::contentOf(document));
-        QCOMPARE(job->title, QStringLiteral("Zakon119.pdf"));
-        QCOMPARE(job->documentName, QStringLiteral("Zakon119.pdf"));
+        QCOMPARE(job->title, QStringLiteral("Zákon 119/2002 Sb."));
+        QCOMPARE(job->documentName, QStringLiteral("Zákon 119/2002 Sb."));
     }
 
     void documentGoneBeforePrintingIsReported()
