@@ -38,10 +38,10 @@ public:
         ++opened;
         return {};
     }
-    std::optional<Question> find(int number) override
+    Result<std::optional<Question>> find(int number) override
     {
         if (number == MissingNumber)
-            return std::nullopt;
+            return std::optional<Question>();
         Question q;
         q.number = number;
         q.text = QStringLiteral("Otázka %1").arg(number);
@@ -51,7 +51,7 @@ public:
         q.correct = 2;
         q.points = 2;
         q.valid = number != 123;
-        return q;
+        return std::optional(q);
     }
     static constexpr int MissingNumber = 5;
     int opened = 0;
@@ -90,7 +90,7 @@ class MarkupQuestions : public QuestionSource
 {
 public:
     Result<> open() override { return {}; }
-    std::optional<Question> find(int number) override
+    Result<std::optional<Question>> find(int number) override
     {
         Question q;
         q.number = number;
@@ -98,7 +98,7 @@ public:
         q.answerA = QStringLiteral("<i>a</i>");
         q.correct = 1;
         q.valid = true;
-        return q;
+        return std::optional(q);
     }
 };
 

@@ -34,7 +34,9 @@ Stored storedRecord(const QString &tablePath, int record)
 {
     QuestionTable table;
     table.setTableName(tablePath);
-    if (!table.open() || !table.moveTo(record))
+    if (!table.open())
+        return {};
+    if (const Result<bool> moved = table.moveTo(record); !moved || !*moved)
         return {};
     return {table.fieldByName(QuestionTable::Otazka).asText(), table.fieldByName(QuestionTable::Poc_bodu).asInteger()};
 }
