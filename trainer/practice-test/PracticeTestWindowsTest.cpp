@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTest>
 #include <QTextEdit>
@@ -40,6 +41,8 @@ public:
     }
     Result<std::optional<Question>> find(int number) override
     {
+        if (!failure.isEmpty())
+            return Failure{failure};
         if (number == MissingNumber)
             return std::optional<Question>();
         Question q;
@@ -55,6 +58,8 @@ public:
     }
     static constexpr int MissingNumber = 5;
     int opened = 0;
+    // When set, every find fails with it.
+    QString failure;
 };
 
 // Counts up from the low end of each range: the first range reads
@@ -323,6 +328,23 @@ private slots:
             QCOMPARE(text(t, "Label9"), QString());
             keypad(t, Qt::Key_2);
             QCOMPARE(t->run().score(), 2);
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+            t->close();
+        });
+    }
+
+    // The bank cannot be read (a pending edit does not post): the window says
+    // why and shows the question as missing.
+    void anUnreadableQuestionSaysWhy()
+    {
+        const QScopedValueRollback failing(questions.failure, QStringLiteral("Cannot write to central.vqt."));
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Ok);
+        script.answer(MessageBox::Result::Yes);
+        runTest([&script](TTesting *t) {
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            QCOMPARE(script.requests().front().text, QStringLiteral("Cannot write to central.vqt."));
+            QVERIFY(text(t, "Otazka").contains(QStringLiteral("chybí")));
             whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
             t->close();
         });
