@@ -79,13 +79,14 @@ QString tooLarge(qint64 limit)
     return QStringLiteral("je větší než %1 MB").arg(limit / (1024 * 1024));
 }
 
-std::optional<QString> refusal(const struct stat &status, qint64 limit)
+// Only a plain file within the limit is read.
+Result<> checkReadable(const QString &path, const struct stat &status, qint64 limit)
 {
     if (!S_ISREG(status.st_mode))
-        return QStringLiteral("není to obyčejný soubor");
+        return cannotRead(path, QStringLiteral("není to obyčejný soubor"));
     if (status.st_size > limit)
-        return tooLarge(limit);
-    return std::nullopt;
+        return cannotRead(path, tooLarge(limit));
+    return {};
 }
 
 class Descriptor
@@ -114,8 +115,8 @@ Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
     struct stat status {};
     if (::stat(name.constData(), &status) != 0)
         return cannotRead(path, systemError());
-    if (const auto reason = refusal(status, limit))
-        return cannotRead(path, *reason);
+    if (const Result<> readable = checkReadable(path, status, limit); !readable)
+        return Failure{readable.error()};
     // Non-blocking, and checked again once open, in case the name was given to
     // a named pipe meanwhile: opening one waits for a writer otherwise.
     const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -123,8 +124,8 @@ Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
         return cannotRead(path, systemError());
     if (::fstat(file.get(), &status) != 0)
         return cannotRead(path, systemError());
-    if (const auto reason = refusal(status, limit))
-        return cannotRead(path, *reason);
+    if (const Result<> readable = checkReadable(path, status, limit); !readable)
+        return Failure{readable.error()};
     // The size is a hint: the file may grow or shrink while it is read.
     QByteArray bytes;
     bytes.reserve(qsizetype(status.st_size));

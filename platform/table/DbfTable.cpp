@@ -591,19 +591,23 @@ Result<> DbfTable::next()
 
 bool DbfTable::eof() const { return d->eof; }
 
-bool DbfTable::moveTo(int number)
+Result<bool> DbfTable::moveTo(int number)
 {
-    if (number < 1 || number > recordCount() || !d->settle())
+    if (number < 1 || number > recordCount())
         return false;
+    if (Result<> settled = d->settle(); !settled)
+        return Failure{settled.error()};
     d->position = number - 1;
     d->eof = false;
     return true;
 }
 
-bool DbfTable::locate(int fieldIndex, const QString &text)
+Result<bool> DbfTable::locate(int fieldIndex, const QString &text)
 {
-    if (!d->hasColumn(fieldIndex) || !d->settle())
+    if (!d->hasColumn(fieldIndex))
         return false;
+    if (Result<> settled = d->settle(); !settled)
+        return Failure{settled.error()};
     const FieldDef &field = d->header.fields()[fieldIndex];
     const FieldText::Match match(field, text);
     const qsizetype offset = d->header.fieldOffset(fieldIndex);

@@ -74,11 +74,12 @@ public:
     // True on an empty table and after next() was asked to pass the last record.
     bool eof() const;
     // Makes record `number` (1-based) current; false, and nothing moves, when
-    // there is no such record.
-    bool moveTo(int number);
+    // there is no such record. Posts a pending edit first, as first() does.
+    Result<bool> moveTo(int number);
     // Makes the first record whose column reads exactly `text` current. When
     // none does, the current record stays as it was and false is returned.
-    bool locate(int fieldIndex, const QString &text);
+    // Posts a pending edit first, as first() does.
+    Result<bool> locate(int fieldIndex, const QString &text);
 
     // Editing: edit() or append() starts, set*() change the buffer, post()
     // writes, cancel() drops. An appended record is added at the end and

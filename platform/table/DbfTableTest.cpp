@@ -166,6 +166,20 @@ struct Dbase4Pair
     }
 };
 
+// Moves from the second record of two back to the first the way `move`
+// names; `next` tries to pass the last one.
+Result<> moveBack(DbfTable &table, const QString &move)
+{
+    if (move == QLatin1String("first"))
+        return table.first();
+    if (move == QLatin1String("next"))
+        return table.next();
+    const Result<bool> moved = move == QLatin1String("moveTo") ? table.moveTo(1) : table.locate(0, QStringLiteral("1"));
+    if (!moved)
+        return Failure{moved.error()};
+    return {};
+}
+
 } // namespace
 
 class DbfTableTest : public QObject
@@ -405,7 +419,7 @@ t.close()
         QVERIFY(table.post());
         QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("D4.DBT"))).left(pair.memo.size()).mid(64), pair.memo.mid(64));
         QVERIFY(table.open(path));
-        QVERIFY(table.moveTo(3));
+        QVERIFY(*table.moveTo(3));
         QCOMPARE(table.field(1).asText(), QStringLiteral("nový text"));
     }
 
@@ -432,18 +446,18 @@ t.close()
         createSample({{"5", "pět", "T", "", "", ""}, {"12", "dvanáct", "T", "", "", ""}, {"7", "sedm", "T", "", "", ""}});
         DbfTable table;
         QVERIFY(table.open(m_table));
-        QVERIFY(table.moveTo(3));
-        QVERIFY(table.locate(0, QStringLiteral("12")));
+        QVERIFY(*table.moveTo(3));
+        QVERIFY(*table.locate(0, QStringLiteral("12")));
         QCOMPARE(table.recordNumber(), 2);
-        QVERIFY(table.locate(0, QStringLiteral("12")));
+        QVERIFY(*table.locate(0, QStringLiteral("12")));
         QCOMPARE(table.field(1).asText(), QStringLiteral("dvanáct"));
         for (const QString &absent : {QStringLiteral("1"), QStringLiteral("012"), QStringLiteral(" 5"), QString()}) {
-            QVERIFY(!table.locate(0, absent));
+            QVERIFY(!*table.locate(0, absent));
             QCOMPARE(table.recordNumber(), 2);
         }
-        QVERIFY(table.locate(1, QStringLiteral("sedm")));
+        QVERIFY(*table.locate(1, QStringLiteral("sedm")));
         QCOMPARE(table.recordNumber(), 3);
-        QVERIFY(!table.locate(-1, QStringLiteral("5")));
+        QVERIFY(!*table.locate(-1, QStringLiteral("5")));
     }
 
     void deletedRecordsAreSkipped()
@@ -451,7 +465,7 @@ t.close()
         createSample({{"1", "a", "", "", "", ""}, {"2", "b", "", "", "", ""}, {"3", "c", "", "", "", ""}});
         DbfTable table;
         QVERIFY(table.open(m_table));
-        QVERIFY(table.moveTo(2));
+        QVERIFY(*table.moveTo(2));
         QVERIFY(table.deleteRecord());
         QCOMPARE(table.field(0).asText(), QStringLiteral("3"));
         QVERIFY(table.deleteRecord());
@@ -459,7 +473,7 @@ t.close()
 
         QVERIFY(table.open(m_table));
         QCOMPARE(table.recordCount(), 1);
-        QVERIFY(!table.locate(0, QStringLiteral("2")));
+        QVERIFY(!*table.locate(0, QStringLiteral("2")));
         QVERIFY(table.next());
         QVERIFY(table.eof());
         QVERIFY(table.deleteRecord());
@@ -578,7 +592,7 @@ t.close()
         QCOMPARE(rowTexts(table).mid(0, 2), expected);
 
         // A later memo never lands on a block that a stored value uses.
-        QVERIFY(table.moveTo(2));
+        QVERIFY(*table.moveTo(2));
         QVERIFY(table.edit());
         QVERIFY(table.setText(1, QStringLiteral("jiná")));
         QVERIFY(table.post());
@@ -635,7 +649,7 @@ t.close()
         const QStringList memos = {kCzech, QString(700, QLatin1Char('m')), QStringLiteral("třetí")};
         for (int i = 0; i < memos.size(); ++i)
             QVERIFY(appendRow(table, {QString::number(i + 1), memos[i], "T", "", "", ""}));
-        QVERIFY(table.moveTo(2));
+        QVERIFY(*table.moveTo(2));
         QVERIFY(table.edit());
         QVERIFY(table.setText(1, QStringLiteral("kratší")));
         QVERIFY(table.post());
@@ -647,7 +661,7 @@ t.close()
             QVERIFY(table.next());
         }
         QCOMPARE(read, expected);
-        QVERIFY(table.locate(1, QStringLiteral("kratší")));
+        QVERIFY(*table.locate(1, QStringLiteral("kratší")));
         QCOMPARE(table.recordNumber(), 2);
     }
 
@@ -692,7 +706,7 @@ t.close()
         QVERIFY(second.edit());
         QVERIFY(second.setText(1, QStringLiteral("od druhého")));
         QVERIFY(second.post());
-        QVERIFY(first.moveTo(2));
+        QVERIFY(*first.moveTo(2));
         QVERIFY(first.edit());
         QVERIFY(first.setText(1, QStringLiteral("od prvního")));
         QVERIFY(first.post());
@@ -743,16 +757,16 @@ t.close()
 
     void aMoveWhosePostFailsSaysWhy_data()
     {
-        QTest::addColumn<bool>("toFirst");
-        QTest::newRow("next") << false;
-        QTest::newRow("first") << true;
+        QTest::addColumn<QString>("move");
+        for (const char *move : {"next", "first", "moveTo", "locate"})
+            QTest::newRow(move) << QString::fromLatin1(move);
     }
 
     // The disk refuses the post that a move makes first: the move fails with
     // the reason, nothing moves and the edit stays pending for a later post.
     void aMoveWhosePostFailsSaysWhy()
     {
-        QFETCH(bool, toFirst);
+        QFETCH(QString, move);
         createSample({{"1", "a", "T", "", "", ""}, {"2", "b", "T", "", "", ""}});
         DbfTable table;
         QVERIFY(table.open(m_table));
@@ -761,7 +775,7 @@ t.close()
         QVERIFY(table.setText(1, QStringLiteral("změna")));
         {
             const FileWrites::FailAfter failing(0);
-            const Result<> moved = toFirst ? table.first() : table.next();
+            const Result<> moved = moveBack(table, move);
             QVERIFY(!moved);
             QCOMPARE(moved.error(), QStringLiteral("Cannot write to central.vqt: the write was refused."));
         }
@@ -802,7 +816,7 @@ t.close()
                 if (!table.open(m_table))
                     return 1;
                 seen = table.recordCount();
-                if (seen > 0 && table.moveTo(seen)) {
+                if (seen > 0 && *table.moveTo(seen)) {
                     const int number = table.field(0).asInteger();
                     if (table.field(1).asText() != memoOf(number / 100000, number % 100000))
                         return 2;
@@ -848,7 +862,7 @@ t.close()
         QVERIFY(appendRow(second, {"2", "od druhého", "T", "", "", ""}));
         QVERIFY(appendRow(first, {"3", "od prvního", "T", "", "", ""}));
         QCOMPARE(first.recordCount(), 3);
-        QVERIFY(first.moveTo(2));
+        QVERIFY(*first.moveTo(2));
         QCOMPARE(rowTexts(first).mid(0, 2), QStringList({"2", QStringLiteral("od druhého")}));
         QVERIFY(second.edit());
         QVERIFY(second.setText(1, QStringLiteral("změněno druhým")));
@@ -982,7 +996,7 @@ for (a, b), c in zip(values, texts):
         QVERIFY(table.open(path));
         QCOMPARE(table.recordCount(), posted);
         QVERIFY(posted > 0);
-        QVERIFY(table.moveTo(posted));
+        QVERIFY(*table.moveTo(posted));
         QCOMPARE(table.field(1).asText(), QString(3000, u'm'));
     }
 };

@@ -73,11 +73,13 @@ Result<> lines(const FinishedTest &test, QuestionSource &questions, const QStrin
     appendHeader(test, out);
     for (int k : listedPositions(test)) {
         const int number = test.numberAt(k);
-        const std::optional<Question> found = questions.find(number);
+        const Result<std::optional<Question>> found = questions.find(number);
+        if (!found)
+            return Failure{found.error()};
         Question missing;
         missing.number = number;
         missing.text = missingQuestionText(number);
-        appendQuestion(found ? *found : missing, test.answerAt(k), out);
+        appendQuestion(found->value_or(missing), test.answerAt(k), out);
     }
     appendFooter(versionCaption, out);
     return {};

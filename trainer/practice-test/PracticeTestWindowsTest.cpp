@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTest>
 #include <QTextEdit>
@@ -38,10 +39,12 @@ public:
         ++opened;
         return {};
     }
-    std::optional<Question> find(int number) override
+    Result<std::optional<Question>> find(int number) override
     {
+        if (!failure.isEmpty())
+            return Failure{failure};
         if (number == MissingNumber)
-            return std::nullopt;
+            return std::optional<Question>();
         Question q;
         q.number = number;
         q.text = QStringLiteral("Otázka %1").arg(number);
@@ -51,10 +54,12 @@ public:
         q.correct = 2;
         q.points = 2;
         q.valid = number != 123;
-        return q;
+        return std::optional(q);
     }
     static constexpr int MissingNumber = 5;
     int opened = 0;
+    // When set, every find fails with it.
+    QString failure;
 };
 
 // Counts up from the low end of each range: the first range reads
@@ -90,7 +95,7 @@ class MarkupQuestions : public QuestionSource
 {
 public:
     Result<> open() override { return {}; }
-    std::optional<Question> find(int number) override
+    Result<std::optional<Question>> find(int number) override
     {
         Question q;
         q.number = number;
@@ -98,7 +103,7 @@ public:
         q.answerA = QStringLiteral("<i>a</i>");
         q.correct = 1;
         q.valid = true;
-        return q;
+        return std::optional(q);
     }
 };
 
@@ -323,6 +328,23 @@ private slots:
             QCOMPARE(text(t, "Label9"), QString());
             keypad(t, Qt::Key_2);
             QCOMPARE(t->run().score(), 2);
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+            t->close();
+        });
+    }
+
+    // The bank cannot be read (a pending edit does not post): the window says
+    // why and shows the question as missing.
+    void anUnreadableQuestionSaysWhy()
+    {
+        const QScopedValueRollback failing(questions.failure, QStringLiteral("Cannot write to central.vqt."));
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Ok);
+        script.answer(MessageBox::Result::Yes);
+        runTest([&script](TTesting *t) {
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            QCOMPARE(script.requests().front().text, QStringLiteral("Cannot write to central.vqt."));
+            QVERIFY(text(t, "Otazka").contains(QStringLiteral("chybí")));
             whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
             t->close();
         });

@@ -13,5 +13,5 @@ public:
     // Makes the questions readable; opening an open source does nothing.
     virtual Result<> open() = 0;
     // The first question with this number, or nothing when the bank lacks it.
-    virtual std::optional<Question> find(int number) = 0;
+    virtual Result<std::optional<Question>> find(int number) = 0;
 };

@@ -11,7 +11,7 @@ public:
     explicit TableQuestionSource(QuestionTable &table) : m_table(table) {}
 
     Result<> open() override;
-    std::optional<Question> find(int number) override;
+    Result<std::optional<Question>> find(int number) override;
 
 private:
     QuestionTable &m_table;

@@ -49,13 +49,13 @@ bool QuestionTable::active() const { return m_table.isOpen(); }
 Result<> QuestionTable::first() { return m_table.first(); }
 Result<> QuestionTable::next() { return m_table.next(); }
 bool QuestionTable::eof() const { return m_table.eof(); }
-bool QuestionTable::moveTo(int recordNumber) { return m_table.moveTo(recordNumber); }
+Result<bool> QuestionTable::moveTo(int recordNumber) { return m_table.moveTo(recordNumber); }
 int QuestionTable::recordCount() const { return m_table.recordCount(); }
 int QuestionTable::recordNumber() const { return m_table.recordNumber(); }
 
-bool QuestionTable::locateQuestion(int number) { return locate(C_Otazky, QString::number(number)); }
+Result<bool> QuestionTable::locateQuestion(int number) { return locate(C_Otazky, QString::number(number)); }
 
-bool QuestionTable::locate(const QString &fieldName, const QString &value)
+Result<bool> QuestionTable::locate(const QString &fieldName, const QString &value)
 {
     return m_table.locate(m_table.fieldIndex(fieldName), value);
 }

@@ -44,18 +44,20 @@ public:
     void close();
     bool active() const;
 
-    // Both post a pending edit first, and return its failure.
+    // Every move posts a pending edit first, and returns its failure.
     Result<> first();
     Result<> next();
     bool eof() const;
-    bool moveTo(int recordNumber);
+    // False when there is no such record.
+    Result<bool> moveTo(int recordNumber);
     int recordCount() const;
     int recordNumber() const;
 
     // The find rule: the first record whose C_Otazky reads as the number's
-    // decimal text becomes current; when none does, the current record stays.
-    bool locateQuestion(int number);
-    bool locate(const QString &fieldName, const QString &value);
+    // decimal text becomes current; when none does, the current record stays
+    // and false is returned.
+    Result<bool> locateQuestion(int number);
+    Result<bool> locate(const QString &fieldName, const QString &value);
 
     TableField fieldByName(const QString &name) const;
     QList<FieldDef> fields() const;

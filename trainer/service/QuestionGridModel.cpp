@@ -20,6 +20,11 @@ const QString &titleOf(int column)
     return titles[column];
 }
 
+Failure missingRecord(int row)
+{
+    return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+}
+
 // The row marker of the current record, as grids draw it.
 const QString CurrentMarker = QStringLiteral("▶");
 
@@ -58,10 +63,13 @@ const QStringList &QuestionGridModel::row(int row) const
         return m_cached;
     const int current = m_table.recordNumber();
     m_cached.clear();
-    if (m_table.moveTo(row + 1)) {
+    // A view cannot show a failure: when a pending edit does not post, the
+    // row reads empty and the user's next move or save reports why.
+    if (const Result<bool> moved = m_table.moveTo(row + 1); moved && *moved) {
         for (int column = 0; column < ColumnCount; ++column)
             m_cached.append(m_table.fieldByName(fieldOf(column)).asText());
-        m_table.moveTo(current);
+        // Nothing is pending after the move above, so going back only moves.
+        (void)m_table.moveTo(current);
     }
     ++m_rowsRead;
     m_cachedRow = row;
@@ -113,15 +121,15 @@ Qt::ItemFlags QuestionGridModel::flags(const QModelIndex &index) const
     return flags;
 }
 
-bool QuestionGridModel::setCurrentRow(int row)
+Result<bool> QuestionGridModel::setCurrentRow(int row)
 {
     // While rows go, the view moves its current row ahead of the change;
     // the table must stay on the record being removed.
     if (m_removing)
         return false;
     const int before = m_table.recordNumber();
-    if (!m_table.moveTo(row + 1))
-        return false;
+    if (const Result<bool> moved = m_table.moveTo(row + 1); !moved || !*moved)
+        return moved;
     if (before == row + 1)
         return true;
     if (before > 0)
@@ -132,8 +140,10 @@ bool QuestionGridModel::setCurrentRow(int row)
 
 Result<> QuestionGridModel::setCell(int row, int column, const QString &text)
 {
-    if (column < 0 || column >= ColumnCount || !setCurrentRow(row))
-        return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+    if (column < 0 || column >= ColumnCount)
+        return missingRecord(row);
+    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
+        return moved ? missingRecord(row) : Failure{moved.error()};
     Result<> result = m_table.edit();
     if (result)
         result = m_table.setText(fieldOf(column), text);
@@ -176,8 +186,8 @@ Result<> QuestionGridModel::appendRecord()
 
 Result<> QuestionGridModel::deleteRecord(int row)
 {
-    if (!setCurrentRow(row))
-        return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
+        return moved ? missingRecord(row) : Failure{moved.error()};
     m_removing = true;
     beginRemoveRows({}, row, row);
     const Result<> result = m_table.deleteRecord();

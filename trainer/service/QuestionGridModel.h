@@ -30,8 +30,9 @@ public:
     // questions about the same row are answered from the row last read.
     int rowsRead() const { return m_rowsRead; }
 
-    // Makes the record of `row` the table's current one.
-    bool setCurrentRow(int row);
+    // Makes the record of `row` the table's current one; false when it cannot
+    // move there, a failure when the post of a pending edit fails.
+    Result<bool> setCurrentRow(int row);
 
     // Edits one cell of `row` and posts it. On failure the record stays as
     // it was, on disk and in the table, and the error says why.

@@ -324,9 +324,15 @@ void TServisni_okno::markCorrectAnswer(int correct)
 
 void TServisni_okno::currentRowChanged(const QModelIndex &current)
 {
-    if (!current.isValid() || !m_model->setCurrentRow(current.row()))
+    if (!current.isValid())
         return;
-    LoadRule();
+    const Result<bool> moved = m_model->setCurrentRow(current.row());
+    if (!moved) {
+        showTableError(moved.error());
+        return;
+    }
+    if (*moved)
+        LoadRule();
 }
 
 void TServisni_okno::gridRowChanged(const QModelIndex &topLeft)

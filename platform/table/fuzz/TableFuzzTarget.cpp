@@ -63,8 +63,7 @@ bool change(DbfTable &table, const QStringList &values)
     bool changed = false;
     qsizetype next = 0;
     if (table.recordCount() > 0) {
-        table.locate(0, table.field(0).asText());
-        if (table.edit()) {
+        if (table.locate(0, table.field(0).asText()) && table.edit()) {
             setColumns(table, values, next);
             changed = bool(table.post()) || changed;
         }
