@@ -46,8 +46,8 @@ void BM_Backup(benchmark::State &state)
 {
     makeBank();
     for (auto _ : state)
-        if (const TableResult done = BankBackup::backup(bankPath(), backupFolder(), QDateTime::currentDateTime()); !done)
-            state.SkipWithError(qPrintable(done.error));
+        if (const Result<> done = BankBackup::backup(bankPath(), backupFolder(), QDateTime::currentDateTime()); !done)
+            state.SkipWithError(qPrintable(done.error()));
 }
 
 void BM_Restore(benchmark::State &state)
@@ -59,8 +59,8 @@ void BM_Restore(benchmark::State &state)
     QuestionTable table;
     table.setTableName(program.filePath(QuestionTable::FileName));
     for (auto _ : state)
-        if (const TableResult done = BankBackup::restore(backupFolder(), table); !done)
-            state.SkipWithError(qPrintable(done.error));
+        if (const Result<> done = BankBackup::restore(backupFolder(), table); !done)
+            state.SkipWithError(qPrintable(done.error()));
 }
 
 } // namespace

@@ -18,9 +18,9 @@ inline QString bankPath()
     return QStringLiteral(TABLE_BENCHMARK_FOLDER "/") + QuestionTable::FileName;
 }
 
-inline void fail(const TableResult &result)
+inline void fail(const Result<> &result)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(result.error));
+    std::fprintf(stderr, "%s\n", qPrintable(result.error()));
     std::exit(1);
 }
 
@@ -33,14 +33,14 @@ inline void makeBank()
         return;
     table.close();
     QFile::remove(bankPath());
-    if (const TableResult created = table.createIfMissing(); !created)
+    if (const Result<> created = table.createIfMissing(); !created)
         fail(created);
-    if (const TableResult opened = table.open(); !opened)
+    if (const Result<> opened = table.open(); !opened)
         fail(opened);
     for (int number = 1; number <= kQuestions; ++number) {
         const QString text = QStringLiteral("Otázka %1: která z uvedených možností odpovídá zákonu o zbraních "
                                             "a střelivu v platném znění?").arg(number);
-        TableResult result = table.append();
+        Result<> result = table.append();
         for (const QString &field : {QuestionTable::Otazka, QuestionTable::Odpoved_a, QuestionTable::Odpoved_b,
                                      QuestionTable::Odpoved_c})
             if (result)

@@ -56,7 +56,10 @@ void printDemoList(const QString &work)
     QuestionTable demo;
     demo.setTableName(QStringLiteral(DEMO_PROGRAM_FOLDER "/central.vqn"));
     const QString page = work + QStringLiteral("/Otazky_ZP.htm");
-    QuestionListPage::write(demo, Caption, page);
+    if (const Result<> written = QuestionListPage::write(demo, Caption, page); !written) {
+        std::printf("the demo bank's list cannot be written: %s\n", qPrintable(written.error()));
+        return;
+    }
     TWebHost host(nullptr);
     host.PrintOptions.Header = QStringLiteral("&w&bStránka č. &p z &P");
     host.PrintOptions.Footer = QStringLiteral("&u&b&d");
@@ -80,7 +83,10 @@ void largestBankShown(const QString &work)
         QuestionTable table;
         table.setTableName(makeSyntheticBank(work + QStringLiteral("/bank%1").arg(count), count));
         const QString page = work + QStringLiteral("/list%1.htm").arg(count);
-        QuestionListPage::write(table, Caption, page);
+        if (const Result<> written = QuestionListPage::write(table, Caption, page); !written) {
+            std::printf("list page of %d questions cannot be written: %s\n", count, qPrintable(written.error()));
+            continue;
+        }
         TWebHost host(nullptr);
         host.resize(1000, 700);
         host.show();

@@ -1,5 +1,7 @@
 // Opening and saving a year project whose 13 pictures are 1600 x 1200 JPEGs,
-// beside djpeg decoding the same files.
+// beside djpeg decoding the same files; and the memory that opening a 48 MB
+// single-month document of 9 lines and empty lines takes, beside opening the
+// same 9 lines alone.
 #include "calendar/file-commands/FileMenu.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/DesignerStartup.h"
@@ -17,7 +19,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -98,6 +102,54 @@ void DjpegSameThirteenFiles(benchmark::State &state)
     }
 }
 BENCHMARK(DjpegSameThirteenFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Peak resident memory of `open` above what the program held before it, in
+// MB: the kernel's high-water mark is reset first.
+double peakMegabytesOf(const std::function<void()> &open)
+{
+    const auto status = [](const char *field) {
+        QFile file(QStringLiteral("/proc/self/status"));
+        file.open(QIODevice::ReadOnly);
+        for (const QByteArray &line : file.readAll().split('\n'))
+            if (line.startsWith(field))
+                return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
+        return 0.0;
+    };
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
+        return -1;
+    reset.close();
+    const double before = status("VmRSS:");
+    open();
+    return status("VmHWM:") - before;
+}
+
+// The 9 lines, then `emptyLines` empty lines ended by CR LF.
+QString singleMonthDocument(const QString &name, qsizetype emptyLines)
+{
+    const QString path = g_folder->dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("Application Zoziruzo - Normal\r\n\r\n4\r\n2003\r\nText\r\nclOlive\r\nclSilver\r\nclRed\r\nclBlue\r\n");
+    file.write(QByteArray("\r\n").repeated(emptyLines));
+    return path;
+}
+
+void openSingleMonth(benchmark::State &state, qsizetype emptyLines)
+{
+    const QString path = singleMonthDocument(QStringLiteral("kveten-%1.cnr").arg(emptyLines), emptyLines);
+    double peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, peakMegabytesOf([&path] { FileMenu::ReadCalendarFile(path); }));
+    state.counters["peak_MB_above_idle"] = peak;
+    QFile::remove(path);
+}
+
+void OpenNineLineDocument(benchmark::State &state) { openSingleMonth(state, 0); }
+BENCHMARK(OpenNineLineDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void OpenNineLinesAnd48MBOfEmptyLines(benchmark::State &state) { openSingleMonth(state, 24'000'000); }
+BENCHMARK(OpenNineLinesAnd48MBOfEmptyLines)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void SaveYearProject(benchmark::State &state)
 {

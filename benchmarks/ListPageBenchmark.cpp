@@ -29,8 +29,8 @@ void BM_QuestionListPage(benchmark::State &state)
     table.setTableName(makeSyntheticBank(Folder, kQuestions));
     const QString page = Folder + QStringLiteral("/Otazky_ZP.htm");
     for (auto _ : state) {
-        if (const FileResult written = QuestionListPage::write(table, Caption, page); !written)
-            state.SkipWithError(qPrintable(written.error));
+        if (const Result<> written = QuestionListPage::write(table, Caption, page); !written)
+            state.SkipWithError(qPrintable(written.error()));
     }
     state.counters["bytes"] = double(QFileInfo(page).size());
 }

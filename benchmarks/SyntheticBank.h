@@ -20,7 +20,7 @@ inline QString makeSyntheticBank(const QString &folder, int count)
         return path;
     table.close();
     QFile::remove(path);
-    TableResult result = table.createIfMissing();
+    Result<> result = table.createIfMissing();
     if (result)
         result = table.open();
     for (int number = 1; result && number <= count; ++number) {
@@ -41,7 +41,7 @@ inline QString makeSyntheticBank(const QString &folder, int count)
             result = table.post();
     }
     if (!result) {
-        std::fprintf(stderr, "%s\n", qPrintable(result.error));
+        std::fprintf(stderr, "%s\n", qPrintable(result.error()));
         std::exit(1);
     }
     return path;

@@ -13,7 +13,7 @@ QuestionTable &openBank()
     if (!table.active()) {
         makeBank();
         table.setTableName(bankPath());
-        if (const TableResult opened = table.open(); !opened)
+        if (const Result<> opened = table.open(); !opened)
             fail(opened);
     }
     return table;
@@ -33,8 +33,12 @@ void BM_Locate24(benchmark::State &state)
 {
     QuestionTable &table = openBank();
     for (auto _ : state)
-        for (int i = 1; i <= 24; ++i)
-            benchmark::DoNotOptimize(table.locateQuestion(i * 401));
+        for (int i = 1; i <= 24; ++i) {
+            const Result<bool> found = table.locateQuestion(i * 401);
+            if (!found)
+                fail(Failure{found.error()});
+            benchmark::DoNotOptimize(*found);
+        }
 }
 
 void BM_WalkEveryField(benchmark::State &state)
@@ -43,7 +47,7 @@ void BM_WalkEveryField(benchmark::State &state)
     const QList<FieldDef> fields = table.fields();
     for (auto _ : state) {
         qsizetype characters = 0;
-        for (table.first(); !table.eof(); table.next())
+        for (Result<> moved = table.first(); moved && !table.eof(); moved = table.next())
             for (const FieldDef &field : fields)
                 characters += table.fieldByName(field.name).asText().size();
         benchmark::DoNotOptimize(characters);
@@ -55,11 +59,14 @@ void BM_WalkEveryField(benchmark::State &state)
 void BM_EditAndPost(benchmark::State &state)
 {
     QuestionTable &table = openBank();
-    if (!table.locateQuestion(kQuestions / 2))
-        fail(TableResult::failure(QStringLiteral("The bank has no question %1.").arg(kQuestions / 2)));
+    const Result<bool> found = table.locateQuestion(kQuestions / 2);
+    if (!found)
+        fail(Failure{found.error()});
+    if (!*found)
+        fail(Failure{QStringLiteral("The bank has no question %1.").arg(kQuestions / 2)});
     int points = 1;
     for (auto _ : state) {
-        TableResult result = table.edit();
+        Result<> result = table.edit();
         if (result)
             result = table.setInteger(QuestionTable::Poc_bodu, points++ % 3 + 1);
         if (result)

@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja
+cmake -S . -B build -G Ninja -DWARNINGS_AS_ERRORS=ON
 cmake --build build --parallel "$(nproc)"

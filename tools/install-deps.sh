@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the programs and the tests need.
-# Safe to run more than once.
+# Asks dpkg first: when every package is there it does nothing, so any user
+# can run it; one that is not root is told what is missing and how to get it.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
@@ -30,8 +31,23 @@ packages=(
   poppler-utils
   # the designer hands finished print jobs to the CUPS queue
   libcups2-dev
+  # the printed header and footer are laid over the browser's own PDF pages
+  libqpdf-dev
+  # the printing tests run a CUPS scheduler of their own
+  cups-daemon cups-client
   # djpeg reads the demo program folder's scans back
   libjpeg-turbo-progs
 )
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
+missing=()
+for package in "${packages[@]}"; do
+  grep -qx "$package installed" <<< "$installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing Debian packages: ${missing[*]}" >&2
+  echo "Install them as root: apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
 apt-get update
-apt-get install -y --no-install-recommends "${packages[@]}"
+apt-get install -y --no-install-recommends "${missing[@]}"

@@ -43,8 +43,8 @@ void MonthControl::setMuzuVykreslit(bool allowed)
 void MonthControl::setYear(int year)
 {
     notifyIfDifferent(m_grid.year(), year);
-    if (const auto error = m_grid.setYear(year))
-        throw ControlError(*error);
+    if (const Result<> set = m_grid.setYear(year); !set)
+        throw ControlError(set.error());
     redraw();
 }
 

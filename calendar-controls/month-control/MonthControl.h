@@ -43,6 +43,9 @@ public:
     // Paints the control at the painter's origin, in control pixels; draws
     // nothing while MuzuVykreslit is false.
     virtual void Draw(QPainter &painter) const = 0;
+    // Asks for a drawing, when drawing is allowed: the memo's lines are read
+    // afresh then.
+    void redraw();
 
 signals:
     void OnModify(QObject *sender);
@@ -56,7 +59,6 @@ protected:
     // A memo line, empty without a memo or when the memo lacks it.
     QString memoLine(int index) const;
     void setColor(TColor &field, TColor color);
-    void redraw();
 
 private:
     template <typename T> void notifyIfDifferent(const T &current, const T &next);

@@ -17,13 +17,13 @@ MonthGrid::MonthGrid(int year, int month, int startOfWeek) : MonthGrid()
     setStartOfWeek(startOfWeek);
 }
 
-std::optional<QString> MonthGrid::setYear(int year)
+Result<> MonthGrid::setYear(int year)
 {
     if (year > MaxYear)
-        return dateEncodeError();
+        return Failure{dateEncodeError()};
     if (year >= MinYear)
         m_year = year;
-    return std::nullopt;
+    return {};
 }
 
 void MonthGrid::setMonth(int month)

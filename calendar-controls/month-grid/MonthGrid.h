@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/result/Result.h"
 
-#include <optional>
+#include <QString>
 
 // Which day number stands in which cell of a 7-column, 6-row week grid.
 // Pinned to the 1st of the month, so no change of year or month can make an
@@ -26,7 +26,7 @@ public:
 
     // A year below 1 or equal to the present one is ignored; a year above 9999
     // is refused with the date error and the year is kept.
-    [[nodiscard]] std::optional<QString> setYear(int year);
+    Result<> setYear(int year);
     // Ignored outside 1..12.
     void setMonth(int month);
     // Ignored outside 0..6 (0 Sunday .. 6 Saturday); true when taken.

@@ -18,10 +18,10 @@ void TImageKal::setFileName(const QString &fileName)
     }
     // Built aside and swapped in only on success: a failed load keeps the
     // picture shown before.
-    auto loaded = Picture::load(m_fileName);
-    if (auto *error = std::get_if<QString>(&loaded))
-        throw ControlError(*error);
-    m_picture = std::get<class Picture>(std::move(loaded));
+    Result<class Picture> loaded = Picture::load(m_fileName);
+    if (!loaded)
+        throw ControlError(loaded.error());
+    m_picture = *std::move(loaded);
     update();
 }
 

@@ -132,9 +132,24 @@ void applyPrintWindow(TForm7 &window)
     window.Button2->setText(line(30));
 }
 
+// The month controls made so far: the single month's, and the project pages'
+// once those are made. Pages made later take the language of their time and
+// the single month's first weekday.
+template<typename Step>
+void forEachMonthControl(const Step &step)
+{
+    if (Form1->projectPagesMade()) {
+        for (int month = 1; month <= 12; ++month)
+            step(*Form1->SmallKal(month));
+        for (int n = 1; n <= 12; ++n)
+            step(*Form1->BigKal(n));
+    }
+    step(*Form1->BigKal(13));
+}
+
 } // namespace
 
-std::optional<QString> ApplyCaptions()
+Result<> ApplyCaptions()
 {
     TForm1 &window = *Form1;
     keepCopies(*Form3);
@@ -150,19 +165,16 @@ std::optional<QString> ApplyCaptions()
     return ApplyStartOfWeek();
 }
 
-std::optional<QString> ApplyStartOfWeek()
+void RedrawMonthControls()
 {
-    QString error;
-    const std::optional<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine), &error);
+    forEachMonthControl([](auto &control) { control.redraw(); });
+}
+
+Result<> ApplyStartOfWeek()
+{
+    const Result<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine));
     if (!startOfWeek)
-        return error;
-    // Project pages made later take the single month's first weekday.
-    if (Form1->projectPagesMade()) {
-        for (int month = 1; month <= 12; ++month)
-            Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
-        for (int n = 1; n <= 12; ++n)
-            Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
-    }
-    Form1->BigKal(13)->setStartOfWeek(*startOfWeek);
-    return std::nullopt;
+        return Failure{startOfWeek.error()};
+    forEachMonthControl([&startOfWeek](auto &control) { control.setStartOfWeek(*startOfWeek); });
+    return {};
 }

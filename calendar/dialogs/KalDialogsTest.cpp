@@ -34,6 +34,8 @@ private slots:
     void keysAndTitleBarClose();
     void helpButtonLeavesTheBoxOpen();
     void longTextWrapsAtHalfTheScreen();
+    void everyLineBreakStartsALine_data();
+    void everyLineBreakStartsALine();
     void shortTextGivesABoxAsWideAsItsButtons();
     void explicitPositionPlacesTheEdges_data();
     void explicitPositionPlacesTheEdges();
@@ -226,6 +228,30 @@ void KalDialogsTest::longTextWrapsAtHalfTheScreen()
     QVERIFY(message->width() > half - 60);
     QVERIFY(message->height() > 5 * message->fontMetrics().height());
     QVERIFY(form->width() < half + 120);
+}
+
+void KalDialogsTest::everyLineBreakStartsALine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("CR") << "Chyba v souboru Jiny.cln!\rBude použito základní nastavení!" << 2;
+    QTest::newRow("LF") << "první\ndruhý" << 2;
+    QTest::newRow("CR LF") << "první\r\ndruhý" << 2;
+    QTest::newRow("CR CR") << "první\r\rdruhý" << 3;
+}
+
+// The text is measured and shown with the same lines.
+void KalDialogsTest::everyLineBreakStartsALine()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    const auto form = CreateKalMessageDialog(text, TMsgDlgType::mtCustom, {mbOK});
+    const QLabel *message = form->messageLabel();
+    QCOMPARE(message->text(), MessageBox::shownText(text));
+    QCOMPARE(message->text().count(u'\n'), lines - 1);
+    const QFontMetrics metrics(message->font());
+    QCOMPARE(message->height(), metrics.boundingRect(QRect(0, 0, 1000, 0), 0, message->text()).height());
+    QVERIFY(message->height() >= lines * metrics.height());
 }
 
 void KalDialogsTest::shortTextGivesABoxAsWideAsItsButtons()

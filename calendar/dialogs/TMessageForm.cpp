@@ -2,6 +2,7 @@
 
 #include "calendar/dialogs/KalConsts.h"
 #include "calendar/dialogs/MessageFormLayout.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -101,6 +102,7 @@ TMessageForm::TMessageForm(const QString &message, TMsgDlgType type, TMsgDlgButt
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
+    const QString shown = MessageBox::shownText(message);
     setLayoutDirection(QGuiApplication::layoutDirection());
     setFont(QApplication::font("QMessageBox"));
     setWindowTitle(title(type));
@@ -108,7 +110,7 @@ TMessageForm::TMessageForm(const QString &message, TMsgDlgType type, TMsgDlgButt
     const QFontMetrics metrics(font());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize textSize = metrics.boundingRect(QRect(0, 0, screen.width() / 2, 0),
-                                                Qt::TextWordWrap | Qt::TextExpandTabs, message).size();
+                                                Qt::TextWordWrap | Qt::TextExpandTabs, shown).size();
 
     MessageFormLayout::Input input{baseUnit(metrics), textSize, iconOf(type).has_value(), {}};
     for (TMsgDlgBtn which : buttons.inRowOrder())
@@ -124,7 +126,7 @@ TMessageForm::TMessageForm(const QString &message, TMsgDlgType type, TMsgDlgButt
         m_image->setGeometry(layout.iconRect);
         m_image->setPixmap(style()->standardIcon(*icon).pixmap(MessageFormLayout::IconSize));
     }
-    m_message = new QLabel(message, this);
+    m_message = new QLabel(shown, this);
     m_message->setObjectName(QStringLiteral("Message"));
     m_message->setWordWrap(true);
     m_message->setTextFormat(Qt::PlainText);

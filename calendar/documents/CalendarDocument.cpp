@@ -1,12 +1,11 @@
 #include "calendar/documents/CalendarDocument.h"
 
 #include "calendar-controls/month-grid/MonthGrid.h"
+#include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
-#include "platform/text/Cp1250.h"
 #include "platform/text/IntegerText.h"
 #include "platform/text/TextLineFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -28,8 +27,10 @@ public:
     {
         if (!m_error.isEmpty())
             return 0;
-        const std::optional<qint32> value = parseInteger(text(index), &m_error);
-        return value.value_or(0);
+        const Result<qint32> value = parseInteger(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : 0;
     }
 
     // A year the month controls refuse is refused here, before anything is applied.
@@ -45,8 +46,10 @@ public:
     {
         if (!m_error.isEmpty())
             return {};
-        const std::optional<TColor> value = TColor::fromText(text(index), &m_error);
-        return value.value_or(TColor());
+        const Result<TColor> value = TColor::fromText(text(index));
+        if (!value)
+            m_error = value.error();
+        return value ? *value : TColor();
     }
 
     const QString &error() const { return m_error; }
@@ -87,7 +90,7 @@ QStringList pictureFiles(Kind kind, const QStringList &lines)
     return {};
 }
 
-std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines)
+Result<SingleMonth> readSingleMonth(const QStringList &lines)
 {
     LineReader in(lines);
     SingleMonth document;
@@ -102,11 +105,11 @@ std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines)
     document.colors.fill = in.color(6);
     document.colors.dayName = in.color(7);
     if (!in.error().isEmpty())
-        return in.error();
+        return Failure{in.error()};
     return document;
 }
 
-std::variant<Project, QString> readProject(const QStringList &lines)
+Result<Project> readProject(const QStringList &lines)
 {
     LineReader in(lines);
     Project document;
@@ -130,7 +133,7 @@ std::variant<Project, QString> readProject(const QStringList &lines)
         colors.dayName = in.color(first + 2);
     }
     if (!in.error().isEmpty())
-        return in.error();
+        return Failure{in.error()};
     return document;
 }
 
@@ -173,26 +176,22 @@ QStringList write(const Project &document)
 
 QStringList linesOf(const QByteArray &bytes)
 {
-    QStringList lines = TextLineFile::splitLines(Cp1250::decode(bytes));
-    for (QString &line : lines)
-        line.truncate(MaxLineLength);
-    return lines;
+    return TextLineFile::firstLines(bytes, ProjectLineCount, MaxLineLength);
 }
 
-std::variant<QStringList, QString> readFile(const QString &path)
+Result<QStringList> readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open file %1").arg(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot open file %1").arg(path);
-    return linesOf(bytes);
+    SafeFile::removeLeftovers(path);
+    const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot open file %1").arg(path)};
+    return linesOf(*bytes);
 }
 
-QString writeFile(const QString &path, const QStringList &lines)
+Result<> writeFile(const QString &path, const QStringList &lines)
 {
-    return SafeFile::replace(path, TextLineFile::encode(lines)).error;
+    SafeFile::removeLeftovers(path);
+    return SafeFile::replace(path, TextLineFile::encode(lines));
 }
 
 QString withExtension(const QString &name, const QString &extension)

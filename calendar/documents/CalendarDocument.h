@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/paint/TColor.h"
+#include "platform/result/Result.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <variant>
 
 // The designer's two document formats: the single-month document (.cnr, 9
 // lines) and the year project (.cpr, 78 lines), plain Windows-1250 text with
@@ -60,22 +60,26 @@ Kind kindOf(const QStringList &lines);
 // The picture files a document names, in the order they are loaded.
 QStringList pictureFiles(Kind kind, const QStringList &lines);
 
-// Missing lines read as empty. On failure the error of the first line that
-// does not convert, in the order the values are applied.
-std::variant<SingleMonth, QString> readSingleMonth(const QStringList &lines);
-std::variant<Project, QString> readProject(const QStringList &lines);
+// Missing lines read as empty. A failure is that of the first line that does
+// not convert, in the order the values are applied.
+Result<SingleMonth> readSingleMonth(const QStringList &lines);
+Result<Project> readProject(const QStringList &lines);
 
 // Exactly 9 or 78 lines; colours by name where the table has one.
 QStringList write(const SingleMonth &document);
 QStringList write(const Project &document);
 
 // The lines of a file's bytes: CR LF, CR and LF end a line; each is cut to
-// its first 4096 characters.
+// its first 4096 characters. Lines after the last one a project uses are
+// dropped, however many there are.
 QStringList linesOf(const QByteArray &bytes);
-// The lines of a file, or "Cannot open file <path>".
-std::variant<QStringList, QString> readFile(const QString &path);
-// Atomic: a failure leaves the old file whole. Returns the error, if any.
-QString writeFile(const QString &path, const QStringList &lines);
+// The lines of a file, or "Cannot open file <path>"; only a regular file is
+// read (a named pipe or a device is refused).
+Result<QStringList> readFile(const QString &path);
+// Atomic: a failure leaves the old file whole.
+Result<> writeFile(const QString &path, const QStringList &lines);
+// Both first remove what a save of the same document stopped part-way left
+// beside it (SafeFile::removeLeftovers).
 
 // `name` with the extension of its file part replaced by `extension` (".cnr"),
 // or with it appended when the file part has no dot.

@@ -10,16 +10,9 @@
 
 #include <QLineEdit>
 
-#include <variant>
-
 using namespace CalendarDocument;
 
 namespace {
-
-TColor fontColorOf(const QWidget *widget, QPalette::ColorRole role)
-{
-    return TColor::fromQColor(widget->palette().color(role));
-}
 
 GridColors colorsOf(const TBigKal &grid)
 {
@@ -35,7 +28,7 @@ void applyColors(TBigKal &grid, const GridColors &colors)
 }
 
 // An empty name stands for no picture and needs no file.
-std::variant<QList<Picture>, QString> loadPictures(const QStringList &files)
+Result<QList<Picture>> loadPictures(const QStringList &files)
 {
     QList<Picture> pictures;
     for (const QString &file : files) {
@@ -43,10 +36,10 @@ std::variant<QList<Picture>, QString> loadPictures(const QStringList &files)
             pictures.append(Picture());
             continue;
         }
-        auto loaded = Picture::load(file);
-        if (auto *error = std::get_if<QString>(&loaded))
-            return *error;
-        pictures.append(std::get<Picture>(std::move(loaded)));
+        Result<Picture> loaded = Picture::load(file);
+        if (!loaded)
+            return Failure{loaded.error()};
+        pictures.append(*std::move(loaded));
     }
     return pictures;
 }
@@ -62,7 +55,7 @@ void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<P
                           static_cast<QWidget *>(window.Edit(13))})
         WidgetLook::setTextColor(font, document.colors.dayNumber);
     TBigKal &grid = *window.BigKal(13);
-    grid.setMonth(document.monthIndex + 1);
+    grid.setMonth(DocumentControls::gridMonth(document.monthIndex));
     grid.setYear(document.year);
     applyColors(grid, document.colors);
 }
@@ -100,20 +93,20 @@ void applyProject(TForm1 &window, const Project &document, const QList<Picture> 
 }
 
 template <typename Document>
-DocumentControls::ReadResult readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
-                                          std::variant<Document, QString> (*read)(const QStringList &),
-                                          void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
-                                          DocumentControls::Outcome outcome)
+Result<DocumentControls::Outcome> readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
+                                               Result<Document> (*read)(const QStringList &),
+                                               void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
+                                               DocumentControls::Outcome outcome)
 {
     // Pictures come first, as they are the first values a document sets.
-    auto pictures = loadPictures(pictureFiles(kind, lines));
-    if (auto *error = std::get_if<QString>(&pictures))
-        return {DocumentControls::Outcome::Failed, *error};
-    auto document = read(lines);
-    if (auto *error = std::get_if<QString>(&document))
-        return {DocumentControls::Outcome::Failed, *error};
-    applyTo(window, std::get<Document>(document), std::get<QList<Picture>>(pictures));
-    return {outcome, {}};
+    const Result<QList<Picture>> pictures = loadPictures(pictureFiles(kind, lines));
+    if (!pictures)
+        return Failure{pictures.error()};
+    const Result<Document> document = read(lines);
+    if (!document)
+        return Failure{document.error()};
+    applyTo(window, *document, *pictures);
+    return outcome;
 }
 
 } // namespace
@@ -123,6 +116,11 @@ namespace DocumentControls {
 QString monthName(const MemoLines &lines, int monthIndex)
 {
     return monthIndex >= 0 && monthIndex <= 11 ? lines.line(monthIndex) : QString();
+}
+
+int gridMonth(int monthIndex)
+{
+    return monthIndex >= 0 && monthIndex <= 11 ? monthIndex + 1 : 0;
 }
 
 SingleMonth collectSingleMonth(const TForm1 &window)
@@ -146,13 +144,13 @@ Project collectProject(const TForm1 &window)
         document.months[month - 1] = colorsOf(*window.BigKal(month));
     }
     document.yearText = window.Label(1)->text();
-    document.coverText = fontColorOf(window.Label(1), QPalette::WindowText);
+    document.coverText = WidgetLook::textColor(*window.Label(1));
     document.coverFill = window.SmallKal(1)->BarvaPozadi();
     document.coverLine = window.SmallKal(1)->BarvaCary();
     return document;
 }
 
-ReadResult apply(TForm1 &window, const QStringList &lines)
+Result<Outcome> apply(TForm1 &window, const QStringList &lines)
 {
     switch (const Kind kind = kindOf(lines)) {
     case Kind::SingleMonth:
@@ -163,7 +161,7 @@ ReadResult apply(TForm1 &window, const QStringList &lines)
     case Kind::None:
         break;
     }
-    return {Outcome::NotADocument, {}};
+    return Outcome::NotADocument;
 }
 
 } // namespace DocumentControls

@@ -23,8 +23,6 @@
 
 #include <QLineEdit>
 
-#include <variant>
-
 namespace FileMenu {
 
 namespace {
@@ -50,10 +48,21 @@ void setTitle(const QString &fileName)
     Form1->setWindowTitle(QStringLiteral("Zoziruzo - ") + fileName);
 }
 
+// A project's save target carries no extension once it is written (Rok for
+// Rok.cpr), so Save as offers the bare name again. A name with more dots
+// keeps its extension: without it the next save would take an inner dot for
+// the extension's (Rok.2003.cpr would become Rok.cpr).
+QString projectSaveTarget(const QString &target)
+{
+    const QString bare = CalendarDocument::withExtension(target, QString());
+    return CalendarDocument::fileNameOf(bare).contains(u'.') ? target : bare;
+}
+
 void linkTo(const QString &target)
 {
     Form1->OpenDialog1.FileName = target;
-    Form1->SaveDialog1.FileName = target;
+    if (Form1->DocKind != 1)
+        Form1->SaveDialog1.FileName = target;
     Form1->SaveDialog1.Tag = 1;
     Form1->Modified = false;
     setTitle(CalendarDocument::fileNameOf(target));
@@ -160,24 +169,25 @@ void OpenCalendarFile()
 
 void ReadCalendarFile(const QString &path)
 {
-    auto lines = CalendarDocument::readFile(path);
-    if (auto *error = std::get_if<QString>(&lines)) {
-        Application::showErrorBox(QApplication::activeWindow(), *error);
+    const Result<QStringList> lines = CalendarDocument::readFile(path);
+    if (!lines) {
+        Application::showErrorBox(QApplication::activeWindow(), lines.error());
         return;
     }
-    const DocumentControls::ReadResult read = DocumentControls::apply(*Form1, std::get<QStringList>(lines));
-    switch (read.outcome) {
+    const Result<DocumentControls::Outcome> read = DocumentControls::apply(*Form1, *lines);
+    if (!read) {
+        Application::showErrorBox(QApplication::activeWindow(), read.error());
+        return;
+    }
+    switch (*read) {
     case DocumentControls::Outcome::NotADocument:
         KalShowMessage(languageLine(InvalidFileLine));
-        return;
-    case DocumentControls::Outcome::Failed:
-        Application::showErrorBox(QApplication::activeWindow(), read.error);
         return;
     case DocumentControls::Outcome::SingleMonth:
     case DocumentControls::Outcome::Project:
         break;
     }
-    const bool project = read.outcome == DocumentControls::Outcome::Project;
+    const bool project = *read == DocumentControls::Outcome::Project;
     Form1->SaveDialog1.FileName = targetOf(path, project ? 1 : 0);
     Form1->SaveDialog1.Tag = 1;
     Form1->Modified = false;
@@ -221,10 +231,13 @@ void WriteCalendarFile()
 {
     TForm1 &window = *Form1;
     const QString target = targetOf(window.SaveDialog1.FileName, window.DocKind);
+    // Before the write, so that a failed one has changed it too.
+    if (window.DocKind == 1)
+        window.SaveDialog1.FileName = projectSaveTarget(target);
     const QStringList lines = window.DocKind == 1
                                   ? CalendarDocument::write(DocumentControls::collectProject(window))
                                   : CalendarDocument::write(DocumentControls::collectSingleMonth(window));
-    if (!CalendarDocument::writeFile(target, lines).isEmpty()) {
+    if (!CalendarDocument::writeFile(target, lines)) {
         KalShowMessage(languageLine(SaveErrorLine));
         window.SaveCancelled = true;
         return;

@@ -23,7 +23,8 @@ void WriteCalendarFile();
 void ReadCalendarFile(const QString &path);
 
 // The file a save target writes: the kind's extension in place of the last
-// one, so a project chosen as Rok.2003.cpr stays Rok.2003.cpr.
+// one (or added, for a project's save target without one), so a project
+// chosen as Rok.2003.cpr stays Rok.2003.cpr.
 QString targetOf(const QString &saveTarget, int docKind);
 
 } // namespace FileMenu

@@ -12,6 +12,7 @@
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/wizard/TForm3.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/TestFiles.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 
@@ -25,7 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
-using MessageBox::Result;
+using Answer = MessageBox::Result;
 
 class FileMenuTest : public QObject
 {
@@ -47,6 +48,11 @@ private slots:
     void failedWriteKeepsTheDocument();
     void openedDocumentsRoundTrip();
     void openingAProjectShowsItsCover();
+    void handEditedColoursAreWrittenBackUnchanged();
+    void coverTextColourKeepsItsValue_data();
+    void coverTextColourKeepsItsValue();
+    void monthIndexOutsideTheYear_data();
+    void monthIndexOutsideTheYear();
     void failedReadChangesNothing_data();
     void failedReadChangesNothing();
     void newProjectSetsTheUntitledTargetOnlyWhenFinished_data();
@@ -110,10 +116,10 @@ void FileMenuTest::saveQuestion_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("cancelled");
-    QTest::newRow("unchanged") << false << int(Result::Yes) << false << false;
-    QTest::newRow("Ne") << true << int(Result::No) << true << false;
-    QTest::newRow("Storno") << true << int(Result::Cancel) << true << true;
-    QTest::newRow("closed") << true << int(Result::Closed) << true << true;
+    QTest::newRow("unchanged") << false << int(Answer::Yes) << false << false;
+    QTest::newRow("Ne") << true << int(Answer::No) << true << false;
+    QTest::newRow("Storno") << true << int(Answer::Cancel) << true << true;
+    QTest::newRow("closed") << true << int(Answer::Closed) << true << true;
 }
 
 void FileMenuTest::saveQuestion()
@@ -125,7 +131,7 @@ void FileMenuTest::saveQuestion()
     if (modified)
         modify();
     MessageBox::Script script;
-    script.answer(Result(answer));
+    script.answer(Answer(answer));
     Form1->NovyClick();
     QCOMPARE(script.requests().size(), std::size_t(asked ? 1 : 0));
     if (asked) {
@@ -143,7 +149,7 @@ void FileMenuTest::yesOnAnUntitledDocumentAsksForAName()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Yes);
+    boxes.answer(Answer::Yes);
     CommonDialogs::Script dialogs;
     dialogs.answerCancel();
     Form1->NovyClick();
@@ -163,14 +169,14 @@ void FileMenuTest::closingAsksTheSaveQuestion()
 {
     modify();
     MessageBox::Script boxes;
-    boxes.answer(Result::Cancel);
+    boxes.answer(Answer::Cancel);
     QVERIFY(!Form1->close());
     QVERIFY(Form1->isVisible());
 
     const QString file = m_fixture->path(QStringLiteral("linked.cnr"));
     Form1->SaveDialog1.FileName = file;
     Form1->SaveDialog1.Tag = 1;
-    boxes.answer(Result::Yes);
+    boxes.answer(Answer::Yes);
     QVERIFY(Form1->close());
     QVERIFY(QFile::exists(file));
     QCOMPARE(boxes.requests().size(), std::size_t(2));
@@ -195,7 +201,7 @@ void FileMenuTest::saveAsForcesTheKindsExtension()
     Form1->Edit(13)->setText(QStringLiteral("znovu"));
     FileMenu::SaveCalendar();
     QCOMPARE(dialogs.requests().size(), std::size_t(1));
-    QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(written)).at(4), QStringLiteral("znovu"));
+    QCOMPARE(CalendarDocument::readFile(written)->at(4), QStringLiteral("znovu"));
     dialogs.answerCancel();
     FileMenu::SaveCalendarAs();
     QCOMPARE(dialogs.requests().back().fileName, written);
@@ -205,14 +211,18 @@ void FileMenuTest::projectIsSavedUnderItsOwnNameAgain_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("without extension") << "Rok" << "Rok.cpr";
-    QTest::newRow("inner dots") << "Rok.2003.cpr" << "Rok.2003.cpr";
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("without extension") << "Rok" << "Rok.cpr" << "Rok";
+    QTest::newRow("with its extension") << "Rok.cpr" << "Rok.cpr" << "Rok";
+    QTest::newRow("another extension") << "Rok.txt" << "Rok.cpr" << "Rok";
+    QTest::newRow("inner dots") << "Rok.2003.cpr" << "Rok.2003.cpr" << "Rok.2003.cpr";
 }
 
 void FileMenuTest::projectIsSavedUnderItsOwnNameAgain()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
+    QFETCH(QString, offered);
     Form1->ui->PageControl->setCurrentWidget(Form1->TabSheet(PageModel::ProjectSheet));
     QCOMPARE(Form1->DocKind, quint8(1));
     CommonDialogs::Script dialogs;
@@ -227,6 +237,14 @@ void FileMenuTest::projectIsSavedUnderItsOwnNameAgain()
     QVERIFY(QFile::exists(file));
     QCOMPARE(QDir(m_fixture->dir.path()).entryList({"*.cpr"}), QStringList({written}));
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - ") + written);
+    // Save as offers the save target, which has lost the extension.
+    QCOMPARE(Form1->SaveDialog1.FileName, m_fixture->path(offered));
+    dialogs.answerFile(m_fixture->path(offered));
+    MessageBox::Script boxes;
+    boxes.answer(Answer::Yes); // the file of the forced extension exists
+    FileMenu::SaveCalendarAs();
+    QCOMPARE(dialogs.requests().back().fileName, m_fixture->path(offered));
+    QCOMPARE(QDir(m_fixture->dir.path()).entryList({"*.cpr"}), QStringList({written}));
 }
 
 void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
@@ -237,7 +255,7 @@ void FileMenuTest::forcedExtensionOntoAnotherFileAsksAgain()
     dialogs.answerFile(m_fixture->path(QStringLiteral("stary.txt")));
     dialogs.answerCancel();
     MessageBox::Script boxes;
-    boxes.answer(Result::No);
+    boxes.answer(Answer::No);
     FileMenu::SaveCalendarAs();
     QCOMPARE(boxes.requests().size(), std::size_t(1));
     QVERIFY(boxes.requests().front().text.contains(QStringLiteral("stary.cnr")));
@@ -327,6 +345,96 @@ void FileMenuTest::openingAProjectShowsItsCover()
     QCOMPARE(Form1->SaveDialog1.FileName, file);
 }
 
+// System colours and clNone occur only in files edited by hand; the screen
+// paints them as some plain colour, and that is not what is written.
+void FileMenuTest::handEditedColoursAreWrittenBackUnchanged()
+{
+    const QStringList names{QStringLiteral("clBtnFace"), QStringLiteral("clNone"), QStringLiteral("clWindowText"),
+                            QStringLiteral("clInfoBk"), QStringLiteral("cl3DDkShadow"), QStringLiteral("$00FF8000"),
+                            QStringLiteral("clHighlight"), QStringLiteral("$FFFFFFFF"), QStringLiteral("clWhite")};
+    QStringList lines(78);
+    lines[0] = QStringLiteral("Application Zoziruzo - Project");
+    lines[14] = QStringLiteral("2005");
+    for (int month = 1; month <= 12; ++month)
+        lines[14 + month] = QStringLiteral("text %1").arg(month);
+    for (int line = 27; line < 78; ++line)
+        lines[line] = names.at(line % names.size());
+    const QString project = write(QStringLiteral("Rucne.cpr"), lines);
+    QStringList month = singleMonth();
+    month[5] = QStringLiteral("clBtnFace");
+    month[6] = QStringLiteral("clNone");
+    month[7] = QStringLiteral("clInfoText");
+    month[8] = QStringLiteral("clBtnFace");
+    const QString single = write(QStringLiteral("Rucne.cnr"), month);
+    for (const QString &file : {project, single}) {
+        const QByteArray bytes = TestFiles::contentOf(file);
+        FileMenu::ReadCalendarFile(file);
+        QVERIFY(QFile::remove(file));
+        FileMenu::SaveCalendar();
+        QCOMPARE(TestFiles::contentOf(file), bytes);
+    }
+}
+
+void FileMenuTest::coverTextColourKeepsItsValue_data()
+{
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("clBtnFace") << "clBtnFace" << "clBtnFace";
+    QTest::newRow("clNone") << "clNone" << "clNone";
+    QTest::newRow("-1") << "-1" << "$FFFFFFFF";
+    QTest::newRow("-9999") << "-9999" << "$FFFFD8F1";
+    QTest::newRow("name in another case") << "CLINFOBK" << "clInfoBk";
+}
+
+// Line 27 is the cover's year label font and the small months' day-name
+// colour at once; both keep the value that was read.
+void FileMenuTest::coverTextColourKeepsItsValue()
+{
+    QFETCH(QString, read);
+    QFETCH(QString, written);
+    QStringList lines(78);
+    lines[0] = QStringLiteral("Application Zoziruzo - Project");
+    lines[14] = QStringLiteral("2005");
+    for (int line = 27; line < 78; ++line)
+        lines[line] = QStringLiteral("clBlue");
+    lines[27] = read;
+    const QString file = write(QStringLiteral("Obalka.cpr"), lines);
+    FileMenu::ReadCalendarFile(file);
+    QCOMPARE(Form1->SmallKal(1)->BarvaPisma(), *TColor::fromText(written));
+    FileMenu::SaveCalendar();
+    QCOMPARE(CalendarDocument::readFile(file)->at(27), written);
+}
+
+void FileMenuTest::monthIndexOutsideTheYear_data()
+{
+    QTest::addColumn<QString>("monthLine");
+    QTest::newRow("largest integer") << "2147483647";
+    QTest::newRow("smallest integer") << "-2147483648";
+    QTest::newRow("thirteenth month") << "12";
+    QTest::newRow("minus one") << "-1";
+}
+
+// Kept as read and written back, with a month label of its own; the grid
+// keeps its month.
+void FileMenuTest::monthIndexOutsideTheYear()
+{
+    QFETCH(QString, monthLine);
+    QStringList lines = singleMonth();
+    lines[2] = monthLine;
+    const QString file = write(QStringLiteral("mesic.cnr"), lines);
+    const int month = Form1->BigKal(13)->Month();
+    MessageBox::Script boxes;
+    FileMenu::ReadCalendarFile(file);
+    QVERIFY(boxes.requests().empty());
+    QCOMPARE(Form1->DocMonth, monthLine.toInt());
+    QVERIFY(Form1->Label(26)->text().isEmpty());
+    QCOMPARE(Form1->BigKal(13)->Month(), month);
+    QCOMPARE(Form1->BigKal(13)->Year(), 2003);
+    QVERIFY(QFile::remove(file));
+    FileMenu::SaveCalendar();
+    QCOMPARE(CalendarDocument::readFile(file)->at(2), monthLine);
+}
+
 void FileMenuTest::failedReadChangesNothing_data()
 {
     QTest::addColumn<QStringList>("lines");
@@ -400,7 +508,7 @@ void FileMenuTest::newProjectSetsTheUntitledTargetOnlyWhenFinished()
         modify();
         FileMenu::SaveCalendar();
         QCOMPARE(dialogs.requests().size(), std::size_t(1));
-        QCOMPARE(std::get<QStringList>(CalendarDocument::readFile(file)).at(4), QStringLiteral("změna"));
+        QCOMPARE(CalendarDocument::readFile(file)->at(4), QStringLiteral("změna"));
         return;
     }
     QCOMPARE(Form1->SaveDialog1.Tag, 0);

@@ -48,20 +48,20 @@ void setSetting(const QString &name)
         Form2->DataMemo[0] = name;
 }
 
-std::optional<QString> writeLines(const QString &path, const QStringList &lines, TextLineFile::LastLine last)
+Result<> writeLines(const QString &path, const QStringList &lines, TextLineFile::LastLine last)
 {
     if (!TextLineFile::write(path, lines, last))
-        return QStringLiteral("Cannot create file %1").arg(path);
-    return std::nullopt;
+        return Failure{QStringLiteral("Cannot create file %1").arg(path)};
+    return {};
 }
 
 // Written back exactly as held: a file the program made has no line end.
-std::optional<QString> writeSettings()
+Result<> writeSettings()
 {
     return writeLines(settingsPath(), Form2->DataMemo, TextLineFile::LastLine::Unterminated);
 }
 
-std::optional<QString> writeBuiltInCzech()
+Result<> writeBuiltInCzech()
 {
     return writeLines(languagePath(LanguageLines::CzechFileName), Form2->LanguageMemo,
                       TextLineFile::LastLine::Terminated);
@@ -95,18 +95,26 @@ void updateMonthLabel()
     Form1->Label(26)->setText(DocumentControls::monthName(Form2->CaptionMemo, Form1->DocMonth));
 }
 
-// The lines become the language in use; an error stops the steps there.
-std::optional<QString> useLanguage(int index, const QStringList &lines)
+// The calendar controls read the lines in use at every drawing: they draw
+// the new ones at once, whatever step of the change fails later.
+void setLanguageLines(const QStringList &lines)
 {
     Form2->CaptionMemo.setLines(lines);
+    RedrawMonthControls();
+}
+
+// The lines become the language in use; an error stops the steps there.
+Result<> useLanguage(int index, const QStringList &lines)
+{
+    setLanguageLines(lines);
     checkMenuItem(index);
     setSetting(Form1->Jazyk(index + 1)->text() + QStringLiteral(".cln"));
-    if (auto error = writeSettings())
-        return error;
-    if (auto error = ApplyCaptions())
-        return error;
+    if (Result<> written = writeSettings(); !written)
+        return written;
+    if (Result<> applied = ApplyCaptions(); !applied)
+        return applied;
     updateMonthLabel();
-    return std::nullopt;
+    return {};
 }
 
 // Kind 1 handling: tell, reset to Czech, try again; when even the reset
@@ -116,7 +124,7 @@ Attempt askForSettings();
 Attempt resetAfterLoadError()
 {
     KalShowMessage(MakeLanguageMessage(1).message);
-    if (CreateDefaultSettings())
+    if (!CreateDefaultSettings())
         return askForSettings();
     return Attempt::Again;
 }
@@ -138,11 +146,11 @@ Attempt resetAfterRejection(const QString &name)
     const LanguageMessage text = MakeLanguageMessage(2);
     KalShowMessage(text.message + name + QStringLiteral("!\r") + text.fallback);
     setSetting(LanguageLines::CzechFileName);
-    if (writeSettings())
+    if (!writeSettings())
         return resetAfterLoadError();
     const bool czechRejected = name == LanguageLines::CzechFileName;
     const bool czechExists = FileSystem::fileExists(languagePath(LanguageLines::CzechFileName));
-    if (czechRejected == czechExists && writeBuiltInCzech())
+    if (czechRejected == czechExists && !writeBuiltInCzech())
         return resetAfterLoadError();
     return Attempt::Again;
 }
@@ -157,7 +165,7 @@ Attempt LoadLanguageAtStart(const QStringList &files, int index)
         return resetAfterLoadError();
     if (!LanguageLines::isAccepted(*lines))
         return resetAfterRejection(name);
-    if (useLanguage(index, *lines))
+    if (!useLanguage(index, *lines))
         return resetAfterLoadError();
     return Attempt::Accepted;
 }
@@ -184,9 +192,10 @@ void useBuiltInCzech()
 {
     const LanguageMessage text = MakeLanguageMessage(1);
     KalShowMessage(text.fallback);
-    Form2->CaptionMemo.setLines(Form2->LanguageMemo);
+    setLanguageLines(Form2->LanguageMemo);
     checkMenuItem(-1);
-    ApplyCaptions();
+    if (const Result<> applied = ApplyCaptions(); !applied)
+        Application::showErrorBox(QApplication::activeWindow(), applied.error());
     updateMonthLabel();
 }
 
@@ -232,18 +241,18 @@ void ChangeLanguage(int index)
         KalShowMessage(MakeLanguageMessage(2).message + name + QStringLiteral("!"));
         return;
     }
-    if (const std::optional<QString> error = useLanguage(index, *lines))
-        Application::showErrorBox(QApplication::activeWindow(), *error);
+    if (const Result<> used = useLanguage(index, *lines); !used)
+        Application::showErrorBox(QApplication::activeWindow(), used.error());
 }
 
-std::optional<QString> CreateDefaultSettings()
+Result<> CreateDefaultSettings()
 {
     setSetting(LanguageLines::CzechFileName);
-    if (auto error = writeSettings())
-        return error;
+    if (Result<> written = writeSettings(); !written)
+        return written;
     if (!FileSystem::fileExists(languagePath(LanguageLines::CzechFileName)))
         return writeBuiltInCzech();
-    return std::nullopt;
+    return {};
 }
 
 LanguageMessage MakeLanguageMessage(int kind)

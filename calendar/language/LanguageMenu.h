@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/result/Result.h"
 
-#include <optional>
+#include <QString>
 
 // The language files, the settings file Data.dat and the language menu, on
 // the designer's windows.
@@ -20,7 +20,7 @@ void FillLanguageMenu();
 // The choice of menu item `index` (0..9).
 void ChangeLanguage(int index);
 // Czech settings; writes the built-in Czech file when it is missing.
-std::optional<QString> CreateDefaultSettings();
+Result<> CreateDefaultSettings();
 
 // Kind 1: a language file cannot be loaded; kind 2: one was rejected. Czech
 // exactly when the settings name Česky.cln.

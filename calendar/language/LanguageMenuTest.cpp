@@ -1,18 +1,28 @@
 #include "calendar/language/LanguageMenu.h"
 
+#include "calendar-controls/big-month/TBigKal.h"
+#include "calendar-controls/month-control/MonthControl.h"
+#include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/dialogs/KalDialogs.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
 
+#include "ui_TForm1.h"
+
 #include <QAction>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 
-using MessageBox::Result;
+#include <sys/stat.h>
+
+using Answer = MessageBox::Result;
 
 namespace {
 
@@ -20,6 +30,13 @@ QByteArray bytesOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The lines of a message as the designer's box shows them.
+QStringList shownLines(const QString &message)
+{
+    const auto box = CreateKalMessageDialog(message, TMsgDlgType::mtCustom, {mbOK});
+    return box->messageLabel()->text().split(u'\n');
 }
 
 QStringList languageWith(const QString &firstMonth, int lineCount = LanguageLines::LineCount)
@@ -32,6 +49,39 @@ QStringList languageWith(const QString &firstMonth, int lineCount = LanguageLine
         lines.append(QStringLiteral("navíc"));
     return lines;
 }
+
+// Which of the watched controls have painted since the last clear().
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(const std::vector<MonthControl *> &controls) : m_watched(controls)
+    {
+        for (MonthControl *control : controls)
+            control->installEventFilter(this);
+    }
+    void clear() { m_painted.clear(); }
+    QStringList unpainted() const
+    {
+        QStringList names;
+        for (const MonthControl *control : m_watched) {
+            if (!m_painted.contains(control))
+                names << control->objectName();
+        }
+        return names;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted.insert(watched);
+        return false;
+    }
+
+private:
+    std::vector<MonthControl *> m_watched;
+    QSet<const QObject *> m_painted;
+};
 
 } // namespace
 
@@ -54,7 +104,11 @@ private slots:
     void repairsThatCannotTakeEffectEnd_data();
     void repairsThatCannotTakeEffectEnd();
     void menuRejectionChangesNothing();
+    void languageFileThatIsNoRegularFile_data();
+    void languageFileThatIsNoRegularFile();
     void menuChoiceIsSavedUnderItsCaption();
+    void everyLanguageChangeRedrawsTheMonthControls_data();
+    void everyLanguageChangeRedrawsTheMonthControls();
 
 private:
     QString languageFile(const QString &name) const { return m_fixture->path(QStringLiteral("Language/") + name); }
@@ -89,7 +143,7 @@ void LanguageMenuTest::cleanup()
 void LanguageMenuTest::firstStartCreatesTheSettings()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::Yes);
+    m_boxes->answer(Answer::Yes);
     DesignerStartup &startup = m_fixture->start();
     QVERIFY(!startup.ended());
     QCOMPARE(messages(), QStringList({"Nenalezen soubor Data.dat, chcete jej vytvořit?"}));
@@ -108,7 +162,7 @@ void LanguageMenuTest::firstStartCreatesTheSettings()
 void LanguageMenuTest::firstStartDeclinedEndsTheProgram()
 {
     QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
-    m_boxes->answer(Result::No);
+    m_boxes->answer(Answer::No);
     QVERIFY(m_fixture->start().ended());
     QVERIFY(Form1->NoSaveQuery);
     QCOMPARE(QDir(m_fixture->path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList());
@@ -134,6 +188,8 @@ void LanguageMenuTest::emptySettingsFallBackInEnglish()
     QVERIFY(TextLineFile::write(m_fixture->path(QStringLiteral("Data.dat")), {}));
     m_fixture->start();
     QCOMPARE(messages(), QStringList({"File with language's setting wasn't find:.\rPrimary setting will use!"}));
+    QCOMPARE(shownLines(messages().first()),
+             QStringList({"File with language's setting wasn't find:.", "Primary setting will use!"}));
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
     QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
 }
@@ -180,6 +236,7 @@ void LanguageMenuTest::rejectedFileAtStartUp()
         return;
     }
     QCOMPARE(messages(), QStringList({"Error in file Other.cln!\rPrimary setting will use!"}));
+    QCOMPARE(shownLines(messages().first()), QStringList({"Error in file Other.cln!", "Primary setting will use!"}));
     QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("Leden"));
     QCOMPARE(bytesOf(languageFile(LanguageLines::CzechFileName)), czechBefore);
 }
@@ -241,6 +298,41 @@ void LanguageMenuTest::menuRejectionChangesNothing()
     QCOMPARE(Form1->Label(26)->text(), month);
 }
 
+void LanguageMenuTest::languageFileThatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to /dev/zero") << "zero";
+    QTest::newRow("link to a named pipe") << "fifo";
+}
+
+// Listed like a file, but never read: start-up falls back to Czech, the menu
+// reports the file.
+void LanguageMenuTest::languageFileThatIsNoRegularFile()
+{
+    QFETCH(QString, kind);
+    m_fixture->prepareFolder({QStringLiteral("English.cln")});
+    const QString english = languageFile(QStringLiteral("English.cln"));
+    if (kind == u"fifo") {
+        const QString pipe = m_fixture->path(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        QVERIFY(QFile::link(pipe, english));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), english));
+    }
+    m_fixture->start();
+    QCOMPARE(messages(),
+             QStringList({"File with language's setting wasn't find:English.cln.\rPrimary setting will use!"}));
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
+    QCOMPARE(Form1->Jazyk(2)->text(), QStringLiteral("English"));
+
+    LanguageMenu::ChangeLanguage(1);
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(messages().last(), QStringLiteral("Cannot open file ") + english);
+    QVERIFY(Form1->Jazyk(1)->isChecked());
+    QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+}
+
 void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()
 {
     m_fixture->prepareFolder();
@@ -254,6 +346,58 @@ void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("Deutsch.alt.cln"));
     if (Form1->DocMonth == 0)
         QCOMPARE(Form1->Label(26)->text(), QStringLiteral("Januar"));
+}
+
+void LanguageMenuTest::everyLanguageChangeRedrawsTheMonthControls_data()
+{
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<int>("errorBoxes");
+    QTest::newRow("week start no number, single month") << "x" << false << 1;
+    QTest::newRow("week start out of range, cover") << "9" << true << 0;
+    QTest::newRow("same week start, cover") << "1" << true << 0;
+}
+
+// The controls read the language lines at every drawing: a change of language
+// draws them again at once, also when the week-start line does not apply.
+void LanguageMenuTest::everyLanguageChangeRedrawsTheMonthControls()
+{
+    QFETCH(QString, weekStart);
+    QFETCH(bool, cover);
+    QFETCH(int, errorBoxes);
+    m_fixture->prepareFolder();
+    QStringList lines = languageWith(QStringLiteral("January"));
+    lines[LanguageLines::WeekStartLine] = weekStart;
+    writeLanguage(QStringLiteral("English.cln"), lines);
+    TForm1 &window = m_fixture->start().mainWindow();
+    // Start-up's language pass leaves the project's pages for later.
+    QVERIFY(!window.projectPagesMade());
+    if (cover) {
+        window.ui->PageControl->setCurrentWidget(window.TabSheet(PageModel::ProjectSheet));
+        window.ui->PageControl1->setCurrentWidget(window.TabSheet(PageModel::CoverPage));
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    std::vector<MonthControl *> shown;
+    for (int n = 1; n <= 13; ++n) {
+        if (n <= 12)
+            shown.push_back(window.SmallKal(n));
+        shown.push_back(window.BigKal(n));
+    }
+    // Only what the page's scroll box shows is painted.
+    std::erase_if(shown, [](const MonthControl *control) { return control->visibleRegion().isEmpty(); });
+    QVERIFY(!shown.empty());
+    PaintWatch paints(shown);
+    // What start-up asked for is drawn before the change.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    paints.clear();
+
+    LanguageMenu::ChangeLanguage(1);
+    QCOMPARE(int(m_boxes->requests().size()), errorBoxes);
+    QCOMPARE(Form2->CaptionMemo.line(0), QStringLiteral("January"));
+    QTRY_COMPARE(paints.unpainted(), QStringList());
 }
 
 QTEST_MAIN(LanguageMenuTest)

@@ -72,8 +72,8 @@ void TForm6::Button1Click()
 
 bool TForm6::settingsCreated()
 {
-    const std::optional<QString> error = LanguageMenu::CreateDefaultSettings();
-    if (error)
-        Application::showErrorBox(QApplication::activeWindow(), *error);
-    return !error;
+    const Result<> created = LanguageMenu::CreateDefaultSettings();
+    if (!created)
+        Application::showErrorBox(QApplication::activeWindow(), created.error());
+    return created.ok();
 }

@@ -79,10 +79,10 @@ void LoadPagePicture()
     // Loaded before the page takes its name: a picture that fails leaves the
     // page, its name and the modified flag as they were.
     const QString &chosen = Form1->OpenPictureDialog1.FileName;
-    auto loaded = Picture::load(chosen);
-    if (auto *error = std::get_if<QString>(&loaded))
-        throw ControlError(*error);
-    picture->setFileName(chosen, std::get<Picture>(std::move(loaded)));
+    Result<Picture> loaded = Picture::load(chosen);
+    if (!loaded)
+        throw ControlError(loaded.error());
+    picture->setFileName(chosen, *std::move(loaded));
 }
 
 void ClearPagePicture()

@@ -273,6 +273,7 @@ void CalendarMenuTest::monthYearDialog_data()
     QTest::newRow("month only") << 7 << "2002" << true;
     QTest::newRow("year only") << 2 << "2031" << true;
     QTest::newRow("year typed as 0") << 2 << "0" << true;
+    QTest::newRow("year typed as -5") << 2 << "-5" << true;
 }
 
 void CalendarMenuTest::monthYearDialog()
@@ -289,17 +290,23 @@ void CalendarMenuTest::monthYearDialog()
     bool shown = false;
     int presetMonth = -1, presetYear = -1;
     QWidget *focus = nullptr;
+    QString typed;
     QTimer::singleShot(0, Form4, [&] {
         shown = Form4->isVisible();
         presetMonth = Form4->ComboBox1->currentIndex();
         presetYear = Form4->SpinEdit1->Value();
         focus = Form4->focusWidget();
         Form4->ComboBox1->setCurrentIndex(month);
-        Form4->SpinEdit1->findChild<QLineEdit *>()->setText(year);
+        QLineEdit *field = Form4->SpinEdit1->findChild<QLineEdit *>();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, year);
+        typed = field->text();
         Form4->Button1->click();
     });
     ChangeDocumentMonthYear();
     QVERIFY(shown);
+    QCOMPARE(typed, year);
     QCOMPARE(presetMonth, 2);
     QCOMPARE(presetYear, 2002);
     QCOMPARE(focus, Form4->Button1);

@@ -18,10 +18,9 @@ std::optional<TColor> chooseColor(TForm1 &form, TColor preset)
 
 int integerOfCaption(const QString &caption)
 {
-    QString error;
-    const std::optional<qint32> value = parseInteger(caption, &error);
+    const Result<qint32> value = parseInteger(caption);
     if (!value)
-        throw std::runtime_error(error.toStdString());
+        throw std::runtime_error(value.error().toStdString());
     return *value;
 }
 

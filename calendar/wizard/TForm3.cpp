@@ -60,6 +60,9 @@ TForm3::TForm3(QWidget *parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(PageControlRect);
     PageControl1->tabBar()->hide();
+    // The tab widget hands its focus to its tab bar; a hidden bar cannot take
+    // it, and Tab would stay where it was. Tab goes on to the page's fields.
+    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     buildSettingsPage();
     buildPicturesPage();
     buildTextsPage();

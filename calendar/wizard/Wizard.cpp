@@ -23,8 +23,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include <optional>
-
 namespace {
 
 constexpr int SettingsPage = 0;
@@ -39,10 +37,10 @@ TColor dayNameColor() { return Form3->Panel(2)->Color(); }
 TColor fillColor() { return Form3->Panel(3)->Color(); }
 TColor lineColor() { return Form3->Panel(4)->Color(); }
 
-// The first picture of the wizard that will not load, with its error. Each is
-// loaded aside, in a control of its own, by the same rule the page's picture
-// control loads it with.
-std::optional<QString> firstPictureError()
+// Fails with the error of the first picture of the wizard that will not load.
+// Each is loaded aside, in a control of its own, by the same rule the page's
+// picture control loads it with.
+Result<> loadPictures()
 {
     for (int n = 1; n <= PictureEdits; ++n) {
         const QString fileName = Form3->Edit(n)->text();
@@ -52,10 +50,10 @@ std::optional<QString> firstPictureError()
         try {
             aside.setFileName(fileName);
         } catch (const ControlError &error) {
-            return error.message();
+            return Failure{error.message()};
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 void showPage(int index)
@@ -139,8 +137,8 @@ bool BuildProjectFromWizard()
 {
     TForm3 &wizard = *Form3;
     TForm1 &form = *Form1;
-    if (const std::optional<QString> error = firstPictureError()) {
-        MessageBox::show(&wizard, *error, QCoreApplication::applicationName(), MessageBox::Ok,
+    if (const Result<> loaded = loadPictures(); !loaded) {
+        MessageBox::show(&wizard, loaded.error(), QCoreApplication::applicationName(), MessageBox::Ok,
                          MessageBox::Icon::Error);
         return false;
     }

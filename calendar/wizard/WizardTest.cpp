@@ -7,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/SpinEdit.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -54,6 +55,8 @@ private slots:
     void finishShowsTheNewUntitledProjectOnItsCover();
     void emptyPictureNamesClearThePictures();
     void pagesFormARing();
+    void tabCyclesThroughEachPage_data();
+    void tabCyclesThroughEachPage();
     void finishWithAPictureThatWillNotLoad_data();
     void finishWithAPictureThatWillNotLoad();
     void newProjectResetsTheInputs();
@@ -267,6 +270,58 @@ void WizardTest::pagesFormARing()
         QCOMPARE(w.Button(1)->isEnabled(), step.backEnabled);
         QCOMPARE(w.Button(2)->text(), step.button);
     }
+}
+
+void WizardTest::tabCyclesThroughEachPage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("cycle");
+    const QStringList buttons{"Button2", "Button3"};
+    QTest::newRow("settings, Back disabled") << 0 << buttons + QStringList{"SpinEdit1"};
+    QStringList pictures = buttons + QStringList{"Button1"};
+    for (int row = 0; row < 13; ++row)
+        pictures << QStringLiteral("Edit%1").arg(1 + row) << QStringLiteral("Button%1").arg(4 + row);
+    QTest::newRow("pictures") << 1 << pictures;
+    QStringList texts = buttons + QStringList{"Button1"};
+    for (int n = 14; n <= 25; ++n)
+        texts << QStringLiteral("Edit%1").arg(n);
+    QTest::newRow("texts") << 2 << texts;
+}
+
+// Tab runs Next, Storno, Back (when enabled), then the shown page's fields,
+// and comes round to Next again; Shift+Tab runs the same ring backwards.
+void WizardTest::tabCyclesThroughEachPage()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, cycle);
+    TForm3 &w = *Form3;
+    for (int n = 0; n < page; ++n)
+        WizardNext();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.Button(2));
+    // The year field's text line has the focus for it.
+    const auto focused = [] {
+        QWidget *widget = QApplication::focusWidget();
+        if (widget && qobject_cast<TSpinEdit *>(widget->parentWidget()))
+            widget = widget->parentWidget();
+        return widget ? widget->objectName() : QStringLiteral("<none>");
+    };
+    const auto walk = [&](Qt::KeyboardModifiers modifiers) {
+        QStringList seen{focused()};
+        for (int step = 0; step < cycle.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            seen << focused();
+        }
+        return seen;
+    };
+    QCOMPARE(walk(Qt::NoModifier), cycle + QStringList{"Button2"});
+    QStringList backwards{"Button2"};
+    for (qsizetype n = cycle.size() - 1; n >= 0; --n)
+        backwards << cycle.at(n);
+    QCOMPARE(walk(Qt::ShiftModifier), backwards);
+    w.hide();
 }
 
 void WizardTest::finishWithAPictureThatWillNotLoad_data()

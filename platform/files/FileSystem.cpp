@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace FileSystem {
@@ -20,7 +22,10 @@ QString programFolder()
 
 QString temporaryFolder()
 {
-    return QDir::tempPath();
+    // QDir::tempPath() gives "" for a folder that does not exist, and a
+    // caller that appends "/" would then write into the root.
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return QDir::cleanPath(QDir(named.isEmpty() ? QStringLiteral("/tmp") : named).absolutePath());
 }
 
 bool fileExists(const QString &path)
@@ -54,7 +59,7 @@ bool copyFile(const QString &from, const QString &to)
             if (out.write(buffer, got) != got)
                 return false;
         }
-    }).ok;
+    }).ok();
 }
 
 bool deleteFile(const QString &path)
@@ -62,7 +67,84 @@ bool deleteFile(const QString &path)
     return QFile::remove(path);
 }
 
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
+namespace {
+
+Failure cannotRead(const QString &path, const QString &reason)
+{
+    return Failure{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, reason)};
+}
+
+QString tooLarge(qint64 limit)
+{
+    return QStringLiteral("je větší než %1 MB").arg(limit / (1024 * 1024));
+}
+
+// Only a plain file within the limit is read.
+Result<> checkReadable(const QString &path, const struct stat &status, qint64 limit)
+{
+    if (!S_ISREG(status.st_mode))
+        return cannotRead(path, QStringLiteral("není to obyčejný soubor"));
+    if (status.st_size > limit)
+        return cannotRead(path, tooLarge(limit));
+    return {};
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+} // namespace
+
+Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device may already do something.
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return cannotRead(path, systemError());
+    if (const Result<> readable = checkReadable(path, status, limit); !readable)
+        return Failure{readable.error()};
+    // Non-blocking, and checked again once open, in case the name was given to
+    // a named pipe meanwhile: opening one waits for a writer otherwise.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return cannotRead(path, systemError());
+    if (::fstat(file.get(), &status) != 0)
+        return cannotRead(path, systemError());
+    if (const Result<> readable = checkReadable(path, status, limit); !readable)
+        return Failure{readable.error()};
+    // The size is a hint: the file may grow or shrink while it is read.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(status.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return cannotRead(path, systemError());
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + got > limit)
+            return cannotRead(path, tooLarge(limit));
+        bytes.append(buffer, got);
+    }
+}
+
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
 {
     const char *next = bytes.data();
     qsizetype left = bytes.size();
@@ -72,15 +154,15 @@ std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 o
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return systemError();
+            return Failure{systemError()};
         if (written == 0)
-            return QString::fromLocal8Bit(std::strerror(ENOSPC));
+            return Failure{QString::fromLocal8Bit(std::strerror(ENOSPC))};
         next += written;
         left -= written;
         if (offset >= 0)
             offset += written;
     }
-    return std::nullopt;
+    return {};
 }
 
 QString systemError()

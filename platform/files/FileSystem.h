@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include <optional>
 
 // Plain file-system facilities. Names given here are used as they are; callers
 // resolve program-spelled names through PathResolver first.
@@ -11,7 +12,8 @@ namespace FileSystem {
 
 // Folder of the running program file, without a trailing separator.
 QString programFolder();
-// QDir::tempPath(): TMPDIR, else /tmp; without a trailing separator.
+// The folder TMPDIR names, else /tmp, whether it exists or not; absolute,
+// without a trailing separator (except the root).
 QString temporaryFolder();
 
 bool fileExists(const QString &path);
@@ -22,10 +24,18 @@ bool createFolder(const QString &path);
 bool copyFile(const QString &from, const QString &to);
 bool deleteFile(const QString &path);
 
+// No document, picture, language or settings file comes near this size; a
+// larger one is refused rather than held in memory.
+inline constexpr qint64 ReadLimit = qint64(256) * 1024 * 1024;
+// The whole content of a regular file. Anything else (a named pipe, a device,
+// a folder) fails at once without being waited on or read, and so does a file
+// of more than `limit` bytes.
+Result<QByteArray> readWholeFile(const QString &path, qint64 limit = ReadLimit);
+
 // Writes all of `bytes` to an open file, at `offset` or, when it is negative,
-// at the file's position; a short write is carried on. Nothing on success,
-// else the system's reason ("No space left on device").
-std::optional<QString> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
+// at the file's position; a short write is carried on. A failure gives the
+// system's reason ("No space left on device").
+Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
 // The system's reason for the last failed call.
 QString systemError();
 

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 class FileSystemTest : public QObject
 {
     Q_OBJECT
@@ -23,13 +27,31 @@ private slots:
         QVERIFY(!FileSystem::programFolder().endsWith(u'/'));
     }
 
+    void temporaryFolderFollowsTmpdir_data()
+    {
+        QTest::addColumn<QByteArray>("tmpdir");
+        QTest::addColumn<QString>("folder");
+        const QByteArray existing = QFile::encodeName(m_dir.path());
+        QTest::newRow("existing folder") << existing + '/' << m_dir.path();
+        // Files meant for it must not end up in "/": the folder stays the one
+        // named, and writing into it fails.
+        QTest::newRow("missing folder") << QByteArray("/no/such/folder") << QStringLiteral("/no/such/folder");
+        QTest::newRow("untidy name") << QByteArray("/no//such/./folder/") << QStringLiteral("/no/such/folder");
+        QTest::newRow("not set") << QByteArray() << QStringLiteral("/tmp");
+        QTest::newRow("root") << QByteArray("/") << QStringLiteral("/");
+    }
     void temporaryFolderFollowsTmpdir()
     {
+        QFETCH(QByteArray, tmpdir);
+        QFETCH(QString, folder);
         const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(m_dir.path() + u'/'));
-        const QString folder = FileSystem::temporaryFolder();
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+        const QString got = FileSystem::temporaryFolder();
         qputenv("TMPDIR", saved);
-        QCOMPARE(folder, m_dir.path());
+        QCOMPARE(got, folder);
     }
 
     void existenceTellsFilesFromFolders()
@@ -72,6 +94,55 @@ private slots:
         QVERIFY(!FileSystem::copyFile(m_dir.path(), pathOf("t.dbf")));
         QCOMPARE(TestFiles::contentOf(pathOf("t.dbf")), QByteArray("kept"));
         QVERIFY(!FileSystem::copyFile(pathOf("t.dbf"), pathOf("no/such/folder.dbf")));
+    }
+
+    void readsARegularFileWhole()
+    {
+        const QByteArray bytes = QByteArray(200 * 1024, 'a') + "end";
+        TestFiles::put(pathOf("r.bin"), bytes);
+        QCOMPARE(*FileSystem::readWholeFile(pathOf("r.bin")), bytes);
+        QVERIFY(QFile::link(pathOf("r.bin"), pathOf("link.bin")));
+        QCOMPARE(*FileSystem::readWholeFile(pathOf("link.bin")), bytes);
+        QCOMPARE(*FileSystem::readWholeFile(pathOf("r.bin"), bytes.size()), bytes);
+    }
+
+    void refusesWhatIsNoRegularFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << "fifo" << "není to obyčejný soubor";
+        QTest::newRow("named pipe with a writer") << "fifo-written" << "není to obyčejný soubor";
+        QTest::newRow("link to /dev/zero") << "zero" << "není to obyčejný soubor";
+        QTest::newRow("/dev/null") << "/dev/null" << "není to obyčejný soubor";
+        QTest::newRow("folder") << "folder" << "není to obyčejný soubor";
+        QTest::newRow("missing") << "missing" << QString::fromLocal8Bit(std::strerror(ENOENT));
+        QTest::newRow("larger than the limit") << "large" << "je větší než 1 MB";
+    }
+    // None of them is waited on or read: a pipe without a writer would block
+    // in open(), a device may never end.
+    void refusesWhatIsNoRegularFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString path = name.startsWith(u'/') ? name : pathOf(name);
+        QFile writer;
+        if (name.startsWith(u"fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        if (name == u"fifo-written") {
+            writer.setFileName(path);
+            QVERIFY(writer.open(QIODevice::ReadWrite));
+            writer.write("data");
+            writer.flush();
+        }
+        if (name == u"zero")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        if (name == u"folder")
+            QVERIFY(QDir(m_dir.path()).mkdir(name));
+        if (name == u"large")
+            TestFiles::put(path, QByteArray(1024 * 1024 + 1, 'x'));
+        const Result<QByteArray> read = FileSystem::readWholeFile(path, 1024 * 1024);
+        QVERIFY(!read);
+        QCOMPARE(read.error(), QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, reason));
     }
 
     void deleteFile()

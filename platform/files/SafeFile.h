@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/FileResult.h"
+#include "platform/result/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,29 +11,38 @@ class QIODevice;
 
 // Replacing files so that a failure never leaves a half-written file: the new
 // content goes to a temporary file in the target's folder, is flushed, and is
-// renamed over the target.
+// renamed over the target (over the file a link names, when the target is a
+// link). The temporary file is "<name>.new-XXXXXX", a pattern of the
+// program's own, so that removeLeftovers() can take what a stopped program
+// left without touching the user's files.
 namespace SafeFile {
 
-using Result = FileResult;
-
-Result replace(const QString &path, const QByteArray &content);
+Result<> replace(const QString &path, const QByteArray &content);
 
 // The same, with the content produced by `write` into the temporary file; a
 // writer that returns false (or a device error) keeps the old file.
 using Writer = std::function<bool(QIODevice &out)>;
-Result replaceWith(const QString &path, const Writer &write);
+Result<> replaceWith(const QString &path, const Writer &write);
 
 // Two files that belong together (a table and its memo file). Both new
-// contents are written and flushed before either target is touched; if the
-// second rename fails the first is rolled back, so the old pair stays whole.
-// The second file is renamed last: a program stopped between the renames
-// leaves the first file new and the second as it was.
-Result replacePair(const QString &firstPath, const QByteArray &firstContent,
-                   const QString &secondPath, const QByteArray &secondContent);
+// contents are written and flushed, and a journal beside the first file
+// records the replace, before either target is touched; if the second rename
+// fails the first is rolled back, so the old pair stays whole. A program
+// stopped part-way leaves the journal, from which finishPairReplace() makes the
+// pair all new or all old again.
+Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
+                     const QString &secondPath, const QByteArray &secondContent);
+
+// Completes, or where it cannot undoes, a pair replace that stopped part-way
+// and left its journal beside `path` (its first file); with no journal there
+// is nothing to do. A replace still running is waited for.
+Result<> finishPairReplace(const QString &path);
 
 // Removes what replaces of `path` stopped part-way left beside it (staged new
-// contents "<name>.new-XXXXXX", kept old ones "<name>.old-XXXXXX"), except the
-// files of a replace that is still running.
+// contents "<name>.new-XXXXXX", kept old ones "<name>.old-XXXXXX", staged
+// journals "<name>.pair-journal.new-XXXXXX"), except the files of a replace
+// that is still running. A pair replace's journal is settled first
+// (finishPairReplace), or its staged files are lost to it.
 void removeLeftovers(const QString &path);
 
 // Test seam: while one is alive, `step` runs between the two renames of every

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QString>
 
 #include <utility>
@@ -10,9 +12,9 @@
 namespace ProgramModule {
 
 // The interface the module `name` hands out from its entry `entry`, which
-// takes nothing and returns a pointer to it; null with the loader's reason
-// when the module or its entry cannot be found.
-void *loadInterface(const QString &name, const char *entry, QString &error);
+// takes nothing and returns a pointer to it; the loader's reason when the
+// module or its entry cannot be found.
+Result<void *> loadInterface(const QString &name, const char *entry);
 
 // A module's interface, loaded on first use; a failure's reason follows
 // `failureLead`, which says what cannot be opened. Test seam: while an
@@ -26,14 +28,15 @@ public:
     {
     }
 
-    Interface *get(QString &error)
+    Result<Interface *> get()
     {
         if (standIn())
             return standIn();
         if (!m_loaded) {
-            m_loaded = static_cast<Interface *>(loadInterface(m_name, m_entry, error));
-            if (!m_loaded)
-                error.prepend(m_failureLead);
+            const Result<void *> loaded = loadInterface(m_name, m_entry);
+            if (!loaded)
+                return Failure{m_failureLead + loaded.error()};
+            m_loaded = static_cast<Interface *>(*loaded);
         }
         return m_loaded;
     }

@@ -142,14 +142,14 @@ QString TColor::toText() const
     return QStringLiteral("$%1").arg(m_value, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-std::optional<TColor> TColor::fromText(const QString &text, QString *error)
+Result<TColor> TColor::fromText(const QString &text)
 {
     for (const NamedColor &entry : kNames) {
         if (sameName(text, entry.name))
             return entry.color;
     }
-    const auto value = parseInteger(text, error);
+    const Result<qint32> value = parseInteger(text);
     if (!value)
-        return std::nullopt;
+        return Failure{value.error()};
     return TColor(quint32(*value));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QColor>
 #include <QString>
-
-#include <optional>
 
 // A colour as the programs store it: 32 bits, 0x00BBGGRR for plain colours,
 // 0x80000000 + index for the 25 system colours, clNone 0x1FFFFFFF.
@@ -25,8 +25,8 @@ public:
     // and 8 upper-case hex digits.
     QString toText() const;
     // A name of the table (letter case ignored), else the general integer
-    // conversion; on failure `error` gets "'%s' is not a valid integer value".
-    static std::optional<TColor> fromText(const QString &text, QString *error = nullptr);
+    // conversion, which fails with "'%s' is not a valid integer value".
+    static Result<TColor> fromText(const QString &text);
 
     friend constexpr bool operator==(TColor, TColor) = default;
 

@@ -39,8 +39,8 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(quint32, value);
-        const auto color = TColor::fromText(name);
-        QVERIFY(color.has_value());
+        const Result<TColor> color = TColor::fromText(name);
+        QVERIFY(color.ok());
         QCOMPARE(color->value(), value);
         QCOMPARE(TColor(value).toText(), name);
         QCOMPARE(TColor::fromText(name.toUpper())->value(), value);
@@ -80,8 +80,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(quint32, value);
-        const auto color = TColor::fromText(text);
-        QVERIFY(color.has_value());
+        const Result<TColor> color = TColor::fromText(text);
+        QVERIFY(color.ok());
         QCOMPARE(color->value(), value);
     }
 
@@ -98,9 +98,9 @@ private slots:
     void badTextFailsAsInteger()
     {
         QFETCH(QString, text);
-        QString error;
-        QVERIFY(!TColor::fromText(text, &error).has_value());
-        QCOMPARE(error, "'" + text + "' is not a valid integer value");
+        const Result<TColor> color = TColor::fromText(text);
+        QVERIFY(!color);
+        QCOMPARE(color.error(), "'" + text + "' is not a valid integer value");
     }
 
     void plainColoursPaintTheirBytes_data()

@@ -9,7 +9,7 @@ namespace {
 constexpr quint32 FileHeaderSize = 14;
 
 // Qt reads the bitmap once it has a file header in front.
-std::variant<QImage, QString> withFileHeader(const QByteArray &dib, quint64 infoSize)
+Result<QImage> withFileHeader(const QByteArray &dib, quint64 infoSize)
 {
     QByteArray file(FileHeaderSize, '\0');
     file[0] = 'B';
@@ -51,12 +51,12 @@ quint64 infoSize(const QByteArray &dib)
 
 namespace Dib {
 
-std::variant<QImage, QString> toImage(const QByteArray &info, const QByteArray &bits)
+Result<QImage> toImage(const QByteArray &info, const QByteArray &bits)
 {
     return withFileHeader(info + bits, quint64(info.size()));
 }
 
-std::variant<QImage, QString> fromPacked(const QByteArray &dib)
+Result<QImage> fromPacked(const QByteArray &dib)
 {
     return withFileHeader(dib, infoSize(dib));
 }

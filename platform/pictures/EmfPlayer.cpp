@@ -17,8 +17,8 @@ namespace {
 constexpr uint32_t EmfSignature = 0x464D4520; // " EMF"
 constexpr double ScreenDpi = 96.0;
 
-QString damaged() { return QStringLiteral("The enhanced metafile is damaged"); }
-QString notEmf() { return QStringLiteral("Not an enhanced metafile"); }
+Failure damaged() { return {QStringLiteral("The enhanced metafile is damaged")}; }
+Failure notEmf() { return {QStringLiteral("Not an enhanced metafile")}; }
 
 QColor color(const U_COLORREF &c) { return QColor(c.Red, c.Green, c.Blue); }
 QPointF point(const U_POINTL &p) { return QPointF(p.x, p.y); }
@@ -164,8 +164,8 @@ void Player::bitmap(RecordBytes &r, const QRectF &target, const U_POINTL &src, c
     if (r.damaged())
         return;
     const auto image = Dib::toImage(info, bits);
-    if (const auto *decoded = std::get_if<QImage>(&image))
-        m_canvas.image(target, *decoded, QRectF(src.x, src.y, srcSize.x, srcSize.y));
+    if (image)
+        m_canvas.image(target, *image, QRectF(src.x, src.y, srcSize.x, srcSize.y));
     else
         r.markDamaged();
 }
@@ -314,7 +314,7 @@ bool play(const QByteArray &data, QPainter &painter)
     }
 }
 
-std::variant<Picture, QString> decode(const QByteArray &data)
+Result<Picture> decode(const QByteArray &data)
 {
     const std::optional<Header> header = readHeader(data);
     if (!header)

@@ -122,7 +122,7 @@ bool encodeInto(jpeg_compress_struct &info, ErrorManager &manager, const QImage 
 
 namespace JpegCodec {
 
-std::variant<QImage, QString> decode(const QByteArray &data)
+Result<QImage> decode(const QByteArray &data)
 {
     jpeg_decompress_struct info{};
     ErrorManager manager{};
@@ -131,7 +131,7 @@ std::variant<QImage, QString> decode(const QByteArray &data)
     const bool decoded = decodeInto(info, manager, data, image);
     jpeg_destroy_decompress(&info);
     if (!decoded)
-        return QString::fromLocal8Bit(manager.message);
+        return Failure{QString::fromLocal8Bit(manager.message)};
     return image;
 }
 

@@ -1,12 +1,12 @@
 #include "platform/pictures/Picture.h"
 
+#include "platform/files/FileSystem.h"
 #include "platform/pictures/EmfPlayer.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/QtImageDecoder.h"
 #include "platform/pictures/TrialPaintDevice.h"
 #include "platform/pictures/WmfPlayer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -15,13 +15,11 @@
 
 namespace {
 
-using Decoded = std::variant<Picture, QString>;
-
-Decoded fromImage(std::variant<QImage, QString> decoded)
+Result<Picture> fromImage(Result<QImage> decoded)
 {
-    if (auto *error = std::get_if<QString>(&decoded))
-        return *error;
-    return Picture(std::get<QImage>(std::move(decoded)));
+    if (!decoded)
+        return Failure{decoded.error()};
+    return Picture(*std::move(decoded));
 }
 
 } // namespace
@@ -102,7 +100,7 @@ std::optional<Picture::Format> Picture::formatOf(const QString &extension)
     return std::nullopt;
 }
 
-std::variant<Picture, QString> Picture::decode(const QByteArray &data, Format format)
+Result<Picture> Picture::decode(const QByteArray &data, Format format)
 {
     switch (format) {
     case Format::Bitmap: return fromImage(QtImageDecoder::decode(data, "bmp"));
@@ -111,17 +109,17 @@ std::variant<Picture, QString> Picture::decode(const QByteArray &data, Format fo
     case Format::WindowsMetafile: return WmfPlayer::decode(data);
     case Format::EnhancedMetafile: return EmfPlayer::decode(data);
     }
-    return QString();
+    return Failure{};
 }
 
-std::variant<Picture, QString> Picture::load(const QString &path)
+Result<Picture> Picture::load(const QString &path)
 {
     const QString extension = QFileInfo(path).suffix();
     const std::optional<Format> format = formatOf(extension);
     if (!format)
-        return QStringLiteral("Unknown picture file extension (.%1)").arg(extension);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open file %1").arg(path);
-    return decode(file.readAll(), *format);
+        return Failure{QStringLiteral("Unknown picture file extension (.%1)").arg(extension)};
+    const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot open file %1").arg(path)};
+    return decode(*bytes, *format);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QRectF>
@@ -7,7 +9,6 @@
 #include <QString>
 
 #include <optional>
-#include <variant>
 
 class QPainter;
 
@@ -37,10 +38,10 @@ public:
 
     // By the extension, letter case ignored; none for an unknown one.
     static std::optional<Format> formatOf(const QString &extension);
-    // On failure the error text is returned: "Unknown picture file extension
-    // (.%s)", "Cannot open file %s", or the decoder's own message.
-    static std::variant<Picture, QString> load(const QString &path);
-    static std::variant<Picture, QString> decode(const QByteArray &data, Format format);
+    // The failure's message: "Unknown picture file extension (.%s)", "Cannot
+    // open file %s", or the decoder's own.
+    static Result<Picture> load(const QString &path);
+    static Result<Picture> decode(const QByteArray &data, Format format);
 
     // Whether a 32-bit image of that many pixels stays within the ceiling that
     // Qt's own readers keep (a header may claim far more than can be held).

@@ -8,7 +8,7 @@
 
 namespace {
 
-QString endsEarly() { return QStringLiteral("The picture file ends early"); }
+Failure endsEarly() { return {QStringLiteral("The picture file ends early")}; }
 
 // A read-only device over the data that notes reads and seeks beyond its end.
 // A last bitmap row may lack its padding (up to three bytes): some writers
@@ -79,7 +79,7 @@ bool iconEntriesInside(const QByteArray &data)
 
 namespace QtImageDecoder {
 
-std::variant<QImage, QString> decode(const QByteArray &data, const char *format)
+Result<QImage> decode(const QByteArray &data, const char *format)
 {
     if (std::strcmp(format, "ico") == 0 && !iconEntriesInside(data))
         return endsEarly();
@@ -89,7 +89,7 @@ std::variant<QImage, QString> decode(const QByteArray &data, const char *format)
     if (device.overran() || (image.isNull() && device.readPastItsEnd()))
         return endsEarly();
     if (image.isNull())
-        return reader.errorString();
+        return Failure{reader.errorString()};
     return image;
 }
 

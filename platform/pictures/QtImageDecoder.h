@@ -2,9 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QString>
-
-#include <variant>
+#include "platform/result/Result.h"
 
 // Bitmaps and icons through Qt's readers, which on their own fill in what a
 // file cut short lacks: a read past the data's end, a seek outside it or an
@@ -12,6 +10,6 @@
 namespace QtImageDecoder {
 
 // `format` is "bmp" or "ico". The image, or the reader's message.
-std::variant<QImage, QString> decode(const QByteArray &data, const char *format);
+Result<QImage> decode(const QByteArray &data, const char *format);
 
 } // namespace QtImageDecoder

@@ -22,8 +22,8 @@ constexpr qsizetype HeaderSize = 18;
 constexpr qsizetype RecordHeadSize = 6;
 constexpr double ScreenDpi = 96.0;
 
-QString damaged() { return QStringLiteral("The Windows metafile is damaged"); }
-QString notWmf() { return QStringLiteral("Not a Windows metafile"); }
+Failure damaged() { return {QStringLiteral("The Windows metafile is damaged")}; }
+Failure notWmf() { return {QStringLiteral("Not a Windows metafile")}; }
 
 // What the picture shows: the placeable header's frame, or else the window
 // the file sets up, in logical units, and its size in pixels.
@@ -251,8 +251,8 @@ void Player::bitmap(RecordBytes &r, uint16_t function, int fields, Transfer tran
     const auto image = Dib::fromPacked(r.bytes(dibAt, r.size() - std::min<uint64_t>(r.size(), dibAt)));
     if (r.damaged())
         return;
-    if (const auto *decoded = std::get_if<QImage>(&image))
-        m_canvas.image(target, *decoded, source);
+    if (image)
+        m_canvas.image(target, *image, source);
     else
         r.markDamaged();
 }
@@ -322,8 +322,7 @@ void Player::play(RecordBytes &r, uint16_t function)
     case U_WMR_CREATEFONTINDIRECT: createFont(r); break;
     case U_WMR_DIBCREATEPATTERNBRUSH: {
         const auto image = Dib::fromPacked(r.bytes(RecordHeadSize + 4, r.size() - std::min<size_t>(r.size(), 10)));
-        const auto *decoded = std::get_if<QImage>(&image);
-        create(decoded ? MetafileCanvas::Object(QBrush(*decoded)) : MetafileCanvas::Object());
+        create(image ? MetafileCanvas::Object(QBrush(*image)) : MetafileCanvas::Object());
         break;
     }
     case U_WMR_CREATEPALETTE:
@@ -357,7 +356,7 @@ bool play(const QByteArray &data, QPainter &painter)
     });
 }
 
-std::variant<Picture, QString> decode(const QByteArray &data)
+Result<Picture> decode(const QByteArray &data)
 {
     const std::optional<Header> header = readHeader(data);
     if (!header)

@@ -11,7 +11,7 @@ class QPainter;
 // time the picture is drawn. The placeable header's frame and resolution
 // give the picture's size, or else the first window extent the file sets.
 namespace WmfPlayer {
-std::variant<Picture, QString> decode(const QByteArray &data);
+Result<Picture> decode(const QByteArray &data);
 // Plays the file in the picture's own pixels; false when it is damaged.
 bool play(const QByteArray &data, QPainter &painter);
 } // namespace WmfPlayer

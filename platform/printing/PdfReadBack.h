@@ -1,11 +1,16 @@
 #pragma once
 
-// Reading printed PDF files back in tests, with poppler's tools.
+// Reading printed PDF files back in tests, with poppler's tools, and a
+// document to print.
 
+#include <QBuffer>
 #include <QImage>
 #include <QList>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +45,32 @@ inline int pageCount(const QString &pdf)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// The text of one page as pdftotext finds it.
+inline QString text(const QString &pdf, int page)
+{
+    const QString number = QString::number(page);
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+}
+
+// A document to print: `pages` pages, each with its text "Strana n".
+inline QByteArray numberedDocument(int pages)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QPainter painter(&writer);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
+                         QStringLiteral("Strana %1").arg(page));
+    }
+    painter.end();
+    return pdf;
+}
+
 // The words of one page as pdftotext finds them.
 inline QList<Word> words(const QString &pdf, int page)
 {
@@ -55,6 +86,20 @@ inline QList<Word> words(const QString &pdf, int page)
                       m.captured(3).toDouble() * DotsPerPoint, m.captured(4).toDouble() * DotsPerPoint});
     }
     return found;
+}
+
+// The pixel sizes of the pictures in the file, as pdfimages lists them.
+inline QList<QSize> imageSizes(const QString &pdf)
+{
+    QList<QSize> sizes;
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n');
+    // Two heading lines, then one line a picture: page, number, type, width, height, ...
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList columns = lines[i].split(u' ', Qt::SkipEmptyParts);
+        if (columns.size() >= 5)
+            sizes.append(QSize(columns[3].toInt(), columns[4].toInt()));
+    }
+    return sizes;
 }
 
 // One page drawn by pdftoppm at 300 dpi, a pixel a dot, without smoothing;

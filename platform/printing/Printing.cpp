@@ -3,8 +3,11 @@
 #include "platform/files/SafeFile.h"
 #include "platform/result/Result.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
@@ -81,17 +84,6 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
     return true;
 }
 
-std::optional<QString> printToFile(const QString &path, const QPageLayout &layout, int resolution,
-                                   const QString &documentName, const PageDrawing &draw)
-{
-    QString error;
-    const SafeFile::Result written = SafeFile::replaceWith(
-        path, [&](QIODevice &out) { return layOut(out, layout, resolution, documentName, draw, error); });
-    if (written)
-        return std::nullopt;
-    return error.isEmpty() ? written.error : error;
-}
-
 // The print system's library, loaded with the first job that reaches a queue:
 // linked into a program, it and the libraries it needs (TLS, Kerberos,
 // service discovery) took 3 ms of its start-up.
@@ -99,8 +91,12 @@ struct Cups
 {
     decltype(&cupsAddOption) addOption = nullptr;
     decltype(&cupsFreeOptions) freeOptions = nullptr;
-    decltype(&cupsPrintFile2) printFile = nullptr;
     decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&cupsCreateJob) createJob = nullptr;
+    decltype(&cupsCancelJob2) cancelJob = nullptr;
+    decltype(&cupsStartDocument) startDocument = nullptr;
+    decltype(&cupsWriteRequestData) writeRequestData = nullptr;
+    decltype(&cupsFinishDocument) finishDocument = nullptr;
 };
 
 Result<Cups> loadCups()
@@ -112,7 +108,10 @@ Result<Cups> loadCups()
     };
     Cups cups;
     if (!resolve(cups.addOption, "cupsAddOption") || !resolve(cups.freeOptions, "cupsFreeOptions")
-        || !resolve(cups.printFile, "cupsPrintFile2") || !resolve(cups.lastErrorString, "cupsLastErrorString"))
+        || !resolve(cups.lastErrorString, "cupsLastErrorString") || !resolve(cups.createJob, "cupsCreateJob")
+        || !resolve(cups.cancelJob, "cupsCancelJob2") || !resolve(cups.startDocument, "cupsStartDocument")
+        || !resolve(cups.writeRequestData, "cupsWriteRequestData")
+        || !resolve(cups.finishDocument, "cupsFinishDocument"))
         return Failure{QStringLiteral("The print system cannot be used: %1").arg(library.errorString())};
     return cups;
 }
@@ -150,42 +149,105 @@ private:
     cups_option_t *m_options = nullptr;
 };
 
-std::optional<QString> printToQueue(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
+// The queue of `printer`, or why there is none to print on.
+Result<QByteArray> queueOf(const QPrinter &printer)
 {
     const QString name = printer.printerName();
     if (name.isEmpty())
-        return QStringLiteral("There is no default printer currently selected");
+        return Failure{QStringLiteral("There is no default printer currently selected")};
     if (QPrinterInfo::printerInfo(name).isNull())
-        return QStringLiteral("Printer selected is not valid");
+        return Failure{QStringLiteral("Printer selected is not valid")};
+    return name.toLocal8Bit();
+}
 
-    QTemporaryFile spool(QDir(QDir::tempPath()).filePath(QStringLiteral("Zoziruzo-XXXXXX.pdf")));
-    if (!spool.open())
-        return QStringLiteral("Printing could not start: %1").arg(spool.errorString());
-    QString error;
-    if (!layOut(spool, printer.pageLayout(), printer.resolution(), documentName, draw, error))
-        return error;
-    if (!spool.flush())
-        return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
+// "Print to file" in the printer dialog.
+bool printsToFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
 
+Result<> copyToFile(const QString &path, QIODevice &pdf)
+{
+    return SafeFile::replaceWith(path, [&pdf](QIODevice &out) {
+        const QByteArray content = pdf.readAll();
+        return content.size() == pdf.size() && out.write(content) == content.size();
+    });
+}
+
+Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &documentName)
+{
+    const Result<QByteArray> queue = queueOf(printer);
+    if (!queue)
+        return Failure{queue.error()};
     const Result<Cups> cups = loadCups();
     if (!cups)
-        return cups.error();
+        return Failure{cups.error()};
+    const QByteArray title = documentName.toUtf8();
+    const auto failed = [&printer, &cups] {
+        return Failure{QStringLiteral("Printing failed on %1: %2")
+                           .arg(printer.printerName(), QString::fromUtf8(cups->lastErrorString()))};
+    };
     const JobOptions options(*cups, printer);
-    const int jobId = cups->printFile(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(),
-                                      QFile::encodeName(spool.fileName()).constData(),
-                                      documentName.toLocal8Bit().constData(), options.count(), options.options());
+    const int jobId = cups->createJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
+                                      options.options());
     if (jobId == 0)
-        return QStringLiteral("Printing failed on %1: %2").arg(name, QString::fromLocal8Bit(cups->lastErrorString()));
-    return std::nullopt;
+        return failed();
+    // The job is created empty and held until its document has arrived in
+    // full; a job that fails part-way is taken back.
+    const auto cancelled = [&](const Failure &failure) {
+        cups->cancelJob(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
+        return failure;
+    };
+    if (cups->startDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
+        != HTTP_STATUS_CONTINUE)
+        return cancelled(failed());
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    qint64 got = 0;
+    while ((got = pdf.read(chunk.data(), chunk.size())) > 0) {
+        if (cups->writeRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
+            const Failure failure = failed();
+            cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+            return cancelled(failure);
+        }
+    }
+    if (got < 0) {
+        const Failure failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())};
+        cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+        return cancelled(failure);
+    }
+    if (cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return cancelled(failed());
+    return {};
+}
+
+// Where every finished job goes: the redirect's file, the printer dialog's
+// file or the printer's queue.
+Result<> deliver(const QPrinter &printer, QIODevice &pdf, const QString &documentName)
+{
+    if (pdf.size() == 0)
+        return Failure{QStringLiteral("Printing could not start: the document is empty")};
+    if (const PdfRedirect *redirect = PdfRedirect::active())
+        return copyToFile(redirect->path(), pdf);
+    if (printsToFile(printer))
+        return copyToFile(printer.outputFileName(), pdf);
+    return sendToQueue(printer, pdf, documentName);
+}
+
+// Drawn jobs are laid out into a spool file named after the running program.
+QString spoolFileTemplate()
+{
+    QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    if (program.isEmpty())
+        program = QStringLiteral("print");
+    return QDir(QDir::tempPath()).filePath(program + QStringLiteral("-XXXXXX.pdf"));
 }
 
 } // namespace
 
-std::unique_ptr<QPrinter> makePrinter(Resolution resolution)
+std::unique_ptr<QPrinter> makePrinter()
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (resolution == Resolution::DotsPerInch300)
-        printer->setResolution(DotsPerInch);
+    printer->setResolution(DotsPerInch);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setFullPage(false);
@@ -209,16 +271,45 @@ bool confirmPrinter(QWidget *owner, QPrinter &printer)
 
 std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
 {
+    QPageLayout layout = printer.pageLayout();
+    int resolution = printer.resolution();
     if (const PdfRedirect *redirect = PdfRedirect::active()) {
-        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, redirect->margins(),
-                                 QPageLayout::Millimeter);
-        return printToFile(redirect->path(), layout, DotsPerInch, documentName, draw);
+        layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, redirect->margins(),
+                             QPageLayout::Millimeter);
+        resolution = DotsPerInch;
+    } else if (!printsToFile(printer)) {
+        // Nothing is drawn for a printer that is not there.
+        if (const Result<QByteArray> queue = queueOf(printer); !queue)
+            return queue.error();
     }
-    // "Print to file" in the printer dialog.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return printToFile(printer.outputFileName(), printer.pageLayout(), printer.resolution(), documentName,
-                           draw);
-    return printToQueue(printer, documentName, draw);
+
+    QTemporaryFile spool(spoolFileTemplate());
+    if (!spool.open())
+        return QStringLiteral("Printing could not start: %1").arg(spool.errorString());
+    QString error;
+    if (!layOut(spool, layout, resolution, documentName, draw, error))
+        return error;
+    if (!spool.flush() || !spool.seek(0))
+        return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
+    if (const Result<> delivered = deliver(printer, spool, documentName); !delivered)
+        return delivered.error();
+    return std::nullopt;
+}
+
+Result<> printPdf(const QPrinter &printer, const QByteArray &pdf, const QString &documentName)
+{
+    QBuffer buffer;
+    buffer.setData(pdf);
+    buffer.open(QIODevice::ReadOnly);
+    return deliver(printer, buffer, documentName);
+}
+
+Result<> printPdfFile(const QPrinter &printer, const QString &path, const QString &documentName)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("Printing could not start: %1: %2").arg(path, file.errorString())};
+    return deliver(printer, file, documentName);
 }
 
 DialogScript::DialogScript() : m_previous(g_dialogScript)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
+#include <QByteArray>
 #include <QMarginsF>
 #include <QString>
 
@@ -12,25 +15,21 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-// The print system of both programs. A job is laid out in printer dots at the
-// printer object's resolution, with the origin at the top left of the
-// printable area, and in full before any of it reaches the printer, so a job
-// that fails part-way sends nothing. Every failure comes back from print() as
-// its message.
+// The print system of both programs. Every job reaches the printer as one
+// PDF, in one piece, under its document name: either a finished PDF, handed
+// over as it is, or pages drawn in printer dots at the printer object's
+// resolution, with the origin at the top left of the printable area, laid out
+// in full before any of it is sent. A job that fails part-way sends nothing,
+// and every failure comes back as its message.
 namespace Printing {
 
 // The designer's page drawing works in dots of this resolution; so do
 // redirected jobs, which the read-back tools measure in them.
 inline constexpr int DotsPerInch = 300;
 
-enum class Resolution {
-    DotsPerInch300, // the designer's page drawing
-    PrinterOwn,     // pages rendered as fine as the printer prints
-};
-
-// A printer object on the system's default printer, A4 portrait. The one a
-// program keeps stays the printer last confirmed in its dialog.
-std::unique_ptr<QPrinter> makePrinter(Resolution resolution = Resolution::DotsPerInch300);
+// A printer object on the system's default printer, A4 portrait at 300 dpi.
+// The one a program keeps stays the printer last confirmed in its dialog.
+std::unique_ptr<QPrinter> makePrinter();
 
 // The printer dialog on `printer`; true when a printer was confirmed, which
 // then stays the printer of `printer`, at the resolution it had.
@@ -56,6 +55,11 @@ using PageDrawing = std::function<void(PrintJob &job)>;
 // ends the job, which then sends nothing. Returns the message of a failure:
 // no printer, a job that cannot start, a drawing that failed.
 std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw);
+
+// Hands a finished PDF to `printer` as it is, byte for byte: the bytes, or the
+// content of the file at `path`. The printer's copies and sides apply.
+Result<> printPdf(const QPrinter &printer, const QByteArray &pdf, const QString &documentName);
+Result<> printPdfFile(const QPrinter &printer, const QString &path, const QString &documentName);
 
 // Test seam for the printer dialog: while installed no dialog opens; each one
 // takes the next answer (cancel when the queue is empty).
@@ -84,8 +88,9 @@ private:
 };
 
 // Test seam for the printer: while installed every job of either program is
-// written as a PDF file to `path` instead, at 300 dpi on an A4 portrait page
-// with the given printable margins in millimetres.
+// written as a PDF file to `path` instead: a finished PDF as it is, drawn
+// pages at 300 dpi on an A4 portrait page with the given printable margins in
+// millimetres.
 class PdfRedirect
 {
 public:

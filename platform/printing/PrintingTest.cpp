@@ -1,6 +1,8 @@
 #include "platform/printing/Printing.h"
 
+#include "platform/files/TestFiles.h"
 #include "platform/printing/PdfReadBack.h"
+#include "platform/printing/TestQueue.h"
 
 #include <QFile>
 #include <QPainter>
@@ -9,15 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void drawPages(Printing::PrintJob &job, int pages)
 {
@@ -38,24 +35,32 @@ private slots:
     void initTestCase();
 
     void printerAt300Dpi();
-    void printerAtItsOwnResolution();
     void redirectWritesTheJobAsPdf_data();
     void redirectWritesTheJobAsPdf();
     void failingDrawingSendsNothing_data();
     void failingDrawingSendsNothing();
     void jobThatCannotStart();
     void noPrinter();
+    void finishedPdfGoesAsItIs_data();
+    void finishedPdfGoesAsItIs();
+    void finishedPdfThatCannotBeRead_data();
+    void finishedPdfThatCannotBeRead();
+    void queueGetsEachJobWholeUnderItsName();
     void printToFileFromTheDialog_data();
     void printToFileFromTheDialog();
     void dialogScriptAnswers();
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<TestQueue> m_queue;
+    int m_queuedJobs = 0;
 };
 
 void PrintingTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // Made before any printer object, so that every one finds its queue.
+    m_queue = std::make_unique<TestQueue>();
 }
 
 void PrintingTest::printerAt300Dpi()
@@ -67,25 +72,14 @@ void PrintingTest::printerAt300Dpi()
     QVERIFY(!printer->fullPage());
 }
 
-void PrintingTest::printerAtItsOwnResolution()
-{
-    const QPrinter system(QPrinter::HighResolution);
-    const auto printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
-    QCOMPARE(printer->resolution(), system.resolution());
-    QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
-}
-
 void PrintingTest::redirectWritesTheJobAsPdf_data()
 {
     QTest::addColumn<int>("pages");
     QTest::addColumn<QMarginsF>("margins");
     QTest::addColumn<int>("pageHeight");
-    QTest::addColumn<bool>("printerOwn");
-    QTest::newRow("one page, whole sheet") << 1 << QMarginsF() << 3508 << false;
+    QTest::newRow("one page, whole sheet") << 1 << QMarginsF() << 3508;
     // 262 mm of printable height, which the page layout keeps in whole points.
-    QTest::newRow("three pages with margins") << 3 << QMarginsF(10, 15, 10, 20) << 3091 << false;
-    // The trainer's printer too: the file is measured at 300 dpi.
-    QTest::newRow("printer's own resolution") << 2 << QMarginsF() << 3508 << true;
+    QTest::newRow("three pages with margins") << 3 << QMarginsF(10, 15, 10, 20) << 3091;
 }
 
 void PrintingTest::redirectWritesTheJobAsPdf()
@@ -93,11 +87,9 @@ void PrintingTest::redirectWritesTheJobAsPdf()
     QFETCH(int, pages);
     QFETCH(QMarginsF, margins);
     QFETCH(int, pageHeight);
-    QFETCH(bool, printerOwn);
     const QString path = m_dir.filePath(QStringLiteral("redirect-%1.pdf").arg(pages));
     const Printing::PdfRedirect redirect(path, margins);
-    const auto printer = Printing::makePrinter(printerOwn ? Printing::Resolution::PrinterOwn
-                                                          : Printing::Resolution::DotsPerInch300);
+    const auto printer = Printing::makePrinter();
     int seenHeight = 0;
     int seenResolution = 0;
     const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
@@ -140,7 +132,7 @@ void PrintingTest::failingDrawingSendsNothing()
     QCOMPARE(error.value_or(QString()), QStringLiteral("Obrázek nelze vykreslit"));
     QCOMPARE(QFile::exists(path), oldFile);
     if (oldFile)
-        QCOMPARE(contentOf(path), QByteArray("older job"));
+        QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));
 }
 
 void PrintingTest::jobThatCannotStart()
@@ -157,12 +149,115 @@ void PrintingTest::jobThatCannotStart()
 
 void PrintingTest::noPrinter()
 {
+    const QString error = QStringLiteral("There is no default printer currently selected");
     const auto printer = Printing::makePrinter();
     printer->setPrinterName(QString());
     bool drawn = false;
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
-    QCOMPARE(error.value_or(QString()), QStringLiteral("There is no default printer currently selected"));
+    const auto drawnError =
+        Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
+    QCOMPARE(drawnError.value_or(QString()), error);
     QVERIFY(!drawn);
+    const Result<> finished =
+        Printing::printPdf(*printer, PdfReadBack::numberedDocument(1), QStringLiteral("Zkouška"));
+    QVERIFY(!finished);
+    QCOMPARE(finished.error(), error);
+}
+
+void PrintingTest::finishedPdfGoesAsItIs_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::addColumn<bool>("dialogFile");
+    QTest::newRow("bytes, redirected") << false << false;
+    QTest::newRow("a file, redirected") << true << false;
+    QTest::newRow("bytes to the printer dialog's file") << false << true;
+    QTest::newRow("a file to the printer dialog's file") << true << true;
+}
+
+void PrintingTest::finishedPdfGoesAsItIs()
+{
+    QFETCH(bool, fromFile);
+    QFETCH(bool, dialogFile);
+    const QByteArray document = PdfReadBack::numberedDocument(3);
+    const QString source = m_dir.filePath(QStringLiteral("Zakon119.pdf"));
+    TestFiles::put(source, document);
+    const QString path = m_dir.filePath(QStringLiteral("finished-%1-%2.pdf").arg(fromFile).arg(dialogFile));
+    const auto printer = Printing::makePrinter();
+    std::optional<Printing::PdfRedirect> redirect;
+    if (dialogFile) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+    } else {
+        redirect.emplace(path);
+    }
+    const Result<> printed = fromFile ? Printing::printPdfFile(*printer, source, QStringLiteral("Zákon"))
+                                      : Printing::printPdf(*printer, document, QStringLiteral("Zákon"));
+    QVERIFY2(printed, qPrintable(printed ? QString() : printed.error()));
+    QCOMPARE(TestFiles::contentOf(path), document);
+}
+
+void PrintingTest::finishedPdfThatCannotBeRead_data()
+{
+    QTest::addColumn<bool>("missingFile");
+    QTest::newRow("a file that is gone") << true;
+    QTest::newRow("no bytes") << false;
+}
+
+// Nothing is sent, and an older job's file stays.
+void PrintingTest::finishedPdfThatCannotBeRead()
+{
+    QFETCH(bool, missingFile);
+    const QString path = m_dir.filePath(QStringLiteral("unread-%1.pdf").arg(missingFile));
+    TestFiles::put(path, "older job");
+    const Printing::PdfRedirect redirect(path);
+    const auto printer = Printing::makePrinter();
+    const QString gone = m_dir.filePath(QStringLiteral("gone.pdf"));
+    const Result<> printed = missingFile ? Printing::printPdfFile(*printer, gone, QStringLiteral("Zákon"))
+                                         : Printing::printPdf(*printer, QByteArray(), QStringLiteral("Zákon"));
+    QVERIFY(!printed);
+    QVERIFY(printed.error().startsWith(QStringLiteral("Printing could not start")));
+    if (missingFile)
+        QVERIFY2(printed.error().contains(gone), qPrintable(printed.error()));
+    QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));
+}
+
+// Through a real queue: the bytes as they were sent, the job and its
+// document named as the program named them, never after a spool file.
+void PrintingTest::queueGetsEachJobWholeUnderItsName()
+{
+    if (!m_queue->ready())
+        QSKIP("No CUPS scheduler to run here (cups-daemon)");
+    const auto printer = Printing::makePrinter();
+    QCOMPARE(printer->printerName(), TestQueue::Printer);
+    const QByteArray document = PdfReadBack::numberedDocument(2);
+    const QString source = m_dir.filePath(QStringLiteral("Vyhlaska1.pdf"));
+    TestFiles::put(source, document);
+
+    const QString title = QStringLiteral("Otázky k odborné způsobilosti");
+    const Result<> bytes = Printing::printPdf(*printer, document, title);
+    QVERIFY2(bytes, qPrintable(bytes ? QString() : bytes.error()));
+    const Result<> file = Printing::printPdfFile(*printer, source, QStringLiteral("Vyhlaska1.pdf"));
+    QVERIFY2(file, qPrintable(file ? QString() : file.error()));
+    const auto drawnError = Printing::print(*printer, QStringLiteral("Rok 2003"),
+                                            [](Printing::PrintJob &job) { drawPages(job, 2); });
+    QVERIFY2(!drawnError, qPrintable(drawnError.value_or(QString())));
+
+    const auto first = m_queue->job(++m_queuedJobs);
+    QVERIFY(first);
+    QCOMPARE(first->bytes, document);
+    QCOMPARE(first->title, title);
+    QCOMPARE(first->documentName, title);
+    const auto second = m_queue->job(++m_queuedJobs);
+    QVERIFY(second);
+    QCOMPARE(second->bytes, document);
+    QCOMPARE(second->documentName, QStringLiteral("Vyhlaska1.pdf"));
+    const auto drawn = m_queue->job(++m_queuedJobs);
+    QVERIFY(drawn);
+    QCOMPARE(drawn->title, QStringLiteral("Rok 2003"));
+    QCOMPARE(drawn->documentName, QStringLiteral("Rok 2003"));
+    const QString kept = m_dir.filePath(QStringLiteral("kept.pdf"));
+    TestFiles::put(kept, drawn->bytes);
+    QCOMPARE(PdfReadBack::pageCount(kept), 2);
+    QCOMPARE(m_queue->pendingJobs(), 0);
 }
 
 void PrintingTest::printToFileFromTheDialog_data()

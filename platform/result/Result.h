@@ -13,8 +13,17 @@ struct Failure
     QString message;
 };
 
+namespace ResultDetail {
+inline const QString &noMessage()
+{
+    static const QString none;
+    return none;
+}
+} // namespace ResultDetail
+
 // The outcome of anything that can fail: the value, or the failure's
 // message. It must be looked at, so no failure is dropped by accident.
+// error() of a success is empty, so a check may quote it either way.
 template <typename T = void>
 class [[nodiscard]] Result
 {
@@ -34,7 +43,11 @@ public:
     const T *operator->() const { return &value(); }
     T *operator->() { return &value(); }
 
-    const QString &error() const { return std::get<1>(m_state); }
+    const QString &error() const
+    {
+        const QString *message = std::get_if<1>(&m_state);
+        return message ? *message : ResultDetail::noMessage();
+    }
 
 private:
     std::variant<T, QString> m_state;
@@ -49,7 +62,7 @@ public:
 
     bool ok() const { return !m_error.has_value(); }
     explicit operator bool() const { return ok(); }
-    const QString &error() const { return *m_error; }
+    const QString &error() const { return m_error ? *m_error : ResultDetail::noMessage(); }
 
 private:
     std::optional<QString> m_error;

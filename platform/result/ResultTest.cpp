@@ -37,6 +37,13 @@ private slots:
         QCOMPARE(failed.error(), QString("Tisk se nezdařil."));
     }
 
+    // A check quotes the message whatever the outcome.
+    void successHasNoMessage()
+    {
+        QCOMPARE(Result<int>(7).error(), QString());
+        QCOMPARE(Result<>().error(), QString());
+    }
+
     void movesOutItsValue()
     {
         Result<std::unique_ptr<int>> owned = std::make_unique<int>(3);

@@ -56,19 +56,20 @@ bool lengthFits(const FieldDef &field)
 
 } // namespace
 
-TableResult DbfHeader::parse(QByteArrayView file, const QString &fileName, DbfHeader &header)
+Result<DbfHeader> DbfHeader::parse(QByteArrayView file, const QString &fileName)
 {
     const auto damaged = [&fileName](const QString &what) {
-        return TableResult::failure(QStringLiteral("The table %1 is damaged: %2.").arg(fileName, what));
+        return Failure{QStringLiteral("The table %1 is damaged: %2.").arg(fileName, what)};
     };
     if (file.size() < kPrefixLength + 1)
         return damaged(QStringLiteral("the file is shorter than a table header"));
     const auto *bytes = reinterpret_cast<const uchar *>(file.data());
+    DbfHeader header;
     header.m_version = bytes[0];
     if (header.m_version != 0x03 && header.m_version != 0x83 && header.m_version != 0x8B)
-        return TableResult::failure(QStringLiteral("The file %1 is not a dBASE III or IV table (version byte 0x%2).")
-                                        .arg(fileName)
-                                        .arg(header.m_version, 2, 16, QLatin1Char('0')));
+        return Failure{QStringLiteral("The file %1 is not a dBASE III or IV table (version byte 0x%2).")
+                           .arg(fileName)
+                           .arg(header.m_version, 2, 16, QLatin1Char('0'))};
     header.m_recordCount = qFromLittleEndian<quint32>(bytes + 4);
     header.m_headerLength = qFromLittleEndian<quint16>(bytes + 8);
     header.m_recordLength = qFromLittleEndian<quint16>(bytes + 10);
@@ -103,8 +104,8 @@ TableResult DbfHeader::parse(QByteArrayView file, const QString &fileName, DbfHe
         return damaged(QStringLiteral("the table has no columns"));
 
     const int declaredLength = header.m_recordLength;
-    if (const TableResult set = header.setFields(fields); !set)
-        return damaged(set.error);
+    if (const Result<> set = header.setFields(fields); !set)
+        return damaged(set.error());
     if (header.m_recordLength != declaredLength)
         return damaged(QStringLiteral("the record length %1 does not match the columns, which need %2")
                            .arg(declaredLength)
@@ -117,39 +118,40 @@ TableResult DbfHeader::parse(QByteArrayView file, const QString &fileName, DbfHe
                            .arg(file.size())
                            .arg(header.m_recordCount)
                            .arg(needed));
-    return {};
+    return header;
 }
 
-TableResult DbfHeader::forNewTable(const QList<FieldDef> &fields, DbfHeader &header)
+Result<DbfHeader> DbfHeader::forNewTable(const QList<FieldDef> &fields)
 {
     QList<FieldDef> sized;
     for (FieldDef field : fields) {
         const QByteArray name = Cp1250::encode(field.name);
         if (name.isEmpty() || name.size() > 10)
-            return TableResult::failure(QStringLiteral("The column name '%1' must have 1 to 10 characters.").arg(field.name));
+            return Failure{QStringLiteral("The column name '%1' must have 1 to 10 characters.").arg(field.name)};
         if (field.length == 0)
             field.length = defaultLength(field.type);
         if (field.type == FieldType::Memo || field.type == FieldType::Logical || field.type == FieldType::Date)
             field.decimals = 0;
         if (!lengthFits(field) || (field.type == FieldType::Character && field.length > 254))
-            return TableResult::failure(QStringLiteral("The column %1 cannot have the width %2.%3.")
-                                            .arg(field.name)
-                                            .arg(field.length)
-                                            .arg(field.decimals));
+            return Failure{QStringLiteral("The column %1 cannot have the width %2.%3.")
+                               .arg(field.name)
+                               .arg(field.length)
+                               .arg(field.decimals)};
         sized.append(field);
     }
     if (sized.isEmpty())
-        return TableResult::failure(QStringLiteral("A table needs at least one column."));
-    if (const TableResult set = header.setFields(sized); !set)
-        return set;
+        return Failure{QStringLiteral("A table needs at least one column.")};
+    DbfHeader header;
+    if (const Result<> set = header.setFields(sized); !set)
+        return Failure{set.error()};
     header.m_recordCount = 0;
     header.m_headerLength = kPrefixLength + kDescriptorLength * int(sized.size()) + 1;
     header.m_memoLayout = header.hasMemoColumn() ? MemoLayout::DBase3 : MemoLayout::None;
     header.m_version = header.hasMemoColumn() ? 0x83 : 0x03;
-    return {};
+    return header;
 }
 
-TableResult DbfHeader::setFields(const QList<FieldDef> &fields)
+Result<> DbfHeader::setFields(const QList<FieldDef> &fields)
 {
     m_fields = fields;
     m_offsets.clear();
@@ -158,7 +160,7 @@ TableResult DbfHeader::setFields(const QList<FieldDef> &fields)
         m_offsets.append(offset);
         offset += field.length;
         if (offset > kMaxRecordLength)
-            return TableResult::failure(QStringLiteral("the columns need more than %1 bytes a record").arg(kMaxRecordLength));
+            return Failure{QStringLiteral("the columns need more than %1 bytes a record").arg(kMaxRecordLength)};
     }
     m_recordLength = offset;
     return {};

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/table/FieldDef.h"
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,10 +17,10 @@ public:
 
     // Checks the header of a whole table file. `fileName` names the file in
     // the error.
-    static TableResult parse(QByteArrayView file, const QString &fileName, DbfHeader &header);
+    static Result<DbfHeader> parse(QByteArrayView file, const QString &fileName);
     // A header for a new empty table; fails on a column the engine cannot
     // store. Lengths of 0 become the type's default width.
-    static TableResult forNewTable(const QList<FieldDef> &fields, DbfHeader &header);
+    static Result<DbfHeader> forNewTable(const QList<FieldDef> &fields);
 
     QByteArray bytes(QDate updated) const;
     // Bytes 1 to 7: the date of the last update and the record count.
@@ -41,7 +41,7 @@ public:
     }
 
 private:
-    TableResult setFields(const QList<FieldDef> &fields);
+    Result<> setFields(const QList<FieldDef> &fields);
 
     unsigned char m_version = 0x03;
     MemoLayout m_memoLayout = MemoLayout::None;

@@ -30,21 +30,21 @@ QString fileNameOf(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-TableResult readFailure(const QFile &file)
+Failure readFailure(const QFile &file)
 {
-    return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(file.fileName(), file.errorString()));
+    return Failure{QStringLiteral("Cannot read %1: %2.").arg(file.fileName(), file.errorString())};
 }
 
-TableResult lockFailure(const QFile &file, const TableLock &lock)
+Failure lockFailure(const QFile &file, const TableLock &lock)
 {
-    return TableResult::failure(QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.error()));
+    return Failure{QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.taken().error())};
 }
 
-TableResult changedElsewhere(const QString &path)
+Failure changedElsewhere(const QString &path)
 {
-    return TableResult::failure(QStringLiteral("The table %1 was replaced or changed by another program; "
-                                               "open it again.")
-                                    .arg(fileNameOf(path)));
+    return Failure{QStringLiteral("The table %1 was replaced or changed by another program; "
+                                  "open it again.")
+                       .arg(fileNameOf(path))};
 }
 
 // Which file a descriptor or a name stands for: a replace by rename gives
@@ -163,39 +163,41 @@ public:
         return currentMemo(index).toByteArray();
     }
 
-    TableResult load(const QString &tablePath);
-    TableResult takeRecords(quint32 from);
-    TableResult takeEach(quint32 from);
+    Result<> load(const QString &tablePath);
+    Result<> takeRecords(quint32 from);
+    Result<> takeEach(quint32 from);
     struct MemoAt
     {
         quint32 block = 0;
         std::size_t slot = 0;
     };
-    TableResult takeMemos(std::vector<MemoAt> &memos);
-    TableResult beginWrite(QFile &tableFile, std::optional<TableLock> &lock);
-    TableResult catchUp(QFile &tableFile);
+    Result<> takeMemos(std::vector<MemoAt> &memos);
+    Result<> beginWrite(QFile &tableFile, std::optional<TableLock> &lock);
+    Result<> catchUp(QFile &tableFile);
     struct Post;
     Post preparePost(qint64 memoFileSize) const;
-    TableResult writeBuffer();
+    Result<> writeBuffer();
     void takePost(const Post &post, quint32 physical, const QByteArray &recordBytes);
-    TableResult settle(); // writes a pending edit; on failure it stays pending
+    Result<> settle(); // writes a pending edit; on failure it stays pending
 };
 
-TableResult DbfTable::Impl::load(const QString &tablePath)
+Result<> DbfTable::Impl::load(const QString &tablePath)
 {
     path = tablePath;
     QFile tableFile(tablePath);
     if (!tableFile.open(QIODevice::ReadOnly))
-        return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString()));
+        return Failure{QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString())};
     const TableLock lock(tableFile, TableLock::Mode::Shared);
-    if (lock.refused())
+    if (!lock.taken())
         return lockFailure(tableFile, lock);
     identity = identityOf(tableFile).value_or(FileIdentity{});
     data = tableFile.readAll();
     if (tableFile.error() != QFileDevice::NoError)
         return readFailure(tableFile);
-    if (const TableResult parsed = DbfHeader::parse(data, fileNameOf(tablePath), header); !parsed)
-        return parsed;
+    Result<DbfHeader> parsed = DbfHeader::parse(data, fileNameOf(tablePath));
+    if (!parsed)
+        return Failure{parsed.error()};
+    header = std::move(*parsed);
     const QList<FieldDef> &fields = header.fields();
     memoSlot.assign(fields.size(), -1);
     for (int index = 0; index < fields.size(); ++index)
@@ -204,11 +206,11 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
     if (header.memoLayout() != DbfHeader::MemoLayout::None) {
         memoPath = DbfTable::memoPathFor(tablePath);
         if (!QFileInfo::exists(memoPath))
-            return TableResult::failure(QStringLiteral("The memo file %1 of the table %2 is missing.")
-                                            .arg(fileNameOf(memoPath), fileNameOf(tablePath)));
+            return Failure{QStringLiteral("The memo file %1 of the table %2 is missing.")
+                               .arg(fileNameOf(memoPath), fileNameOf(tablePath))};
     }
     live.reserve(header.recordCount());
-    if (const TableResult taken = takeRecords(0); !taken)
+    if (const Result<> taken = takeRecords(0); !taken)
         return taken;
     position = 0;
     eof = live.empty();
@@ -218,10 +220,10 @@ TableResult DbfTable::Impl::load(const QString &tablePath)
 
 // Takes in the stored records from physical number `from` on: the ones not
 // deleted, and their memo texts, every memo pointer checked.
-TableResult DbfTable::Impl::takeRecords(quint32 from)
+Result<> DbfTable::Impl::takeRecords(quint32 from)
 {
     if (memoColumns > 0) {
-        if (const TableResult opened = memo.open(memoPath, header.memoLayout()); !opened) {
+        if (const Result<> opened = memo.open(memoPath, header.memoLayout()); !opened) {
             memo.release();
             return opened;
         }
@@ -230,12 +232,12 @@ TableResult DbfTable::Impl::takeRecords(quint32 from)
         if (from == 0)
             memoTexts.reserve(memo.size());
     }
-    const TableResult taken = takeEach(from);
+    const Result<> taken = takeEach(from);
     memo.release();
     return taken;
 }
 
-TableResult DbfTable::Impl::takeEach(quint32 from)
+Result<> DbfTable::Impl::takeEach(quint32 from)
 {
     const QList<FieldDef> &fields = header.fields();
     spans.resize(std::size_t(header.recordCount()) * memoColumns);
@@ -251,10 +253,10 @@ TableResult DbfTable::Impl::takeEach(quint32 from)
                 continue;
             const auto block = FieldText::memoBlock(stored.sliced(header.fieldOffset(index), fields[index].length));
             if (!block)
-                return TableResult::failure(QStringLiteral("The table %1 is damaged: record %2 holds no memo block number in %3.")
-                                                .arg(fileNameOf(path))
-                                                .arg(physical + 1)
-                                                .arg(fields[index].name));
+                return Failure{QStringLiteral("The table %1 is damaged: record %2 holds no memo block number in %3.")
+                                   .arg(fileNameOf(path))
+                                   .arg(physical + 1)
+                                   .arg(fields[index].name)};
             if (*block != 0)
                 memos.push_back({*block, slot(physical, index)});
         }
@@ -264,29 +266,29 @@ TableResult DbfTable::Impl::takeEach(quint32 from)
 
 // The memo file is read once from its start to its end, however the records
 // order their memos.
-TableResult DbfTable::Impl::takeMemos(std::vector<MemoAt> &memos)
+Result<> DbfTable::Impl::takeMemos(std::vector<MemoAt> &memos)
 {
     const auto byBlock = [](const MemoAt &a, const MemoAt &b) { return a.block < b.block; };
     if (!std::is_sorted(memos.begin(), memos.end(), byBlock))
         std::stable_sort(memos.begin(), memos.end(), byBlock);
     for (const MemoAt &at : memos) {
-        QByteArrayView text;
-        if (const TableResult found = memo.text(at.block, text); !found)
-            return found;
-        spans[at.slot] = {memoTexts.size(), text.size()};
-        memoTexts.append(text);
+        const Result<QByteArrayView> text = memo.text(at.block);
+        if (!text)
+            return Failure{text.error()};
+        spans[at.slot] = {memoTexts.size(), text->size()};
+        memoTexts.append(*text);
     }
     return {};
 }
 
 // Opens the table file for a write and waits for the lock; under it, the
 // table catches up with what other programs wrote.
-TableResult DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock> &lock)
+Result<> DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock> &lock)
 {
-    if (const TableResult opened = FileWrites::open(tableFile); !opened)
+    if (const Result<> opened = FileWrites::open(tableFile); !opened)
         return opened;
     lock.emplace(tableFile, TableLock::Mode::Exclusive);
-    if (lock->refused())
+    if (!lock->taken())
         return lockFailure(tableFile, *lock);
     return catchUp(tableFile);
 }
@@ -296,7 +298,7 @@ TableResult DbfTable::Impl::beginWrite(QFile &tableFile, std::optional<TableLock
 // in, so that an append goes past them and the header counts them. Changes
 // to records already read show after the next open. A catch-up that fails
 // leaves the table as it was.
-TableResult DbfTable::Impl::catchUp(QFile &tableFile)
+Result<> DbfTable::Impl::catchUp(QFile &tableFile)
 {
     const auto opened = identityOf(tableFile);
     if (!opened || *opened != identity || identityOf(path) != opened)
@@ -316,15 +318,15 @@ TableResult DbfTable::Impl::catchUp(QFile &tableFile)
     if (header.recordOffset(count) <= tableFile.size() && tableFile.seek(header.recordOffset(known)))
         added = tableFile.read(needed);
     if (added.size() != needed)
-        return TableResult::failure(QStringLiteral("The table %1 is damaged: its %2 records run past the file's end.")
-                                        .arg(fileNameOf(path))
-                                        .arg(count));
+        return Failure{QStringLiteral("The table %1 is damaged: its %2 records run past the file's end.")
+                           .arg(fileNameOf(path))
+                           .arg(count)};
     const auto liveBefore = live.size();
     const auto textsBefore = memoTexts.size();
     data.resize(header.recordOffset(known));
     data.append(added);
     header.setRecordCount(count);
-    const TableResult taken = takeRecords(known);
+    const Result<> taken = takeRecords(known);
     if (!taken) {
         header.setRecordCount(known);
         data.resize(header.recordOffset(known));
@@ -371,35 +373,35 @@ DbfTable::Impl::Post DbfTable::Impl::preparePost(qint64 memoFileSize) const
 // leaves the new record, whose blocks the next append still skips. Only a
 // post that wrote everything changes what the table holds in memory, so a
 // post again after a failure writes the same record to the same place.
-TableResult DbfTable::Impl::writeBuffer()
+Result<> DbfTable::Impl::writeBuffer()
 {
     QFile tableFile(path);
     QFile memoFile(memoPath);
     std::optional<TableLock> lock;
-    if (const TableResult begun = beginWrite(tableFile, lock); !begun)
+    if (const Result<> begun = beginWrite(tableFile, lock); !begun)
         return begun;
     if (!pendingMemos.empty())
-        if (const TableResult opened = FileWrites::open(memoFile); !opened)
+        if (const Result<> opened = FileWrites::open(memoFile); !opened)
             return opened;
     const Post post = preparePost(pendingMemos.empty() ? 0 : memoFile.size());
     // A narrow memo column cannot hold every block number.
     if (post.record.size() != header.recordLength())
-        return TableResult::failure(QStringLiteral("The memo file %1 has grown past the block numbers that the "
-                                                   "table %2 can hold.")
-                                        .arg(fileNameOf(memoPath), fileNameOf(path)));
+        return Failure{QStringLiteral("The memo file %1 has grown past the block numbers that the "
+                                      "table %2 can hold.")
+                           .arg(fileNameOf(memoPath), fileNameOf(path))};
     const bool appending = state == State::Insert;
     const quint32 physical = appending ? header.recordCount() : live[position];
     if (!post.memoBlocks.isEmpty())
-        if (const TableResult written = FileWrites::writeAt(memoFile, memo.blockOffset(post.firstBlock), post.memoBlocks); !written)
+        if (const Result<> written = FileWrites::writeAt(memoFile, memo.blockOffset(post.firstBlock), post.memoBlocks); !written)
             return written;
     const QByteArray recordBytes = appending ? post.record + kEndOfFile : post.record;
-    if (const TableResult written = FileWrites::writeAt(tableFile, header.recordOffset(physical), recordBytes); !written)
+    if (const Result<> written = FileWrites::writeAt(tableFile, header.recordOffset(physical), recordBytes); !written)
         return written;
     if (!post.memoBlocks.isEmpty())
-        if (const TableResult written = FileWrites::writeAt(memoFile, 0, MemoFile::nextFreeBytes(post.nextBlock)); !written)
+        if (const Result<> written = FileWrites::writeAt(memoFile, 0, MemoFile::nextFreeBytes(post.nextBlock)); !written)
             return written;
     const quint32 count = appending ? physical + 1 : header.recordCount();
-    if (const TableResult written = FileWrites::writeAt(tableFile, 1, DbfHeader::updateBytes(QDate::currentDate(), count)); !written)
+    if (const Result<> written = FileWrites::writeAt(tableFile, 1, DbfHeader::updateBytes(QDate::currentDate(), count)); !written)
         return written;
     takePost(post, physical, recordBytes);
     return {};
@@ -424,11 +426,11 @@ void DbfTable::Impl::takePost(const Post &post, quint32 physical, const QByteArr
     }
 }
 
-TableResult DbfTable::Impl::settle()
+Result<> DbfTable::Impl::settle()
 {
     if (!editing())
         return {};
-    const TableResult written = writeBuffer();
+    const Result<> written = writeBuffer();
     if (written)
         dropEdit();
     return written;
@@ -446,20 +448,31 @@ QString DbfTable::memoPathFor(const QString &tablePath)
     return PathResolver::resolve(info.path() + QLatin1Char('/') + name);
 }
 
-TableResult DbfTable::create(const QString &path, const QList<FieldDef> &fields)
+Result<> DbfTable::create(const QString &path, const QList<FieldDef> &fields)
 {
-    DbfHeader header;
-    if (const TableResult made = DbfHeader::forNewTable(fields, header); !made)
-        return made;
-    const QByteArray table = header.bytes(QDate::currentDate()) + kEndOfFile;
+    const Result<DbfHeader> header = DbfHeader::forNewTable(fields);
+    if (!header)
+        return Failure{header.error()};
+    const QByteArray table = header->bytes(QDate::currentDate()) + kEndOfFile;
     // The memo file first: a table never stands without its memo file, even
     // when the program stops between the two.
-    return header.hasMemoColumn() ? SafeFile::replacePair(memoPathFor(path), MemoFile::emptyFile(), path, table)
-                                  : SafeFile::replace(path, table);
+    return header->hasMemoColumn() ? SafeFile::replacePair(memoPathFor(path), MemoFile::emptyFile(), path, table)
+                                   : SafeFile::replace(path, table);
 }
 
-TableResult DbfTable::repairInterrupted(const QString &path)
+Result<> DbfTable::finishInterruptedReplace(const QString &path)
 {
+    // Its journal lies beside whichever file the replace took first.
+    for (const QString &first : {path, memoPathFor(path)})
+        if (const Result<> finished = SafeFile::finishPairReplace(first); !finished)
+            return finished;
+    return {};
+}
+
+Result<> DbfTable::repairInterrupted(const QString &path)
+{
+    if (Result<> finished = finishInterruptedReplace(path); !finished)
+        return finished;
     const QString memoPath = memoPathFor(path);
     SafeFile::removeLeftovers(path);
     SafeFile::removeLeftovers(memoPath);
@@ -470,17 +483,16 @@ TableResult DbfTable::repairInterrupted(const QString &path)
         return {};
     // An empty table is no longer than its header, whose length has 16 bits.
     const QByteArray start = tableFile.read(65536 + 1);
-    DbfHeader header;
-    if (!DbfHeader::parse(start, fileNameOf(path), header) || header.recordCount() != 0
-        || header.memoLayout() != DbfHeader::MemoLayout::DBase3)
+    const Result<DbfHeader> header = DbfHeader::parse(start, fileNameOf(path));
+    if (!header || header->recordCount() != 0 || header->memoLayout() != DbfHeader::MemoLayout::DBase3)
         return {};
     return SafeFile::replace(memoPath, MemoFile::emptyFile());
 }
 
-TableResult DbfTable::open(const QString &path)
+Result<> DbfTable::open(const QString &path)
 {
     close();
-    const TableResult loaded = d->load(path);
+    const Result<> loaded = d->load(path);
     if (!loaded)
         close();
     return loaded;
@@ -557,39 +569,45 @@ int DbfTable::recordNumber() const
     return d->live.empty() ? 0 : int(d->position) + 1;
 }
 
-void DbfTable::first()
+Result<> DbfTable::first()
 {
-    if (!d->settle())
-        return;
+    if (Result<> settled = d->settle(); !settled)
+        return settled;
     d->position = 0;
     d->eof = d->live.empty();
+    return {};
 }
 
-void DbfTable::next()
+Result<> DbfTable::next()
 {
-    if (!d->settle())
-        return;
+    if (Result<> settled = d->settle(); !settled)
+        return settled;
     if (d->position + 1 < qsizetype(d->live.size()))
         ++d->position;
     else
         d->eof = true;
+    return {};
 }
 
 bool DbfTable::eof() const { return d->eof; }
 
-bool DbfTable::moveTo(int number)
+Result<bool> DbfTable::moveTo(int number)
 {
-    if (number < 1 || number > recordCount() || !d->settle())
+    if (number < 1 || number > recordCount())
         return false;
+    if (Result<> settled = d->settle(); !settled)
+        return Failure{settled.error()};
     d->position = number - 1;
     d->eof = false;
     return true;
 }
 
-bool DbfTable::locate(int fieldIndex, const QString &text)
+Result<bool> DbfTable::locate(int fieldIndex, const QString &text)
 {
-    if (!d->hasColumn(fieldIndex) || !d->settle())
+    if (!d->hasColumn(fieldIndex))
         return false;
+    if (Result<> settled = d->settle(); !settled)
+        return Failure{settled.error()};
     const FieldDef &field = d->header.fields()[fieldIndex];
     const FieldText::Match match(field, text);
     const qsizetype offset = d->header.fieldOffset(fieldIndex);
@@ -607,68 +625,67 @@ bool DbfTable::locate(int fieldIndex, const QString &text)
     return false;
 }
 
-TableResult DbfTable::edit()
+Result<> DbfTable::edit()
 {
     if (d->state == State::Inactive)
-        return TableResult::failure(QStringLiteral("The table is not open."));
+        return Failure{QStringLiteral("The table is not open.")};
     if (d->state != State::Browse)
         return {};
     if (d->live.empty())
-        return TableResult::failure(QStringLiteral("The table %1 holds no record to edit.").arg(fileNameOf(d->path)));
+        return Failure{QStringLiteral("The table %1 holds no record to edit.").arg(fileNameOf(d->path))};
     d->buffer = d->record().toByteArray();
     d->state = State::Edit;
     return {};
 }
 
-TableResult DbfTable::append()
+Result<> DbfTable::append()
 {
     if (d->state == State::Inactive)
-        return TableResult::failure(QStringLiteral("The table is not open."));
-    if (const TableResult settled = d->settle(); !settled)
+        return Failure{QStringLiteral("The table is not open.")};
+    if (const Result<> settled = d->settle(); !settled)
         return settled;
     d->buffer = QByteArray(d->header.recordLength(), ' ');
     d->state = State::Insert;
     return {};
 }
 
-TableResult DbfTable::setText(int fieldIndex, const QString &value)
+Result<> DbfTable::setText(int fieldIndex, const QString &value)
 {
     if (!d->editing())
-        return TableResult::failure(QStringLiteral("The table is not being edited."));
+        return Failure{QStringLiteral("The table is not being edited.")};
     if (!d->hasColumn(fieldIndex))
-        return TableResult::failure(QStringLiteral("The table %1 has no such column.").arg(fileNameOf(d->path)));
+        return Failure{QStringLiteral("The table %1 has no such column.").arg(fileNameOf(d->path))};
     const FieldDef &field = d->header.fields()[fieldIndex];
     if (field.type == FieldType::Memo) {
         // A dBASE III+ memo ends at the first 0x1A; the text would come back cut.
         if (d->header.memoLayout() == DbfHeader::MemoLayout::DBase3 && value.contains(QChar(0x1A)))
-            return TableResult::failure(QStringLiteral("The text for the memo column %1 holds the character 0x1A, "
-                                                       "which ends a memo.")
-                                            .arg(field.name));
+            return Failure{QStringLiteral("The text for the memo column %1 holds the character 0x1A, "
+                                          "which ends a memo.")
+                               .arg(field.name)};
         d->pendingMemos[fieldIndex] = value;
         return {};
     }
-    QString error;
-    const auto bytes = FieldText::write(field, value, error);
+    const Result<QByteArray> bytes = FieldText::write(field, value);
     if (!bytes)
-        return TableResult::failure(error);
+        return Failure{bytes.error()};
     d->buffer.replace(d->header.fieldOffset(fieldIndex), field.length, *bytes);
     return {};
 }
 
-TableResult DbfTable::setInteger(int fieldIndex, qint32 value)
+Result<> DbfTable::setInteger(int fieldIndex, qint32 value)
 {
     return setText(fieldIndex, QString::number(value));
 }
 
-TableResult DbfTable::setBoolean(int fieldIndex, bool value)
+Result<> DbfTable::setBoolean(int fieldIndex, bool value)
 {
     return setText(fieldIndex, value ? QStringLiteral("T") : QStringLiteral("F"));
 }
 
-TableResult DbfTable::post()
+Result<> DbfTable::post()
 {
     if (!d->editing())
-        return TableResult::failure(QStringLiteral("The table is not being edited."));
+        return Failure{QStringLiteral("The table is not being edited.")};
     return d->settle();
 }
 
@@ -678,7 +695,7 @@ void DbfTable::cancel()
         d->dropEdit();
 }
 
-TableResult DbfTable::deleteRecord()
+Result<> DbfTable::deleteRecord()
 {
     if (d->state == State::Insert) {
         cancel();
@@ -686,12 +703,12 @@ TableResult DbfTable::deleteRecord()
     }
     cancel();
     if (d->state == State::Inactive)
-        return TableResult::failure(QStringLiteral("The table is not open."));
+        return Failure{QStringLiteral("The table is not open.")};
     if (d->live.empty())
-        return TableResult::failure(QStringLiteral("The table %1 holds no record to delete.").arg(fileNameOf(d->path)));
+        return Failure{QStringLiteral("The table %1 holds no record to delete.").arg(fileNameOf(d->path))};
     QFile tableFile(d->path);
     std::optional<TableLock> lock;
-    TableResult written = d->beginWrite(tableFile, lock);
+    Result<> written = d->beginWrite(tableFile, lock);
     const qint64 offset = d->header.recordOffset(d->live[d->position]);
     if (written)
         written = FileWrites::writeAt(tableFile, offset, QByteArrayView(&kDeleted, 1));

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "platform/table/FieldDef.h"
 #include "platform/table/TableField.h"
-#include "platform/table/TableResult.h"
 
 #include <QList>
 #include <QString>
@@ -38,16 +38,20 @@ public:
 
     // Writes a new empty table (and its memo file when a column is a memo),
     // replacing files of those names whole.
-    static TableResult create(const QString &path, const QList<FieldDef> &fields);
+    static Result<> create(const QString &path, const QList<FieldDef> &fields);
 
     // Mends what a create or a replace of the pair that stopped part-way left:
-    // removes its temporary files, and gives an empty dBASE III+ table whose
-    // memo file is missing a new empty one. A table with records, or one
-    // that does not read, is left as it is for open() to report.
-    static TableResult repairInterrupted(const QString &path);
+    // settles the replace, removes its temporary files, and gives an empty
+    // dBASE III+ table whose memo file is missing a new empty one. A table
+    // with records, or one that does not read, is left as it is for open() to
+    // report.
+    static Result<> repairInterrupted(const QString &path);
+    // Completes or undoes a replace of the pair that stopped part-way (a
+    // restore, a create), so that open() reads the pair all old or all new.
+    static Result<> finishInterruptedReplace(const QString &path);
 
     // Opens (or reopens) the table; the first record becomes current.
-    TableResult open(const QString &path);
+    Result<> open(const QString &path);
     void close();
     bool isOpen() const;
     State state() const;
@@ -63,16 +67,19 @@ public:
     int recordCount() const;
     // 1-based number of the current record; 0 when the table holds none.
     int recordNumber() const;
-    void first();
-    void next();
+    // Both post a pending edit first; when that post fails nothing moves and
+    // its failure is returned.
+    Result<> first();
+    Result<> next();
     // True on an empty table and after next() was asked to pass the last record.
     bool eof() const;
     // Makes record `number` (1-based) current; false, and nothing moves, when
-    // there is no such record.
-    bool moveTo(int number);
+    // there is no such record. Posts a pending edit first, as first() does.
+    Result<bool> moveTo(int number);
     // Makes the first record whose column reads exactly `text` current. When
     // none does, the current record stays as it was and false is returned.
-    bool locate(int fieldIndex, const QString &text);
+    // Posts a pending edit first, as first() does.
+    Result<bool> locate(int fieldIndex, const QString &text);
 
     // Editing: edit() or append() starts, set*() change the buffer, post()
     // writes, cancel() drops. An appended record is added at the end and
@@ -80,16 +87,16 @@ public:
     // post() again); the files then still hold the old record or the new one.
     // Moving while editing posts first; when that post fails nothing moves
     // and state() still tells the edit.
-    TableResult edit();
-    TableResult append();
-    TableResult setText(int fieldIndex, const QString &value);
-    TableResult setInteger(int fieldIndex, qint32 value);
-    TableResult setBoolean(int fieldIndex, bool value);
-    TableResult post();
+    Result<> edit();
+    Result<> append();
+    Result<> setText(int fieldIndex, const QString &value);
+    Result<> setInteger(int fieldIndex, qint32 value);
+    Result<> setBoolean(int fieldIndex, bool value);
+    Result<> post();
     void cancel();
     // Marks the current record deleted; the next record (or the previous one
     // at the end) becomes current.
-    TableResult deleteRecord();
+    Result<> deleteRecord();
 
 private:
     friend class TableField;

@@ -140,7 +140,7 @@ QByteArray rightJustified(const QByteArray &digits, int length)
     return QByteArray(length - digits.size(), ' ') + digits;
 }
 
-std::optional<QByteArray> writeNumber(const FieldDef &field, const QString &text, QString &error)
+Result<QByteArray> writeNumber(const FieldDef &field, const QString &text)
 {
     const QByteArray given = text.trimmed().toLatin1();
     QByteArray digits;
@@ -152,47 +152,38 @@ std::optional<QByteArray> writeNumber(const FieldDef &field, const QString &text
         // Exponent notation ("1.5e3") goes through a double.
         digits = QByteArray::number(*value, 'f', field.decimals);
     }
-    if (digits.isEmpty()) {
-        error = QStringLiteral("'%1' is not a number for the column %2.").arg(text, field.name);
-        return std::nullopt;
-    }
-    if (digits.size() > field.length) {
-        error = QStringLiteral("%1 does not fit the column %2.").arg(text, field.name);
-        return std::nullopt;
-    }
+    if (digits.isEmpty())
+        return Failure{QStringLiteral("'%1' is not a number for the column %2.").arg(text, field.name)};
+    if (digits.size() > field.length)
+        return Failure{QStringLiteral("%1 does not fit the column %2.").arg(text, field.name)};
     return rightJustified(digits, field.length);
 }
 
-std::optional<QByteArray> writeLogical(const FieldDef &field, const QString &text, QString &error)
+Result<QByteArray> writeLogical(const FieldDef &field, const QString &text)
 {
     const QString value = text.trimmed().toLower();
     if (value == u"true" || value == u"t" || value == u"y" || value == u"yes")
         return QByteArray("T");
     if (value == u"false" || value == u"f" || value == u"n" || value == u"no")
         return QByteArray("F");
-    error = QStringLiteral("'%1' is not a Boolean value for the column %2.").arg(text, field.name);
-    return std::nullopt;
+    return Failure{QStringLiteral("'%1' is not a Boolean value for the column %2.").arg(text, field.name)};
 }
 
-std::optional<QByteArray> writeDate(const FieldDef &field, const QString &text, QString &error)
+Result<QByteArray> writeDate(const FieldDef &field, const QString &text)
 {
     const QByteArray value = text.trimmed().toLatin1();
-    if (!QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd")).isValid()) {
-        error = QStringLiteral("'%1' is not a date (YYYYMMDD) for the column %2.").arg(text, field.name);
-        return std::nullopt;
-    }
+    if (!QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd")).isValid())
+        return Failure{QStringLiteral("'%1' is not a date (YYYYMMDD) for the column %2.").arg(text, field.name)};
     return value;
 }
 
-std::optional<QByteArray> writeCharacter(const FieldDef &field, const QString &text, QString &error)
+Result<QByteArray> writeCharacter(const FieldDef &field, const QString &text)
 {
     QByteArray bytes = Cp1250::encode(text);
-    if (bytes.size() > field.length) {
-        error = QStringLiteral("The text is longer than the %1 characters of the column %2.")
-                    .arg(field.length)
-                    .arg(field.name);
-        return std::nullopt;
-    }
+    if (bytes.size() > field.length)
+        return Failure{QStringLiteral("The text is longer than the %1 characters of the column %2.")
+                           .arg(field.length)
+                           .arg(field.name)};
     bytes.append(QByteArray(field.length - bytes.size(), ' '));
     return bytes;
 }
@@ -276,25 +267,24 @@ bool isBlank(const FieldDef &field, QByteArrayView raw)
     return text.isEmpty();
 }
 
-std::optional<QByteArray> write(const FieldDef &field, const QString &text, QString &error)
+Result<QByteArray> write(const FieldDef &field, const QString &text)
 {
     if (field.type != FieldType::Character && text.trimmed().isEmpty())
         return QByteArray(field.length, ' ');
     switch (field.type) {
     case FieldType::Numeric:
     case FieldType::Float:
-        return writeNumber(field, text, error);
+        return writeNumber(field, text);
     case FieldType::Logical:
-        return writeLogical(field, text, error);
+        return writeLogical(field, text);
     case FieldType::Date:
-        return writeDate(field, text, error);
+        return writeDate(field, text);
     case FieldType::Character:
-        return writeCharacter(field, text, error);
+        return writeCharacter(field, text);
     case FieldType::Memo:
         break;
     }
-    error = QStringLiteral("The memo column %1 is not stored in the table file.").arg(field.name);
-    return std::nullopt;
+    return Failure{QStringLiteral("The memo column %1 is not stored in the table file.").arg(field.name)};
 }
 
 std::optional<quint32> memoBlock(QByteArrayView raw)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "platform/table/FieldDef.h"
 
 #include <QByteArray>
@@ -38,9 +39,8 @@ private:
 };
 
 // The bytes that store `text` in a column other than a memo (exactly
-// field.length of them); nothing, with `error` set, when the text is not a
-// value of the column.
-std::optional<QByteArray> write(const FieldDef &field, const QString &text, QString &error);
+// field.length of them); a failure when the text is not a value of the column.
+Result<QByteArray> write(const FieldDef &field, const QString &text);
 
 // The memo column's block number; 0 for a blank column, nothing when the
 // column holds anything but a number.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -9,8 +9,8 @@
 namespace FileWrites {
 
 // Opens the named file for reading and writing, unbuffered.
-TableResult open(QFile &file);
-TableResult writeAt(QFile &file, qint64 offset, QByteArrayView bytes);
+Result<> open(QFile &file);
+Result<> writeAt(QFile &file, qint64 offset, QByteArrayView bytes);
 
 // Test seam: while one is alive, the writes after the first `allowed` fail as
 // if the disk had refused them, so tests can stop a post between its steps.

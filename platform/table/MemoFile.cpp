@@ -38,13 +38,12 @@ QByteArray MemoFile::nextFreeBytes(quint32 block)
     return bytes;
 }
 
-TableResult MemoFile::damaged(const QString &what) const
+Failure MemoFile::damaged(const QString &what) const
 {
-    return TableResult::failure(QStringLiteral("The memo file %1 is damaged: %2.")
-                                    .arg(m_fileName, what));
+    return {QStringLiteral("The memo file %1 is damaged: %2.").arg(m_fileName, what)};
 }
 
-TableResult MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
+Result<> MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
 {
     m_file = std::make_unique<QFile>(path);
     m_fileName = QFileInfo(path).fileName();
@@ -53,11 +52,11 @@ TableResult MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
     m_windowStart = 0;
     // The window is the only buffer: Qt's own would copy every byte twice.
     if (!m_file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return TableResult::failure(QStringLiteral("Cannot open %1: %2.").arg(path, m_file->errorString()));
+        return Failure{QStringLiteral("Cannot open %1: %2.").arg(path, m_file->errorString())};
     m_size = m_file->size();
     if (m_size < kHeaderLength)
         return damaged(QStringLiteral("the file is shorter than a memo header"));
-    if (const TableResult read = fill(0, kHeaderLength); !read)
+    if (Result<> read = fill(0, kHeaderLength); !read)
         return read;
     m_blockSize = kDBase3BlockSize;
     if (layout == DbfHeader::MemoLayout::DBase4) {
@@ -76,7 +75,7 @@ void MemoFile::release()
     m_file.reset();
 }
 
-TableResult MemoFile::fill(qint64 start, qint64 length)
+Result<> MemoFile::fill(qint64 start, qint64 length)
 {
     const qint64 windowEnd = m_windowStart + m_window.size();
     if (start >= m_windowStart && start + length <= windowEnd)
@@ -91,10 +90,10 @@ TableResult MemoFile::fill(qint64 start, qint64 length)
     if (wanted == kept)
         return {};
     if (!m_file->seek(start + kept))
-        return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString()));
+        return Failure{QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString())};
     const qint64 read = m_file->read(m_window.data() + kept, wanted - kept);
     if (read < 0)
-        return TableResult::failure(QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString()));
+        return Failure{QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString())};
     if (read != wanted - kept) {
         m_window.clear();
         return damaged(QStringLiteral("the file became shorter while it was read"));
@@ -102,42 +101,39 @@ TableResult MemoFile::fill(qint64 start, qint64 length)
     return {};
 }
 
-TableResult MemoFile::text(quint32 block, QByteArrayView &text)
+Result<QByteArrayView> MemoFile::text(quint32 block)
 {
     const auto at = [block](const QString &what) { return memoAt(block, what); };
     const qint64 start = blockOffset(block);
     if (block == 0 || start >= m_size)
         return damaged(at(QStringLiteral("lies past the end of the file")));
     if (m_layout == DbfHeader::MemoLayout::DBase3)
-        return dBase3Text(block, text);
-    if (const TableResult read = fill(start, kDBase4BlockHeader); !read)
-        return read;
+        return dBase3Text(block);
+    if (const Result<> read = fill(start, kDBase4BlockHeader); !read)
+        return Failure{read.error()};
     const QByteArrayView rest = QByteArrayView(m_window).sliced(start - m_windowStart);
     if (rest.size() < kDBase4BlockHeader || !rest.startsWith(kDBase4Signature))
         return damaged(at(QStringLiteral("does not start with a memo block header")));
     const quint32 length = qFromLittleEndian<quint32>(rest.data() + 4);
     if (length < quint32(kDBase4BlockHeader) || length > quint64(m_size - start))
         return damaged(at(QStringLiteral("claims %1 bytes, more than the file holds").arg(length)));
-    if (const TableResult read = fill(start, length); !read)
-        return read;
-    text = QByteArrayView(m_window).sliced(start - m_windowStart + kDBase4BlockHeader, length - kDBase4BlockHeader);
-    return {};
+    if (const Result<> read = fill(start, length); !read)
+        return Failure{read.error()};
+    return QByteArrayView(m_window).sliced(start - m_windowStart + kDBase4BlockHeader, length - kDBase4BlockHeader);
 }
 
 // The text up to the first 0x1A, which may lie past the window.
-TableResult MemoFile::dBase3Text(quint32 block, QByteArrayView &text)
+Result<QByteArrayView> MemoFile::dBase3Text(quint32 block)
 {
     const qint64 start = blockOffset(block);
     qint64 searched = 0;
     qint64 wanted = 1;
     for (;;) {
-        if (const TableResult read = fill(start, wanted); !read)
-            return read;
+        if (const Result<> read = fill(start, wanted); !read)
+            return Failure{read.error()};
         const QByteArrayView rest = QByteArrayView(m_window).sliced(start - m_windowStart);
-        if (const qsizetype end = rest.sliced(searched).indexOf(kEnd); end >= 0) {
-            text = rest.first(searched + end);
-            return {};
-        }
+        if (const qsizetype end = rest.sliced(searched).indexOf(kEnd); end >= 0)
+            return rest.first(searched + end);
         if (start + rest.size() >= m_size)
             return damaged(memoAt(block, QStringLiteral("has no end marker")));
         searched = rest.size();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/table/DbfHeader.h"
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -24,11 +24,11 @@ public:
     static QByteArray emptyFile();
 
     // Opens the file and checks its header for the given layout.
-    TableResult open(const QString &path, DbfHeader::MemoLayout layout);
+    Result<> open(const QString &path, DbfHeader::MemoLayout layout);
     // The text of the memo starting at `block`, valid until the next text()
     // or release(); an error when the block or its length lies outside the
     // file. Reads are quickest in the order of the blocks.
-    TableResult text(quint32 block, QByteArrayView &text);
+    Result<QByteArrayView> text(quint32 block);
     qint64 size() const { return m_size; }
     // Lets go of the file; what follows only writes to it.
     void release();
@@ -44,11 +44,11 @@ public:
     static QByteArray nextFreeBytes(quint32 block);
 
 private:
-    TableResult damaged(const QString &what) const;
+    Failure damaged(const QString &what) const;
     // Makes the window hold the file's bytes from `start` on, at least
     // `length` of them (fewer only at the file's end).
-    TableResult fill(qint64 start, qint64 length);
-    TableResult dBase3Text(quint32 block, QByteArrayView &text);
+    Result<> fill(qint64 start, qint64 length);
+    Result<QByteArrayView> dBase3Text(quint32 block);
 
     std::unique_ptr<QFile> m_file;
     QString m_fileName;

@@ -13,7 +13,7 @@ TableLock::TableLock(const QFile &tableFile, Mode mode) : m_descriptor(tableFile
     while (result != 0 && errno == EINTR);
     m_held = result == 0;
     if (!m_held && errno != ENOLCK && errno != EOPNOTSUPP)
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_taken = Failure{QString::fromLocal8Bit(std::strerror(errno))};
 }
 
 TableLock::~TableLock()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QFile>
 
 // The lock that keeps a table and its memo file whole between programs: a
@@ -13,19 +15,18 @@ class TableLock
 public:
     enum class Mode { Shared, Exclusive };
 
-    // Waits until the lock is granted; refused() tells whether it was not. A
-    // file system that keeps no locks is used without one, as by one program.
+    // Waits until the lock is granted; taken() fails with the system's reason
+    // when it was refused. A file system that keeps no locks is used without
+    // one, as by one program.
     TableLock(const QFile &tableFile, Mode mode);
     ~TableLock();
     TableLock(const TableLock &) = delete;
     TableLock &operator=(const TableLock &) = delete;
 
-    bool refused() const { return !m_error.isEmpty(); }
-    // The system's reason when the lock was refused.
-    QString error() const { return m_error; }
+    const Result<> &taken() const { return m_taken; }
 
 private:
     int m_descriptor;
     bool m_held = false;
-    QString m_error;
+    Result<> m_taken;
 };

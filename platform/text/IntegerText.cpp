@@ -76,10 +76,9 @@ std::optional<qint32> convert(QStringView text)
 
 } // namespace
 
-std::optional<qint32> parseInteger(const QString &text, QString *error)
+Result<qint32> parseInteger(const QString &text)
 {
-    const auto value = convert(text);
-    if (!value && error)
-        *error = QStringLiteral("'%1' is not a valid integer value").arg(text);
-    return value;
+    if (const std::optional<qint32> value = convert(text))
+        return *value;
+    return Failure{QStringLiteral("'%1' is not a valid integer value").arg(text)};
 }

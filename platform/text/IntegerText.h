@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "platform/result/Result.h"
 
-#include <optional>
+#include <QString>
 
 // The general integer conversion of the programs' files: optional leading
 // blanks, optional sign, decimal digits, or hexadecimal digits after "$", "x",
 // "X" or "0x"; the value must fit 32 bits. Anything else (an empty text
-// included) fails, and `error` gets "'<text>' is not a valid integer value".
-std::optional<qint32> parseInteger(const QString &text, QString *error = nullptr);
+// included) fails with "'<text>' is not a valid integer value".
+Result<qint32> parseInteger(const QString &text);

@@ -22,7 +22,37 @@ QString LocaleTexts::longTime(const QTime &time)
     return locale.toString(time, withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
+QString LocaleTexts::withFourDigitYear(const QString &format)
+{
+    QString widened;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar ch = format[i];
+        if (ch == u'\'')
+            quoted = !quoted;
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == ch)
+            ++run;
+        // A lone "y" is no field; "yy" and "yyy" are the two-digit year.
+        if (!quoted && ch == u'y' && (run == 2 || run == 3))
+            widened += QStringLiteral("yyyy");
+        else
+            widened += QStringView(format).sliced(i, run);
+        // Quotes toggle one by one; a doubled quote is a quote character.
+        if (ch == u'\'' && run % 2 == 0)
+            quoted = !quoted;
+        i += run;
+    }
+    return widened;
+}
+
+QString LocaleTexts::shortDateFormat(const QLocale &locale)
+{
+    return withFourDigitYear(locale.dateFormat(QLocale::ShortFormat));
+}
+
 QString LocaleTexts::shortDate(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    const QLocale locale = QLocale::system();
+    return locale.toString(date, shortDateFormat(locale));
 }

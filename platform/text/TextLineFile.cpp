@@ -1,38 +1,41 @@
 #include "platform/text/TextLineFile.h"
 
+#include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
 #include "platform/text/Cp1250.h"
 
-#include <QFile>
+#include <algorithm>
 
 namespace TextLineFile {
 
 std::optional<QStringList> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return splitLines(Cp1250::decode(bytes));
+    return splitLines(*bytes);
 }
 
-QStringList splitLines(const QString &text)
+QStringList splitLines(QByteArrayView bytes)
+{
+    return firstLines(bytes, bytes.size(), bytes.size());
+}
+
+// Windows-1250 keeps CR and LF as single bytes, so lines are split before
+// they are decoded and only what is kept is decoded.
+QStringList firstLines(QByteArrayView bytes, qsizetype count, qsizetype length)
 {
     QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
+    while (start < bytes.size() && lines.size() < count) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines.append(Cp1250::decode(bytes.sliced(start, std::min(end - start, length))));
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
     }
-    if (start < text.size())
-        lines.append(text.mid(start));
     return lines;
 }
 
@@ -46,7 +49,7 @@ QByteArray encode(const QStringList &lines, LastLine last)
 
 bool write(const QString &path, const QStringList &lines, LastLine last)
 {
-    return SafeFile::replace(path, encode(lines, last)).ok;
+    return SafeFile::replace(path, encode(lines, last)).ok();
 }
 
 } // namespace TextLineFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +10,13 @@
 namespace TextLineFile {
 
 // CR LF, a lone CR and a lone LF each end a line; a final line end adds no
-// empty line. Returns nothing when the file cannot be read.
+// empty line. Returns nothing when the file cannot be read or is no regular
+// file (FileSystem::readWholeFile).
 std::optional<QStringList> read(const QString &path);
-QStringList splitLines(const QString &text);
+QStringList splitLines(QByteArrayView bytes);
+// The first `count` lines only, each cut to its first `length` characters;
+// the bytes after them are not looked at, so a long file costs no more.
+QStringList firstLines(QByteArrayView bytes, qsizetype count, qsizetype length);
 
 enum class LastLine { Terminated, Unterminated };
 

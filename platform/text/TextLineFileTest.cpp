@@ -1,6 +1,7 @@
 #include "platform/text/TextLineFile.h"
 
 #include "platform/files/TestFiles.h"
+#include "platform/text/Cp1250.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,31 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        QCOMPARE(TextLineFile::splitLines(text), lines);
+        QCOMPARE(TextLineFile::splitLines(Cp1250::encode(text)), lines);
+    }
+
+    void firstLinesLeaveTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("fewer than asked") << QByteArray("a\r\nb") << 3 << 9 << QStringList{"a", "b"};
+        QTest::newRow("more than asked") << QByteArray("a\r\nb\nc\rd") << 2 << 9 << QStringList{"a", "b"};
+        QTest::newRow("CR LF split at the count") << QByteArray("a\r\n") << 1 << 9 << QStringList{"a"};
+        QTest::newRow("cut lines") << QByteArray("abcd\r\n\xC8" "esky\r\n") << 5 << 3
+                                   << QStringList{"abc", u"Čes"_qs};
+        QTest::newRow("a million empty lines after")
+            << QByteArray("x\r\n") + QByteArray(2'000'000, '\n') << 78 << 9
+            << QStringList{"x"} + QStringList(77);
+    }
+    void firstLinesLeaveTheRest()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QFETCH(int, length);
+        QFETCH(QStringList, lines);
+        QCOMPARE(TextLineFile::firstLines(bytes, count, length), lines);
     }
 
     void readDecodesWindows1250()

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 CommonDialogs::Script *g_active = nullptr;
@@ -38,8 +40,8 @@ void showPreview(QLabel &preview, const QString &path)
     preview.clear();
     if (!QFileInfo(path).isFile())
         return;
-    const auto loaded = Picture::load(path);
-    if (const auto *picture = std::get_if<Picture>(&loaded)) {
+    // A file that does not load leaves the preview empty.
+    if (const Result<Picture> picture = Picture::load(path)) {
         QImage image = picture->toImage();
         if (image.width() > PreviewSide || image.height() > PreviewSide)
             image = image.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -53,9 +55,9 @@ bool ColorDialog::Execute(QWidget *owner)
 {
     if (CommonDialogs::Script *script = CommonDialogs::Script::active()) {
         const auto answer = script->take({CommonDialogs::Request::Kind::Color, Color, {}, {}, {}});
-        if (!answer || !std::holds_alternative<TColor>(*answer))
+        if (answer.kind != CommonDialogs::Script::Answer::Kind::Color)
             return false;
-        Color = std::get<TColor>(*answer);
+        Color = answer.color;
         return true;
     }
     const QColor chosen = QColorDialog::getColor(Color.toQColor(), owner);
@@ -70,9 +72,9 @@ bool OpenPictureDialog::Execute(QWidget *owner)
     if (CommonDialogs::Script *script = CommonDialogs::Script::active()) {
         const auto answer =
             script->take({CommonDialogs::Request::Kind::OpenPicture, {}, FileName, Title, Filter});
-        if (!answer || !std::holds_alternative<QString>(*answer))
+        if (answer.kind != CommonDialogs::Script::Answer::Kind::File)
             return false;
-        FileName = std::get<QString>(*answer);
+        FileName = answer.fileName;
         return true;
     }
     // The platform's own dialog has no room for a preview; Qt's has.
@@ -107,9 +109,9 @@ std::optional<QString> runDocumentDialog(QWidget *owner, const CommonDialogs::Re
 {
     if (CommonDialogs::Script *script = CommonDialogs::Script::active()) {
         const auto answer = script->take(request);
-        if (!answer || !std::holds_alternative<QString>(*answer))
+        if (answer.kind != CommonDialogs::Script::Answer::Kind::File)
             return std::nullopt;
-        return std::get<QString>(*answer);
+        return answer.fileName;
     }
     const bool save = request.kind == CommonDialogs::Request::Kind::Save;
     QFileDialog dialog(owner, request.title);
@@ -150,20 +152,20 @@ Script::Script() : m_previous(g_active) { g_active = this; }
 
 Script::~Script() { g_active = m_previous; }
 
-void Script::answerColor(TColor color) { m_answers.emplace(color); }
+void Script::answerColor(TColor color) { m_answers.push({Answer::Kind::Color, color, {}}); }
 
-void Script::answerFile(const QString &fileName) { m_answers.emplace(fileName); }
+void Script::answerFile(const QString &fileName) { m_answers.push({Answer::Kind::File, {}, fileName}); }
 
-void Script::answerCancel() { m_answers.emplace(std::nullopt); }
+void Script::answerCancel() { m_answers.push({}); }
 
 Script *Script::active() { return g_active; }
 
-std::optional<std::variant<TColor, QString>> Script::take(const Request &request)
+Script::Answer Script::take(const Request &request)
 {
     m_requests.push_back(request);
     if (m_answers.empty())
-        return std::nullopt;
-    auto answer = m_answers.front();
+        return {};
+    Answer answer = m_answers.front();
     m_answers.pop();
     return answer;
 }

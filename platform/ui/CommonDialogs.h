@@ -4,10 +4,8 @@
 
 #include <QString>
 
-#include <optional>
 #include <queue>
 #include <utility>
-#include <variant>
 #include <vector>
 
 class QWidget;
@@ -94,12 +92,22 @@ public:
     const std::vector<Request> &requests() const { return m_requests; }
     int pending() const { return static_cast<int>(m_answers.size()); }
 
+    // A plain struct, not a variant: GCC 12 at -O3 takes a QString moved out
+    // of a variant for uninitialized.
+    struct Answer
+    {
+        enum class Kind { Cancel, Color, File };
+        Kind kind = Kind::Cancel;
+        TColor color;
+        QString fileName;
+    };
+
     static Script *active();
-    // Records the request; the next answer, nothing for Cancel.
-    std::optional<std::variant<TColor, QString>> take(const Request &request);
+    // Records the request; the next answer, Cancel when there is none.
+    Answer take(const Request &request);
 
 private:
-    std::queue<std::optional<std::variant<TColor, QString>>> m_answers;
+    std::queue<Answer> m_answers;
     std::vector<Request> m_requests;
     Script *m_previous = nullptr;
 };

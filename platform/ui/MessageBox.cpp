@@ -100,9 +100,17 @@ int Script::takeCode(const Request &request, const std::function<int(Result)> &c
     return answer.code ? *answer.code : codeOf(answer.result);
 }
 
+QString shownText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
 std::unique_ptr<QMessageBox> createBox(QWidget *owner, const Request &request)
 {
-    auto box = std::make_unique<QMessageBox>(boxIcon(request.icon), request.caption, request.text,
+    auto box = std::make_unique<QMessageBox>(boxIcon(request.icon), request.caption, shownText(request.text),
                                              QMessageBox::NoButton, owner);
     const Buttons buttons = usableButtons(request.buttons);
     const Button defaultButton = defaultOf(buttons, request.defaultButton);

@@ -31,6 +31,10 @@ enum class Result { Ok, Cancel, Yes, No, Closed };
 Result show(QWidget *owner, const QString &text, const QString &caption,
             Buttons buttons = Ok, Icon icon = Icon::None, Button defaultButton = Ok);
 
+// The text as every box shows it: CR, LF and CR LF each break the line, as
+// the programs' texts and files write them.
+QString shownText(const QString &text);
+
 // What a box was asked to show; tests read these.
 struct Request
 {

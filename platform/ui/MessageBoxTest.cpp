@@ -1,6 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -174,6 +175,30 @@ private slots:
             box->close();
         QVERIFY(!box->isVisible());
         QCOMPARE(resultOf(*box), result);
+    }
+
+    void lineBreaksOfEveryKind_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("LF") << "first\nsecond" << QStringList{"first", "second"};
+        QTest::newRow("CR") << "first\rsecond" << QStringList{"first", "second"};
+        QTest::newRow("CR LF") << "first\r\nsecond" << QStringList{"first", "second"};
+        QTest::newRow("CR CR") << "first\r\rsecond" << QStringList{"first", "", "second"};
+        QTest::newRow("LF CR") << "first\n\rsecond" << QStringList{"first", "", "second"};
+        QTest::newRow("CR LF CR LF") << "first\r\n\r\nsecond" << QStringList{"first", "", "second"};
+    }
+    void lineBreaksOfEveryKind()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        Request asked = request(Ok);
+        asked.text = text;
+        const auto box = createBox(nullptr, asked);
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(label->text().split(u'\n'), lines);
+        QCOMPARE(shownText(text), lines.join(u'\n'));
     }
 
     void unansweredBoxIsClosed()

@@ -5,7 +5,8 @@
 // The form library's spin edit: a number field with up and down buttons.
 // Its value is the integer of its text, the minimum when the text is not an
 // integer; a value set, or left in the field, outside the range is replaced
-// by the nearest bound. At most `maxLength` characters can be typed.
+// by the nearest bound. At most `maxLength` characters can be typed, a sign
+// among them.
 class TSpinEdit : public QSpinBox
 {
     Q_OBJECT
@@ -15,4 +16,11 @@ public:
 
     // The integer of the text as it stands, within the range.
     int Value() const;
+
+protected:
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &input) const override;
+
+private:
+    int valueOf(const QString &text) const;
 };

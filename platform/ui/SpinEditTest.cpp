@@ -10,6 +10,7 @@ class SpinEditTest : public QObject
 private slots:
     void valueOfTheText_data();
     void valueOfTheText();
+    void leavingTheFieldBringsTheValueIntoRange_data();
     void leavingTheFieldBringsTheValueIntoRange();
     void aFifthCharacterCannotBeTyped();
     void settingAValueKeepsItInRange();
@@ -22,6 +23,7 @@ void SpinEditTest::valueOfTheText_data()
     QTest::newRow("year") << "2030" << 2030;
     QTest::newRow("empty") << "" << 1;
     QTest::newRow("zero while typing") << "0" << 1;
+    QTest::newRow("below the range while typing") << "-5" << 1;
     QTest::newRow("top") << "9999" << 9999;
 }
 
@@ -35,8 +37,22 @@ void SpinEditTest::valueOfTheText()
     QCOMPARE(edit.Value(), value);
 }
 
+void SpinEditTest::leavingTheFieldBringsTheValueIntoRange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << "0" << "1";
+    QTest::newRow("minus five") << "-5" << "1";
+    QTest::newRow("a minus alone") << "-" << "1";
+    QTest::newRow("minus zero") << "-0" << "1";
+    QTest::newRow("emptied") << "" << "1";
+    QTest::newRow("a year") << "2030" << "2030";
+}
+
 void SpinEditTest::leavingTheFieldBringsTheValueIntoRange()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
     QWidget window;
     auto *edit = new TSpinEdit(1, 9999, 4, &window);
     auto *other = new QLineEdit(&window);
@@ -46,10 +62,12 @@ void SpinEditTest::leavingTheFieldBringsTheValueIntoRange()
     edit->setValue(1500);
     edit->setFocus();
     edit->findChild<QLineEdit *>()->selectAll();
-    QTest::keyClick(edit, Qt::Key_0);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->findChild<QLineEdit *>()->text(), typed);
     other->setFocus();
-    QCOMPARE(edit->text(), QStringLiteral("1"));
-    QCOMPARE(edit->Value(), 1);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->Value(), shown.toInt());
 }
 
 void SpinEditTest::aFifthCharacterCannotBeTyped()

@@ -2,9 +2,18 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QVariant>
 #include <QWidget>
 
 namespace WidgetLook {
+
+namespace {
+
+// The font colour as it was set, a system colour or clNone included: the
+// palette holds only what it paints as.
+constexpr char TextColorProperty[] = "textTColor";
+
+} // namespace
 
 void setColor(QWidget &widget, QPalette::ColorRole role, TColor color)
 {
@@ -21,10 +30,13 @@ void setTextColor(QWidget *widget, TColor color)
     palette.setColor(QPalette::ButtonText, c);
     palette.setColor(QPalette::Text, c);
     widget->setPalette(palette);
+    widget->setProperty(TextColorProperty, color.value());
 }
 
 TColor textColor(const QWidget &widget)
 {
+    if (const QVariant set = widget.property(TextColorProperty); set.isValid())
+        return TColor(set.toUInt());
     const QPalette::ColorRole role = qobject_cast<const QLineEdit *>(&widget) ? QPalette::Text
                                                                               : QPalette::WindowText;
     return TColor::fromQColor(widget.palette().color(role));

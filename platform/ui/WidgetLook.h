@@ -15,8 +15,8 @@ namespace WidgetLook {
 void setColor(QWidget &widget, QPalette::ColorRole role, TColor color);
 // The font colour of a control.
 void setTextColor(QWidget *widget, TColor color);
-// The font colour of a control: the text colour of an edit, else the
-// window-text colour.
+// The font colour of a control: the TColor last set, else the text colour of
+// an edit or the window-text colour of any other control.
 TColor textColor(const QWidget &widget);
 // The fill colour of a control.
 void setBackground(QWidget *widget, TColor color);

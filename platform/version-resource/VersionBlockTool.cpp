@@ -17,12 +17,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
         return 1;
     }
-    QString error;
-    const auto description = VersionDescription::parse(QString::fromUtf8(input.readAll()), &error);
+    const Result<VersionInfoDescription> description =
+        VersionDescription::parse(QString::fromUtf8(input.readAll()));
     const QByteArray block = description ? buildVersionInfoBlock(*description) : QByteArray();
     if (block.isEmpty()) {
         std::fprintf(stderr, "%s: %s: %s\n", argv[0], argv[1],
-                     qPrintable(error.isEmpty() ? QStringLiteral("too large for a version block") : error));
+                     qPrintable(description ? QStringLiteral("too large for a version block") : description.error()));
         return 1;
     }
     QSaveFile output(QString::fromLocal8Bit(argv[2]));

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 std::optional<std::array<quint16, 4>> parseVersion(const QString &text)
@@ -33,37 +35,35 @@ std::optional<VersionTranslation> parseTranslation(const QString &text)
     return translation;
 }
 
-bool fail(QString *error, int lineNumber, const QString &why)
+Failure fail(int lineNumber, const QString &why)
 {
-    if (error)
-        *error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
-    return false;
+    return {QStringLiteral("line %1: %2").arg(lineNumber).arg(why)};
 }
 
-bool applyLine(VersionInfoDescription &d, const QString &name, const QString &value, int lineNumber, QString *error)
+Result<> applyLine(VersionInfoDescription &d, const QString &name, const QString &value, int lineNumber)
 {
     if (name == u"Translation") {
         const auto translation = parseTranslation(value);
         if (!translation)
-            return fail(error, lineNumber, QStringLiteral("translation is not \"language,codepage\" in hex"));
+            return fail(lineNumber, QStringLiteral("translation is not \"language,codepage\" in hex"));
         d.translations = {*translation};
         d.stringTables.front().translation = *translation;
-        return true;
+        return {};
     }
     if (name == u"FileVersion.Fixed" || name == u"ProductVersion.Fixed") {
         const auto version = parseVersion(value);
         if (!version)
-            return fail(error, lineNumber, QStringLiteral("version is not four numbers"));
+            return fail(lineNumber, QStringLiteral("version is not four numbers"));
         (name == u"FileVersion.Fixed" ? d.fileVersion : d.productVersion) = *version;
-        return true;
+        return {};
     }
     d.stringTables.front().strings.emplace_back(name, value);
-    return true;
+    return {};
 }
 
 } // namespace
 
-std::optional<VersionInfoDescription> VersionDescription::parse(const QString &text, QString *error)
+Result<VersionInfoDescription> VersionDescription::parse(const QString &text)
 {
     VersionInfoDescription description;
     description.stringTables.resize(1);
@@ -73,16 +73,14 @@ std::optional<VersionInfoDescription> VersionDescription::parse(const QString &t
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const qsizetype equals = line.indexOf(u'=');
-        if (equals <= 0) {
-            fail(error, i + 1, QStringLiteral("expected Name=Value"));
-            return std::nullopt;
-        }
-        if (!applyLine(description, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(), i + 1, error))
-            return std::nullopt;
+        if (equals <= 0)
+            return fail(i + 1, QStringLiteral("expected Name=Value"));
+        const Result<> applied =
+            applyLine(description, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(), i + 1);
+        if (!applied)
+            return Failure{applied.error()};
     }
-    if (description.translations.empty()) {
-        fail(error, int(lines.size()), QStringLiteral("no Translation line"));
-        return std::nullopt;
-    }
+    if (description.translations.empty())
+        return fail(int(lines.size()), QStringLiteral("no Translation line"));
     return description;
 }

@@ -176,9 +176,9 @@ void VersionResourceTest::descriptionErrorsNameTheLine()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    QString got;
-    QVERIFY(!VersionDescription::parse(text, &got));
-    QCOMPARE(got, error);
+    const Result<VersionInfoDescription> parsed = VersionDescription::parse(text);
+    QVERIFY(!parsed);
+    QCOMPARE(parsed.error(), error);
 }
 
 QTEST_MAIN(VersionResourceTest)

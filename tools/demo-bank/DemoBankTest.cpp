@@ -19,8 +19,8 @@ private slots:
         QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
         QuestionTable table;
         table.setTableName(folder.filePath(QStringLiteral("bankdir/central.vqn")));
-        const TableResult opened = table.open();
-        QVERIFY2(opened, qPrintable(opened.error));
+        const Result<> opened = table.open();
+        QVERIFY2(opened, qPrintable(opened.error()));
         QCOMPARE(table.recordCount(), 196);
     }
 };

@@ -29,12 +29,12 @@ bool isCancelled(int number)
     return number == 124 || number == 150;
 }
 
-TableResult addQuestion(QuestionTable &table, int number)
+Result<> addQuestion(QuestionTable &table, int number)
 {
     const int category = categoryOf(number);
     const int correct = number % 3 + 1;
     const QStringList letters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-    TableResult result = table.append();
+    Result<> result = table.append();
     const auto set = [&](const QString &field, const QString &value) {
         if (result)
             result = table.setText(field, value);
@@ -58,13 +58,13 @@ TableResult addQuestion(QuestionTable &table, int number)
     return result ? table.post() : result;
 }
 
-TableResult writeBank(const QString &folder)
+Result<> writeBank(const QString &folder)
 {
     QuestionTable table;
     const QString path = QDir(folder).filePath(QuestionTable::FileName);
     QFile::remove(path);
     table.setTableName(path);
-    TableResult result = table.createIfMissing();
+    Result<> result = table.createIfMissing();
     if (result)
         result = table.open();
     for (int number = 1; result && number <= 196; ++number)
@@ -83,9 +83,9 @@ int main(int argc, char **argv)
         return 2;
     }
     QDir().mkpath(arguments[1]);
-    const TableResult written = writeBank(arguments[1]);
+    const Result<> written = writeBank(arguments[1]);
     if (!written) {
-        std::fprintf(stderr, "%s\n", qPrintable(written.error));
+        std::fprintf(stderr, "%s\n", qPrintable(written.error()));
         return 1;
     }
     return 0;

@@ -2,9 +2,8 @@
 
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
-#include "trainer-components/pdf-viewer/PdfPagePrinting.h"
 
-#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
@@ -42,8 +41,8 @@ TPdf::TPdf(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_toolbar);
     layout->addWidget(m_view, 1);
-    connect(m_view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this, &TPdf::showPageNumber);
-    connect(m_document, &QPdfDocument::pageCountChanged, this, &TPdf::showPageNumber);
+    connect(m_view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this, &TPdf::showPosition);
+    connect(m_document, &QPdfDocument::pageCountChanged, this, &TPdf::showPosition);
 }
 
 // The document and view die with the QWidget base, after this object has
@@ -62,19 +61,19 @@ void TPdf::buildToolbar()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(add(QStyle::SP_MediaSkipBackward, QStringLiteral("První strana"), "FirstPage"),
-            &QAction::triggered, this, &TPdf::gotoFirstPage);
-    connect(add(QStyle::SP_ArrowBack, QStringLiteral("Předchozí strana"), "PreviousPage"), &QAction::triggered,
-            this, [this] { goToPage(currentPage() - 1); });
+    m_firstPage = add(QStyle::SP_MediaSkipBackward, QStringLiteral("První strana"), "FirstPage");
+    connect(m_firstPage, &QAction::triggered, this, &TPdf::gotoFirstPage);
+    m_previousPage = add(QStyle::SP_ArrowBack, QStringLiteral("Předchozí strana"), "PreviousPage");
+    connect(m_previousPage, &QAction::triggered, this, [this] { goToPage(currentPage() - 1); });
     m_pageNumber = new QLabel(m_toolbar);
     m_pageNumber->setObjectName(QStringLiteral("PageNumber"));
     m_pageNumber->setTextFormat(Qt::PlainText);
     m_pageNumber->setContentsMargins(6, 0, 6, 0);
     m_toolbar->addWidget(m_pageNumber);
-    connect(add(QStyle::SP_ArrowForward, QStringLiteral("Další strana"), "NextPage"), &QAction::triggered, this,
-            [this] { goToPage(currentPage() + 1); });
-    connect(add(QStyle::SP_MediaSkipForward, QStringLiteral("Poslední strana"), "LastPage"), &QAction::triggered,
-            this, [this] { goToPage(m_document->pageCount() - 1); });
+    m_nextPage = add(QStyle::SP_ArrowForward, QStringLiteral("Další strana"), "NextPage");
+    connect(m_nextPage, &QAction::triggered, this, [this] { goToPage(currentPage() + 1); });
+    m_lastPage = add(QStyle::SP_MediaSkipForward, QStringLiteral("Poslední strana"), "LastPage");
+    connect(m_lastPage, &QAction::triggered, this, [this] { goToPage(m_document->pageCount() - 1); });
     m_toolbar->addSeparator();
     const auto addText = [this](const QString &text, const char *name) {
         QAction *action = m_toolbar->addAction(text);
@@ -93,7 +92,7 @@ bool TPdf::LoadFile(const QString &path)
 {
     const bool loaded = m_document->load(path) == QPdfDocument::Error::None;
     m_loadedFile = path;
-    showPageNumber();
+    showPosition();
     return loaded;
 }
 
@@ -118,7 +117,7 @@ void TPdf::goToPage(int page)
         return;
     page = std::clamp(page, 0, m_document->pageCount() - 1);
     m_view->pageNavigator()->jump(page, QPointF(), m_view->pageNavigator()->currentZoom());
-    showPageNumber();
+    showPosition();
 }
 
 void TPdf::zoomBy(qreal factor)
@@ -128,21 +127,37 @@ void TPdf::zoomBy(qreal factor)
     m_view->setZoomFactor(zoom);
 }
 
-void TPdf::showPageNumber()
+void TPdf::showPosition()
 {
     const int pages = m_document->pageCount();
-    m_pageNumber->setText(pages > 0 ? QStringLiteral("%1 / %2").arg(currentPage() + 1).arg(pages) : QString());
+    const int page = currentPage();
+    m_pageNumber->setText(pages > 0 ? QStringLiteral("%1 / %2").arg(page + 1).arg(pages) : QString());
+    m_firstPage->setEnabled(page > 0);
+    m_previousPage->setEnabled(page > 0);
+    m_nextPage->setEnabled(page < pages - 1);
+    m_lastPage->setEnabled(page < pages - 1);
 }
 
-void TPdf::printAll()
+void TPdf::keyPressEvent(QKeyEvent *event)
 {
-    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
+    // The document view leaves Home and End to its parent.
+    if (event->key() == Qt::Key_Home)
+        gotoFirstPage();
+    else if (event->key() == Qt::Key_End)
+        goToPage(m_document->pageCount() - 1);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TPdf::printAll(const QString &documentName)
+{
     if (m_document->pageCount() == 0) {
         MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
         return;
     }
-    const std::optional<QString> error = Printing::print(*printer, QFileInfo(m_loadedFile).fileName(),
-                                                         [this](Printing::PrintJob &job) { drawAllPages(*m_document, job); });
-    if (error)
-        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + *error, QStringLiteral("Chyba:"));
+    // The document goes to the printer as it is; its printer renders it.
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
+    const Result<> printed = Printing::printPdfFile(*printer, m_loadedFile, documentName);
+    if (!printed)
+        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + printed.error(), QStringLiteral("Chyba:"));
 }

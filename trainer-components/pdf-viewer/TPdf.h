@@ -22,23 +22,32 @@ public:
     bool LoadFile(const QString &path);
     void setShowToolbar(bool show);
     void gotoFirstPage();
-    // Prints every page on the default printer without a dialog; a failure
-    // is reported in a box of the control's own.
-    void printAll();
+    // Hands the loaded file to the default printer as one job named
+    // `documentName`, without a dialog; a failure is reported in a box of the
+    // control's own.
+    void printAll(const QString &documentName);
 
     QPdfDocument *document() const { return m_document; }
     QToolBar *toolbar() const { return m_toolbar; }
     int currentPage() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildToolbar();
     void goToPage(int page);
     void zoomBy(qreal factor);
-    void showPageNumber();
+    // The page number, and the moves that lead somewhere.
+    void showPosition();
 
     QPdfDocument *m_document;
     QPdfView *m_view;
     QToolBar *m_toolbar;
     QLabel *m_pageNumber = nullptr;
+    QAction *m_firstPage = nullptr;
+    QAction *m_previousPage = nullptr;
+    QAction *m_nextPage = nullptr;
+    QAction *m_lastPage = nullptr;
     QString m_loadedFile; // names the print job
 };

@@ -2,81 +2,218 @@
 
 #include "platform/printing/Printing.h"
 
+#include <QBuffer>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPdfDocument>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <array>
+#include <exception>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace PagePrinter {
 
 namespace {
 
-// Pictures of the pages at this resolution: sharp on paper, and a long list
-// still prints in seconds.
-constexpr int PictureDpi = 200;
+// The bands are drawn in dots of this resolution.
+constexpr int BandDpi = 1200;
 constexpr double BandInsetMillimetres = 6.35;
 constexpr double HeaderFontPoints = 9;
 
-double dotsOf(double millimetres, int dpi) { return millimetres * dpi / 25.4; }
+double dotsOf(double millimetres) { return millimetres * BandDpi / 25.4; }
 
-void drawLine(QPainter &painter, const QRectF &band, const HeaderFooterLine &line)
+// The header's left, centre and right text, then the footer's.
+using Texts = std::array<QString, 6>;
+using Chosen = std::array<bool, 6>;
+
+Texts textsOf(const Job &job, PrintedPageFacts facts, int page)
 {
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, line.left);
-    painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, line.centre);
-    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, line.right);
+    facts.page = page;
+    const HeaderFooterLine header = expandTemplate(job.header, facts);
+    const HeaderFooterLine footer = expandTemplate(job.footer, facts);
+    return {header.left, header.centre, header.right, footer.left, footer.centre, footer.right};
 }
 
-void drawBands(QPainter &painter, const QRectF &paper, int dpi, const Job &job,
-               const PrintedPageFacts &facts)
+bool drawsAny(const Texts &texts, const Chosen &chosen)
 {
-    const double margin = dotsOf(MarginMillimetres, dpi);
-    const double inset = dotsOf(BandInsetMillimetres, dpi);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (chosen[i] && !texts[i].isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void drawTexts(QPainter &painter, const QSizeF &paper, const Texts &texts, const Chosen &chosen)
+{
+    const double margin = dotsOf(MarginMillimetres);
+    const double inset = dotsOf(BandInsetMillimetres);
     const double width = paper.width() - 2 * margin;
     const double height = margin - inset;
-    drawLine(painter, QRectF(margin, inset, width, height / 2), expandTemplate(job.header, facts));
-    drawLine(painter, QRectF(margin, paper.height() - inset - height / 2, width, height / 2),
-             expandTemplate(job.footer, facts));
+    const QRectF bands[] = {QRectF(margin, inset, width, height / 2),
+                            QRectF(margin, paper.height() - inset - height / 2, width, height / 2)};
+    constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (chosen[i] && !texts[i].isEmpty())
+            painter.drawText(bands[i / 3], alignments[i % 3] | Qt::AlignVCenter, texts[i]);
+    }
 }
 
-void drawPages(Printing::PrintJob &out, QPdfDocument &document, const Job &job, PrintedPageFacts &facts)
+QPageSize pageSizeOf(QPDFPageObjectHelper &page)
 {
-    QPainter &painter = out.painter();
+    const QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
+    return QPageSize(QSizeF(box.urx - box.llx, box.ury - box.lly), QPageSize::Point);
+}
+
+// The header and footer as PDF pages. The texts that are the same on every
+// page stand once on the first band page, which serves every page of the
+// first page's size; a page's own texts (its number) stand on a band page of
+// its own. Drawn once, a text is stored once.
+struct BandPages
+{
+    QByteArray pdf;
+    std::vector<bool> shared; // whether the first band page goes on the page
+    std::vector<int> own;     // the band page of the page's own texts, or -1
+    int count = 0;
+};
+
+BandPages bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
+{
+    PrintedPageFacts facts = job.facts;
+    facts.pages = int(pages.size());
+    const Texts first = textsOf(job, facts, 1);
+    const Texts second = textsOf(job, facts, 2);
+    Chosen same{};
+    Chosen varying{};
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        same[i] = first[i] == second[i];
+        varying[i] = !same[i];
+    }
+    const Chosen all{true, true, true, true, true, true};
+    const QPageSize firstSize = pageSizeOf(pages.front());
+
+    BandPages bands;
+    QBuffer out(&bands.pdf);
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    writer.setResolution(BandDpi);
+    writer.setPageLayout(QPageLayout(firstSize, QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw std::runtime_error("the header and footer cannot be drawn");
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
-    const QRectF paper(0, 0, out.pageWidth(), out.pageHeight());
-    for (int page = 0; page < facts.pages; ++page) {
-        if (page > 0)
-            out.newPage();
-        const QSizeF points = document.pagePointSize(page);
-        const QImage picture = document.render(
-            page, QSize(qRound(points.width() * PictureDpi / 72), qRound(points.height() * PictureDpi / 72)));
-        painter.drawImage(paper, picture);
-        facts.page = page + 1;
-        drawBands(painter, paper, out.resolution(), job, facts);
+    const auto paper = [&writer] { return QSizeF(writer.width(), writer.height()); };
+    drawTexts(painter, paper(), first, same);
+    const bool sharedDrawn = drawsAny(first, same);
+    int drawn = 1;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        const QPageSize size = pageSizeOf(pages[page]);
+        const bool ofFirstSize = size.isEquivalentTo(firstSize);
+        bands.shared.push_back(ofFirstSize && sharedDrawn);
+        const Texts texts = textsOf(job, facts, int(page) + 1);
+        const Chosen &own = ofFirstSize ? varying : all;
+        if (!drawsAny(texts, own)) {
+            bands.own.push_back(-1);
+            continue;
+        }
+        writer.setPageSize(size);
+        writer.newPage();
+        drawTexts(painter, paper(), texts, own);
+        bands.own.push_back(drawn++);
+    }
+    painter.end();
+    bands.count = drawn;
+    return bands;
+}
+
+// Lays the band pages over the pages as forms, each page's own content kept
+// apart in its own graphics state. Streams that pages share are stored once.
+void layOver(QPDF &document, std::vector<QPDFPageObjectHelper> &pages, std::vector<QPDFPageObjectHelper> &bands,
+             const BandPages &plan)
+{
+    const QPDFObjectHandle shared = document.copyForeignObject(bands.front().getFormXObjectForPage());
+    const QPDFObjectHandle opening = QPDFObjectHandle::newStream(&document, "q\n");
+    std::map<std::string, QPDFObjectHandle> closings;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::vector<QPDFObjectHandle> forms;
+        if (plan.shared[i])
+            forms.push_back(shared);
+        if (plan.own[i] >= 0)
+            forms.push_back(document.copyForeignObject(bands[std::size_t(plan.own[i])].getFormXObjectForPage()));
+        if (forms.empty())
+            continue;
+        QPDFPageObjectHelper &page = pages[i];
+        QPDFObjectHandle resources = page.getAttribute("/Resources", true);
+        resources = resources.isDictionary() ? resources.shallowCopy() : QPDFObjectHandle::newDictionary();
+        QPDFObjectHandle xObjects = resources.getKey("/XObject");
+        xObjects = xObjects.isDictionary() ? xObjects.shallowCopy() : QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/XObject", xObjects);
+        std::string closing = "\nQ\n";
+        int suffix = 0;
+        for (const QPDFObjectHandle &form : forms) {
+            const std::string name = resources.getUniqueResourceName("/Fx", suffix);
+            xObjects.replaceKey(name, form);
+            closing += page.placeFormXObject(form, name, page.getMediaBox().getArrayAsRectangle(), true, true, true)
+                + "\n";
+        }
+        page.getObjectHandle().replaceKey("/Resources", resources);
+        auto [stream, added] = closings.try_emplace(closing);
+        if (added)
+            stream->second = QPDFObjectHandle::newStream(&document, closing);
+        page.addPageContents(opening, true);
+        page.addPageContents(stream->second, false);
     }
 }
 
 } // namespace
 
-Result print(const Job &job)
+Result<QByteArray> withHeaderAndFooter(const Job &job)
 {
-    QTemporaryFile pdfFile;
-    if (!pdfFile.open() || pdfFile.write(job.pdf) != job.pdf.size() || !pdfFile.flush())
-        return {0, QStringLiteral("Tiskový výstup stránky nelze uložit do dočasné složky.")};
-    QPdfDocument document;
-    if (document.load(pdfFile.fileName()) != QPdfDocument::Error::None || document.pageCount() == 0)
-        return {0, QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+    try {
+        QPDF document;
+        document.setSuppressWarnings(true);
+        document.processMemoryFile("page", job.pdf.constData(), std::size_t(job.pdf.size()));
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+        if (pages.empty())
+            return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+        const BandPages plan = bandPages(pages, job);
+        QPDF bandDocument;
+        bandDocument.setSuppressWarnings(true);
+        bandDocument.processMemoryFile("bands", plan.pdf.constData(), std::size_t(plan.pdf.size()));
+        std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
+        if (bands.size() != std::size_t(plan.count))
+            throw std::runtime_error("the header and footer pages were not all drawn");
+        layOver(document, pages, bands, plan);
+        QPDFWriter writer(document);
+        writer.setOutputMemory();
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.write();
+        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
+        return QByteArray(reinterpret_cast<const char *>(written->getBuffer()), qsizetype(written->getSize()));
+    } catch (const std::exception &failure) {
+        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ")
+                       + QString::fromUtf8(failure.what())};
+    }
+}
 
-    const std::unique_ptr<QPrinter> printer = Printing::makePrinter(Printing::Resolution::PrinterOwn);
-    printer->setFullPage(true);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    PrintedPageFacts facts = job.facts;
-    facts.pages = document.pageCount();
-    const std::optional<QString> error = Printing::print(*printer, job.facts.title, [&](Printing::PrintJob &out) {
-        drawPages(out, document, job, facts);
-    });
-    if (error)
-        return {0, QStringLiteral("Stránku nelze vytisknout: ") + *error};
-    return {facts.pages, {}};
+Result<> print(const Job &job)
+{
+    const Result<QByteArray> pdf = withHeaderAndFooter(job);
+    if (!pdf)
+        return Failure{pdf.error()};
+    const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
+    if (const Result<> printed = Printing::printPdf(*printer, *pdf, job.facts.title); !printed)
+        return Failure{QStringLiteral("Stránku nelze vytisknout: ") + printed.error()};
+    return {};
 }
 
 } // namespace PagePrinter

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "trainer-components/web-host/HeaderFooter.h"
 
 #include <QByteArray>
 #include <QString>
 
-// Prints pages that the browser engine laid out as PDF on the default printer,
-// each page as a picture with the header and footer drawn as text in its top
-// and bottom margins.
+// Prints pages that the browser engine laid out as PDF on the default printer
+// as they are, with the header and footer laid over each page as text in its
+// top and bottom margins, as one job under the page title.
 namespace PagePrinter {
 
 // Margin of the engine's page setup, in which the header and footer stand.
@@ -21,14 +22,10 @@ struct Job
     PrintedPageFacts facts; // page and pages are filled in per page
 };
 
-// The number of pages printed, or the reason nothing was.
-struct Result
-{
-    int pages = 0;
-    QString error;
-    explicit operator bool() const { return error.isEmpty(); }
-};
+// The engine's pages with the header and footer over them, as PDF.
+Result<QByteArray> withHeaderAndFooter(const Job &job);
 
-Result print(const Job &job);
+// Nothing printed: the reason.
+Result<> print(const Job &job);
 
 } // namespace PagePrinter

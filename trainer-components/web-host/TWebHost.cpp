@@ -1,6 +1,7 @@
 #include "trainer-components/web-host/TWebHost.h"
 
 #include "platform/registry/Registry.h"
+#include "platform/text/LocaleTexts.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/PagePrinter.h"
 #include "trainer-components/web-host/RequestGuard.h"
@@ -11,7 +12,6 @@
 #include <QDate>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QVBoxLayout>
@@ -60,6 +60,11 @@ private:
     TWebHost *m_host;
 };
 
+QUrl withoutFragment(const QUrl &url)
+{
+    return url.adjusted(QUrl::RemoveFragment);
+}
+
 QString pageAddress(const QUrl &url)
 {
     return url.isLocalFile() ? url.toLocalFile() : url.toString();
@@ -67,11 +72,33 @@ QString pageAddress(const QUrl &url)
 
 } // namespace
 
+// The page asks its host before it goes anywhere, and opens no window: bank
+// texts hold markup that could take it elsewhere (a refresh, a link, a form).
+class HostPage : public QWebEnginePage
+{
+public:
+    HostPage(QWebEngineProfile *profile, TWebHost *host) : QWebEnginePage(profile), m_host(host) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        return m_host->acceptNavigation(url, type == NavigationTypeTyped, isMainFrame);
+    }
+    QWebEnginePage *createWindow(WebWindowType) override
+    {
+        emit m_host->navigationRefused(QUrl());
+        return nullptr;
+    }
+
+private:
+    TWebHost *m_host;
+};
+
 TWebHost::TWebHost(QWidget *owner)
     : QFrame(owner)
     , m_guard(std::make_unique<RequestGuard>())
     , m_profile((ensureShareContext(), std::make_unique<QWebEngineProfile>()))
-    , m_page(std::make_unique<QWebEnginePage>(m_profile.get()))
+    , m_page(std::make_unique<HostPage>(m_profile.get(), this))
 {
     m_profile->setUrlRequestInterceptor(m_guard.get());
     m_view = new HostView(this);
@@ -156,9 +183,20 @@ void TWebHost::Navigate(const QString &target)
 {
     m_target = QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl(target);
     m_guard->allow(m_target);
+    m_navigationAsked = true;
     m_loading = true;
     m_renderFailed = false;
     m_page->load(m_target);
+}
+
+bool TWebHost::acceptNavigation(const QUrl &url, bool typed, bool mainFrame)
+{
+    if (m_navigationAsked && typed && mainFrame && withoutFragment(url) == withoutFragment(m_target)) {
+        m_navigationAsked = false;
+        return true;
+    }
+    emit navigationRefused(url);
+    return false;
 }
 
 bool TWebHost::ShowContextMenu(const QPoint &at)
@@ -233,6 +271,7 @@ QString TWebHost::PrintDocument()
     job.footer = PrintOptions.Footer;
     job.facts.title = m_page->title();
     job.facts.address = pageAddress(m_page->url());
-    job.facts.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return printed(PagePrinter::print(job).error);
+    job.facts.date = LocaleTexts::shortDate(QDate::currentDate());
+    const Result<> done = PagePrinter::print(job);
+    return printed(done ? QString() : done.error());
 }

@@ -81,8 +81,14 @@ public:
 signals:
     void pageLoaded(bool ok);
     void renderProcessEnded();
+    // The page tried to leave for `url` (empty for a new window) and stays.
+    void navigationRefused(const QUrl &url);
 
 private:
+    friend class HostPage;
+    // Whether the page may go to `url`: only the load that Navigate asked for.
+    bool acceptNavigation(const QUrl &url, bool typed, bool mainFrame);
+
     void applySettings();
     void renderProcessTerminated(int status);
     bool waitForLoad();
@@ -96,6 +102,7 @@ private:
     quint32 m_downloadSum = 0;
     quint32 m_hostSum = 0;
     QUrl m_target;
+    bool m_navigationAsked = false;
     bool m_loading = false;
     bool m_printing = false;
     bool m_renderFailed = false;

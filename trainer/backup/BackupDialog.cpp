@@ -266,14 +266,16 @@ void BackupDialog::startClick()
     setBusy(true);
     Gauge1->setValue(0);
     QDir::setCurrent(m_programDir);
-    const TableResult copied = copy(chosenFolder(), [this](int files) {
+    const Result<> copied = copy(chosenFolder(), [this](int files) {
         Gauge1->setValue(files);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     QDir::setCurrent(m_programDir);
     setBusy(false);
     if (!copied) {
-        MessageBox::show(this, m_texts.failureText + u'\n' + copied.error, m_texts.resultCaption);
+        // Copies that were made count for nothing once the whole has failed.
+        Gauge1->setValue(0);
+        MessageBox::show(this, m_texts.failureText + u'\n' + copied.error(), m_texts.resultCaption);
         showBackupState();
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 #include "trainer/backup/BankBackup.h"
 
 #include <QDialog>
@@ -64,7 +64,7 @@ protected:
 
     const QString &programDir() const { return m_programDir; }
     // The copy itself, reporting each copied file.
-    virtual TableResult copy(const QString &folder, const BankBackup::Progress &progress) = 0;
+    virtual Result<> copy(const QString &folder, const BankBackup::Progress &progress) = 0;
     // Run when the chosen folder changes, after its backup state is shown.
     virtual void DirectoryListBox1Change(bool hasBackup);
 

@@ -25,16 +25,16 @@ constexpr qsizetype InfoValueLength = 28;
 class MappedFile
 {
 public:
-    TableResult open(const QString &path)
+    Result<> open(const QString &path)
     {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly))
-            return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, m_file.errorString()));
+            return Failure{QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, m_file.errorString())};
         if (m_file.size() == 0)
             return {};
         const uchar *mapped = m_file.map(0, m_file.size());
         if (!mapped)
-            return TableResult::failure(QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, m_file.errorString()));
+            return Failure{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, m_file.errorString())};
         m_content = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), m_file.size());
         return {};
     }
@@ -53,17 +53,17 @@ void report(const Progress &progress, int copied)
 }
 
 // Both files read, then written as one pair.
-TableResult copyPair(const QString &fromTable, const QString &fromMemo, const QString &toTable,
-                     const QString &toMemo, const Progress &progress)
+Result<> copyPair(const QString &fromTable, const QString &fromMemo, const QString &toTable,
+                  const QString &toMemo, const Progress &progress)
 {
     MappedFile table;
     MappedFile memo;
-    if (const TableResult read = table.open(fromTable); !read)
+    if (const Result<> read = table.open(fromTable); !read)
         return read;
-    if (const TableResult read = memo.open(fromMemo); !read)
+    if (const Result<> read = memo.open(fromMemo); !read)
         return read;
     report(progress, 1);
-    if (const TableResult written = SafeFile::replacePair(toTable, table.content(), toMemo, memo.content()); !written)
+    if (const Result<> written = SafeFile::replacePair(toTable, table.content(), toMemo, memo.content()); !written)
         return written;
     report(progress, 2);
     return {};
@@ -74,15 +74,15 @@ bool isNumber(FieldType type)
     return type == FieldType::Numeric || type == FieldType::Float;
 }
 
-TableResult checkColumns(const DbfTable &table, const QString &tableFile)
+Result<> checkColumns(const DbfTable &table, const QString &tableFile)
 {
     for (const FieldDef &wanted : QuestionTable::questionRecord()) {
         const int index = table.fieldIndex(wanted.name);
         const FieldType type = index < 0 ? wanted.type : table.fields()[index].type;
         const bool fits = type == wanted.type || (isNumber(type) && isNumber(wanted.type));
         if (index < 0 || !fits)
-            return TableResult::failure(QStringLiteral("Soubor %1 není tabulka otázek: chybí v něm sloupec %2.")
-                                            .arg(tableFile, wanted.name));
+            return Failure{QStringLiteral("Soubor %1 není tabulka otázek: chybí v něm sloupec %2.")
+                               .arg(tableFile, wanted.name)};
     }
     return {};
 }
@@ -110,7 +110,7 @@ std::optional<State> stateOf(const QString &folder)
                  lines.value(2).mid(InfoValueStart, InfoValueLength)};
 }
 
-TableResult checkQuestionPair(const QString &tableFile, const QString &memoFile)
+Result<> checkQuestionPair(const QString &tableFile, const QString &memoFile)
 {
     // The engine finds a memo file by the table's name; links under the
     // engine's names let it open a pair named otherwise without copying it.
@@ -119,49 +119,52 @@ TableResult checkQuestionPair(const QString &tableFile, const QString &memoFile)
     if (!check.isValid()
         || !QFile::link(QFileInfo(tableFile).absoluteFilePath(), linkedTable)
         || !QFile::link(QFileInfo(memoFile).absoluteFilePath(), check.filePath(QStringLiteral("check.vqt"))))
-        return TableResult::failure(QStringLiteral("Soubor %1 nelze prověřit: dočasný adresář nelze vytvořit.")
-                                        .arg(tableFile));
+        return Failure{QStringLiteral("Soubor %1 nelze prověřit: dočasný adresář nelze vytvořit.")
+                           .arg(tableFile)};
     for (const QString &file : {tableFile, memoFile})
         if (!QFileInfo(file).isFile())
-            return TableResult::failure(QStringLiteral("Soubor %1 chybí.").arg(file));
+            return Failure{QStringLiteral("Soubor %1 chybí.").arg(file)};
     DbfTable table;
-    if (const TableResult opened = table.open(linkedTable); !opened) {
+    if (const Result<> opened = table.open(linkedTable); !opened) {
         // The engine names the links; the user knows the files.
-        QString reason = opened.error;
+        QString reason = opened.error();
         reason.replace(check.path() + u'/', QString())
             .replace(QStringLiteral("check.vqn"), QFileInfo(tableFile).fileName())
             .replace(QStringLiteral("check.vqt"), QFileInfo(memoFile).fileName());
-        return TableResult::failure(QStringLiteral("Soubor %1 nelze otevřít jako tabulku otázek: %2")
-                                        .arg(tableFile, reason));
+        return Failure{QStringLiteral("Soubor %1 nelze otevřít jako tabulku otázek: %2")
+                           .arg(tableFile, reason)};
     }
     return checkColumns(table, tableFile);
 }
 
-TableResult backup(const QString &tablePath, const QString &folder, const QDateTime &when,
-                   const Progress &progress)
+Result<> backup(const QString &tablePath, const QString &folder, const QDateTime &when,
+                const Progress &progress)
 {
     report(progress, 0);
     const QString table = PathResolver::resolve(tablePath);
     const QString tableCopy = PathResolver::resolve(folder, TableCopy);
     const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
-    if (const TableResult copied = copyPair(table, DbfTable::memoPathFor(table), tableCopy, memoCopy, progress);
+    if (const Result<> copied = copyPair(table, DbfTable::memoPathFor(table), tableCopy, memoCopy, progress);
         !copied)
         return copied;
     const QString info = PathResolver::resolve(folder, InfoFile);
     if (!TextLineFile::write(info, infoLines(when)))
-        return TableResult::failure(QStringLiteral("Soubor %1 nelze uložit.").arg(info));
+        return Failure{QStringLiteral("Soubor %1 nelze uložit.").arg(info)};
     return checkQuestionPair(tableCopy, memoCopy);
 }
 
-TableResult restore(const QString &folder, QuestionTable &table, const Progress &progress)
+Result<> restore(const QString &folder, QuestionTable &table, const Progress &progress)
 {
     report(progress, 0);
     if (!stateOf(folder))
-        return TableResult::failure(QStringLiteral("V adresáři %1 není záloha: chybí v něm soubor %2.")
-                                        .arg(folder, InfoFile));
+        return Failure{QStringLiteral("V adresáři %1 není záloha: chybí v něm soubor %2.")
+                           .arg(folder, InfoFile)};
     const QString tableCopy = PathResolver::resolve(folder, TableCopy);
     const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
-    if (const TableResult checked = checkQuestionPair(tableCopy, memoCopy); !checked)
+    // A backup stopped between its two copies is settled before it is read.
+    if (Result<> finished = SafeFile::finishPairReplace(tableCopy); !finished)
+        return finished;
+    if (const Result<> checked = checkQuestionPair(tableCopy, memoCopy); !checked)
         return checked;
     // The engine holds what it read; the bank is read afresh at the next open.
     table.close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QDateTime>
 #include <QString>
@@ -37,16 +37,16 @@ std::optional<State> stateOf(const QString &folder);
 
 // Copies the bank named by `tablePath` (with its memo file) into `folder`,
 // writes "info.txt" and checks that the copy opens as a question table.
-TableResult backup(const QString &tablePath, const QString &folder, const QDateTime &when,
-                   const Progress &progress = {});
+Result<> backup(const QString &tablePath, const QString &folder, const QDateTime &when,
+                const Progress &progress = {});
 
 // Refuses a folder without "info.txt" or whose pair does not open as a
 // question table; otherwise closes `table` and replaces its pair with the copy.
 // On any failure the bank in use stays as it was.
-TableResult restore(const QString &folder, QuestionTable &table, const Progress &progress = {});
+Result<> restore(const QString &folder, QuestionTable &table, const Progress &progress = {});
 
 // Whether the pair opens with the table engine and has the question record's
 // columns; the table file and its memo file may be named freely.
-TableResult checkQuestionPair(const QString &tableFile, const QString &memoFile);
+Result<> checkQuestionPair(const QString &tableFile, const QString &memoFile);
 
 } // namespace BankBackup

@@ -19,7 +19,7 @@ TJina_obnova::TJina_obnova(QuestionTable &table, const QString &programDir, QWid
     resize(441, 294);
 }
 
-TableResult TJina_obnova::copy(const QString &folder, const BankBackup::Progress &progress)
+Result<> TJina_obnova::copy(const QString &folder, const BankBackup::Progress &progress)
 {
     return BankBackup::restore(folder, m_table, progress);
 }

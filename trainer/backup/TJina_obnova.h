@@ -14,7 +14,7 @@ public:
     TJina_obnova(QuestionTable &table, const QString &programDir, QWidget *centreOver = nullptr);
 
 private:
-    TableResult copy(const QString &folder, const BankBackup::Progress &progress) override;
+    Result<> copy(const QString &folder, const BankBackup::Progress &progress) override;
     void DirectoryListBox1Change(bool hasBackup) override;
 
     QuestionTable &m_table;

@@ -19,7 +19,7 @@ TJina_zaloha::TJina_zaloha(const QString &tablePath, const QString &programDir, 
     setFixedSize(434, 267);
 }
 
-TableResult TJina_zaloha::copy(const QString &folder, const BankBackup::Progress &progress)
+Result<> TJina_zaloha::copy(const QString &folder, const BankBackup::Progress &progress)
 {
     return BankBackup::backup(m_tablePath, folder, QDateTime::currentDateTime(), progress);
 }

@@ -11,7 +11,7 @@ public:
     TJina_zaloha(const QString &tablePath, const QString &programDir, QWidget *centreOver = nullptr);
 
 private:
-    TableResult copy(const QString &folder, const BankBackup::Progress &progress) override;
+    Result<> copy(const QString &folder, const BankBackup::Progress &progress) override;
 
     QString m_tablePath;
 };

@@ -4,11 +4,11 @@
 
 namespace BrowserWindowsLoader {
 
-BrowserWindows *windows(QString &error)
+Result<BrowserWindows *> windows()
 {
     static ProgramModule::Loaded<BrowserWindows> module(QStringLiteral("varnel-browser"), "varnelBrowserWindows",
                                                         QStringLiteral("Okna pro zobrazení stránek nelze načíst: "));
-    return module.get(error);
+    return module.get();
 }
 
 } // namespace BrowserWindowsLoader

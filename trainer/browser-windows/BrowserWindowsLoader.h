@@ -8,9 +8,9 @@ class BrowserWindows;
 
 namespace BrowserWindowsLoader {
 
-// The module beside the program file, loaded on the first call; null with the
-// reason when it cannot be loaded.
-BrowserWindows *windows(QString &error);
+// The module beside the program file, loaded on the first call; the reason
+// when it cannot be loaded.
+Result<BrowserWindows *> windows();
 
 // Test seam: while one exists, `windows` hands out this stand-in.
 using Override = ProgramModule::Loaded<BrowserWindows>::Override;

@@ -2,6 +2,7 @@
 
 #include "trainer/browser-windows/BrowserWindows.h"
 #include "trainer/browser-windows/BrowserWindowsLoader.h"
+#include "trainer/html-pages/PageFile.h"
 #include "trainer/html-pages/QuestionListPage.h"
 #include "trainer/html-pages/WrongAnswersPage.h"
 
@@ -9,32 +10,35 @@
 
 namespace PageRoad {
 
-QString showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
-                         QWidget *opener)
+Result<> showQuestionList(QuestionTable &table, const QString &versionCaption, const QString &tempDir,
+                          QWidget *opener)
 {
+    PageText text;
+    if (Result<> read = QuestionListPage::lines(table, versionCaption, text); !read)
+        return read;
     const QString page = tempDir + QuestionListPage::FileName;
-    if (const FileResult written = QuestionListPage::write(table, versionCaption, page); !written)
-        return written.error;
-    QString error;
-    if (BrowserWindows *windows = BrowserWindowsLoader::windows(error))
-        windows->showQuestionList(page, opener);
+    // A page that cannot be written (the temporary folder missing or read
+    // only) is not reported: the window shows what the browser finds there.
+    (void)PageFile::write(page, text);
+    const Result<BrowserWindows *> windows = BrowserWindowsLoader::windows();
+    if (windows)
+        (*windows)->showQuestionList(page, opener);
     QFile::remove(page);
-    return error;
+    return windows ? Result<>() : Failure{windows.error()};
 }
 
-QString showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                         const QString &tempDir, QWidget *opener)
+Result<> showWrongAnswers(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+                          const QString &tempDir, QWidget *opener)
 {
     const QString page = tempDir + WrongAnswersPage::FileName;
-    if (const FileResult written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
-        return written.error;
-    QString error;
-    BrowserWindows *windows = BrowserWindowsLoader::windows(error);
+    if (Result<> written = WrongAnswersPage::write(test, questions, versionCaption, page); !written)
+        return written;
+    const Result<BrowserWindows *> windows = BrowserWindowsLoader::windows();
     if (!windows) {
         QFile::remove(page);
-        return error;
+        return Failure{windows.error()};
     }
-    windows->showWrongAnswers(page, opener);
+    (*windows)->showWrongAnswers(page, opener);
     return {};
 }
 

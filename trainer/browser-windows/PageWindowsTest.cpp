@@ -1,13 +1,19 @@
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/EngineEnvironment.h"
 #include "trainer-components/web-host/TWebHost.h"
 #include "trainer/browser-windows/TWeb_Site.h"
 #include "trainer/browser-windows/Tchybove_Otazky.h"
+#include "trainer/html-pages/QuestionListPage.h"
+#include "trainer/question-table/QuestionTable.h"
+#include "trainer/service/TestBank.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -88,14 +94,49 @@ private slots:
         QVERIFY(window.BitBtn1->isDefault());
         QVERIFY(!window.BitBtn2->icon().isNull());
 
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+    }
+
+    // The printout is the page's own text, with the header and the footer
+    // on every page, and no picture of a page.
+    void printedQuestionListIsText()
+    {
+        constexpr int Questions = 40;
+        const QString bank = m_dir.filePath(QStringLiteral("bank/") + QuestionTable::FileName);
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bank"))));
+        QVERIFY(TestBank::make(bank, Questions));
+        QuestionTable table;
+        table.setTableName(bank);
+        const QString page = m_dir.filePath(QuestionListPage::FileName);
+        QVERIFY(QuestionListPage::write(table, QStringLiteral("Verze programu: 2002.A"), page));
+        TWeb_Site window(page);
+        window.show();
+        QVERIFY(loaded(window));
+
         const QString pdf = m_dir.filePath(QStringLiteral("list.pdf"));
         const Printing::PdfRedirect redirect(pdf);
         MessageBox::Script script;
         QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
-        QVERIFY(QFile(pdf).size() > 0);
         QCOMPARE(script.requests().size(), std::size_t(0));
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
+        const int pages = PdfReadBack::pageCount(pdf);
+        QVERIFY(pages >= 2);
+        QVERIFY(PdfReadBack::imageSizes(pdf).isEmpty());
+        QString all;
+        for (int number = 1; number <= pages; ++number) {
+            const QString text = PdfReadBack::text(pdf, number);
+            QVERIFY2(text.contains(QStringLiteral("Stránka č. %1 z %2").arg(number).arg(pages)), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Otázky k odborné způsobilosti podle §43 zákona 288/1995 Sb.")),
+                     qPrintable(text));
+            QVERIFY2(text.contains(page), qPrintable(text));
+            all += text;
+        }
+        for (int n = 1; n <= Questions; ++n) {
+            for (const QString &line : {TestBank::questionText(n), TestBank::answerText('a', n),
+                                        TestBank::answerText('b', n), TestBank::answerText('c', n)})
+                QVERIFY2(all.contains(QRegularExpression(QRegularExpression::escape(line) + QStringLiteral("(?!\\d)"))),
+                         qPrintable(line));
+        }
     }
 
     // Under a window manager the browser view's native window replacement is

@@ -1,7 +1,9 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
+#include "platform/printing/TestQueue.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/pdf-viewer/TPdf.h"
 #include "trainer/documents/FormAnnexes.h"
@@ -12,18 +14,20 @@
 #include "trainer/main-window/TTitul.h"
 #include "trainer/practice-test/ModalDriver.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -31,14 +35,7 @@ namespace {
 
 void writePdf(const QString &path, int pages)
 {
-    QPdfWriter writer(path);
-    QPainter painter(&writer);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            writer.newPage();
-        painter.drawText(QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter,
-                         QStringLiteral("Strana %1").arg(page));
-    }
+    TestFiles::put(path, PdfReadBack::numberedDocument(pages));
 }
 
 void writeScan(const QString &path, QColor colour)
@@ -75,6 +72,27 @@ QTreeWidgetItem *node(const QTreeWidget &tree, const QString &text)
     return found.isEmpty() ? nullptr : found.front();
 }
 
+// Whether every line of the memo that leaves room beside it stands in the
+// middle of its line; false when no line leaves room to tell.
+bool linesCentred(QPlainTextEdit &memo)
+{
+    memo.grab(); // lays the text out
+    bool told = false;
+    for (QTextBlock block = memo.document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal room = line.width() - line.naturalTextWidth();
+            if (room < 10)
+                continue;
+            told = true;
+            if (qAbs(line.naturalTextRect().left() - line.x() - room / 2) > 1)
+                return false;
+        }
+    }
+    return told;
+}
+
 } // namespace
 
 class DocumentsTest : public QObject
@@ -84,6 +102,7 @@ class DocumentsTest : public QObject
     std::unique_ptr<QTemporaryDir> config;
     std::unique_ptr<QTemporaryDir> folder;
     QString temp;
+    std::unique_ptr<TestQueue> queue;
 
     QString annexes() const { return folder->filePath(QStringLiteral("Prilohy")); }
 
@@ -93,6 +112,12 @@ class DocumentsTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Made before any printer object, so that every one finds its queue.
+        queue = std::make_unique<TestQueue>();
+    }
+
     void init()
     {
         config = std::make_unique<QTemporaryDir>();
@@ -193,6 +218,71 @@ private slots:
         window.close();
     }
 
+    // The temporary folder that TMPDIR names is missing: the copy fails
+    // there and is not made anywhere else ("/" for one).
+    void missingTemporaryFolderTakesNoCopyElsewhere()
+    {
+        writePdf(QDir(annexes()).filePath(QStringLiteral("Zakon119.kvf")), 1);
+        const QString missing = QDir(temp).filePath(QStringLiteral("missing"));
+        qputenv("TMPDIR", missing.toLocal8Bit());
+        TTitul window(environment());
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        window.show();
+        QCOMPARE(window.TempDir, missing + u'/');
+        LawViewerWindow viewerModule;
+        const LawViewerLoader::Override stand(viewerModule);
+        MessageBox::Script script;
+        window.Zakon119->trigger();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QVERIFY2(script.requests().front().text.contains(missing + QStringLiteral("/Zakon119.pdf")),
+                 qPrintable(script.requests().front().text));
+        QVERIFY(Ukaz_Vyhlasku == nullptr);
+        QVERIFY(!FileSystem::fileExists(QStringLiteral("/Zakon119.pdf")));
+        QVERIFY(!FileSystem::folderExists(missing));
+        script.answer(MessageBox::Result::Yes);
+        window.close();
+    }
+
+    // The toolbar offers only the moves that lead somewhere, and Home and
+    // End go to the first and the last page.
+    void toolbarFollowsThePage_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("move"); // a toolbar action or a key
+        QTest::addColumn<int>("page");
+        QTest::newRow("first page") << 3 << QString() << 0;
+        QTest::newRow("next") << 3 << "NextPage" << 1;
+        QTest::newRow("last") << 3 << "LastPage" << 2;
+        QTest::newRow("End") << 3 << "End" << 2;
+        QTest::newRow("End, then Home") << 3 << "End Home" << 0;
+        QTest::newRow("last, then previous") << 3 << "LastPage PreviousPage" << 1;
+        QTest::newRow("one page") << 1 << "End" << 0;
+    }
+    void toolbarFollowsThePage()
+    {
+        QFETCH(int, pages);
+        QFETCH(QString, move);
+        QFETCH(int, page);
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon119.pdf"));
+        writePdf(document, pages);
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon"), document);
+        viewer.show();
+        viewer.CheckBox1->click();
+        TPdf &pdf = *viewer.Pdf1;
+        const auto action = [&pdf](const char *name) { return pdf.toolbar()->findChild<QAction *>(QString::fromLatin1(name)); };
+        for (const QString &step : move.split(u' ', Qt::SkipEmptyParts)) {
+            if (QAction *toolbarAction = action(qPrintable(step)))
+                toolbarAction->trigger();
+            else
+                QTest::keyClick(pdf.focusProxy(), step == QStringLiteral("Home") ? Qt::Key_Home : Qt::Key_End);
+        }
+        QCOMPARE(pdf.currentPage(), page);
+        QCOMPARE(action("FirstPage")->isEnabled(), page > 0);
+        QCOMPARE(action("PreviousPage")->isEnabled(), page > 0);
+        QCOMPARE(action("NextPage")->isEnabled(), page < pages - 1);
+        QCOMPARE(action("LastPage")->isEnabled(), page < pages - 1);
+    }
+
     // No viewer module lies beside this test: the box says so, and no copy
     // is left behind.
     void viewerModuleMissingIsNamed()
@@ -212,8 +302,9 @@ private slots:
         window.close();
     }
 
-    // Every page goes to the printer without a dialog.
-    void printingSendsEveryPage()
+    // The document goes to the printer as itself, without a dialog: its own
+    // bytes, its own pages with their own text.
+    void printingSendsTheDocumentAsItIs()
     {
         const QString document = QDir(temp).filePath(QStringLiteral("Zakon288.pdf"));
         writePdf(document, 3);
@@ -224,7 +315,47 @@ private slots:
         viewer.show();
         viewer.BitBtn2->click();
         QCOMPARE(script.requests().size(), std::size_t(0));
+        QCOMPARE(TestFiles::contentOf(printed), TestFiles::contentOf(document));
         QCOMPARE(pdfPages(printed), 3);
+        for (int page = 1; page <= 3; ++page)
+            QCOMPARE(PdfReadBack::text(printed, page).trimmed(), QStringLiteral("Strana %1").arg(page));
+    }
+
+    // Through a real queue the job carries the document's shown name, never a
+    // file's.
+    void printedDocumentReachesTheQueueUnderItsName()
+    {
+        if (!queue->ready())
+            QSKIP("No CUPS scheduler to run here (cups-daemon)");
+        const QString document = QDir(temp).filePath(QStringLiteral("Zakon119.pdf"));
+        writePdf(document, 2);
+        MessageBox::Script script;
+        TUkaz_Vyhlasku viewer(QStringLiteral("Zákon 119/2002 Sb."), document);
+        viewer.show();
+        viewer.BitBtn2->click();
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        const auto job = queue->job(1);
+        QVERIFY(job);
+        QCOMPARE(job->bytes, TestFiles::contentOf(document));
+        QCOMPARE(job->title, QStringLiteral("Zákon 119/2002 Sb."));
+        QCOMPARE(job->documentName, QStringLiteral("Zákon 119/2002 Sb."));
+    }
+
+    void documentGoneBeforePrintingIsReported()
+    {
+        const QString document = QDir(temp).filePath(QStringLiteral("Vyhlaska2.pdf"));
+        writePdf(document, 1);
+        const QString printed = QDir(temp).filePath(QStringLiteral("printed.pdf"));
+        const Printing::PdfRedirect redirect(printed);
+        MessageBox::Script script;
+        TUkaz_Vyhlasku viewer(QStringLiteral("Vyhláška"), document);
+        viewer.show();
+        QVERIFY(QFile::remove(document));
+        viewer.BitBtn2->click();
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().caption, QStringLiteral("Chyba:"));
+        QVERIFY(script.requests().front().text.startsWith(QStringLiteral("Dokument nelze vytisknout.\n")));
+        QVERIFY(!QFile::exists(printed));
     }
 
     void treeCaptionsAndNotes_data()
@@ -252,6 +383,9 @@ private slots:
         QCOMPARE(viewer.windowTitle(), annex->caption);
         QCOMPARE(viewer.Memo1->toPlainText(), annex->firstNote);
         QCOMPARE(viewer.Memo2->toPlainText(), annex->secondNote);
+        QVERIFY(linesCentred(*viewer.Memo1));
+        if (!annex->secondNote.isEmpty())
+            QVERIFY(linesCentred(*viewer.Memo2));
         QCOMPARE(viewer.Image1->pixmap().toImage().pixelColor(20, 30).green() > 200, true);
     }
 
@@ -262,8 +396,13 @@ private slots:
         // Taking the focus chooses no node.
         QVERIFY(QTest::qWaitForWindowActive(&viewer));
         QVERIFY(!viewer.TreeView1->currentItem());
-        QCOMPARE(viewer.windowTitle(), QString());
+        // An empty title would have the window system show the program's
+        // name in its place.
+        QVERIFY(viewer.windowTitle().trimmed().isEmpty());
+        QVERIFY(!viewer.windowTitle().isEmpty());
+        QVERIFY(viewer.windowTitle() != QApplication::applicationName());
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("Poznámka, informace k formuláři:"));
+        QVERIFY(linesCentred(*viewer.Memo1));
         QCOMPARE(viewer.Memo2->toPlainText(), QString());
         const QStringList expected = {
             u"Čestné prohlášení"_qs,
@@ -296,6 +435,25 @@ private slots:
         QCOMPARE(children, 4);
         QCOMPARE(node(*viewer.TreeView1, u"Zadní stana dokumentu (zzz)"_qs)->parent()->text(0),
                  u"Žádost o znehodnocení zbraně"_qs);
+    }
+
+    // Every node text shows whole, the longest ones with a scroll bar.
+    void longNodeTextsShowWhole()
+    {
+        TUkazPrilohu viewer(annexes());
+        viewer.show();
+        QTreeWidget &tree = *viewer.TreeView1;
+        int widest = 0;
+        for (const FormAnnex &annex : formAnnexes()) {
+            QTreeWidgetItem *item = node(tree, annex.text);
+            const int textWidth = tree.fontMetrics().horizontalAdvance(annex.text);
+            widest = std::max(widest, textWidth);
+            QVERIFY2(tree.visualItemRect(item).width() > textWidth + tree.iconSize().width(),
+                     qPrintable(annex.text));
+        }
+        QVERIFY(widest > tree.viewport()->width());
+        QVERIFY(tree.horizontalScrollBar()->isVisible());
+        QVERIFY(tree.horizontalScrollBar()->maximum() > 0);
     }
 
     // The caption changes; picture and notes keep what they showed.

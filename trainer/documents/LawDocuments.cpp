@@ -38,11 +38,11 @@ const std::vector<LawDocument> &lawDocuments()
 
 namespace LawViewerLoader {
 
-LawViewer *viewer(QString &error)
+Result<LawViewer *> viewer()
 {
     static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"), "varnelLawViewer",
                                                    QStringLiteral("Prohlížeč dokumentů nelze načíst: "));
-    return module.get(error);
+    return module.get();
 }
 
 } // namespace LawViewerLoader
@@ -50,17 +50,19 @@ LawViewer *viewer(QString &error)
 void viewLawDocument(QWidget *owner, const QString &documentFile, const QString &title,
                      const QString &temporaryCopy)
 {
-    QString error;
-    LawViewer *viewer = LawViewerLoader::viewer(error);
+    const Result<LawViewer *> viewer = LawViewerLoader::viewer();
     if (!viewer) {
-        MessageBox::show(owner, error, QStringLiteral("Chyba:"));
+        MessageBox::show(owner, viewer.error(), QStringLiteral("Chyba:"));
         return;
     }
     if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
-        MessageBox::show(owner, QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile,
-                         QStringLiteral("Chyba:"));
+        // The document may have gone since start-up, or the temporary folder.
+        const QString text = FileSystem::fileExists(documentFile)
+            ? QStringLiteral("Dočasnou kopii dokumentu nelze vytvořit:\n") + temporaryCopy
+            : QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile;
+        MessageBox::show(owner, text, QStringLiteral("Chyba:"));
         return;
     }
-    viewer->show(title, temporaryCopy);
+    (*viewer)->show(title, temporaryCopy);
     FileSystem::deleteFile(temporaryCopy);
 }

@@ -23,7 +23,7 @@ const std::vector<LawDocument> &lawDocuments();
 
 // Copies the document into the temporary folder as a ".pdf" file, shows the
 // copy modally and deletes it. A document whose file cannot be copied (it may
-// have gone since start-up) is named in a box and nothing opens; so is a
-// viewer module that cannot be loaded.
+// have gone since start-up, or the temporary folder) is named in a box, or the
+// copy is, and nothing opens; so is a viewer module that cannot be loaded.
 void viewLawDocument(QWidget *owner, const QString &documentFile, const QString &title,
                      const QString &temporaryCopy);

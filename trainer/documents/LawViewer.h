@@ -20,9 +20,9 @@ extern "C" void *varnelLawViewer();
 
 namespace LawViewerLoader {
 
-// The module beside the program file, loaded on the first call; null with the
-// reason when it cannot be loaded.
-LawViewer *viewer(QString &error);
+// The module beside the program file, loaded on the first call; the reason
+// when it cannot be loaded.
+Result<LawViewer *> viewer();
 
 // Test seam: while one exists, `viewer` hands out this stand-in.
 using Override = ProgramModule::Loaded<LawViewer>::Override;

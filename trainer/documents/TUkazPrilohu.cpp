@@ -12,11 +12,13 @@
 #include <QCollator>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextOption>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -76,22 +78,16 @@ QPlainTextEdit *note(QWidget *parent, const char *name, int height)
     font.setBold(true);
     memo->setFont(font);
     WidgetLook::setBackground(memo, Colors::clWhite);
+    // A plain-text edit lays out every line by the document's own option,
+    // not by a paragraph's alignment.
+    QTextOption centred = memo->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    memo->document()->setDefaultTextOption(centred);
     // Disabled only so that it takes no focus: the note stays legible.
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     memo->setPalette(palette);
     return memo;
-}
-
-// The notes are centred line by line, as the memos show them.
-void setNote(QPlainTextEdit *memo, const QString &text)
-{
-    memo->setPlainText(text);
-    QTextCursor all(memo->document());
-    all.select(QTextCursor::Document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    all.mergeBlockFormat(centred);
 }
 
 QFrame *panel(QWidget *parent, QFrame::Shadow shadow)
@@ -133,6 +129,9 @@ TUkazPrilohu::TUkazPrilohu(const QString &documentsFolder, QWidget *parent)
     TreeView1->setCursor(Qt::PointingHandCursor);
     TreeView1->setMouseTracking(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Node texts show whole, with a scroll bar when they are wider than the tree.
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     WidgetLook::setColor(*TreeView1, QPalette::Base, Colors::clSilver);
     WidgetLook::setColor(*TreeView1, QPalette::Text, Colors::clNavy);
 
@@ -149,7 +148,7 @@ TUkazPrilohu::TUkazPrilohu(const QString &documentsFolder, QWidget *parent)
     noteHeading->setFont(bold);
     Memo1 = note(left, "Memo1", 64);
     Memo2 = note(left, "Memo2", 67);
-    setNote(Memo1, FirstNoteStart);
+    Memo1->setPlainText(FirstNoteStart);
 
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
@@ -189,6 +188,9 @@ TUkazPrilohu::TUkazPrilohu(const QString &documentsFolder, QWidget *parent)
     layout->addLayout(upper, 1);
     layout->addWidget(bottom);
 
+    // No node chosen, no caption. An empty title would have the window
+    // system show the program's name in its place.
+    setWindowTitle(QStringLiteral(" "));
     buildTree();
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TUkazPrilohu::TreeView1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
@@ -234,16 +236,16 @@ void TUkazPrilohu::TreeView1Change(QTreeWidgetItem *current)
     if (!annex)
         return;
     setWindowTitle(annex->caption);
-    const auto scan = Picture::load(PathResolver::resolve(m_documentsFolder, annex->scan));
-    if (const QString *error = std::get_if<QString>(&scan)) {
-        MessageBox::show(this, *error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+    const Result<Picture> scan = Picture::load(PathResolver::resolve(m_documentsFolder, annex->scan));
+    if (!scan) {
+        MessageBox::show(this, scan.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
         return;
     }
-    Image1->setPixmap(QPixmap::fromImage(std::get<Picture>(scan).toImage()));
+    Image1->setPixmap(QPixmap::fromImage(scan->toImage()));
     Memo1->clear();
     Memo2->clear();
-    setNote(Memo1, annex->firstNote);
-    setNote(Memo2, annex->secondNote);
+    Memo1->setPlainText(annex->firstNote);
+    Memo2->setPlainText(annex->secondNote);
     if (annex->opensExamRules) {
         hide();
         runModalAs(UkazPriloha3);

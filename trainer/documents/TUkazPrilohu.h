@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trainer/practice-test/FormDialog.h"
+#include "trainer/form-dialog/FormDialog.h"
 
 class QLabel;
 class QPlainTextEdit;

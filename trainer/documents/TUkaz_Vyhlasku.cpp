@@ -122,5 +122,6 @@ void TUkaz_Vyhlasku::CheckBox1Click()
 
 void TUkaz_Vyhlasku::BitBtn2Click()
 {
-    Pdf1->printAll();
+    // The queue shows the job under the name the user chose it by.
+    Pdf1->printAll(Jmeno->text());
 }

@@ -1,3 +1,4 @@
+#include "platform/table/FileWrites.h"
 #include "platform/text/Cp1250.h"
 #include "trainer/html-pages/QuestionListPage.h"
 #include "trainer/html-pages/WrongAnswersPage.h"
@@ -112,7 +113,7 @@ private slots:
         fill({{12, false, 1, QStringLiteral("Dvanáctá\r\nna dva řádky")},
               {7, true, 2, QStringLiteral("Sedmá x<y>z &amp;")},
               {40, false, 4, QStringLiteral("Čtyřicátá")}});
-        m_table.open(); // a table left open by a test is closed by the list
+        QVERIFY(m_table.open()); // a table left open by a test is closed by the list
         QVERIFY(QuestionListPage::write(m_table, QStringLiteral("Verze programu: 2002.A"),
                                         path(QuestionListPage::FileName)));
         QVERIFY(!m_table.active());
@@ -148,14 +149,33 @@ private slots:
     void unwritablePageIsReportedAndTableErrorsWriteNothing()
     {
         const QString missingFolder = path(QStringLiteral("missing/") + QuestionListPage::FileName);
-        const FileResult unwritable = QuestionListPage::write(m_table, QString(), missingFolder);
+        const Result<> unwritable = QuestionListPage::write(m_table, QString(), missingFolder);
         QVERIFY(!unwritable);
-        QVERIFY(unwritable.error.contains(QStringLiteral("nelze uložit")));
+        QVERIFY(unwritable.error().contains(QStringLiteral("nelze uložit")));
 
         m_table.setTableName(path(QStringLiteral("none.vqn")));
-        const FileResult noTable = QuestionListPage::write(m_table, QString(), path(QuestionListPage::FileName));
+        const Result<> noTable = QuestionListPage::write(m_table, QString(), path(QuestionListPage::FileName));
         QVERIFY(!noTable);
         QVERIFY(!QFileInfo::exists(path(QuestionListPage::FileName)));
+    }
+
+    // The list walks the table from its first record, which posts a pending
+    // edit first: a post the disk refuses ends the list with its reason, and
+    // the edit stays pending.
+    void aPendingEditThatCannotBePostedEndsTheList()
+    {
+        fill({{12, true, 1, QStringLiteral("Dvanáctá")}});
+        QVERIFY(m_table.open());
+        QVERIFY(m_table.edit());
+        QVERIFY(m_table.setText(QuestionTable::Otazka, QStringLiteral("změna")));
+        {
+            const FileWrites::FailAfter failing(0);
+            const Result<> written = QuestionListPage::write(m_table, QString(), path(QuestionListPage::FileName));
+            QVERIFY(!written);
+            QCOMPARE(written.error(), QStringLiteral("Cannot write to central.vqt: the write was refused."));
+        }
+        QVERIFY(!QFileInfo::exists(path(QuestionListPage::FileName)));
+        QCOMPARE(m_table.state(), DbfTable::State::Edit);
     }
 
     void selectionOfTheWrongAnswers_data()

@@ -17,7 +17,7 @@ PageText &PageText::operator<<(QStringView line)
 
 namespace PageFile {
 
-FileResult write(const QString &path, const PageText &page)
+Result<> write(const QString &path, const PageText &page)
 {
     return SafeFile::replace(path, page.bytes());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/FileResult.h"
+#include "platform/result/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +21,7 @@ private:
 
 namespace PageFile {
 
-FileResult write(const QString &path, const PageText &page);
+Result<> write(const QString &path, const PageText &page);
 
 } // namespace PageFile
 

@@ -25,16 +25,33 @@ void appendHeader(PageText &out)
         << QStringLiteral("<font color=\"#0000FF\"><font size=\"3\">");
 }
 
-void appendCancelledLine(QuestionTable &table, PageText &out)
+// Calls `each` with every record current in stored order; a move that fails
+// (it posts a pending edit first) ends the walk with its failure.
+template <typename Each>
+Result<> forEachRecord(QuestionTable &table, const Each &each)
+{
+    for (Result<> moved = table.first();; moved = table.next()) {
+        if (!moved)
+            return moved;
+        if (table.eof())
+            return {};
+        each();
+    }
+}
+
+Result<> appendCancelledLine(QuestionTable &table, PageText &out)
 {
     QString list;
-    for (table.first(); !table.eof(); table.next()) {
+    const Result<> walked = forEachRecord(table, [&] {
         if (cancelled(table))
             list += table.fieldByName(QuestionTable::C_Otazky).asText() + QStringLiteral(", ");
-    }
+    });
+    if (!walked)
+        return walked;
     list.chop(2);
     out << QStringLiteral("<p align=\"center\">(Otázky vyřazené z testu: ") + list + u')'
         << QStringLiteral("<br><br>");
+    return {};
 }
 
 void appendQuestion(const QuestionTable &table, PageText &out)
@@ -73,25 +90,26 @@ void appendFooter(const QString &versionCaption, PageText &out)
 
 } // namespace
 
-FileResult lines(QuestionTable &table, const QString &versionCaption, PageText &out)
+Result<> lines(QuestionTable &table, const QString &versionCaption, PageText &out)
 {
-    if (const TableResult opened = table.open(); !opened)
-        return FileResult::failure(opened.error);
+    if (Result<> opened = table.open(); !opened)
+        return opened;
     out.reserve(qsizetype(table.recordCount()) * 700);
     appendHeader(out);
-    appendCancelledLine(table, out);
+    if (Result<> listed = appendCancelledLine(table, out); !listed)
+        return listed;
     out << QStringLiteral("</b></font>") << QStringLiteral("<br><br><br>");
-    for (table.first(); !table.eof(); table.next())
-        appendQuestion(table, out);
+    if (Result<> walked = forEachRecord(table, [&] { appendQuestion(table, out); }); !walked)
+        return walked;
     appendFooter(versionCaption, out);
     table.close();
     return {};
 }
 
-FileResult write(QuestionTable &table, const QString &versionCaption, const QString &path)
+Result<> write(QuestionTable &table, const QString &versionCaption, const QString &path)
 {
     PageText page;
-    if (const FileResult read = lines(table, versionCaption, page); !read)
+    if (const Result<> read = lines(table, versionCaption, page); !read)
         return read;
     return PageFile::write(path, page);
 }

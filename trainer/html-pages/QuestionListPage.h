@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/FileResult.h"
+#include "platform/result/Result.h"
 
 #include "trainer/html-pages/PageFile.h"
 
@@ -14,10 +14,11 @@ namespace QuestionListPage {
 inline const QString FileName = QStringLiteral("Otazky_ZP.htm");
 
 // Opens the table, reads every record in stored order and closes it again,
-// whatever state it had before. A table error is returned as it is.
-FileResult lines(QuestionTable &table, const QString &versionCaption, PageText &out);
+// whatever state it had before. A table error is returned as it is; when the
+// post of a pending edit fails, the table stays open with the edit.
+Result<> lines(QuestionTable &table, const QString &versionCaption, PageText &out);
 
 // The page written to `path`; a table error writes nothing.
-FileResult write(QuestionTable &table, const QString &versionCaption, const QString &path);
+Result<> write(QuestionTable &table, const QString &versionCaption, const QString &path);
 
 } // namespace QuestionListPage

@@ -65,29 +65,31 @@ QList<int> listedPositions(const FinishedTest &test)
     return positions;
 }
 
-FileResult lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 PageText &out)
+Result<> lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               PageText &out)
 {
-    if (const QString error = questions.open(); !error.isEmpty())
-        return FileResult::failure(error);
+    if (Result<> opened = questions.open(); !opened)
+        return opened;
     appendHeader(test, out);
     for (int k : listedPositions(test)) {
         const int number = test.numberAt(k);
-        const std::optional<Question> found = questions.find(number);
+        const Result<std::optional<Question>> found = questions.find(number);
+        if (!found)
+            return Failure{found.error()};
         Question missing;
         missing.number = number;
         missing.text = missingQuestionText(number);
-        appendQuestion(found ? *found : missing, test.answerAt(k), out);
+        appendQuestion(found->value_or(missing), test.answerAt(k), out);
     }
     appendFooter(versionCaption, out);
     return {};
 }
 
-FileResult write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 const QString &path)
+Result<> write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               const QString &path)
 {
     PageText page;
-    if (const FileResult read = lines(test, questions, versionCaption, page); !read)
+    if (const Result<> read = lines(test, questions, versionCaption, page); !read)
         return read;
     return PageFile::write(path, page);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/FileResult.h"
+#include "platform/result/Result.h"
 
 #include <QChar>
 #include <QList>
@@ -41,10 +41,10 @@ QList<int> listedPositions(const FinishedTest &test);
 // The questions are looked up by number; one the bank lacks is listed under
 // its number with the running test's missing-question text, never with
 // another record's texts.
-FileResult lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 PageText &out);
+Result<> lines(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               PageText &out);
 
-FileResult write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
-                 const QString &path);
+Result<> write(const FinishedTest &test, QuestionSource &questions, const QString &versionCaption,
+               const QString &path);
 
 } // namespace WrongAnswersPage

@@ -287,10 +287,10 @@ bool TTitul::createQuestionTable()
 {
     Table1.close();
     Table1.setTableName(PathResolver::resolve(ProgramDir, QuestionTable::FileName));
-    const TableResult result = Table1.createIfMissing();
+    const Result<> result = Table1.createIfMissing();
     Table1.close();
     if (!result) {
-        MessageBox::show(this, result.error, QApplication::applicationName(), MessageBox::Ok,
+        MessageBox::show(this, result.error(), QApplication::applicationName(), MessageBox::Ok,
                          MessageBox::Icon::Error);
         return false;
     }
@@ -402,9 +402,11 @@ void TTitul::Informace2Click()
 void TTitul::Tiskyotzek1Click()
 {
     setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
-    const QString error = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this);
-    if (!error.isEmpty())
-        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+    if (const Result<> shown = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this); !shown) {
+        // The status keeps telling what was being done when it failed.
+        MessageBox::show(this, shown.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        return;
+    }
     setStatus(ReadyText);
 }
 

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -282,18 +283,50 @@ private slots:
         closeConfirmed(window);
     }
 
-    void unwritableQuestionListIsReportedAndOpensNothing()
+    // The temporary folder that TMPDIR names is missing: the page cannot be
+    // written, which is not reported; the window shows what the browser finds
+    // at its path. Nothing goes elsewhere ("/" for one).
+    void missingTemporaryFolderWritesNoListElsewhere()
     {
+        const QString missing = folder->filePath(QStringLiteral("missing"));
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", missing.toLocal8Bit());
+        TTitul window(environment());
+        qputenv("TMPDIR", saved);
+        QCOMPARE(window.TempDir, missing + u'/');
+        window.show();
+        PageWindowsStandIn pages;
+        const BrowserWindowsLoader::Override stand(pages);
+        MessageBox::Script script;
+        window.Tiskyotzek1->trigger();
+        QCOMPARE(pages.shownPath, missing + QStringLiteral("/Otazky_ZP.htm"));
+        QVERIFY(pages.shownPage.isEmpty());
+        QCOMPARE(script.requests().size(), std::size_t(0));
+        QVERIFY(!QFile::exists(QStringLiteral("/Otazky_ZP.htm")));
+        QVERIFY(!QFileInfo::exists(missing));
+        QCOMPARE(window.StatusBar1->currentMessage(), TTitul::ReadyText);
+        closeConfirmed(window);
+    }
+
+    // A table that does not read stops the list: the error shows, no window
+    // opens, and the status bar keeps telling what was being done.
+    void damagedTableKeepsTheListStatus()
+    {
+        { TTitul seed(environment()); }
+        TestFiles::put(folder->filePath(QStringLiteral("central.vqn")), "\x83garbage");
         TTitul window(environment());
         window.show();
-        window.TempDir = folder->filePath(QStringLiteral("missing/"));
         PageWindowsStandIn pages;
         const BrowserWindowsLoader::Override stand(pages);
         MessageBox::Script script;
         window.Tiskyotzek1->trigger();
         QVERIFY(pages.shownPath.isEmpty());
         QCOMPARE(script.requests().size(), std::size_t(1));
-        QVERIFY(script.requests().front().text.contains(QStringLiteral("Otazky_ZP.htm")));
+        QVERIFY2(script.requests().front().text.contains(QStringLiteral("central.vqn")),
+                 qPrintable(script.requests().front().text));
+        QCOMPARE(window.StatusBar1->currentMessage(),
+                 QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
+        QVERIFY(!QFile::exists(window.TempDir + QStringLiteral("Otazky_ZP.htm")));
         closeConfirmed(window);
     }
 

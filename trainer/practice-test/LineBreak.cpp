@@ -2,17 +2,20 @@
 
 #include <QFontMetrics>
 
-QString breakWhereLineIsFull(const QString &text, const QFontMetrics &metrics, int width)
+QString breakAfterCommas(const QString &row, const QFontMetrics &metrics, int width)
 {
     QString result;
     QString line;
-    for (const QChar ch : text) {
-        // A line always keeps its first character, however narrow the width.
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + ch) > width) {
+    for (qsizetype start = 0; start < row.size();) {
+        const qsizetype comma = row.indexOf(u',', start);
+        const qsizetype end = comma < 0 ? row.size() : comma + 1;
+        const QString piece = row.sliced(start, end - start);
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
             result += line + u'\n';
             line.clear();
         }
-        line += ch;
+        line += piece;
+        start = end;
     }
     return result + line;
 }

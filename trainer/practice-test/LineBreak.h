@@ -4,7 +4,7 @@
 
 class QFontMetrics;
 
-// Breaks a text that has no blanks where each line is full, as the Windows
-// text drawing breaks a word too long for its line: every line but the last
-// is as long as still fits the width.
-QString breakWhereLineIsFull(const QString &text, const QFontMetrics &metrics, int width);
+// Breaks a row of numbers joined by commas, without blanks, into lines that
+// each hold as many whole numbers as fit the width. A line breaks only after a
+// comma, so no number is split; one too wide for a line stands on its own.
+QString breakAfterCommas(const QString &row, const QFontMetrics &metrics, int width);

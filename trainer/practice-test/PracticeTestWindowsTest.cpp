@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTest>
 #include <QTextEdit>
@@ -33,15 +34,17 @@ namespace {
 class FakeQuestions : public QuestionSource
 {
 public:
-    QString open() override
+    Result<> open() override
     {
         ++opened;
         return {};
     }
-    std::optional<Question> find(int number) override
+    Result<std::optional<Question>> find(int number) override
     {
+        if (!failure.isEmpty())
+            return Failure{failure};
         if (number == MissingNumber)
-            return std::nullopt;
+            return std::optional<Question>();
         Question q;
         q.number = number;
         q.text = QStringLiteral("Otázka %1").arg(number);
@@ -51,10 +54,12 @@ public:
         q.correct = 2;
         q.points = 2;
         q.valid = number != 123;
-        return q;
+        return std::optional(q);
     }
     static constexpr int MissingNumber = 5;
     int opened = 0;
+    // When set, every find fails with it.
+    QString failure;
 };
 
 // Counts up from the low end of each range: the first range reads
@@ -89,8 +94,8 @@ T *child(QWidget *window, const char *name)
 class MarkupQuestions : public QuestionSource
 {
 public:
-    QString open() override { return {}; }
-    std::optional<Question> find(int number) override
+    Result<> open() override { return {}; }
+    Result<std::optional<Question>> find(int number) override
     {
         Question q;
         q.number = number;
@@ -98,7 +103,7 @@ public:
         q.answerA = QStringLiteral("<i>a</i>");
         q.correct = 1;
         q.valid = true;
-        return q;
+        return std::optional(q);
     }
 };
 
@@ -328,6 +333,23 @@ private slots:
         });
     }
 
+    // The bank cannot be read (a pending edit does not post): the window says
+    // why and shows the question as missing.
+    void anUnreadableQuestionSaysWhy()
+    {
+        const QScopedValueRollback failing(questions.failure, QStringLiteral("Cannot write to central.vqt."));
+        MessageBox::Script script;
+        script.answer(MessageBox::Result::Ok);
+        script.answer(MessageBox::Result::Yes);
+        runTest([&script](TTesting *t) {
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            QCOMPARE(script.requests().front().text, QStringLiteral("Cannot write to central.vqt."));
+            QVERIFY(text(t, "Otazka").contains(QStringLiteral("chybí")));
+            whenShown<TVyhodnoceni>(Vyhodnoceni, [](TVyhodnoceni *v) { v->close(); });
+            t->close();
+        });
+    }
+
     void timeOutEvaluatesOnceWithoutAsking()
     {
         MessageBox::Script script;
@@ -445,13 +467,23 @@ private slots:
         testing.hide();
     }
 
-    void rowOfNumbersBreaksWhereTheLineIsFull()
+    // A number is never split: a user would read "18" and "7" for 187.
+    void rowOfNumbersBreaksOnlyAfterAComma_data()
     {
+        QTest::addColumn<int>("firstNumber");
+        QTest::newRow("three digits") << 140;
+        QTest::newRow("one to three digits") << 1;
+        QTest::newRow("four digits") << 1990;
+    }
+    void rowOfNumbersBreaksOnlyAfterAComma()
+    {
+        QFETCH(int, firstNumber);
         TestOrder order{};
         QStringList numbers;
         for (int k = 0; k < RunningTest::Positions; ++k) {
-            order[std::size_t(k)] = 176 + k;
-            numbers << QString::number(176 + k);
+            const int number = firstNumber + k * (firstNumber < 10 ? 7 : 1);
+            order[std::size_t(k)] = number;
+            numbers << QString::number(number);
         }
         TVyhodnoceni dialog(Evaluation::of(u'G', 43, 0, QString(), order), QStringLiteral("2002.A"),
                             FinishedTest{}, questions);
@@ -460,16 +492,37 @@ private slots:
         const QStringList lines = row->text().split(u'\n');
         QCOMPARE(lines.join(QString()), numbers.join(u','));
         QVERIFY(lines.size() >= 2);
-        for (const QString &line : lines)
-            QVERIFY(row->fontMetrics().horizontalAdvance(line) <= row->width());
-        // A full line takes the next character only at the cost of the width.
-        QVERIFY(row->fontMetrics().horizontalAdvance(lines[0] + lines[1].front()) > row->width());
-        QVERIFY(lines.size() * row->fontMetrics().lineSpacing() <= row->height());
+        const QFontMetrics metrics = row->fontMetrics();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY2(metrics.horizontalAdvance(lines[i]) <= row->width(), qPrintable(lines[i]));
+            if (i + 1 == lines.size())
+                break;
+            QVERIFY2(lines[i].endsWith(u','), qPrintable(lines[i]));
+            // A line is full: the next number with its comma would not fit.
+            const QString next = lines[i + 1].section(u',', 0, 0) + u',';
+            QVERIFY2(metrics.horizontalAdvance(lines[i] + next) > row->width(), qPrintable(lines[i]));
+        }
+        QVERIFY(lines.size() * metrics.lineSpacing() <= row->height());
         dialog.hide();
     }
 
+    // Without a folder to write into, a box names the page, no window
+    // opens, and nothing is written anywhere else ("/" for one).
+    void wrongAnswersOpenFromTheEvaluation_data()
+    {
+        QTest::addColumn<QString>("temporaryFolder");
+        QTest::newRow("temporary folder") << QString();
+        // A file at its path, which even root cannot write through.
+        QTest::newRow("a file in its place") << "file";
+        QTest::newRow("missing folder") << "missing";
+    }
     void wrongAnswersOpenFromTheEvaluation()
     {
+        QFETCH(QString, temporaryFolder);
+        QTemporaryDir scratch;
+        const QString folder = temporaryFolder.isEmpty() ? QDir::tempPath() : scratch.filePath(temporaryFolder);
+        if (temporaryFolder == u"file")
+            QFile(folder).open(QIODevice::WriteOnly);
         FinishedTest test;
         test.group = u'G';
         test.passMark = 43;
@@ -482,29 +535,25 @@ private slots:
         ReportStandIn pages;
         const BrowserWindowsLoader::Override stand(pages);
         MessageBox::Script script;
-        QTest::mouseClick(child<QPushButton>(&dialog, "Chyby"), Qt::LeftButton);
-        QCOMPARE(pages.shownPath, QDir::tempPath() + QStringLiteral("/Chybovnik.htm"));
-        QVERIFY(pages.shownPage.contains("<ol start=\"122\">\r\n"));
-        QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
-        QCOMPARE(script.requests().size(), std::size_t(0));
-        QVERIFY(dialog.isVisible());
-
-        // No folder to write into (a file stands at its path, which even
-        // root cannot write through): a box names the page, no window opens.
-        QTemporaryDir scratch;
-        const QString notAFolder = scratch.filePath(QStringLiteral("file"));
-        QFile(notAFolder).open(QIODevice::WriteOnly);
         const QByteArray previous = qgetenv("TMPDIR");
-        qputenv("TMPDIR", notAFolder.toLocal8Bit());
-        pages.shownPath.clear();
+        qputenv("TMPDIR", folder.toLocal8Bit());
         QTest::mouseClick(child<QPushButton>(&dialog, "Chyby"), Qt::LeftButton);
         if (previous.isEmpty())
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", previous);
-        QVERIFY(pages.shownPath.isEmpty());
-        QCOMPARE(script.requests().size(), std::size_t(1));
-        QVERIFY(script.requests().front().text.contains(QStringLiteral("Chybovnik.htm")));
+        QVERIFY(dialog.isVisible());
+        if (temporaryFolder.isEmpty()) {
+            QCOMPARE(pages.shownPath, folder + QStringLiteral("/Chybovnik.htm"));
+            QVERIFY(pages.shownPage.contains("<ol start=\"122\">\r\n"));
+            QVERIFY(pages.shownPage.contains("Kestrin (Program: Brelvik, Verze programu: 2002.A)\r\n"));
+            QCOMPARE(script.requests().size(), std::size_t(0));
+        } else {
+            QVERIFY2(pages.shownPath.isEmpty(), qPrintable(pages.shownPath));
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            QVERIFY(script.requests().front().text.contains(folder + QStringLiteral("/Chybovnik.htm")));
+            QVERIFY(!QFile::exists(QStringLiteral("/Chybovnik.htm")));
+        }
         dialog.hide();
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "trainer/practice-test/Question.h"
 
 #include <optional>
@@ -10,8 +11,7 @@ class QuestionSource
 public:
     virtual ~QuestionSource() = default;
     // Makes the questions readable; opening an open source does nothing.
-    // Returns an error text, empty on success.
-    virtual QString open() = 0;
+    virtual Result<> open() = 0;
     // The first question with this number, or nothing when the bank lacks it.
-    virtual std::optional<Question> find(int number) = 0;
+    virtual Result<std::optional<Question>> find(int number) = 0;
 };

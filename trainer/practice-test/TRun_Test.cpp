@@ -68,9 +68,8 @@ void TRun_Test::BitBtn1Click()
 {
     // A bank that cannot be read gives no test: the error, and the dialog
     // closes as after a test.
-    const QString error = m_questions.open();
-    if (!error.isEmpty()) {
-        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok,
+    if (const Result<> opened = m_questions.open(); !opened) {
+        MessageBox::show(this, opened.error(), QApplication::applicationName(), MessageBox::Ok,
                          MessageBox::Icon::Error);
         return;
     }

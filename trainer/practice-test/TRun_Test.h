@@ -2,7 +2,7 @@
 
 #include "trainer/practice-test/TestSetup.h"
 
-#include "trainer/practice-test/FormDialog.h"
+#include "trainer/form-dialog/FormDialog.h"
 
 #include <functional>
 #include <memory>

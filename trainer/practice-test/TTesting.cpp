@@ -45,6 +45,11 @@ int keypadChoice(const QKeyEvent &event)
     }
 }
 
+void showTableError(QWidget *window, const QString &error)
+{
+    MessageBox::show(window, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+}
+
 } // namespace
 
 TTesting::TTesting(const TestSetup &setup, QuestionSource &questions,
@@ -163,7 +168,8 @@ void TTesting::FormShow()
     WidgetLook::setLabelText(ui->Nazev, QStringLiteral("Skupina zbrojního průkazu: ") + m_setup.group);
     m_startTime = LocaleTexts::longTime(QTime::currentTime());
     // The start dialog has opened the bank already; opening it again does nothing.
-    m_questions.open();
+    if (const Result<> opened = m_questions.open(); !opened)
+        showTableError(this, opened.error());
     ui->RadioGroup1->setItemIndex(0);
     Timer1->start();
     for (int k = 1; k <= RunningTest::Positions; ++k) {
@@ -181,7 +187,10 @@ void TTesting::RadioGroup1Click() { showQuestion(currentPosition()); }
 void TTesting::showQuestion(int position)
 {
     const int number = m_run.numberAt(position);
-    m_current = m_questions.find(number);
+    const Result<std::optional<Question>> found = m_questions.find(number);
+    if (!found)
+        showTableError(this, found.error());
+    m_current = found ? *found : std::nullopt;
     const Question q = m_current.value_or(Question{});
     WidgetLook::setLabelText(ui->Poc_bodu, m_current ? pointsLine(q.points) : QString());
     ui->Otazka->setText(m_current ? q.text : missingQuestionText(number));

@@ -4,7 +4,7 @@
 #include "trainer/practice-test/RunningTest.h"
 #include "trainer/practice-test/TestSetup.h"
 
-#include "trainer/practice-test/FormDialog.h"
+#include "trainer/form-dialog/FormDialog.h"
 
 #include <memory>
 #include <optional>

@@ -90,16 +90,16 @@ void TVyhodnoceni::FormShow()
     ui->Result->setText(m_evaluation.result);
     WidgetLook::setLabelText(ui->Cas, m_evaluation.startTime);
     Verze->SetCaption(m_programVersion);
-    // The row has no blanks: it breaks where a line is full.
+    // The row has no blanks, so the label alone would not break it.
     ui->Rada_Cisel->setText(
-        breakWhereLineIsFull(m_evaluation.numbers, ui->Rada_Cisel->fontMetrics(), ui->Rada_Cisel->width()));
+        breakAfterCommas(m_evaluation.numbers, ui->Rada_Cisel->fontMetrics(), ui->Rada_Cisel->width()));
     ui->Chyby->setEnabled(m_evaluation.wrongAnswersOffered);
 }
 
 void TVyhodnoceni::ChybyClick()
 {
-    const QString error = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
-                                                     TempFolderPath() + u'/', this);
-    if (!error.isEmpty())
-        MessageBox::show(this, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+    const Result<> shown = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
+                                                      TempFolderPath() + u'/', this);
+    if (!shown)
+        MessageBox::show(this, shown.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }

@@ -3,7 +3,7 @@
 #include "trainer/html-pages/WrongAnswersPage.h"
 #include "trainer/practice-test/Evaluation.h"
 
-#include "trainer/practice-test/FormDialog.h"
+#include "trainer/form-dialog/FormDialog.h"
 
 #include <memory>
 

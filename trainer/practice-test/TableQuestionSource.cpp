@@ -2,16 +2,20 @@
 
 #include "trainer/question-table/QuestionTable.h"
 
-QString TableQuestionSource::open()
+Result<> TableQuestionSource::open()
 {
-    const TableResult result = m_table.open();
-    return result ? QString() : result.error;
+    return m_table.open();
 }
 
-std::optional<Question> TableQuestionSource::find(int number)
+Result<std::optional<Question>> TableQuestionSource::find(int number)
 {
-    if (!m_table.active() || !m_table.locateQuestion(number))
-        return std::nullopt;
+    if (!m_table.active())
+        return std::optional<Question>();
+    const Result<bool> found = m_table.locateQuestion(number);
+    if (!found)
+        return Failure{found.error()};
+    if (!*found)
+        return std::optional<Question>();
     Question q;
     q.number = m_table.fieldByName(QuestionTable::C_Otazky).asInteger();
     q.text = m_table.fieldByName(QuestionTable::Otazka).asText();
@@ -21,5 +25,5 @@ std::optional<Question> TableQuestionSource::find(int number)
     q.correct = m_table.fieldByName(QuestionTable::Spravna).asInteger();
     q.points = m_table.fieldByName(QuestionTable::Poc_bodu).asInteger();
     q.valid = m_table.fieldByName(QuestionTable::Platnost).asBoolean();
-    return q;
+    return std::optional(q);
 }

@@ -10,8 +10,8 @@ class TableQuestionSource : public QuestionSource
 public:
     explicit TableQuestionSource(QuestionTable &table) : m_table(table) {}
 
-    QString open() override;
-    std::optional<Question> find(int number) override;
+    Result<> open() override;
+    Result<std::optional<Question>> find(int number) override;
 
 private:
     QuestionTable &m_table;

@@ -22,37 +22,40 @@ void QuestionTable::setTableName(const QString &path)
 
 QString QuestionTable::tableName() const { return m_tableName; }
 
-TableResult QuestionTable::createIfMissing()
+Result<> QuestionTable::createIfMissing()
 {
     close();
     const QString path = PathResolver::resolve(m_tableName);
-    if (const TableResult repaired = DbfTable::repairInterrupted(path); !repaired)
+    if (const Result<> repaired = DbfTable::repairInterrupted(path); !repaired)
         return repaired;
     if (QFileInfo::exists(path))
         return {};
     return DbfTable::create(path, questionRecord());
 }
 
-TableResult QuestionTable::open()
+Result<> QuestionTable::open()
 {
     if (m_table.isOpen())
         return {};
-    return m_table.open(PathResolver::resolve(m_tableName));
+    const QString path = PathResolver::resolve(m_tableName);
+    if (Result<> finished = DbfTable::finishInterruptedReplace(path); !finished)
+        return finished;
+    return m_table.open(path);
 }
 
 void QuestionTable::close() { m_table.close(); }
 bool QuestionTable::active() const { return m_table.isOpen(); }
 
-void QuestionTable::first() { m_table.first(); }
-void QuestionTable::next() { m_table.next(); }
+Result<> QuestionTable::first() { return m_table.first(); }
+Result<> QuestionTable::next() { return m_table.next(); }
 bool QuestionTable::eof() const { return m_table.eof(); }
-bool QuestionTable::moveTo(int recordNumber) { return m_table.moveTo(recordNumber); }
+Result<bool> QuestionTable::moveTo(int recordNumber) { return m_table.moveTo(recordNumber); }
 int QuestionTable::recordCount() const { return m_table.recordCount(); }
 int QuestionTable::recordNumber() const { return m_table.recordNumber(); }
 
-bool QuestionTable::locateQuestion(int number) { return locate(C_Otazky, QString::number(number)); }
+Result<bool> QuestionTable::locateQuestion(int number) { return locate(C_Otazky, QString::number(number)); }
 
-bool QuestionTable::locate(const QString &fieldName, const QString &value)
+Result<bool> QuestionTable::locate(const QString &fieldName, const QString &value)
 {
     return m_table.locate(m_table.fieldIndex(fieldName), value);
 }
@@ -60,40 +63,39 @@ bool QuestionTable::locate(const QString &fieldName, const QString &value)
 TableField QuestionTable::fieldByName(const QString &name) const { return m_table.field(name); }
 QList<FieldDef> QuestionTable::fields() const { return m_table.fields(); }
 
-TableResult QuestionTable::edit() { return m_table.edit(); }
-TableResult QuestionTable::append() { return m_table.append(); }
+Result<> QuestionTable::edit() { return m_table.edit(); }
+Result<> QuestionTable::append() { return m_table.append(); }
 
-TableResult QuestionTable::fieldIndex(const QString &fieldName, int &index) const
+Result<int> QuestionTable::fieldIndex(const QString &fieldName) const
 {
-    index = m_table.fieldIndex(fieldName);
-    if (index >= 0)
-        return {};
-    return TableResult::failure(QStringLiteral("The table %1 has no column %2.")
-                                    .arg(QFileInfo(m_tableName).fileName(), fieldName));
+    if (const int index = m_table.fieldIndex(fieldName); index >= 0)
+        return index;
+    return Failure{QStringLiteral("The table %1 has no column %2.")
+                       .arg(QFileInfo(m_tableName).fileName(), fieldName)};
 }
 
-TableResult QuestionTable::setText(const QString &fieldName, const QString &value)
+Result<> QuestionTable::setText(const QString &fieldName, const QString &value)
 {
-    int index = -1;
-    if (const TableResult found = fieldIndex(fieldName, index); !found)
-        return found;
-    return m_table.setText(index, value);
+    const Result<int> index = fieldIndex(fieldName);
+    if (!index)
+        return Failure{index.error()};
+    return m_table.setText(*index, value);
 }
 
-TableResult QuestionTable::setInteger(const QString &fieldName, qint32 value)
+Result<> QuestionTable::setInteger(const QString &fieldName, qint32 value)
 {
     return setText(fieldName, QString::number(value));
 }
 
-TableResult QuestionTable::setBoolean(const QString &fieldName, bool value)
+Result<> QuestionTable::setBoolean(const QString &fieldName, bool value)
 {
-    int index = -1;
-    if (const TableResult found = fieldIndex(fieldName, index); !found)
-        return found;
-    return m_table.setBoolean(index, value);
+    const Result<int> index = fieldIndex(fieldName);
+    if (!index)
+        return Failure{index.error()};
+    return m_table.setBoolean(*index, value);
 }
 
-TableResult QuestionTable::post() { return m_table.post(); }
+Result<> QuestionTable::post() { return m_table.post(); }
 void QuestionTable::cancel() { m_table.cancel(); }
-TableResult QuestionTable::deleteRecord() { return m_table.deleteRecord(); }
+Result<> QuestionTable::deleteRecord() { return m_table.deleteRecord(); }
 DbfTable::State QuestionTable::state() const { return m_table.state(); }

@@ -35,41 +35,45 @@ public:
     // of its name exists, creates it empty with the question record (table
     // and memo file). An existing table is otherwise used as it is, never
     // converted. A relative name is taken from the current folder.
-    TableResult createIfMissing();
+    Result<> createIfMissing();
 
-    // Opening an open table and closing a closed one do nothing. After an
+    // Opening an open table and closing a closed one do nothing. An open
+    // first settles a replace of the pair that stopped part-way. After an
     // open the first record is current.
-    TableResult open();
+    Result<> open();
     void close();
     bool active() const;
 
-    void first();
-    void next();
+    // Every move posts a pending edit first, and returns its failure.
+    Result<> first();
+    Result<> next();
     bool eof() const;
-    bool moveTo(int recordNumber);
+    // False when there is no such record.
+    Result<bool> moveTo(int recordNumber);
     int recordCount() const;
     int recordNumber() const;
 
     // The find rule: the first record whose C_Otazky reads as the number's
-    // decimal text becomes current; when none does, the current record stays.
-    bool locateQuestion(int number);
-    bool locate(const QString &fieldName, const QString &value);
+    // decimal text becomes current; when none does, the current record stays
+    // and false is returned.
+    Result<bool> locateQuestion(int number);
+    Result<bool> locate(const QString &fieldName, const QString &value);
 
     TableField fieldByName(const QString &name) const;
     QList<FieldDef> fields() const;
 
-    TableResult edit();
-    TableResult append();
-    TableResult setText(const QString &fieldName, const QString &value);
-    TableResult setInteger(const QString &fieldName, qint32 value);
-    TableResult setBoolean(const QString &fieldName, bool value);
-    TableResult post();
+    Result<> edit();
+    Result<> append();
+    Result<> setText(const QString &fieldName, const QString &value);
+    Result<> setInteger(const QString &fieldName, qint32 value);
+    Result<> setBoolean(const QString &fieldName, bool value);
+    Result<> post();
     void cancel();
-    TableResult deleteRecord();
+    Result<> deleteRecord();
     DbfTable::State state() const;
 
 private:
-    TableResult fieldIndex(const QString &fieldName, int &index) const;
+    Result<int> fieldIndex(const QString &fieldName) const;
 
     QString m_tableName;
     DbfTable m_table;

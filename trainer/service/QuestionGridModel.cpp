@@ -20,6 +20,11 @@ const QString &titleOf(int column)
     return titles[column];
 }
 
+Failure missingRecord(int row)
+{
+    return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+}
+
 // The row marker of the current record, as grids draw it.
 const QString CurrentMarker = QStringLiteral("▶");
 
@@ -58,10 +63,13 @@ const QStringList &QuestionGridModel::row(int row) const
         return m_cached;
     const int current = m_table.recordNumber();
     m_cached.clear();
-    if (m_table.moveTo(row + 1)) {
+    // A view cannot show a failure: when a pending edit does not post, the
+    // row reads empty and the user's next move or save reports why.
+    if (const Result<bool> moved = m_table.moveTo(row + 1); moved && *moved) {
         for (int column = 0; column < ColumnCount; ++column)
             m_cached.append(m_table.fieldByName(fieldOf(column)).asText());
-        m_table.moveTo(current);
+        // Nothing is pending after the move above, so going back only moves.
+        (void)m_table.moveTo(current);
     }
     ++m_rowsRead;
     m_cachedRow = row;
@@ -113,15 +121,15 @@ Qt::ItemFlags QuestionGridModel::flags(const QModelIndex &index) const
     return flags;
 }
 
-bool QuestionGridModel::setCurrentRow(int row)
+Result<bool> QuestionGridModel::setCurrentRow(int row)
 {
     // While rows go, the view moves its current row ahead of the change;
     // the table must stay on the record being removed.
     if (m_removing)
         return false;
     const int before = m_table.recordNumber();
-    if (!m_table.moveTo(row + 1))
-        return false;
+    if (const Result<bool> moved = m_table.moveTo(row + 1); !moved || !*moved)
+        return moved;
     if (before == row + 1)
         return true;
     if (before > 0)
@@ -130,11 +138,13 @@ bool QuestionGridModel::setCurrentRow(int row)
     return true;
 }
 
-TableResult QuestionGridModel::setCell(int row, int column, const QString &text)
+Result<> QuestionGridModel::setCell(int row, int column, const QString &text)
 {
-    if (column < 0 || column >= ColumnCount || !setCurrentRow(row))
-        return TableResult::failure(QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1));
-    TableResult result = m_table.edit();
+    if (column < 0 || column >= ColumnCount)
+        return missingRecord(row);
+    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
+        return moved ? missingRecord(row) : Failure{moved.error()};
+    Result<> result = m_table.edit();
     if (result)
         result = m_table.setText(fieldOf(column), text);
     if (result)
@@ -152,16 +162,16 @@ bool QuestionGridModel::setData(const QModelIndex &index, const QVariant &value,
         return false;
     if (value.toString() == row(index.row()).value(index.column()))
         return true;
-    const TableResult result = setCell(index.row(), index.column(), value.toString());
+    const Result<> result = setCell(index.row(), index.column(), value.toString());
     if (!result)
-        emit editFailed(result.error);
+        emit editFailed(result.error());
     return bool(result);
 }
 
-TableResult QuestionGridModel::appendRecord()
+Result<> QuestionGridModel::appendRecord()
 {
     const int at = rowCount();
-    TableResult result = m_table.append();
+    Result<> result = m_table.append();
     if (result)
         result = m_table.post();
     if (!result) {
@@ -174,13 +184,13 @@ TableResult QuestionGridModel::appendRecord()
     return result;
 }
 
-TableResult QuestionGridModel::deleteRecord(int row)
+Result<> QuestionGridModel::deleteRecord(int row)
 {
-    if (!setCurrentRow(row))
-        return TableResult::failure(QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1));
+    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
+        return moved ? missingRecord(row) : Failure{moved.error()};
     m_removing = true;
     beginRemoveRows({}, row, row);
-    const TableResult result = m_table.deleteRecord();
+    const Result<> result = m_table.deleteRecord();
     forgetRow();
     endRemoveRows();
     m_removing = false;

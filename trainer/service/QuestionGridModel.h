@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/table/TableResult.h"
+#include "platform/result/Result.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -30,15 +30,16 @@ public:
     // questions about the same row are answered from the row last read.
     int rowsRead() const { return m_rowsRead; }
 
-    // Makes the record of `row` the table's current one.
-    bool setCurrentRow(int row);
+    // Makes the record of `row` the table's current one; false when it cannot
+    // move there, a failure when the post of a pending edit fails.
+    Result<bool> setCurrentRow(int row);
 
     // Edits one cell of `row` and posts it. On failure the record stays as
     // it was, on disk and in the table, and the error says why.
-    TableResult setCell(int row, int column, const QString &text);
+    Result<> setCell(int row, int column, const QString &text);
     // Adds an empty record at the end; it becomes current.
-    TableResult appendRecord();
-    TableResult deleteRecord(int row);
+    Result<> appendRecord();
+    Result<> deleteRecord(int row);
     // The current record changed behind the model (saved through the editors).
     void currentRecordChanged();
 

@@ -4,6 +4,7 @@
 #include "trainer/backup/SmallFileSystem.h"
 
 #include "platform/files/TestFiles.h"
+#include "platform/table/FileWrites.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QApplication>
@@ -34,7 +35,9 @@ Stored storedRecord(const QString &tablePath, int record)
 {
     QuestionTable table;
     table.setTableName(tablePath);
-    if (!table.open() || !table.moveTo(record))
+    if (!table.open())
+        return {};
+    if (const Result<bool> moved = table.moveTo(record); !moved || !*moved)
         return {};
     return {table.fieldByName(QuestionTable::Otazka).asText(), table.fieldByName(QuestionTable::Poc_bodu).asInteger()};
 }
@@ -178,6 +181,26 @@ private slots:
         QCOMPARE(m_table->state(), DbfTable::State::Browse);
         w.BitBtn2->click();
         QCOMPARE(w.Otazka->toPlainText(), TestBank::questionText(2));
+    }
+
+    // A row change posts what is pending; when the disk refuses that post the
+    // window says why and the record stays.
+    void aRowChangeWhosePostFailsSaysWhy()
+    {
+        TServisni_okno &w = *m_window;
+        QVERIFY(m_table->edit());
+        QVERIFY(m_table->setText(QuestionTable::Otazka, QStringLiteral("změna")));
+        MessageBox::Script script;
+        {
+            const FileWrites::FailAfter failing(0);
+            QTest::keyClick(w.DBGrid1, Qt::Key_Down);
+        }
+        QCOMPARE(script.requests().size(), std::size_t(1));
+        QCOMPARE(script.requests().front().text, QStringLiteral("Cannot write to central.vqt: the write was refused."));
+        QCOMPARE(m_table->recordNumber(), 1);
+        QCOMPARE(m_table->state(), DbfTable::State::Edit);
+        QCOMPARE(w.Otazka->toPlainText(), TestBank::questionText(1));
+        m_table->cancel();
     }
 
     void saveOnAFullDiskKeepsTheRecord()

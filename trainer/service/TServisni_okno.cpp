@@ -259,9 +259,9 @@ void TServisni_okno::showEvent(QShowEvent *event)
 void TServisni_okno::FormShow()
 {
     const bool wasOpen = m_table.active();
-    if (const TableResult opened = m_table.open(); !opened) {
+    if (const Result<> opened = m_table.open(); !opened) {
         m_model->reload();
-        showTableError(opened.error);
+        showTableError(opened.error());
         return;
     }
     if (!wasOpen)
@@ -324,9 +324,15 @@ void TServisni_okno::markCorrectAnswer(int correct)
 
 void TServisni_okno::currentRowChanged(const QModelIndex &current)
 {
-    if (!current.isValid() || !m_model->setCurrentRow(current.row()))
+    if (!current.isValid())
         return;
-    LoadRule();
+    const Result<bool> moved = m_model->setCurrentRow(current.row());
+    if (!moved) {
+        showTableError(moved.error());
+        return;
+    }
+    if (*moved)
+        LoadRule();
 }
 
 void TServisni_okno::gridRowChanged(const QModelIndex &topLeft)
@@ -362,7 +368,7 @@ void TServisni_okno::EditaceClick()
 
 void TServisni_okno::BitBtn1Click()
 {
-    TableResult result = m_table.edit();
+    Result<> result = m_table.edit();
     const std::pair<const QString &, QPlainTextEdit *> texts[] = {
         {QuestionTable::Otazka, Otazka},
         {QuestionTable::Odpoved_a, Odpoved_a},
@@ -379,7 +385,7 @@ void TServisni_okno::BitBtn1Click()
     if (!result) {
         // The record keeps what it held; the editors keep the user's change.
         m_table.cancel();
-        showTableError(result.error);
+        showTableError(result.error());
         return;
     }
     m_model->currentRecordChanged();
@@ -393,8 +399,8 @@ void TServisni_okno::BitBtn2Click()
 
 void TServisni_okno::insertRecord()
 {
-    if (const TableResult added = m_model->appendRecord(); !added) {
-        showTableError(added.error);
+    if (const Result<> added = m_model->appendRecord(); !added) {
+        showTableError(added.error());
         return;
     }
     const QModelIndex added = m_model->index(m_table.recordNumber() - 1, 0);
@@ -413,8 +419,8 @@ void TServisni_okno::deleteCurrentRecord()
                          MessageBox::Ok | MessageBox::Cancel, MessageBox::Icon::Question, MessageBox::Ok)
         != MessageBox::Result::Ok)
         return;
-    if (const TableResult deleted = m_model->deleteRecord(current.row()); !deleted)
-        showTableError(deleted.error);
+    if (const Result<> deleted = m_model->deleteRecord(current.row()); !deleted)
+        showTableError(deleted.error());
     if (m_table.recordCount() > 0)
         DBGrid1->setCurrentIndex(m_model->index(m_table.recordNumber() - 1, current.column()));
     LoadRule();

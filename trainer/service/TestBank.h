@@ -26,7 +26,7 @@ inline bool make(const QString &tablePath, int questions, int padding = 0)
     if (!table.createIfMissing() || !table.open())
         return false;
     for (int n = 1; n <= questions; ++n) {
-        TableResult result = table.append();
+        Result<> result = table.append();
         const auto set = [&](const QString &field, const QString &value) {
             if (result)
                 result = table.setText(field, value);

@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                            Picture::Format::WindowsMetafile, Picture::Format::EnhancedMetafile};
     const auto format = formats[data[0] % std::size(formats)];
     const QByteArray file(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    const auto decoded = Picture::decode(file, format);
-    const auto *picture = std::get_if<Picture>(&decoded);
+    const Result<Picture> picture = Picture::decode(file, format);
     if (!picture)
         return 0;
     QImage canvas(48, 48, QImage::Format_ARGB32_Premultiplied);

@@ -40,7 +40,7 @@ QByteArrayView takePart(QByteArrayView &input)
 void readAll(DbfTable &table)
 {
     const int columns = int(table.fields().size());
-    for (table.first(); !table.eof(); table.next())
+    for (Result<> moved = table.first(); moved && !table.eof(); moved = table.next())
         for (int i = 0; i < columns; ++i) {
             const TableField field = table.field(i);
             (void)field.asText();
@@ -63,8 +63,7 @@ bool change(DbfTable &table, const QStringList &values)
     bool changed = false;
     qsizetype next = 0;
     if (table.recordCount() > 0) {
-        table.locate(0, table.field(0).asText());
-        if (table.edit()) {
+        if (table.locate(0, table.field(0).asText()) && table.edit()) {
             setColumns(table, values, next);
             changed = bool(table.post()) || changed;
         }

@@ -1,4 +1,4 @@
-#include "trainer/practice-test/FormDialog.h"
+#include "trainer/form-dialog/FormDialog.h"
 
 #include "platform/ui/WindowPlacement.h"
 
