@@ -269,7 +269,7 @@ bool confirmPrinter(QWidget *owner, QPrinter &printer)
     return confirmed;
 }
 
-std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
+Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
 {
     QPageLayout layout = printer.pageLayout();
     int resolution = printer.resolution();
@@ -280,20 +280,18 @@ std::optional<QString> print(QPrinter &printer, const QString &documentName, con
     } else if (!printsToFile(printer)) {
         // Nothing is drawn for a printer that is not there.
         if (const Result<QByteArray> queue = queueOf(printer); !queue)
-            return queue.error();
+            return Failure{queue.error()};
     }
 
     QTemporaryFile spool(spoolFileTemplate());
     if (!spool.open())
-        return QStringLiteral("Printing could not start: %1").arg(spool.errorString());
+        return Failure{QStringLiteral("Printing could not start: %1").arg(spool.errorString())};
     QString error;
     if (!layOut(spool, layout, resolution, documentName, draw, error))
-        return error;
+        return Failure{error};
     if (!spool.flush() || !spool.seek(0))
-        return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
-    if (const Result<> delivered = deliver(printer, spool, documentName); !delivered)
-        return delivered.error();
-    return std::nullopt;
+        return Failure{QStringLiteral("Printing could not be finished: %1").arg(spool.errorString())};
+    return deliver(printer, spool, documentName);
 }
 
 Result<> printPdf(const QPrinter &printer, const QByteArray &pdf, const QString &documentName)
