@@ -132,6 +132,21 @@ void applyPrintWindow(TForm7 &window)
     window.Button2->setText(line(30));
 }
 
+// The month controls made so far: the single month's, and the project pages'
+// once those are made. Pages made later take the language of their time and
+// the single month's first weekday.
+template<typename Step>
+void forEachMonthControl(const Step &step)
+{
+    if (Form1->projectPagesMade()) {
+        for (int month = 1; month <= 12; ++month)
+            step(*Form1->SmallKal(month));
+        for (int n = 1; n <= 12; ++n)
+            step(*Form1->BigKal(n));
+    }
+    step(*Form1->BigKal(13));
+}
+
 } // namespace
 
 Result<> ApplyCaptions()
@@ -139,7 +154,7 @@ Result<> ApplyCaptions()
     TForm1 &window = *Form1;
     keepCopies(*Form3);
     applyMainMenu(*window.ui);
-    applyProjectPages(window);
+    window.whenProjectPagesMade([&window] { applyProjectPages(window); });
     AboutBox->setWindowTitle(line(58));
     applyWizard(*Form3);
     applyYearDialogs(*Form4, *Form5, Form3->CancelCaption);
@@ -152,10 +167,7 @@ Result<> ApplyCaptions()
 
 void RedrawMonthControls()
 {
-    for (int month = 1; month <= 12; ++month)
-        Form1->SmallKal(month)->redraw();
-    for (int n = 1; n <= 13; ++n)
-        Form1->BigKal(n)->redraw();
+    forEachMonthControl([](auto &control) { control.redraw(); });
 }
 
 Result<> ApplyStartOfWeek()
@@ -163,9 +175,6 @@ Result<> ApplyStartOfWeek()
     const Result<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine));
     if (!startOfWeek)
         return Failure{startOfWeek.error()};
-    for (int month = 1; month <= 12; ++month)
-        Form1->SmallKal(month)->setStartOfWeek(*startOfWeek);
-    for (int n = 1; n <= 13; ++n)
-        Form1->BigKal(n)->setStartOfWeek(*startOfWeek);
+    forEachMonthControl([&startOfWeek](auto &control) { control.setStartOfWeek(*startOfWeek); });
     return {};
 }

@@ -63,6 +63,8 @@ private slots:
     void weekStart_data();
     void weekStart();
     void firstPageAUserSees();
+    void projectPagesMadeLaterTakeTheLanguage_data();
+    void projectPagesMadeLaterTakeTheLanguage();
 
 private:
     void useEnglish()
@@ -229,6 +231,47 @@ void CaptionsTest::firstPageAUserSees()
         QVERIFY2(visible.contains(control->geometry()), qPrintable(control->objectName()));
     QCOMPARE(Form1->Label(26)->text(), LanguageLines::builtInCzech().at(today.month() - 1));
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Bez názvu.cnr"));
+}
+
+void CaptionsTest::projectPagesMadeLaterTakeTheLanguage_data()
+{
+    QTest::addColumn<bool>("madeFirst");
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("made before the pass") << true << "0" << 0 << QString();
+    QTest::newRow("made after the pass") << false << "0" << 0 << QString();
+    QTest::newRow("made after a pass whose week start fails")
+        << false << "Mo" << 1 << QStringLiteral("'Mo' is not a valid integer value");
+}
+
+// Whether the project's pages are made before a caption pass or after it,
+// they end up as the pass leaves the pages it finds.
+void CaptionsTest::projectPagesMadeLaterTakeTheLanguage()
+{
+    QFETCH(bool, madeFirst);
+    QFETCH(QString, weekStart);
+    QFETCH(int, startOfWeek);
+    QFETCH(QString, failure);
+    QVERIFY(!Form1->projectPagesMade());
+    if (madeFirst)
+        Form1->makeProjectPages();
+    QStringList lines = english();
+    lines[26] = weekStart;
+    Form2->CaptionMemo.setLines(lines);
+    const Result<> applied = ApplyCaptions();
+    QCOMPARE(applied.ok(), failure.isEmpty());
+    QCOMPARE(applied.error(), failure);
+    QCOMPARE(Form1->projectPagesMade(), madeFirst);
+
+    QCOMPARE(Form1->Label(2)->text(), QStringLiteral("January"));
+    QCOMPARE(Form1->Label(24)->text(), QStringLiteral("December"));
+    QCOMPARE(Form1->Label(3)->text(), QStringLiteral("2002"));
+    QCOMPARE(Form1->ui->PageControl1->tabText(0), QStringLiteral("Cover"));
+    QCOMPARE(Form1->ui->PageControl1->tabText(12), QStringLiteral("December"));
+    for (MonthControl *control : allCalendarControls())
+        QCOMPARE(control->StartOfWeek(), startOfWeek);
+    QVERIFY(!Form1->Modified);
 }
 
 QTEST_MAIN(CaptionsTest)

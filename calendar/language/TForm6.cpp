@@ -28,7 +28,6 @@ TForm6::TForm6()
     setFixedSize(322, 89);
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 16, 32, 32);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     Label1 = new QLabel(Question, this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->move(64, 22);
@@ -58,6 +57,9 @@ void TForm6::ShowModal()
 
 void TForm6::showEvent(QShowEvent *event)
 {
+    // The icon themes are read at the first lookup of a picture: not at start-up.
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     QDialog::showEvent(event);
     Button1->setFocus();
 }

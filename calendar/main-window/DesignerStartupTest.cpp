@@ -1,6 +1,7 @@
 #include "calendar/main-window/DesignerStartup.h"
 
 #include "calendar/language/LanguageLines.h"
+#include "calendar/language/TForm6.h"
 #include "calendar/main-window/ProgramFolder.h"
 #include "platform/text/TextLineFile.h"
 #include "calendar/main-window/TAboutBox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +36,7 @@ private slots:
     void aboutBoxShowsNameAndVersion();
     void aboutBoxClosesByOkAndEsc_data();
     void aboutBoxClosesByOkAndEsc();
+    void settingsQuestionShowsItsPicture();
 };
 
 void DesignerStartupTest::programFileInADriveRootIsRefused()
@@ -177,6 +180,9 @@ void DesignerStartupTest::aboutBoxClosesByOkAndEsc()
     TAboutBox box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
+    // The picture is looked up when the box is first shown.
+    QCOMPARE(box.ui->ProgramIcon->pixmap().toImage(),
+             box.style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57).toImage());
     if (byEsc)
         QTest::keyClick(box.ui->OKButton, Qt::Key_Escape);
     else
@@ -184,6 +190,15 @@ void DesignerStartupTest::aboutBoxClosesByOkAndEsc()
     QVERIFY(!box.isVisible());
     if (!byEsc)
         QCOMPARE(box.result(), int(QDialog::Accepted));
+}
+
+void DesignerStartupTest::settingsQuestionShowsItsPicture()
+{
+    TForm6 question;
+    question.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&question));
+    QCOMPARE(question.Image1->pixmap().toImage(),
+             question.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32).toImage());
 }
 
 QTEST_MAIN(DesignerStartupTest)

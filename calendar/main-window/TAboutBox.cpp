@@ -14,7 +14,6 @@ TAboutBox::TAboutBox(QWidget *parent)
       ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
-    ui->ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57));
     WidgetLook::setColor(*ui->ProductName, QPalette::WindowText, Colors::clBlue);
     WidgetLook::setColor(*ui->Version, QPalette::WindowText, Colors::clPurple);
     connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
@@ -22,6 +21,14 @@ TAboutBox::TAboutBox(QWidget *parent)
 }
 
 TAboutBox::~TAboutBox() = default;
+
+// The icon themes are read at the first lookup of a picture: not at start-up.
+void TAboutBox::showEvent(QShowEvent *event)
+{
+    if (ui->ProgramIcon->pixmap().isNull())
+        ui->ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(65, 57));
+    QDialog::showEvent(event);
+}
 
 void TAboutBox::OKButtonClick()
 {

@@ -19,6 +19,9 @@ public:
 
     std::unique_ptr<Ui::TAboutBox> ui;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void OKButtonClick();
 };

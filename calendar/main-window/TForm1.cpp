@@ -7,6 +7,7 @@
 #include "calendar/language/LanguageMenu.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/DesignerStartup.h"
+#include "calendar/main-window/LazyStandardIcon.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
@@ -30,6 +31,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
+
+#include <utility>
 
 using namespace PageModel;
 
@@ -63,7 +67,7 @@ TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TForm1>())
+      ui(std::make_unique<Ui::TForm1>()), m_captionMemo(captionMemo)
 {
     ui->setupUi(this);
     m_tabSheet[SingleMonthPage] = ui->TabSheet14;
@@ -71,15 +75,11 @@ TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
     ui->PageControl->tabBar()->hide();
     ui->PageControl1->setDocumentMode(false);
 
-    buildCover(captionMemo);
-    for (int page = FirstMonthPage; page <= SingleMonthPage; ++page)
-        buildMonthPage(page, captionMemo);
+    buildMonthPage(SingleMonthPage);
     buildMenus();
-    bindMouse();
-    for (int page = CoverPage; page <= ProjectSheet; ++page) {
-        m_sheetPages.insert(m_tabSheet[page], page);
-        m_tabSheet[page]->installEventFilter(this);
-    }
+    bindMouse(SingleMonthPage);
+    watchSheet(SingleMonthPage);
+    watchSheet(ProjectSheet);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -88,6 +88,99 @@ TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
+
+TSmallKal *TForm1::SmallKal(int n) const
+{
+    makeWhenAsked(true);
+    return m_smallKal.at(n);
+}
+
+TBigKal *TForm1::BigKal(int n) const
+{
+    makeWhenAsked(n != controlsOf(SingleMonthPage).bigKal);
+    return m_bigKal.at(n);
+}
+
+TImageKal *TForm1::ImageKal(int n) const
+{
+    makeWhenAsked(n != controlsOf(SingleMonthPage).imageKal);
+    return m_imageKal.at(n);
+}
+
+AutoSizeLabel *TForm1::Label(int n) const
+{
+    makeWhenAsked(n != controlsOf(SingleMonthPage).monthLabel && n != controlsOf(SingleMonthPage).yearLabel);
+    return m_label.at(n);
+}
+
+QLineEdit *TForm1::Edit(int n) const
+{
+    makeWhenAsked(n != controlsOf(SingleMonthPage).edit);
+    return m_edit.at(n);
+}
+
+QScrollArea *TForm1::ScrollBox(int n) const
+{
+    makeWhenAsked(n != SingleMonthPage);
+    return m_scrollBox.at(n);
+}
+
+QWidget *TForm1::TabSheet(int n) const
+{
+    makeWhenAsked(n <= LastMonthPage);
+    return m_tabSheet.at(n);
+}
+
+// The project's controls belong to the window whether they are made yet or not.
+void TForm1::makeWhenAsked(bool projectControl) const
+{
+    if (projectControl && !m_projectPagesMade)
+        const_cast<TForm1 *>(this)->makeProjectPages();
+}
+
+void TForm1::makeProjectPages()
+{
+    if (m_projectPagesMade)
+        return;
+    m_projectPagesMade = true;
+    buildCover();
+    for (int page = FirstMonthPage; page <= LastMonthPage; ++page)
+        buildMonthPage(page);
+    const int startOfWeek = m_bigKal[controlsOf(SingleMonthPage).bigKal]->StartOfWeek();
+    for (int n = 1; n <= SmallMonthCount; ++n)
+        m_smallKal[n]->setStartOfWeek(startOfWeek);
+    for (int page = CoverPage; page <= LastMonthPage; ++page) {
+        if (const int bigKal = controlsOf(page).bigKal)
+            m_bigKal[bigKal]->setStartOfWeek(startOfWeek);
+        bindMouse(page);
+    }
+    WireModifyEvents(CoverPage, LastMonthPage);
+    if (m_projectPagesStep)
+        std::exchange(m_projectPagesStep, {})();
+}
+
+void TForm1::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (!m_projectPagesMade && !m_projectPagesQueued) {
+        m_projectPagesQueued = true;
+        QTimer::singleShot(0, this, &TForm1::makeProjectPages);
+    }
+}
+
+void TForm1::whenProjectPagesMade(std::function<void()> step)
+{
+    if (m_projectPagesMade)
+        step();
+    else
+        m_projectPagesStep = std::move(step);
+}
+
+void TForm1::watchSheet(int page)
+{
+    m_sheetPages.insert(m_tabSheet[page], page);
+    m_tabSheet[page]->installEventFilter(this);
+}
 
 QWidget *TForm1::buildScrollBox(int page)
 {
@@ -127,30 +220,33 @@ AutoSizeLabel *TForm1::addLabel(int number, const QString &text, QWidget *conten
     return label;
 }
 
-void TForm1::buildCover(const MemoLines *captionMemo)
+// A page joins its page control when its controls stand on it: one made
+// while the project is on screen shows with them.
+void TForm1::buildCover()
 {
     auto *sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("TabSheet1"));
-    ui->PageControl1->addTab(sheet, tabCaption(CoverPage));
     m_tabSheet[CoverPage] = sheet;
+    watchSheet(CoverPage);
 
     QWidget *content = buildScrollBox(CoverPage);
     m_imageKal[1] = place(new TImageKal(content), QStringLiteral("ImageKal1"), pictureRect(CoverPage));
     addLabel(1, QString::number(DesignYear), content);
     for (int month = 1; month <= SmallMonthCount; ++month) {
         auto *small = place(new TSmallKal(content), QStringLiteral("SmallKal%1").arg(month), smallKalRect(month));
-        applyDesign(*small, captionMemo, month, Colors::clRed);
+        applyDesign(*small, m_captionMemo, month, Colors::clRed);
         m_smallKal[month] = small;
     }
+    ui->PageControl1->addTab(sheet, tabCaption(CoverPage));
 }
 
-void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
+void TForm1::buildMonthPage(int page)
 {
     if (page != SingleMonthPage) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page));
-        ui->PageControl1->addTab(sheet, tabCaption(page));
         m_tabSheet[page] = sheet;
+        watchSheet(page);
     }
     const PageControls controls = controlsOf(page);
     const int month = designMonth(page);
@@ -162,7 +258,7 @@ void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
     addLabel(controls.yearLabel, QString::number(DesignYear), content);
 
     auto *big = place(new TBigKal(content), QStringLiteral("BigKal%1").arg(controls.bigKal), BigKalRect);
-    applyDesign(*big, captionMemo, month, Colors::clBlue);
+    applyDesign(*big, m_captionMemo, month, Colors::clBlue);
     big->setBarvaCisel(Colors::clBlue);
     m_bigKal[controls.bigKal] = big;
 
@@ -170,6 +266,8 @@ void TForm1::buildMonthPage(int page, const MemoLines *captionMemo)
     edit->setFont(QFont(QStringLiteral("Arial"), 8));
     WidgetLook::setColor(*edit, QPalette::Text, Colors::clBlue);
     m_edit[controls.edit] = edit;
+    if (page != SingleMonthPage)
+        ui->PageControl1->addTab(m_tabSheet[page], tabCaption(page));
 }
 
 void TForm1::buildMenus()
@@ -180,7 +278,7 @@ void TForm1::buildMenus()
           QStyle::SP_DriveFDIcon, QStyle::SP_ComputerIcon, QStyle::SP_TrashIcon, QStyle::SP_DesktopIcon,
           QStyle::SP_ArrowBack, QStyle::SP_ArrowForward, QStyle::SP_BrowserReload, QStyle::SP_DialogHelpButton,
           QStyle::SP_MessageBoxInformation})
-        ImageList1.append(style()->standardIcon(picture));
+        ImageList1.append(lazyStandardIcon(picture));
     const std::pair<QAction *, int> glyphs[] = {
         {ui->Novy, 0},       {ui->NovyP, 0},      {ui->Otevrit, 1},   {ui->Ulozit, 2},
         {ui->UlozitJ, 3},    {ui->Tisk, 4},       {ui->NastavitB, 6}, {ui->NastavitD, 6},
@@ -245,42 +343,51 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-// Double-clicks run the menu command they stand for.
-void TForm1::bindMouse()
+// Double-clicks run the menu command they stand for: a year opens the text
+// colour command (the cover's the year dialog), the single month's name the
+// year-and-month dialog. Every picture has the popup menu.
+void TForm1::bindMouse(int page)
 {
-    m_doubleClicks.insert(m_label[26], ui->ZmenitRM);
-    m_doubleClicks.insert(m_label[27], ui->NastavitBT);
-    for (int n = 3; n <= 25; n += 2)
-        m_doubleClicks.insert(m_label[n], ui->NastavitBT);
-    m_doubleClicks.insert(m_label[1], ui->ZmenitR);
-    for (QObject *control : m_doubleClicks.keys())
-        control->installEventFilter(this);
-    for (int n = 1; n <= SingleMonthPage; ++n) {
-        TImageKal *picture = m_imageKal[n];
-        connect(picture, &TImageKal::OnDblClick, ui->NacistO, &QAction::trigger);
-        picture->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(picture, &QWidget::customContextMenuRequested, this,
-                [this, picture](const QPoint &at) { m_popupMenu1->popup(picture->mapToGlobal(at)); });
-    }
+    const PageControls controls = controlsOf(page);
+    bindDoubleClick(m_label[controls.yearLabel], page == CoverPage ? ui->ZmenitR : ui->NastavitBT);
+    if (page == SingleMonthPage)
+        bindDoubleClick(m_label[controls.monthLabel], ui->ZmenitRM);
+    TImageKal *picture = m_imageKal[controls.imageKal];
+    connect(picture, &TImageKal::OnDblClick, ui->NacistO, &QAction::trigger);
+    picture->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picture, &QWidget::customContextMenuRequested, this,
+            [this, picture](const QPoint &at) { m_popupMenu1->popup(picture->mapToGlobal(at)); });
 }
 
+void TForm1::bindDoubleClick(QObject *control, QAction *command)
+{
+    m_doubleClicks.insert(control, command);
+    control->installEventFilter(this);
+}
+
+// The project's pages get their notifications when they are made.
 void TForm1::FormCreate()
 {
-    WireModifyEvents();
+    WireModifyEvents(SingleMonthPage, SingleMonthPage);
     NoSaveQuery = false;
 }
 
-void TForm1::WireModifyEvents()
+// The change notifications of the design controls on the pages: 52 in all.
+void TForm1::WireModifyEvents(int firstPage, int lastPage)
 {
-    for (int n = 1; n <= 12; ++n)
-        connect(m_smallKal[n], &MonthControl::OnModify, this, &TForm1::ControlModified);
-    for (int n = 1; n <= 13; ++n)
-        connect(m_bigKal[n], &MonthControl::OnModify, this, &TForm1::ControlModified);
-    for (int n = 1; n <= 14; ++n)
-        connect(m_imageKal[n], &TImageKal::OnModify, this, &TForm1::ControlModified);
-    for (int n = 1; n <= 13; ++n) {
-        QLineEdit *edit = m_edit[n];
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { ControlModified(edit); });
+    for (int page = firstPage; page <= lastPage; ++page) {
+        const PageControls controls = controlsOf(page);
+        if (page == CoverPage) {
+            for (int n = 1; n <= SmallMonthCount; ++n)
+                connect(m_smallKal[n], &MonthControl::OnModify, this, &TForm1::ControlModified);
+        }
+        if (controls.bigKal)
+            connect(m_bigKal[controls.bigKal], &MonthControl::OnModify, this, &TForm1::ControlModified);
+        connect(m_imageKal[controls.imageKal], &TImageKal::OnModify, this, &TForm1::ControlModified);
+        if (controls.edit) {
+            QLineEdit *edit = m_edit[controls.edit];
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { ControlModified(edit); });
+        }
     }
 }
 
@@ -313,8 +420,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Show:
-        if (const int page = m_sheetPages.value(watched))
+        if (const int page = m_sheetPages.value(watched)) {
+            // Shown without asking for its pages first.
+            if (page == ProjectSheet)
+                makeProjectPages();
             TabSheetShow(page);
+        }
         break;
     case QEvent::MouseButtonDblClick:
         if (QAction *command = m_doubleClicks.value(watched)) {

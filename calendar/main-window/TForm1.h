@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class AutoSizeLabel;
@@ -44,14 +45,26 @@ public:
 
     // Controls by their number: SmallKal 1..12, BigKal 1..13, ImageKal 1..14,
     // Label 1..27, Edit 1..13, ScrollBox 1..14, TabSheet 1..15, Jazyk 1..10.
-    TSmallKal *SmallKal(int n) const { return m_smallKal.at(n); }
-    TBigKal *BigKal(int n) const { return m_bigKal.at(n); }
-    TImageKal *ImageKal(int n) const { return m_imageKal.at(n); }
-    AutoSizeLabel *Label(int n) const { return m_label.at(n); }
-    QLineEdit *Edit(int n) const { return m_edit.at(n); }
-    QScrollArea *ScrollBox(int n) const { return m_scrollBox.at(n); }
-    QWidget *TabSheet(int n) const { return m_tabSheet.at(n); }
+    // Asking for a control of the year project's pages makes those pages.
+    TSmallKal *SmallKal(int n) const;
+    TBigKal *BigKal(int n) const;
+    TImageKal *ImageKal(int n) const;
+    AutoSizeLabel *Label(int n) const;
+    QLineEdit *Edit(int n) const;
+    QScrollArea *ScrollBox(int n) const;
+    QWidget *TabSheet(int n) const;
     QAction *Jazyk(int n) const { return m_jazyk.at(n); }
+
+    // The year project's pages (cover and months) stay hidden until a
+    // project is shown, and making their controls took a tenth of the
+    // start-up: they are made when first needed, or once the window's first
+    // picture is on screen. They are made with the design values of their
+    // controls and the first weekday of the single-month page's grid.
+    void makeProjectPages();
+    bool projectPagesMade() const { return m_projectPagesMade; }
+    // Runs `step` once the project's pages are made, at once when they are:
+    // the caption pass puts the language's texts on them.
+    void whenProjectPagesMade(std::function<void()> step);
     QMenu *PopupMenu1() const { return m_popupMenu1; }
     QAction *Vymazatobrzek1() const { return m_vymazatObrazek1; }
 
@@ -77,18 +90,22 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildCover(const MemoLines *captionMemo);
-    void buildMonthPage(int page, const MemoLines *captionMemo);
+    void makeWhenAsked(bool projectControl) const;
+    void buildCover();
+    void buildMonthPage(int page);
     QWidget *buildScrollBox(int page);
     AutoSizeLabel *addLabel(int number, const QString &text, QWidget *content);
     void buildMenus();
-    void bindMouse();
+    void bindMouse(int page);
+    void bindDoubleClick(QObject *control, QAction *command);
+    void watchSheet(int page);
     void FormCreate();
-    void WireModifyEvents();
+    void WireModifyEvents(int firstPage, int lastPage);
     void ControlModified(QObject *sender);
     void FormActivate();
     void TabSheetShow(int page);
@@ -102,6 +119,10 @@ private:
     std::array<QScrollArea *, 15> m_scrollBox{};
     std::array<QWidget *, 16> m_tabSheet{};
     std::array<QAction *, 11> m_jazyk{};
+    const MemoLines *m_captionMemo = nullptr;
+    bool m_projectPagesMade = false;
+    bool m_projectPagesQueued = false;
+    std::function<void()> m_projectPagesStep;
     QMenu *m_popupMenu1 = nullptr;
     QAction *m_vymazatObrazek1 = nullptr;
     QHash<QObject *, int> m_sheetPages;

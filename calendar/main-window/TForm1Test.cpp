@@ -62,6 +62,8 @@ private slots:
     void printRouteByDocKind_data();
     void printRouteByDocKind();
     void yearLabelGrowsToTheLeft();
+    void projectSheetShownFirstShowsItsCover();
+    void projectPagesFollowTheFirstPicture();
 
 private:
     void showProjectPage(int page);
@@ -517,6 +519,37 @@ void TForm1Test::yearLabelGrowsToTheLeft()
     AutoSizeLabel *month = m_form->Label(26);
     month->setText(QStringLiteral("Září a říjen"));
     QCOMPARE(month->pos(), QPoint(28, 435));
+}
+
+// The project's pages are made when first needed; shown without being asked
+// for first, the sheet still comes up with its cover complete.
+void TForm1Test::projectSheetShownFirstShowsItsCover()
+{
+    m_form = std::make_unique<TForm1>(&m_memo);
+    m_form->show();
+    QVERIFY(!m_form->projectPagesMade());
+    m_form->ui->PageControl->setCurrentWidget(m_form->ui->TabSheet15);
+    QVERIFY(m_form->projectPagesMade());
+    QCOMPARE(m_form->CurrentPage, PageModel::CoverPage);
+    QCOMPARE(m_form->DocKind, 1);
+    QVERIFY(m_form->ScrollBox(PageModel::CoverPage)->isVisible());
+    for (QWidget *control : {static_cast<QWidget *>(m_form->ImageKal(1)), static_cast<QWidget *>(m_form->Label(1)),
+                             static_cast<QWidget *>(m_form->SmallKal(12))})
+        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    QCOMPARE(m_form->ui->PageControl1->count(), 13);
+    QVERIFY(!m_form->Modified);
+}
+
+void TForm1Test::projectPagesFollowTheFirstPicture()
+{
+    m_form = std::make_unique<TForm1>(&m_memo);
+    QVERIFY(!m_form->projectPagesMade());
+    m_form->show();
+    QVERIFY(!m_form->projectPagesMade());
+    QTRY_VERIFY(m_form->projectPagesMade());
+    QVERIFY(!m_form->Modified);
+    QCOMPARE(m_form->ui->PageControl1->count(), 13);
+    QCOMPARE(m_form->ui->PageControl->currentWidget(), m_form->TabSheet(PageModel::SingleMonthPage));
 }
 
 QTEST_MAIN(TForm1Test)

@@ -1,10 +1,9 @@
 #include "calendar/main-window/TForm2.h"
 
 #include "calendar/language/LanguageLines.h"
+#include "calendar/main-window/LazyStandardIcon.h"
 #include "platform/files/PathResolver.h"
 
-#include <QApplication>
-#include <QStyle>
 
 namespace {
 
@@ -26,6 +25,6 @@ void TForm2::FormCreate(const QString &programFile, DesignState &state)
     SetProgramFolder(DirectoryListBox1, programFile, state);
     FileListBox1.Directory = PathResolver::resolve(DirectoryListBox1.Directory, QStringLiteral("Language"));
     DriveComboBox1 = Drives::list();
-    AbortBit = QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton);
-    OKBit = QApplication::style()->standardIcon(QStyle::SP_DialogOkButton);
+    AbortBit = lazyStandardIcon(QStyle::SP_DialogCancelButton);
+    OKBit = lazyStandardIcon(QStyle::SP_DialogOkButton);
 }

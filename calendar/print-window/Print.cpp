@@ -89,20 +89,20 @@ void PrintCalendarPage(TForm7 &form, QAction &tisk)
 {
     TForm1 &main = form.form1();
     tisk.setEnabled(false);
-    const std::optional<QString> error =
+    const Result<> printed =
         Printing::print(main.Printer(), documentName(), [&](Printing::PrintJob &job) {
             keepPictureRect(form, PrintMonthPage(job.painter(), monthPage(main, 0), job.pageHeight()));
         });
     tisk.setEnabled(true);
-    if (error)
-        Application::showErrorBox(&main, *error);
+    if (!printed)
+        Application::showErrorBox(&main, printed.error());
 }
 
 void PrintProjectPages(TForm7 &form)
 {
     const QString caption = form.form2().CaptionMemo.line(SetPrintOkno::PrintCaptionLine);
     form.setEnabled(false);
-    const std::optional<QString> error =
+    const Result<> printed =
         Printing::print(form.form1().Printer(), documentName(), [&](Printing::PrintJob &job) {
             int page = 1;
             for (int box = CoverBox; box <= DecemberBox; ++box) {
@@ -120,9 +120,9 @@ void PrintProjectPages(TForm7 &form)
             }
         });
     form.setEnabled(true);
-    if (error) {
+    if (!printed) {
         form.setWindowTitle(caption);
-        Application::showErrorBox(&form, *error);
+        Application::showErrorBox(&form, printed.error());
         return;
     }
     form.close();

@@ -1,12 +1,14 @@
 #include "platform/printing/Printing.h"
 
 #include "platform/files/SafeFile.h"
+#include "platform/result/Result.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,6 +21,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <type_traits>
 
 namespace Printing {
 
@@ -81,11 +84,43 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
     return true;
 }
 
+// The print system's library, loaded with the first job that reaches a queue:
+// linked into a program, it and the libraries it needs (TLS, Kerberos,
+// service discovery) took 3 ms of its start-up.
+struct Cups
+{
+    decltype(&cupsAddOption) addOption = nullptr;
+    decltype(&cupsFreeOptions) freeOptions = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&cupsCreateJob) createJob = nullptr;
+    decltype(&cupsCancelJob2) cancelJob = nullptr;
+    decltype(&cupsStartDocument) startDocument = nullptr;
+    decltype(&cupsWriteRequestData) writeRequestData = nullptr;
+    decltype(&cupsFinishDocument) finishDocument = nullptr;
+};
+
+Result<Cups> loadCups()
+{
+    static QLibrary library(QStringLiteral("cups"), 2);
+    const auto resolve = [](auto &function, const char *name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+        return function != nullptr;
+    };
+    Cups cups;
+    if (!resolve(cups.addOption, "cupsAddOption") || !resolve(cups.freeOptions, "cupsFreeOptions")
+        || !resolve(cups.lastErrorString, "cupsLastErrorString") || !resolve(cups.createJob, "cupsCreateJob")
+        || !resolve(cups.cancelJob, "cupsCancelJob2") || !resolve(cups.startDocument, "cupsStartDocument")
+        || !resolve(cups.writeRequestData, "cupsWriteRequestData")
+        || !resolve(cups.finishDocument, "cupsFinishDocument"))
+        return Failure{QStringLiteral("The print system cannot be used: %1").arg(library.errorString())};
+    return cups;
+}
+
 // The options of the printer dialog that the queue carries out itself.
 class JobOptions
 {
 public:
-    explicit JobOptions(const QPrinter &printer)
+    JobOptions(const Cups &cups, const QPrinter &printer) : m_cups(cups)
     {
         add("copies", QByteArray::number(printer.copyCount()));
         add("collate", printer.collateCopies() ? "true" : "false");
@@ -96,7 +131,7 @@ public:
         case QPrinter::DuplexAuto: break;
         }
     }
-    ~JobOptions() { cupsFreeOptions(m_count, m_options); }
+    ~JobOptions() { m_cups.freeOptions(m_count, m_options); }
     JobOptions(const JobOptions &) = delete;
     JobOptions &operator=(const JobOptions &) = delete;
 
@@ -106,9 +141,10 @@ public:
 private:
     void add(const char *name, const QByteArray &value)
     {
-        m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
+        m_count = m_cups.addOption(name, value.constData(), m_count, &m_options);
     }
 
+    const Cups &m_cups;
     int m_count = 0;
     cups_option_t *m_options = nullptr;
 };
@@ -143,40 +179,43 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
     const Result<QByteArray> queue = queueOf(printer);
     if (!queue)
         return Failure{queue.error()};
+    const Result<Cups> cups = loadCups();
+    if (!cups)
+        return Failure{cups.error()};
     const QByteArray title = documentName.toUtf8();
-    const auto failed = [&printer] {
+    const auto failed = [&printer, &cups] {
         return Failure{QStringLiteral("Printing failed on %1: %2")
-                           .arg(printer.printerName(), QString::fromUtf8(cupsLastErrorString()))};
+                           .arg(printer.printerName(), QString::fromUtf8(cups->lastErrorString()))};
     };
-    const JobOptions options(printer);
-    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
-                                    options.options());
+    const JobOptions options(*cups, printer);
+    const int jobId = cups->createJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
+                                      options.options());
     if (jobId == 0)
         return failed();
     // The job is created empty and held until its document has arrived in
     // full; a job that fails part-way is taken back.
     const auto cancelled = [&](const Failure &failure) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
+        cups->cancelJob(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
         return failure;
     };
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
+    if (cups->startDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE)
         return cancelled(failed());
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     qint64 got = 0;
     while ((got = pdf.read(chunk.data(), chunk.size())) > 0) {
-        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
+        if (cups->writeRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
             const Failure failure = failed();
-            cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+            cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
             return cancelled(failure);
         }
     }
     if (got < 0) {
         const Failure failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())};
-        cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+        cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
         return cancelled(failure);
     }
-    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+    if (cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancelled(failed());
     return {};
 }
@@ -230,7 +269,7 @@ bool confirmPrinter(QWidget *owner, QPrinter &printer)
     return confirmed;
 }
 
-std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
+Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw)
 {
     QPageLayout layout = printer.pageLayout();
     int resolution = printer.resolution();
@@ -241,20 +280,18 @@ std::optional<QString> print(QPrinter &printer, const QString &documentName, con
     } else if (!printsToFile(printer)) {
         // Nothing is drawn for a printer that is not there.
         if (const Result<QByteArray> queue = queueOf(printer); !queue)
-            return queue.error();
+            return Failure{queue.error()};
     }
 
     QTemporaryFile spool(spoolFileTemplate());
     if (!spool.open())
-        return QStringLiteral("Printing could not start: %1").arg(spool.errorString());
+        return Failure{QStringLiteral("Printing could not start: %1").arg(spool.errorString())};
     QString error;
     if (!layOut(spool, layout, resolution, documentName, draw, error))
-        return error;
+        return Failure{error};
     if (!spool.flush() || !spool.seek(0))
-        return QStringLiteral("Printing could not be finished: %1").arg(spool.errorString());
-    if (const Result<> delivered = deliver(printer, spool, documentName); !delivered)
-        return delivered.error();
-    return std::nullopt;
+        return Failure{QStringLiteral("Printing could not be finished: %1").arg(spool.errorString())};
+    return deliver(printer, spool, documentName);
 }
 
 Result<> printPdf(const QPrinter &printer, const QByteArray &pdf, const QString &documentName)

@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <queue>
 
 class QPainter;
@@ -52,9 +51,9 @@ public:
 using PageDrawing = std::function<void(PrintJob &job)>;
 
 // Runs one job on `printer`. `draw` draws every page; an exception it throws
-// ends the job, which then sends nothing. Returns the message of a failure:
-// no printer, a job that cannot start, a drawing that failed.
-std::optional<QString> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw);
+// ends the job, which then sends nothing. Fails when there is no printer, the
+// job cannot start or the drawing failed.
+Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw);
 
 // Hands a finished PDF to `printer` as it is, byte for byte: the bytes, or the
 // content of the file at `path`. The printer's copies and sides apply.

@@ -92,12 +92,12 @@ void PrintingTest::redirectWritesTheJobAsPdf()
     const auto printer = Printing::makePrinter();
     int seenHeight = 0;
     int seenResolution = 0;
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
+    const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
         seenHeight = job.pageHeight();
         seenResolution = job.resolution();
         drawPages(job, pages);
     });
-    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    QVERIFY2(printed, qPrintable(printed.error()));
     QCOMPARE(seenHeight, pageHeight);
     QCOMPARE(seenResolution, Printing::DotsPerInch);
     QCOMPARE(PdfReadBack::pageCount(path), pages);
@@ -124,12 +124,13 @@ void PrintingTest::failingDrawingSendsNothing()
     }
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) {
+    const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) {
         drawPages(job, 2);
         job.newPage();
         throw std::runtime_error("Obrázek nelze vykreslit");
     });
-    QCOMPARE(error.value_or(QString()), QStringLiteral("Obrázek nelze vykreslit"));
+    QVERIFY(!printed);
+    QCOMPARE(printed.error(), QStringLiteral("Obrázek nelze vykreslit"));
     QCOMPARE(QFile::exists(path), oldFile);
     if (oldFile)
         QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));
@@ -140,10 +141,10 @@ void PrintingTest::jobThatCannotStart()
     const QString path = m_dir.filePath(QStringLiteral("missing/folder/job.pdf"));
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"),
-                                       [](Printing::PrintJob &job) { drawPages(job, 1); });
-    QVERIFY(error);
-    QVERIFY(!error->isEmpty());
+    const Result<> printed =
+        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { drawPages(job, 1); });
+    QVERIFY(!printed);
+    QVERIFY(!printed.error().isEmpty());
     QVERIFY(!QFile::exists(path));
 }
 
@@ -153,9 +154,10 @@ void PrintingTest::noPrinter()
     const auto printer = Printing::makePrinter();
     printer->setPrinterName(QString());
     bool drawn = false;
-    const auto drawnError =
+    const Result<> printed =
         Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
-    QCOMPARE(drawnError.value_or(QString()), error);
+    QVERIFY(!printed);
+    QCOMPARE(printed.error(), error);
     QVERIFY(!drawn);
     const Result<> finished =
         Printing::printPdf(*printer, PdfReadBack::numberedDocument(1), QStringLiteral("Zkouška"));
@@ -237,9 +239,9 @@ void PrintingTest::queueGetsEachJobWholeUnderItsName()
     QVERIFY2(bytes, qPrintable(bytes ? QString() : bytes.error()));
     const Result<> file = Printing::printPdfFile(*printer, source, QStringLiteral("Vyhlaska1.pdf"));
     QVERIFY2(file, qPrintable(file ? QString() : file.error()));
-    const auto drawnError = Printing::print(*printer, QStringLiteral("Rok 2003"),
-                                            [](Printing::PrintJob &job) { drawPages(job, 2); });
-    QVERIFY2(!drawnError, qPrintable(drawnError.value_or(QString())));
+    const Result<> drawnJob =
+        Printing::print(*printer, QStringLiteral("Rok 2003"), [](Printing::PrintJob &job) { drawPages(job, 2); });
+    QVERIFY2(drawnJob, qPrintable(drawnJob.error()));
 
     const auto first = m_queue->job(++m_queuedJobs);
     QVERIFY(first);
@@ -278,12 +280,12 @@ void PrintingTest::printToFileFromTheDialog()
     printer->setResolution(resolution);
     printer->setFullPage(true);
     int seenWidth = 0;
-    const auto error = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
+    const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
         seenWidth = job.pageWidth();
         QCOMPARE(job.resolution(), resolution);
         drawPages(job, 2);
     });
-    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    QVERIFY2(printed, qPrintable(printed.error()));
     // A4 is 595 whole points wide in the page layout.
     QCOMPARE(seenWidth, 595 * resolution / 72);
     QCOMPARE(PdfReadBack::pageCount(path), 2);
