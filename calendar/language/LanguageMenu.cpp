@@ -56,9 +56,16 @@ Result<> writeLines(const QString &path, const QStringList &lines, TextLineFile:
 }
 
 // Written back exactly as held: a file the program made has no line end.
+// A file that holds these bytes already is left alone, so that a start with
+// unchanged settings does not replace it and wait for the disk.
 Result<> writeSettings()
 {
-    return writeLines(settingsPath(), Form2->DataMemo, TextLineFile::LastLine::Unterminated);
+    const QString path = settingsPath();
+    const TextLineFile::LastLine last = TextLineFile::LastLine::Unterminated;
+    const Result<QByteArray> held = FileSystem::readWholeFile(path);
+    if (held && *held == TextLineFile::encode(Form2->DataMemo, last))
+        return {};
+    return writeLines(path, Form2->DataMemo, last);
 }
 
 Result<> writeBuiltInCzech()

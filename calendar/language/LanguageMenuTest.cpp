@@ -16,7 +16,9 @@
 #include "ui_TForm1.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTest>
 
@@ -96,6 +98,7 @@ private slots:
     void firstStartCreatesTheSettings();
     void firstStartDeclinedEndsTheProgram();
     void settingFoundInAnyLetterCase();
+    void unchangedSettingsAreNotRewritten();
     void emptySettingsFallBackInEnglish();
     void eleventhFileIsNotOffered();
     void rejectedFileAtStartUp_data();
@@ -180,6 +183,22 @@ void LanguageMenuTest::settingFoundInAnyLetterCase()
     QCOMPARE(Form1->Jazyk(1)->text(), QStringLiteral("Česky"));
     // The other lines of the settings are written back as they were.
     QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("English.cln\r\ndruh\xFD \xF8\xE1" "dek"));
+}
+
+void LanguageMenuTest::unchangedSettingsAreNotRewritten()
+{
+    m_fixture->prepareFolder();
+    const QString settings = m_fixture->path(QStringLiteral("Data.dat"));
+    const QDateTime old = QDateTime::currentDateTime().addDays(-2);
+    {
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    m_fixture->start();
+    QVERIFY(messages().isEmpty());
+    QCOMPARE(bytesOf(settings), QByteArray("\xC8" "esky.cln"));
+    QCOMPARE(QFileInfo(settings).lastModified(), old);
 }
 
 void LanguageMenuTest::emptySettingsFallBackInEnglish()

@@ -41,10 +41,11 @@ private slots:
 
 void DesignerStartupTest::programFileInADriveRootIsRefused()
 {
-    for (const Drives::Drive &drive : Drives::list()) {
+    const QList<Drives::Drive> drives = Drives::list();
+    for (const Drives::Drive &drive : drives) {
         DirectoryList list;
         DesignState state;
-        SetProgramFolder(list, QDir(drive.root).filePath(QStringLiteral("Vuvuzodi")), state);
+        SetProgramFolder(list, QDir(drive.root).filePath(QStringLiteral("Vuvuzodi")), drives, state);
         QVERIFY2(state.RootDirError, qPrintable(drive.root));
         QVERIFY(state.NoSaveQuery);
         QCOMPARE(list.Drive, drive.root);
@@ -55,13 +56,14 @@ void DesignerStartupTest::programFileInADriveRootIsRefused()
 void DesignerStartupTest::programFileOneLevelBelowARootIsAccepted()
 {
     const QString folderName = QStringLiteral("vuvuzodi-program-folder");
-    for (const Drives::Drive &drive : Drives::list()) {
+    const QList<Drives::Drive> drives = Drives::list();
+    for (const Drives::Drive &drive : drives) {
         const QString folder = QDir(drive.root).filePath(folderName);
         if (Drives::isDriveRoot(folder))
             continue;
         DirectoryList list;
         DesignState state;
-        SetProgramFolder(list, QDir(folder).filePath(QStringLiteral("Vuvuzodi")), state);
+        SetProgramFolder(list, QDir(folder).filePath(QStringLiteral("Vuvuzodi")), drives, state);
         QVERIFY2(!state.RootDirError, qPrintable(folder));
         QVERIFY(!state.NoSaveQuery);
         QCOMPARE(list.Directory, folder);

@@ -1,16 +1,16 @@
 #include "calendar/main-window/ProgramFolder.h"
 
-#include "platform/files/Drives.h"
-
 #include <QFileInfo>
 
-void SetProgramFolder(DirectoryList &list, const QString &programFile, DesignState &state)
+void SetProgramFolder(DirectoryList &list, const QString &programFile, const QList<Drives::Drive> &drives,
+                      DesignState &state)
 {
     const QString folder = QFileInfo(programFile).absolutePath();
-    list.Drive = Drives::driveOf(folder).root;
+    const QString onDisk = Drives::onDisk(folder);
+    list.Drive = Drives::driveOf(drives, onDisk).root;
     list.Directory = folder;
     state.RootDirError = false;
-    if (Drives::isDriveRoot(folder)) {
+    if (Drives::isDriveRoot(drives, onDisk)) {
         state.RootDirError = true;
         state.NoSaveQuery = true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/main-window/DesignState.h"
+#include "platform/files/Drives.h"
 
 #include <QString>
 
@@ -11,7 +12,8 @@ struct DirectoryList
     QString Directory; // the folder itself, absolute, without a trailing separator
 };
 
-// Points the list at the folder of `programFile`. A program file lying in the
-// root of a drive sets RootDirError and NoSaveQuery: the designer refuses to
-// run there.
-void SetProgramFolder(DirectoryList &list, const QString &programFile, DesignState &state);
+// Points the list at the folder of `programFile`, among the `drives` of
+// Drives::list(). A program file lying in the root of a drive sets
+// RootDirError and NoSaveQuery: the designer refuses to run there.
+void SetProgramFolder(DirectoryList &list, const QString &programFile, const QList<Drives::Drive> &drives,
+                      DesignState &state);

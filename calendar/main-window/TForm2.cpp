@@ -22,9 +22,10 @@ TForm2::TForm2()
 
 void TForm2::FormCreate(const QString &programFile, DesignState &state)
 {
-    SetProgramFolder(DirectoryListBox1, programFile, state);
-    FileListBox1.Directory = PathResolver::resolve(DirectoryListBox1.Directory, QStringLiteral("Language"));
+    // The mount table is read once: it is slow to read and parse.
     DriveComboBox1 = Drives::list();
+    SetProgramFolder(DirectoryListBox1, programFile, DriveComboBox1, state);
+    FileListBox1.Directory = PathResolver::resolve(DirectoryListBox1.Directory, QStringLiteral("Language"));
     AbortBit = lazyStandardIcon(QStyle::SP_DialogCancelButton);
     OKBit = lazyStandardIcon(QStyle::SP_DialogOkButton);
 }

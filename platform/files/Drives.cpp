@@ -75,13 +75,6 @@ QString absoluteClean(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// Symbolic links lead to the drive that really holds the entry.
-QString onDisk(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? path : canonical;
-}
-
 // sysfs tells for a disk ("sdb") or, through its parent, a partition ("sdb1").
 bool sysfsRemovable(const QString &device)
 {
@@ -160,6 +153,12 @@ Drive driveOf(const QString &path)
 bool isDriveRoot(const QString &folder)
 {
     return isDriveRoot(list(), onDisk(folder));
+}
+
+QString onDisk(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
 }
 
 } // namespace Drives

@@ -23,6 +23,9 @@ QList<Drive> list();
 Drive driveOf(const QString &path);
 // True when `folder` is the root of a drive.
 bool isDriveRoot(const QString &folder);
+// The path with its symbolic links followed, so that it names the drive that
+// really holds the entry; unchanged when it does not exist.
+QString onDisk(const QString &path);
 
 // The same over a given mount table, in the format of /proc/self/mounts.
 // `isRemovable` is asked about each block device ("/dev/sdb1").
