@@ -70,10 +70,10 @@ void printDemoList(const QString &work)
     const Printing::PdfRedirect redirect(pdf);
     QElapsedTimer clock;
     clock.start();
-    const QString error = host.PrintDocument();
+    const Result<> printed = host.PrintDocument();
     const qint64 ms = clock.elapsed();
     std::printf("printing the demo bank's list to PDF: %lld ms, %d pages%s%s\n", static_cast<long long>(ms),
-                pdfPages(pdf), error.isEmpty() ? "" : ", failed: ", qPrintable(error));
+                pdfPages(pdf), printed ? "" : ", failed: ", qPrintable(printed.error()));
 }
 
 void largestBankShown(const QString &work)

@@ -167,7 +167,7 @@ void listPrintouts(benchmark::State &state, bool toQueue, bool (*printOnce)(cons
 
 bool printDocument(const ListPage &list)
 {
-    return list.host->PrintDocument().isEmpty();
+    return list.host->PrintDocument().ok();
 }
 
 // What PrintDocument adds to printToPdf.

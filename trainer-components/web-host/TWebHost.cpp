@@ -252,26 +252,25 @@ QByteArray TWebHost::PageLayoutPdf()
     return pdf;
 }
 
-QString TWebHost::PrintDocument()
+Result<> TWebHost::PrintDocument()
 {
     if (m_target.isEmpty() || m_printing)
         return {};
     m_printing = true;
-    const auto printed = [this](const QString &error) {
+    const auto printed = [this](Result<> outcome) {
         m_printing = false;
-        return error;
+        return outcome;
     };
     if (!waitForLoad())
-        return printed(QStringLiteral("Stránku nelze vytisknout: prohlížeč ji nezobrazil."));
+        return printed(Failure{QStringLiteral("Stránku nelze vytisknout: prohlížeč ji nezobrazil.")});
     PagePrinter::Job job;
     job.pdf = PageLayoutPdf();
     if (job.pdf.isEmpty())
-        return printed(QStringLiteral("Prohlížeč stránku pro tisk nepřipravil."));
+        return printed(Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")});
     job.header = PrintOptions.Header;
     job.footer = PrintOptions.Footer;
     job.facts.title = m_page->title();
     job.facts.address = pageAddress(m_page->url());
     job.facts.date = LocaleTexts::shortDate(QDate::currentDate());
-    const Result<> done = PagePrinter::print(job);
-    return printed(done ? QString() : done.error());
+    return printed(PagePrinter::print(job));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result/Result.h"
 #include "trainer-components/web-host/TPrintOptions.h"
 #include "trainer-components/web-host/WebHostOptions.h"
 
@@ -44,8 +45,8 @@ public:
     void Navigate(const QString &target);
 
     // Prints the shown page on the default printer at once; nothing shown,
-    // nothing printed. Returns the reason a print failed, empty on success.
-    QString PrintDocument();
+    // nothing printed.
+    Result<> PrintDocument();
     // The shown page as the engine lays it out for printing (A4 portrait,
     // 19.05 mm margins), as PDF; empty when it cannot.
     QByteArray PageLayoutPdf();

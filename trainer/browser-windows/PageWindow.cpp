@@ -70,9 +70,8 @@ void PageWindow::createWebHost(QWidget *panel)
 
 void PageWindow::printPage()
 {
-    const QString error = WebHost1->PrintDocument();
-    if (!error.isEmpty())
-        MessageBox::show(this, error, QStringLiteral("Tisk stránky"));
+    if (const Result<> printed = WebHost1->PrintDocument(); !printed)
+        MessageBox::show(this, printed.error(), QStringLiteral("Tisk stránky"));
 }
 
 void PageWindow::setVisible(bool visible)
