@@ -99,7 +99,7 @@ struct Cups
     decltype(&cupsFinishDocument) finishDocument = nullptr;
 };
 
-Result<Cups> loadCups()
+Result<Cups> resolveCups()
 {
     static QLibrary library(QStringLiteral("cups"), 2);
     const auto resolve = [](auto &function, const char *name) {
@@ -113,6 +113,13 @@ Result<Cups> loadCups()
         || !resolve(cups.writeRequestData, "cupsWriteRequestData")
         || !resolve(cups.finishDocument, "cupsFinishDocument"))
         return Failure{QStringLiteral("The print system cannot be used: %1").arg(library.errorString())};
+    return cups;
+}
+
+// Loaded and resolved with the first job, then kept.
+const Result<Cups> &loadCups()
+{
+    static const Result<Cups> cups = resolveCups();
     return cups;
 }
 
@@ -179,7 +186,7 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
     const Result<QByteArray> queue = queueOf(printer);
     if (!queue)
         return Failure{queue.error()};
-    const Result<Cups> cups = loadCups();
+    const Result<Cups> &cups = loadCups();
     if (!cups)
         return Failure{cups.error()};
     const QByteArray title = documentName.toUtf8();
@@ -198,23 +205,22 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
         cups->cancelJob(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
         return failure;
     };
+    // A document already started is closed before its job is taken back.
+    const auto abandoned = [&](const Failure &failure) {
+        cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+        return cancelled(failure);
+    };
     if (cups->startDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE)
         return cancelled(failed());
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     qint64 got = 0;
     while ((got = pdf.read(chunk.data(), chunk.size())) > 0) {
-        if (cups->writeRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
-            const Failure failure = failed();
-            cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
-            return cancelled(failure);
-        }
+        if (cups->writeRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE)
+            return abandoned(failed());
     }
-    if (got < 0) {
-        const Failure failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())};
-        cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
-        return cancelled(failure);
-    }
+    if (got < 0)
+        return abandoned(Failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())});
     if (cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancelled(failed());
     return {};

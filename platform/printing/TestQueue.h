@@ -5,6 +5,8 @@
 // was sent. The test program's print jobs go there while it lives; the
 // system's scheduler is never asked.
 
+#include "platform/files/TestFiles.h"
+
 #include <cups/cups.h>
 
 #include <QDir>
@@ -37,7 +39,7 @@ public:
         QFile::setPermissions(dir.filePath(QStringLiteral("out")), QFileDevice::Permissions(0x7777));
         QFile::link(QStringLiteral("/usr/lib/cups/daemon"), dir.filePath(QStringLiteral("bin/daemon")));
         const QString backend = dir.filePath(QStringLiteral("bin/backend/keep"));
-        write(backend, "#!/bin/sh\n"
+        TestFiles::put(backend, "#!/bin/sh\n"
                        "if [ $# -eq 0 ]; then echo 'direct keep \"Unknown\" \"Keeps each job\"'; exit 0; fi\n"
                        "out=\"${DEVICE_URI#keep:}\"\n"
                        "if [ -n \"$6\" ]; then cat \"$6\"; else cat; fi > \"$out/job-$1.pdf\"\n"
@@ -45,7 +47,7 @@ public:
                        ": > \"$out/job-$1.done\"\n");
         QFile::setPermissions(backend, QFileDevice::Permissions(0x7555));
         m_socket = dir.filePath(QStringLiteral("cups.sock"));
-        write(dir.filePath(QStringLiteral("cupsd.conf")),
+        TestFiles::put(dir.filePath(QStringLiteral("cupsd.conf")),
               QStringLiteral("Listen %1\nLogLevel warn\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
                   .arg(m_socket)
                   .toUtf8());
@@ -57,7 +59,7 @@ public:
             files += QStringLiteral("%1 %2%3\n")
                          .arg(QString::fromLatin1(key), m_dir.path(), QString::fromLatin1(value));
         files += QStringLiteral("DataDir /usr/share/cups\n");
-        write(dir.filePath(QStringLiteral("cups-files.conf")), files.toUtf8());
+        TestFiles::put(dir.filePath(QStringLiteral("cups-files.conf")), files.toUtf8());
 
         m_scheduler.start(Scheduler, {QStringLiteral("-f"), QStringLiteral("-c"),
                                       dir.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
@@ -97,8 +99,8 @@ public:
         const QString stem = QStringLiteral("job-%1").arg(id);
         if (!waitFor(out.filePath(stem + QStringLiteral(".done"))))
             return std::nullopt;
-        return Job{read(out.filePath(stem + QStringLiteral(".pdf"))),
-                   QString::fromUtf8(read(out.filePath(stem + QStringLiteral(".title")))), documentName(id)};
+        return Job{TestFiles::contentOf(out.filePath(stem + QStringLiteral(".pdf"))),
+                   QString::fromUtf8(TestFiles::contentOf(out.filePath(stem + QStringLiteral(".title")))), documentName(id)};
     }
 
     // Jobs that are neither printed nor taken back.
@@ -114,19 +116,6 @@ public:
 
 private:
     inline static const QString Scheduler = QStringLiteral("/usr/sbin/cupsd");
-
-    static void write(const QString &path, const QByteArray &content)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-    }
-
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     static bool waitFor(const QString &path)
     {

@@ -49,5 +49,5 @@ private:
     QAction *m_previousPage = nullptr;
     QAction *m_nextPage = nullptr;
     QAction *m_lastPage = nullptr;
-    QString m_loadedFile; // names the print job
+    QString m_loadedFile; // what printAll() hands to the printer
 };
