@@ -3,6 +3,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/PathResolver.h"
 #include "platform/registry/Registry.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalWindow.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
@@ -404,7 +405,7 @@ void TTitul::Tiskyotzek1Click()
     setStatus(QStringLiteral("Nastaveno pro tisk otázek v rámci HTML dokumentu ..."));
     if (const Result<> shown = PageRoad::showQuestionList(Table1, ui->Verze->text(), TempDir, this); !shown) {
         // The status keeps telling what was being done when it failed.
-        MessageBox::show(this, shown.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        Application::showErrorBox(this, shown.error());
         return;
     }
     setStatus(ReadyText);

@@ -1,6 +1,7 @@
 #include "trainer/practice-test/TTesting.h"
 
 #include "platform/text/LocaleTexts.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalWindow.h"
 #include "trainer/practice-test/Evaluation.h"
@@ -43,11 +44,6 @@ int keypadChoice(const QKeyEvent &event)
     case Qt::Key_3: return 3;
     default: return 0;
     }
-}
-
-void showTableError(QWidget *window, const QString &error)
-{
-    MessageBox::show(window, error, QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
 }
 
 } // namespace
@@ -169,7 +165,7 @@ void TTesting::FormShow()
     m_startTime = LocaleTexts::longTime(QTime::currentTime());
     // The start dialog has opened the bank already; opening it again does nothing.
     if (const Result<> opened = m_questions.open(); !opened)
-        showTableError(this, opened.error());
+        Application::showErrorBox(this, opened.error());
     ui->RadioGroup1->setItemIndex(0);
     Timer1->start();
     for (int k = 1; k <= RunningTest::Positions; ++k) {
@@ -189,7 +185,7 @@ void TTesting::showQuestion(int position)
     const int number = m_run.numberAt(position);
     const Result<std::optional<Question>> found = m_questions.find(number);
     if (!found)
-        showTableError(this, found.error());
+        Application::showErrorBox(this, found.error());
     m_current = found ? *found : std::nullopt;
     const Question q = m_current.value_or(Question{});
     WidgetLook::setLabelText(ui->Poc_bodu, m_current ? pointsLine(q.points) : QString());

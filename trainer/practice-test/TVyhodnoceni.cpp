@@ -1,6 +1,6 @@
 #include "trainer/practice-test/TVyhodnoceni.h"
 
-#include "platform/ui/MessageBox.h"
+#include "platform/ui/Application.h"
 #include "trainer-components/shadow-label/TShadowLabel.h"
 #include "trainer-components/system-facts/SysFacts.h"
 #include "trainer/browser-windows/PageRoad.h"
@@ -101,5 +101,5 @@ void TVyhodnoceni::ChybyClick()
     const Result<> shown = PageRoad::showWrongAnswers(m_test, m_questions, versionCaption(m_programVersion),
                                                       TempFolderPath() + u'/', this);
     if (!shown)
-        MessageBox::show(this, shown.error(), QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+        Application::showErrorBox(this, shown.error());
 }

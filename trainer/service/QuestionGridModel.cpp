@@ -138,12 +138,22 @@ Result<bool> QuestionGridModel::setCurrentRow(int row)
     return true;
 }
 
+Result<> QuestionGridModel::moveToExistingRow(int row)
+{
+    const Result<bool> moved = setCurrentRow(row);
+    if (!moved)
+        return Failure{moved.error()};
+    if (!*moved)
+        return missingRecord(row);
+    return {};
+}
+
 Result<> QuestionGridModel::setCell(int row, int column, const QString &text)
 {
     if (column < 0 || column >= ColumnCount)
         return missingRecord(row);
-    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
-        return moved ? missingRecord(row) : Failure{moved.error()};
+    if (const Result<> moved = moveToExistingRow(row); !moved)
+        return moved;
     Result<> result = m_table.edit();
     if (result)
         result = m_table.setText(fieldOf(column), text);
@@ -186,8 +196,8 @@ Result<> QuestionGridModel::appendRecord()
 
 Result<> QuestionGridModel::deleteRecord(int row)
 {
-    if (const Result<bool> moved = setCurrentRow(row); !moved || !*moved)
-        return moved ? missingRecord(row) : Failure{moved.error()};
+    if (const Result<> moved = moveToExistingRow(row); !moved)
+        return moved;
     m_removing = true;
     beginRemoveRows({}, row, row);
     const Result<> result = m_table.deleteRecord();

@@ -55,6 +55,8 @@ signals:
     void editFailed(const QString &error);
 
 private:
+    // setCurrentRow() for a row that must exist: a missing one is a failure.
+    Result<> moveToExistingRow(int row);
     const QStringList &row(int row) const;
     void forgetRow() const { m_cachedRow = -1; }
 
