@@ -113,14 +113,14 @@ Result<DocumentControls::Outcome> readAndApply(TForm1 &window, const QStringList
 
 namespace DocumentControls {
 
-QString monthName(const MemoLines &lines, int monthIndex)
-{
-    return monthIndex >= 0 && monthIndex <= 11 ? lines.line(monthIndex) : QString();
-}
-
 int gridMonth(int monthIndex)
 {
     return monthIndex >= 0 && monthIndex <= 11 ? monthIndex + 1 : 0;
+}
+
+QString monthName(const MemoLines &lines, int monthIndex)
+{
+    return gridMonth(monthIndex) != 0 ? lines.line(monthIndex) : QString();
 }
 
 SingleMonth collectSingleMonth(const TForm1 &window)
