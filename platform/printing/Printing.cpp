@@ -1,5 +1,6 @@
 #include "platform/printing/Printing.h"
 
+#include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
 #include "platform/result/Result.h"
 
@@ -239,13 +240,15 @@ Result<> deliver(const QPrinter &printer, QIODevice &pdf, const QString &documen
     return sendToQueue(printer, pdf, documentName);
 }
 
-// Drawn jobs are laid out into a spool file named after the running program.
+// Drawn jobs are laid out into a spool file named after the running program,
+// in the one temporary folder: with that folder missing the job fails rather
+// than spooling into the current one.
 QString spoolFileTemplate()
 {
     QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (program.isEmpty())
         program = QStringLiteral("print");
-    return QDir(QDir::tempPath()).filePath(program + QStringLiteral("-XXXXXX.pdf"));
+    return QDir(FileSystem::temporaryFolder()).filePath(program + QStringLiteral("-XXXXXX.pdf"));
 }
 
 } // namespace

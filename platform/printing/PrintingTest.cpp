@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -40,6 +41,7 @@ private slots:
     void failingDrawingSendsNothing_data();
     void failingDrawingSendsNothing();
     void jobThatCannotStart();
+    void spoolStaysInTheTemporaryFolder();
     void noPrinter();
     void finishedPdfGoesAsItIs_data();
     void finishedPdfGoesAsItIs();
@@ -145,6 +147,33 @@ void PrintingTest::jobThatCannotStart()
         Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { drawPages(job, 1); });
     QVERIFY(!printed);
     QVERIFY(!printed.error().isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+// A temporary folder that is missing fails the job; its spool file is never
+// made elsewhere (the current folder).
+void PrintingTest::spoolStaysInTheTemporaryFolder()
+{
+    const QDir here(m_dir.filePath(QStringLiteral("current")));
+    QVERIFY(here.mkpath(QStringLiteral(".")));
+    const QString previousFolder = QDir::currentPath();
+    const std::optional<QByteArray> previousTemp =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    QVERIFY(QDir::setCurrent(here.path()));
+    qputenv("TMPDIR", m_dir.filePath(QStringLiteral("no/such/folder")).toUtf8());
+    const QString path = m_dir.filePath(QStringLiteral("spool-test.pdf"));
+    const Printing::PdfRedirect redirect(path);
+    const auto printer = Printing::makePrinter();
+    const Result<> printed =
+        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { drawPages(job, 1); });
+    if (previousTemp)
+        qputenv("TMPDIR", *previousTemp);
+    else
+        qunsetenv("TMPDIR");
+    QDir::setCurrent(previousFolder);
+    QVERIFY(!printed);
+    QVERIFY2(printed.error().startsWith(QStringLiteral("Printing could not start: ")), qPrintable(printed.error()));
+    QCOMPARE(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!QFile::exists(path));
 }
 
