@@ -26,6 +26,8 @@ Result<Picture> fromImage(Result<QImage> decoded)
 
 Picture::Picture(QImage image) : m_image(std::move(image)), m_size(m_image.size()) {}
 
+Picture::Picture(QImage image, QSize naturalSize) : m_image(std::move(image)), m_size(naturalSize) {}
+
 Picture::Picture(QByteArray metafile, MetafilePlayer player, QSize size)
     : m_metafile(std::move(metafile)), m_player(player), m_size(size)
 {
@@ -55,7 +57,12 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     if (isNull())
         return;
     if (!m_player) {
+        const bool reduced = m_image.size() != m_size;
+        const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+        if (reduced)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, m_image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         return;
     }
     painter.save();
@@ -105,7 +112,7 @@ Result<Picture> Picture::decode(const QByteArray &data, Format format)
     switch (format) {
     case Format::Bitmap: return fromImage(QtImageDecoder::decode(data, "bmp"));
     case Format::Icon: return fromImage(QtImageDecoder::decode(data, "ico"));
-    case Format::Jpeg: return fromImage(JpegCodec::decode(data));
+    case Format::Jpeg: return JpegCodec::decode(data);
     case Format::WindowsMetafile: return WmfPlayer::decode(data);
     case Format::EnhancedMetafile: return EmfPlayer::decode(data);
     }
