@@ -3,6 +3,8 @@
 #include "platform/pictures/Picture.h"
 
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -132,6 +134,7 @@ private slots:
     void scansBeyondAnyEncodersAreDamage();
     void repeatedScanIsDamage();
     void progressiveTooLargeToHoldIsRefused();
+    void printsWhatFallsOnThePage();
 };
 
 void JpegPictureTest::photoLoadsAtItsOwnSize_data()
@@ -213,6 +216,46 @@ void JpegPictureTest::progressiveTooLargeToHoldIsRefused()
     const Result<Picture> decoded = Picture::decode(jpeg, Picture::Format::Jpeg);
     QVERIFY(!decoded);
     QCOMPARE(decoded.error(), QStringLiteral("Not enough memory for a picture of 40000 x 40000 pixels"));
+}
+
+// Printing draws a picture at 4.45 dots per pixel centred on its box, so a
+// photo reaches far past the page: the page holds only the part it shows, as
+// poppler reads it back.
+void JpegPictureTest::printsWhatFallsOnThePage()
+{
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(QStringLiteral("photo.jpg"));
+    const QSize size(8000, 6000);
+    QVERIFY(PhotoFixtures::writePhoto(photo, size));
+    const Result<Picture> loaded = Picture::load(photo);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF());
+        writer.setResolution(300);
+        QPainter painter(&writer);
+        const QSizeF dots = QSizeF(size) * 4.45;
+        loaded->draw(painter, QRectF(QPointF((2424 - dots.width()) / 2, (1856 - dots.height()) / 2), dots));
+    }
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    QVERIFY(images.waitForFinished(30000));
+    const QStringList lines = QString::fromLocal8Bit(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    const QStringList columns = lines.at(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QVERIFY2(columns.value(3).toInt() <= 2480 / 4.45 + 2, qPrintable(lines.at(2)));
+    QVERIFY2(columns.value(4).toInt() <= 3508 / 4.45 + 2, qPrintable(lines.at(2)));
+    // The middle of the photo (half red, half blue, a quarter green) in the
+    // middle of the box.
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                                              QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    QVERIFY(render.waitForFinished(30000));
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    QVERIFY(!page.isNull());
+    QVERIFY(near(page.pixelColor(121, 93), QColor(128, 64, 128), 30));
 }
 
 QTEST_GUILESS_MAIN(JpegPictureTest)
