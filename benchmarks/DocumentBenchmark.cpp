@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -129,6 +130,8 @@ double peakMegabytesOf(const std::function<void()> &open)
                 return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
         return 0.0;
     };
+    // Memory freed before but kept by the allocator would be reused unseen.
+    malloc_trim(0);
     QFile reset(QStringLiteral("/proc/self/clear_refs"));
     if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
         return -1;
