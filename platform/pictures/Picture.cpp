@@ -15,6 +15,38 @@
 
 namespace {
 
+// Only the part of a bitmap that can show is handed to the painter: printing
+// draws a photo at 4.45 dots a pixel, far past the page, and the printer
+// would be sent all of it.
+void drawVisiblePart(QPainter &painter, const QRectF &target, const QImage &image)
+{
+    QRectF visible = target;
+    bool invertible = false;
+    const QTransform toLogical = painter.combinedTransform().inverted(&invertible);
+    if (invertible && painter.device())
+        visible &= toLogical.mapRect(QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    if (painter.hasClipping())
+        visible &= painter.clipBoundingRect();
+    if (target.width() <= 0 || target.height() <= 0 || visible.isEmpty())
+        return;
+    const qreal scaleX = image.width() / target.width();
+    const qreal scaleY = image.height() / target.height();
+    // Whole pixels and one more around, so that smoothing at the edge of
+    // what shows stays as it was.
+    const QRect source = QRectF((visible.left() - target.left()) * scaleX, (visible.top() - target.top()) * scaleY,
+                                visible.width() * scaleX, visible.height() * scaleY)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1)
+                         & image.rect();
+    if (source == image.rect()) {
+        painter.drawImage(target, image);
+        return;
+    }
+    const QRectF part(target.left() + source.left() / scaleX, target.top() + source.top() / scaleY,
+                      source.width() / scaleX, source.height() / scaleY);
+    painter.drawImage(part, image.copy(source));
+}
+
 Result<Picture> fromImage(Result<QImage> decoded)
 {
     if (!decoded)
@@ -25,6 +57,8 @@ Result<Picture> fromImage(Result<QImage> decoded)
 } // namespace
 
 Picture::Picture(QImage image) : m_image(std::move(image)), m_size(m_image.size()) {}
+
+Picture::Picture(QImage image, QSize naturalSize) : m_image(std::move(image)), m_size(naturalSize) {}
 
 Picture::Picture(QByteArray metafile, MetafilePlayer player, QSize size)
     : m_metafile(std::move(metafile)), m_player(player), m_size(size)
@@ -55,7 +89,12 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     if (isNull())
         return;
     if (!m_player) {
-        painter.drawImage(target, m_image);
+        const bool reduced = m_image.size() != m_size;
+        const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+        if (reduced)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        drawVisiblePart(painter, target, m_image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         return;
     }
     painter.save();
@@ -105,7 +144,7 @@ Result<Picture> Picture::decode(const QByteArray &data, Format format)
     switch (format) {
     case Format::Bitmap: return fromImage(QtImageDecoder::decode(data, "bmp"));
     case Format::Icon: return fromImage(QtImageDecoder::decode(data, "ico"));
-    case Format::Jpeg: return fromImage(JpegCodec::decode(data));
+    case Format::Jpeg: return JpegCodec::decode(data);
     case Format::WindowsMetafile: return WmfPlayer::decode(data);
     case Format::EnhancedMetafile: return EmfPlayer::decode(data);
     }

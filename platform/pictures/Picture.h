@@ -24,6 +24,9 @@ public:
 
     Picture() = default;
     explicit Picture(QImage image);
+    // A bitmap decoded smaller than its file's size, which stays its
+    // natural size: it is drawn stretched to that.
+    Picture(QImage image, QSize naturalSize);
     // The metafile is played once aside, so that damage shows here and not
     // when it is drawn: none when the player finds it damaged.
     static std::optional<Picture> fromMetafile(QByteArray metafile, MetafilePlayer player, QSize size);
@@ -33,7 +36,8 @@ public:
     QSize size() const;
     // Draws the whole picture scaled into `target`, onto any painter.
     void draw(QPainter &painter, const QRectF &target) const;
-    // The picture rendered at its natural size.
+    // The picture rendered at its natural size; a bitmap decoded smaller as
+    // it was decoded, in the same proportions.
     QImage toImage() const;
 
     // By the extension, letter case ignored; none for an unknown one.

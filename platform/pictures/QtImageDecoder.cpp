@@ -43,7 +43,9 @@ protected:
             const bool padding = !m_paddingMissing && available > 0 && wanted - available <= 3;
             (padding ? m_paddingMissing : m_overran) = true;
         }
-        std::memcpy(into, m_data.constData() + pos(), size_t(available));
+        // A read of nothing may come with no buffer at all.
+        if (available > 0)
+            std::memcpy(into, m_data.constData() + pos(), size_t(available));
         return available;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
