@@ -205,8 +205,6 @@ bool TWebHost::ShowContextMenu(const QPoint &at)
     return !OnShowContextMenu || OnShowContextMenu(ContextMenuDefault, at) != S_OK;
 }
 
-QStringList TWebHost::blockedRequests() const { return m_guard->blocked(); }
-
 void TWebHost::renderProcessTerminated(int status)
 {
     if (status == QWebEnginePage::NormalTerminationStatus)
