@@ -7,10 +7,10 @@
 #include "trainer/browser-windows/BrowserWindows.h"
 #include "trainer/browser-windows/BrowserWindowsLoader.h"
 #include "trainer/main-window/TTitul.h"
-#include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/TRun_Test.h"
 #include "trainer/practice-test/TTesting.h"
 #include "trainer/practice-test/TVyhodnoceni.h"
+#include "trainer/test-support/ModalDriver.h"
 #include "trainer/test-support/QuestionRows.h"
 
 #include <QDir>
