@@ -2,6 +2,7 @@
 
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar/page-commands/DesignMenus.h"
+#include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
 #include "platform/ui/SpinEdit.h"
 
@@ -45,14 +46,14 @@ private slots:
     void yearLabelThatIsNotANumber();
 
 private:
-    QTemporaryDir m_dir;
+    DesignerFixture m_folder;
     QString m_bmp;
     std::unique_ptr<DesignerWindows> m_windows;
 };
 
 void CalendarMenuTest::initTestCase()
 {
-    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    m_bmp = m_folder.picture(QStringLiteral("obrazek.bmp"));
     QVERIFY(!m_bmp.isEmpty());
 }
 

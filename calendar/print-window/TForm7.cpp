@@ -7,6 +7,7 @@
 #include "platform/paint/TColor.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
+#include "ui_TForm7.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -19,25 +20,6 @@
 using namespace SetPrintOkno;
 
 namespace {
-
-constexpr QSize ClientSize{228, 170};
-constexpr QSize BoxSize{90, 17};
-constexpr int LeftColumn = 16;
-constexpr int RightColumn = 120;
-
-const char *const DesignMonths[] = {"Leden", "Únor", "Březen", "Duben", "Květen", "Červen",
-                                    "Červenec", "Srpen", "Září", "Říjen", "Listopad", "Prosinec"};
-
-// Page box n stands in the left column for January..June, in the right one
-// for the cover and July..December.
-QRect pageBoxRect(int n)
-{
-    if (n == 1)
-        return QRect(QPoint(RightColumn, 8), BoxSize);
-    const int month = n - 1;
-    const int row = (month - 1) % 6;
-    return QRect(QPoint(month <= 6 ? LeftColumn : RightColumn, 24 + 16 * row), BoxSize);
-}
 
 // A small printer: paper coming out of a grey body.
 QIcon printerGlyph()
@@ -56,71 +38,47 @@ QIcon printerGlyph()
     return QIcon(pixmap);
 }
 
-template <typename Control>
-Control *place(Control *control, const char *name, const QRect &geometry)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 } // namespace
 
 TForm7::TForm7(TForm1 &form1, TForm2 &form2, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
-      m_form1(form1), m_form2(form2)
+      ui(std::make_unique<Ui::TForm7>()), m_form1(form1), m_form2(form2)
 {
-    setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Tisk"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setModal(true);
-    setFixedSize(ClientSize);
-    buildControls();
+    ui->setupUi(this);
+    setFixedSize(size());
+    Label1 = ui->Label1;
+    m_checkBox = {nullptr,         ui->CheckBox1,  ui->CheckBox2,  ui->CheckBox3, ui->CheckBox4,
+                  ui->CheckBox5,   ui->CheckBox6,  ui->CheckBox7,  ui->CheckBox8, ui->CheckBox9,
+                  ui->CheckBox10,  ui->CheckBox11, ui->CheckBox12, ui->CheckBox13};
+    BitBtn1 = ui->BitBtn1;
+    BitBtn2 = ui->BitBtn2;
+    Button1 = ui->Button1;
+    Button2 = ui->Button2;
+    TisknoutStejne = ui->TisknoutStejne;
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(TisknoutStejne);
+
+    WidgetLook::setTextColor(Label1, Colors::clBlue);
+    for (int n = 1; n <= PageBoxes; ++n)
+        WidgetLook::setTextColor(m_checkBox[n], Colors::clRed);
+    BitBtn2->setIcon(printerGlyph());
+    connectControls();
     centreOnPrimaryScreen(*this);
 }
 
-void TForm7::buildControls()
+TForm7::~TForm7() = default;
+
+void TForm7::connectControls()
 {
-    Label1 = place(new QLabel(QStringLiteral("Tisknout stránky:"), this), "Label1", QRect(16, 8, 98, 13));
-    Label1->setTextFormat(Qt::PlainText);
-    WidgetLook::setTextColor(Label1, Colors::clBlue);
-
-    for (int n = 1; n <= PageBoxes; ++n) {
-        const QString text = n == 1 ? QStringLiteral("Úvod") : QString::fromUtf8(DesignMonths[n - 2]);
-        auto *box = new QCheckBox(text, this);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
-        box->setGeometry(pageBoxRect(n));
-        box->setChecked(true);
-        WidgetLook::setTextColor(box, Colors::clRed);
-        // A box reports every change of its state, made by hand or by the
-        // selection operations.
-        connect(box, &QCheckBox::toggled, this, [this] { UpdatePrintButton(*this); });
-        m_checkBox[n] = box;
-    }
-
-    BitBtn1 = place(new QPushButton(this), "BitBtn1", QRect(8, 136, 25, 25));
-    BitBtn1->setDefault(true);
-    BitBtn2 = place(new QPushButton(this), "BitBtn2", QRect(33, 136, 25, 25));
-    BitBtn2->setIcon(printerGlyph());
-    Button1 = place(new QPushButton(QStringLiteral("&Tisk"), this), "Button1", QRect(64, 136, 75, 25));
-    Button2 = place(new QPushButton(QStringLiteral("&Storno"), this), "Button2", QRect(144, 136, 75, 25));
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    TisknoutStejne = PopupMenu1->addAction(QStringLiteral("Tisknout stejné stránky jako v minulém případě"));
-    TisknoutStejne->setObjectName(QStringLiteral("TisknoutStejne"));
-    Label1->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A box reports every change of its state, made by hand or by the
+    // selection operations.
+    for (int n = 1; n <= PageBoxes; ++n)
+        connect(m_checkBox[n], &QCheckBox::toggled, this, [this] { UpdatePrintButton(*this); });
     connect(Label1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Label1->mapToGlobal(at)); });
-
-    QWidget *const tabOrder[] = {Button1,      Button2,      BitBtn1,      BitBtn2,      m_checkBox[2],
-                                 m_checkBox[3], m_checkBox[4], m_checkBox[5], m_checkBox[6], m_checkBox[7],
-                                 m_checkBox[1], m_checkBox[8], m_checkBox[9], m_checkBox[10],
-                                 m_checkBox[11], m_checkBox[12], m_checkBox[13]};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // Esc on the printer button does not close the window.
     BitBtn2->installEventFilter(this);
 

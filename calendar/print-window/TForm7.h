@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -14,6 +15,10 @@ class QMenu;
 class QPushButton;
 class TForm1;
 class TForm2;
+
+namespace Ui {
+class TForm7;
+}
 
 // The print window: the pages of a year project to print, a toggle that ticks
 // or clears them all, the printer dialog and the selection of the last print.
@@ -27,6 +32,7 @@ public:
     static constexpr int PageBoxes = 13; // the cover, then January..December
 
     TForm7(TForm1 &form1, TForm2 &form2, QWidget *parent = nullptr);
+    ~TForm7() override;
 
     // The designer's start-up hook; run once the window exists, and again
     // when the start-up load repaired the settings or the language.
@@ -61,9 +67,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
+    void connectControls();
     void FormShow();
 
+    std::unique_ptr<Ui::TForm7> ui;
     TForm1 &m_form1;
     TForm2 &m_form2;
     std::array<QCheckBox *, PageBoxes + 1> m_checkBox{};

@@ -1,12 +1,12 @@
 #include "calendar/project-commands/ProjectMenu.h"
 
 #include "calendar-controls/picture/TImageKal.h"
+#include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
 #include "calendar/wizard/Wizard.h"
 #include "platform/ui/SpinEdit.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -38,14 +38,14 @@ private slots:
     void clearingTexts();
 
 private:
-    QTemporaryDir m_dir;
+    DesignerFixture m_folder;
     QString m_bmp;
     std::unique_ptr<DesignerWindows> m_windows;
 };
 
 void ProjectMenuTest::initTestCase()
 {
-    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
+    m_bmp = m_folder.picture(QStringLiteral("obrazek.bmp"));
     QVERIFY(!m_bmp.isEmpty());
 }
 

@@ -33,12 +33,12 @@ struct DesignerFixture
         return *startup;
     }
 
+    // A small picture of one colour; its path, or empty when it was not written.
     QString picture(const QString &name, Qt::GlobalColor color = Qt::green) const
     {
         QImage image(8, 6, QImage::Format_RGB32);
         image.fill(color);
-        image.save(path(name));
-        return path(name);
+        return image.save(path(name)) ? path(name) : QString();
     }
 
     std::unique_ptr<DesignerStartup> startup;

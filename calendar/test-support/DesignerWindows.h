@@ -13,11 +13,9 @@
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/WidgetLook.h"
 
-#include <QImage>
 #include <QLineEdit>
 #include <QMap>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -135,15 +133,6 @@ private:
         }
     }
 };
-
-// A small bitmap of one colour in `dir`; its path.
-inline QString writeTestBitmap(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color)
-{
-    const QString path = dir.filePath(name);
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(color);
-    return image.save(path) ? path : QString();
-}
 
 // "SmallKal%1.BarvaPisma" for 1..12, and the like.
 inline QStringList numberedNames(const QString &pattern, int from, int to)

@@ -1,6 +1,7 @@
 #include "calendar/wizard/Wizard.h"
 
 #include "calendar-controls/picture/TImageKal.h"
+#include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
 #include "calendar/wizard/ColorPanel.h"
 #include "platform/ui/CommonDialogs.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -71,7 +71,7 @@ private slots:
 private:
     void goToTextsPage();
 
-    QTemporaryDir m_dir;
+    DesignerFixture m_folder;
     QString m_bmp;
     QString m_otherBmp;
     std::unique_ptr<DesignerWindows> m_windows;
@@ -79,8 +79,8 @@ private:
 
 void WizardTest::initTestCase()
 {
-    m_bmp = writeTestBitmap(m_dir, QStringLiteral("obrazek.bmp"), Qt::green);
-    m_otherBmp = writeTestBitmap(m_dir, QStringLiteral("jiny.bmp"), Qt::red);
+    m_bmp = m_folder.picture(QStringLiteral("obrazek.bmp"), Qt::green);
+    m_otherBmp = m_folder.picture(QStringLiteral("jiny.bmp"), Qt::red);
     QVERIFY(!m_bmp.isEmpty() && !m_otherBmp.isEmpty());
 }
 
@@ -328,17 +328,17 @@ void WizardTest::finishWithAPictureThatWillNotLoad_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("error");
-    const QString missing = m_dir.filePath(QStringLiteral("chybi.jpg"));
+    const QString missing = m_folder.path(QStringLiteral("chybi.jpg"));
     QTest::newRow("missing file") << missing << QStringLiteral("Cannot open file %1").arg(missing);
     QTest::newRow("not a picture name") << QStringLiteral("Leden") << QStringLiteral("Unknown picture file extension (.)");
-    QTest::newRow("unreadable picture") << m_dir.filePath(QStringLiteral("poskozeny.bmp")) << QString();
+    QTest::newRow("unreadable picture") << m_folder.path(QStringLiteral("poskozeny.bmp")) << QString();
 }
 
 void WizardTest::finishWithAPictureThatWillNotLoad()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, error);
-    QFile damaged(m_dir.filePath(QStringLiteral("poskozeny.bmp")));
+    QFile damaged(m_folder.path(QStringLiteral("poskozeny.bmp")));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("BM not a bitmap");
     damaged.close();

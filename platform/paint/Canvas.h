@@ -13,7 +13,7 @@ class QPainter;
 namespace Canvas {
 
 // Filled with the brush and outlined with the pen; the right and bottom edges
-// (x2, y2) are exclusive, as on the original canvas.
+// (x2, y2) are exclusive, so that rectangles sharing an edge do not overlap.
 void rectangle(QPainter &painter, int x1, int y1, int x2, int y2);
 // Fills [x1, x2) x [y1, y2) with a colour, no outline.
 void fillRect(QPainter &painter, const QRect &rect, const QColor &color);
@@ -33,7 +33,8 @@ QFont withSubstitutedWeight(QFont font);
 
 // Integer division truncating toward zero (C++ already does; named for clarity).
 constexpr int divTrunc(int numerator, int denominator) { return numerator / denominator; }
-// Round half to even, as the original rounding did.
+// Round half to even: the one rounding of every computed position and size,
+// so that halves do not all drift the same way.
 int roundHalfEven(double value);
 
 } // namespace Canvas

@@ -58,14 +58,6 @@ const EncodeTable &encodeTable()
 
 } // namespace
 
-char Cp1250::encodeChar(char16_t ch)
-{
-    if (ch == 0)
-        return 0;
-    const unsigned char byte = encodeTable().bytes[ch];
-    return static_cast<char>(byte == 0 ? '?' : byte);
-}
-
 QString Cp1250::decode(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());

@@ -16,6 +16,4 @@ public:
     // The same into `out`, which has room for text.size() bytes; returns the
     // number of bytes written.
     static qsizetype encodeInto(QStringView text, char *out);
-
-    static char encodeChar(char16_t ch);
 };

@@ -8,7 +8,7 @@ class QLabel;
 class QString;
 class QWidget;
 
-// Colours and sizes that the windows' descriptions give per control.
+// Colours and sizes that a window sets per control.
 namespace WidgetLook {
 
 // One colour role of a widget's palette.
@@ -20,7 +20,7 @@ void setTextColor(QWidget *widget, TColor color);
 TColor textColor(const QWidget &widget);
 // The fill colour of a control.
 void setBackground(QWidget *widget, TColor color);
-// Labels marked "autoSize" in a window's description take their text's size.
+// Labels whose form sets the property "autoSize" take their text's size.
 void fitAutoSizedLabels(QWidget *window);
 // Every label of the window shows its text as written, never as markup.
 void setPlainTextLabels(QWidget *window);

@@ -26,7 +26,7 @@ QPoint shadowOffset(int position, int size)
     }
 }
 
-// Right and bottom as the original rectangles had them: one past the last pixel.
+// Right and bottom as the drawing rectangles take them: one past the last pixel.
 int rightEdge(const QRect &rect) { return rect.x() + rect.width(); }
 int bottomEdge(const QRect &rect) { return rect.y() + rect.height(); }
 

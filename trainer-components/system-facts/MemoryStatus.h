@@ -3,8 +3,8 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
-// One reading of the machine's memory, in bytes. The page file of the
-// original is the swap space here.
+// One reading of the machine's memory, in bytes. The page file is the swap
+// space.
 struct MemoryStatus
 {
     quint64 totalPhysical = 0;

@@ -12,12 +12,5 @@ void RequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
     const QMutexLocker lock(&m_mutex);
     if (url.isLocalFile() && url == m_allowed)
         return;
-    m_blocked << info.requestUrl().toString();
     info.block(true);
-}
-
-QStringList RequestGuard::blocked() const
-{
-    const QMutexLocker lock(&m_mutex);
-    return m_blocked;
 }

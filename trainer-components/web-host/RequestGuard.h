@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMutex>
-#include <QStringList>
 #include <QUrl>
 #include <QWebEngineUrlRequestInterceptor>
 
@@ -13,10 +12,8 @@ class RequestGuard : public QWebEngineUrlRequestInterceptor
 public:
     void allow(const QUrl &page);
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
-    QStringList blocked() const;
 
 private:
-    mutable QMutex m_mutex;
+    QMutex m_mutex;
     QUrl m_allowed;
-    QStringList m_blocked;
 };

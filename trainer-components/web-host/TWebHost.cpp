@@ -40,7 +40,8 @@ void ensureShareContext()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-// The original browser's default: "Times New Roman" at 16 px.
+// Pages that set no font show in a serif face at 16 px, "Times New Roman"'s
+// metric twin.
 const QString StandardFont = QStringLiteral("Liberation Serif");
 constexpr int StandardFontPixels = 16;
 
@@ -203,8 +204,6 @@ bool TWebHost::ShowContextMenu(const QPoint &at)
 {
     return !OnShowContextMenu || OnShowContextMenu(ContextMenuDefault, at) != S_OK;
 }
-
-QStringList TWebHost::blockedRequests() const { return m_guard->blocked(); }
 
 void TWebHost::renderProcessTerminated(int status)
 {

@@ -75,8 +75,6 @@ public:
 
     QWebEngineView *view() const { return m_view; }
     QWebEnginePage *page() const { return m_page.get(); }
-    // Requests refused since the control was made.
-    QStringList blockedRequests() const;
     bool pageFailed() const { return m_renderFailed; }
 
 signals:

@@ -25,27 +25,6 @@
 
 namespace {
 
-constexpr int FileCount = 2;
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QPoint at)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, QRect place,
-                       QStyle::StandardPixmap glyph)
-{
-    auto *button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 // The nearest folder at or above `folder` that exists.
 QString existingFolder(QString folder)
 {
@@ -56,12 +35,46 @@ QString existingFolder(QString folder)
 
 } // namespace
 
-BackupDialog::BackupDialog(const QString &programDir, const Texts &texts, Heights heights, QWidget *centreOver)
+BackupDialog::BackupDialog(const QString &programDir, const Texts &texts, QWidget *centreOver)
     : m_programDir(programDir), m_texts(texts), m_centreOver(centreOver)
 {
-    setWindowTitle(texts.caption);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    buildControls(heights);
+}
+
+void BackupDialog::setUpControls()
+{
+    using namespace Colors;
+    WidgetLook::setPlainTextLabels(this);
+    WidgetLook::fitAutoSizedLabels(this);
+    WidgetLook::setColor(*Gauge1, QPalette::Highlight, clBlue);
+    for (QLabel *label : {Label1, Label3})
+        WidgetLook::setTextColor(label, clBlue);
+    WidgetLook::setTextColor(GroupBox1, clRed);
+    for (QLabel *label : {Label2, Label4, d, c})
+        WidgetLook::setTextColor(label, clBlack);
+    start->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+
+    for (const Drives::Drive &drive : Drives::list())
+        DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), drive.root, drive.root);
+
+    m_folders = new QFileSystemModel(this);
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folders->setReadOnly(true);
+    DirectoryListBox1->setModel(m_folders);
+    // Program folders lie deep; the names stay readable, with a scroll bar
+    // when they are wider than the list.
+    DirectoryListBox1->header()->setStretchLastSection(false);
+    DirectoryListBox1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        DirectoryListBox1->hideColumn(column);
+
+    m_files = new QFileSystemModel(this);
+    m_files->setFilter(QDir::Files);
+    m_files->setNameFilters({QStringLiteral("*.z1"), QStringLiteral("*.z2")});
+    m_files->setNameFilterDisables(false);
+    m_files->setReadOnly(true);
+    FileListBox1->setModel(m_files);
+
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &BackupDialog::DriveComboBox1Change);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &BackupDialog::showBackupState);
@@ -73,79 +86,6 @@ BackupDialog::BackupDialog(const QString &programDir, const Texts &texts, Height
     connect(m_folders, &QFileSystemModel::layoutChanged, this, keepInSight);
     connect(start, &QPushButton::clicked, this, &BackupDialog::startClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
-}
-
-void BackupDialog::buildControls(Heights heights)
-{
-    const int folderLabelTop = 48 + heights.folderList + 7;
-    using namespace Colors;
-    Gauge1 = new QProgressBar(this);
-    Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setGeometry(216, 8, 25, 249);
-    Gauge1->setOrientation(Qt::Vertical);
-    Gauge1->setRange(0, FileCount);
-    Gauge1->setTextVisible(false);
-    WidgetLook::setColor(*Gauge1, QPalette::Highlight, clBlue);
-
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, 8, 193, heights.panel);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label1 = addLabel(Panel1, QStringLiteral("Label1"), m_texts.folderQuestion, {16, 8});
-    WidgetLook::setTextColor(Label1, clBlue);
-    DriveComboBox1 = new QComboBox(Panel1);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setGeometry(16, 24, 153, DriveComboBox1->sizeHint().height());
-    for (const Drives::Drive &drive : Drives::list())
-        DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), drive.root, drive.root);
-
-    m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folders->setReadOnly(true);
-    DirectoryListBox1 = new QTreeView(Panel1);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setGeometry(16, 48, 153, heights.folderList);
-    DirectoryListBox1->setModel(m_folders);
-    DirectoryListBox1->setHeaderHidden(true);
-    // Program folders lie deep; the names stay readable, with a scroll bar
-    // when they are wider than the list.
-    DirectoryListBox1->setIndentation(8);
-    DirectoryListBox1->header()->setStretchLastSection(false);
-    DirectoryListBox1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
-    Label3 = addLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Nastaveno na:"), {16, folderLabelTop});
-    WidgetLook::setTextColor(Label3, clBlue);
-    info = addLabel(Panel1, QStringLiteral("info"), QString(), {16, folderLabelTop + 16});
-    info->setFixedWidth(Panel1->width() - 24);
-    info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    m_files = new QFileSystemModel(this);
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters({QStringLiteral("*.z1"), QStringLiteral("*.z2")});
-    m_files->setNameFilterDisables(false);
-    m_files->setReadOnly(true);
-    FileListBox1 = new QListView(this);
-    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    FileListBox1->setGeometry(256, 8, 169, 97);
-    FileListBox1->setModel(m_files);
-
-    GroupBox1 = new QGroupBox(QStringLiteral("Stav zálohy v tomto adresáři:"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(256, 112, 169, 81);
-    WidgetLook::setTextColor(GroupBox1, clRed);
-    Label2 = addLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Datum      :"), {10, 20});
-    Label4 = addLabel(GroupBox1, QStringLiteral("Label4"), QStringLiteral("Čas          :"), {10, 36});
-    d = addLabel(GroupBox1, QStringLiteral("d"), QString(), {66, 20});
-    c = addLabel(GroupBox1, QStringLiteral("c"), QString(), {66, 36});
-    for (QLabel *label : {Label2, Label4, d, c})
-        WidgetLook::setTextColor(label, clBlack);
-
-    start = addButton(this, QStringLiteral("start"), m_texts.startCaption, {304, 204, 121, 25},
-                      QStyle::SP_DialogApplyButton);
-    start->setDefault(true);
-    BitBtn1 = addButton(this, QStringLiteral("BitBtn1"), QStringLiteral("&Zavřít okno"), {304, 232, 121, 25},
-                        QStyle::SP_DialogCloseButton);
 }
 
 QString BackupDialog::chosenFolder() const
@@ -244,8 +184,6 @@ void BackupDialog::showBackupState()
     Label4->setVisible(state.has_value());
     WidgetLook::setLabelText(d, state ? state->date : QString());
     WidgetLook::setLabelText(c, state ? state->time : QString());
-    d->adjustSize();
-    c->adjustSize();
     DirectoryListBox1Change(state.has_value());
 }
 

@@ -45,22 +45,38 @@ public:
     QPushButton *BitBtn1 = nullptr;
 
 protected:
+    // What the result box says.
     struct Texts
     {
-        QString caption;
-        QString folderQuestion;
-        QString startCaption;
         QString resultCaption;
         QString successText;
         QString failureText;
     };
-    // The heights of Panel1 and of the folder list differ between the two.
-    struct Heights
+    BackupDialog(const QString &programDir, const Texts &texts, QWidget *centreOver);
+
+    // Takes the controls from the dialog's form, which differs between the
+    // two only in the heights of Panel1 and the folder list, and sets them up.
+    template <typename Form>
+    void setUpForm(Form &form)
     {
-        int panel;
-        int folderList;
-    };
-    BackupDialog(const QString &programDir, const Texts &texts, Heights heights, QWidget *centreOver);
+        form.setupUi(this);
+        Gauge1 = form.Gauge1;
+        Panel1 = form.Panel1;
+        Label1 = form.Label1;
+        DriveComboBox1 = form.DriveComboBox1;
+        DirectoryListBox1 = form.DirectoryListBox1;
+        Label3 = form.Label3;
+        info = form.info;
+        FileListBox1 = form.FileListBox1;
+        GroupBox1 = form.GroupBox1;
+        Label2 = form.Label2;
+        Label4 = form.Label4;
+        d = form.d;
+        c = form.c;
+        start = form.start;
+        BitBtn1 = form.BitBtn1;
+        setUpControls();
+    }
 
     const QString &programDir() const { return m_programDir; }
     // The copy itself, reporting each copied file.
@@ -71,7 +87,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildControls(Heights heights);
+    void setUpControls();
     void FormShow();
     void DriveComboBox1Change(int index);
     void showDrive(const QString &root, const QString &folder);

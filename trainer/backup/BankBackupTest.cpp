@@ -1,8 +1,8 @@
 #include "trainer/backup/BankBackup.h"
-#include "trainer/backup/SmallFileSystem.h"
 #include "trainer/backup/TJina_obnova.h"
 #include "trainer/backup/TJina_zaloha.h"
-#include "trainer/service/TestBank.h"
+#include "trainer/test-support/SmallFileSystem.h"
+#include "trainer/test-support/TestBank.h"
 
 #include "platform/files/SafeFile.h"
 #include "platform/files/TestFiles.h"

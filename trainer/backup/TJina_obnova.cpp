@@ -1,22 +1,22 @@
 #include "trainer/backup/TJina_obnova.h"
 
+#include "ui_TJina_obnova.h"
+
 #include <QPushButton>
 
 TJina_obnova *Jina_obnova = nullptr;
 
 TJina_obnova::TJina_obnova(QuestionTable &table, const QString &programDir, QWidget *centreOver)
     : BackupDialog(programDir,
-                   {QStringLiteral("Obnovení dat z vybraného média ..."), QStringLiteral("Odkud mám obnovit data?"),
-                    QStringLiteral("&Obnov data !"), QStringLiteral("Výsledek obnovy:"),
-                    QStringLiteral("Obnova dat provedena v pořádku ... "),
+                   {QStringLiteral("Výsledek obnovy:"), QStringLiteral("Obnova dat provedena v pořádku ... "),
                     QStringLiteral("Obnova dat se nezdařila, databáze otázek zůstala beze změny.")},
-                   {233, 133}, centreOver)
+                   centreOver)
     , m_table(table)
 {
-    setObjectName(QStringLiteral("Jina_obnova"));
+    Ui::TJina_obnova form;
+    setUpForm(form);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::WindowContextHelpButtonHint);
-    resize(441, 294);
 }
 
 Result<> TJina_obnova::copy(const QString &folder, const BankBackup::Progress &progress)

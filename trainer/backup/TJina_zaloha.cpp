@@ -1,22 +1,23 @@
 #include "trainer/backup/TJina_zaloha.h"
 
+#include "ui_TJina_zaloha.h"
+
 #include <QDateTime>
 
 TJina_zaloha *Jina_zaloha = nullptr;
 
 TJina_zaloha::TJina_zaloha(const QString &tablePath, const QString &programDir, QWidget *centreOver)
     : BackupDialog(programDir,
-                   {QStringLiteral("Zálohování dat na vybrané médium ..."), QStringLiteral("Kam mám zálohovat data:"),
-                    QStringLiteral("&Zálohuj data"), QStringLiteral("Výsledek zálohy:"),
-                    QStringLiteral("Data byly v pořádku odzálohovány ... "),
+                   {QStringLiteral("Výsledek zálohy:"), QStringLiteral("Data byly v pořádku odzálohovány ... "),
                     QStringLiteral("Data se nepodařilo odzálohovat.")},
-                   {249, 153}, centreOver)
+                   centreOver)
     , m_tablePath(tablePath)
 {
-    setObjectName(QStringLiteral("Jina_zaloha"));
+    Ui::TJina_zaloha form;
+    setUpForm(form);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(434, 267);
+    setFixedSize(size());
 }
 
 Result<> TJina_zaloha::copy(const QString &folder, const BankBackup::Progress &progress)

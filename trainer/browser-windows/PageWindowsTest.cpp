@@ -7,7 +7,7 @@
 #include "trainer/browser-windows/Tchybove_Otazky.h"
 #include "trainer/html-pages/QuestionListPage.h"
 #include "trainer/question-table/QuestionTable.h"
-#include "trainer/service/TestBank.h"
+#include "trainer/test-support/TestBank.h"
 
 #include <QApplication>
 #include <QDir>

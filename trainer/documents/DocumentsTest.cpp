@@ -12,7 +12,7 @@
 #include "trainer/documents/TUkazPrilohu.h"
 #include "trainer/documents/TUkaz_Vyhlasku.h"
 #include "trainer/main-window/TTitul.h"
-#include "trainer/practice-test/ModalDriver.h"
+#include "trainer/test-support/ModalDriver.h"
 
 #include <QAction>
 #include <QCheckBox>

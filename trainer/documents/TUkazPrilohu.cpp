@@ -7,11 +7,10 @@
 #include "platform/ui/WidgetLook.h"
 #include "trainer/documents/FormAnnexes.h"
 #include "trainer/documents/TUkazPriloha3.h"
+#include "ui_TUkazPrilohu.h"
 
 #include <QApplication>
 #include <QCollator>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -20,18 +19,12 @@
 #include <QStyle>
 #include <QTextOption>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <map>
 
 TUkazPrilohu *UkazPrilohu = nullptr;
 
 namespace {
-
-constexpr QSize ClientSize{744, 634};
-constexpr int LeftPanelWidth = 273;
-constexpr int NodeIndent = 19;
-const QString FirstNoteStart = QStringLiteral("Poznámka, informace k formuláři:");
 
 // The tree sorts by text the way a Czech user reads it ("Č" after "C").
 class FormNode : public QTreeWidgetItem
@@ -67,126 +60,45 @@ QIcon nodeIcon()
     return icon;
 }
 
-QPlainTextEdit *note(QWidget *parent, const char *name, int height)
+// Disabled only so that it takes no focus: the note stays legible.
+void setUpNote(QPlainTextEdit *memo)
 {
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromLatin1(name));
-    memo->setFixedHeight(height);
-    memo->setReadOnly(true);
-    memo->setEnabled(false);
-    QFont font = memo->font();
-    font.setBold(true);
-    memo->setFont(font);
     WidgetLook::setBackground(memo, Colors::clWhite);
     // A plain-text edit lays out every line by the document's own option,
     // not by a paragraph's alignment.
     QTextOption centred = memo->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     memo->document()->setDefaultTextOption(centred);
-    // Disabled only so that it takes no focus: the note stays legible.
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     memo->setPalette(palette);
-    return memo;
-}
-
-QFrame *panel(QWidget *parent, QFrame::Shadow shadow)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | shadow);
-    return frame;
 }
 
 } // namespace
 
 TUkazPrilohu::TUkazPrilohu(const QString &documentsFolder, QWidget *parent)
     : FormDialog(parent)
+    , ui(std::make_unique<Ui::TUkazPrilohu>())
     , m_documentsFolder(documentsFolder)
 {
-    setFixedSize(ClientSize);
-    setCursor(Qt::PointingHandCursor);
-
-    QFrame *left = panel(this, QFrame::Raised);
-    left->setFixedWidth(LeftPanelWidth);
-    QFrame *heading = panel(left, QFrame::Raised);
-    heading->setFixedHeight(56);
-    auto *Label1 = new QLabel(QStringLiteral("Zvolte zobrazení formuláře:"), heading);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    QFont headingFont = Label1->font();
-    headingFont.setPointSize(10);
-    headingFont.setBold(true);
-    headingFont.setUnderline(true);
-    Label1->setFont(headingFont);
-    WidgetLook::setTextColor(Label1, Colors::clRed);
-    (new QVBoxLayout(heading))->addWidget(Label1, 0, Qt::AlignCenter);
-
-    TreeView1 = new QTreeWidget(left);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setFrameShape(QFrame::NoFrame);
-    TreeView1->setIndentation(NodeIndent);
-    TreeView1->setCursor(Qt::PointingHandCursor);
-    TreeView1->setMouseTracking(true);
-    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->setupUi(this);
+    setFixedSize(size());
+    TreeView1 = ui->TreeView1;
+    Image1 = ui->Image1;
+    Memo1 = ui->Memo1;
+    Memo2 = ui->Memo2;
+    BitBtn1 = ui->BitBtn1;
+    WidgetLook::setPlainTextLabels(this);
+    WidgetLook::setTextColor(ui->Label1, Colors::clRed);
+    WidgetLook::setBackground(ui->Panel3, Colors::clWhite);
+    WidgetLook::setTextColor(ui->Panel3, Colors::clRed);
     // Node texts show whole, with a scroll bar when they are wider than the tree.
-    TreeView1->header()->setStretchLastSection(false);
     TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     WidgetLook::setColor(*TreeView1, QPalette::Base, Colors::clSilver);
     WidgetLook::setColor(*TreeView1, QPalette::Text, Colors::clNavy);
-
-    auto *noteHeading = new QLabel(QStringLiteral("Poznámka k formuláři:"), left);
-    noteHeading->setTextFormat(Qt::PlainText);
-    noteHeading->setFixedHeight(41);
-    noteHeading->setAlignment(Qt::AlignCenter);
-    noteHeading->setFrameStyle(QFrame::Box | QFrame::Plain);
-    noteHeading->setAutoFillBackground(true);
-    WidgetLook::setBackground(noteHeading, Colors::clWhite);
-    WidgetLook::setTextColor(noteHeading, Colors::clRed);
-    QFont bold = noteHeading->font();
-    bold.setBold(true);
-    noteHeading->setFont(bold);
-    Memo1 = note(left, "Memo1", 64);
-    Memo2 = note(left, "Memo2", 67);
-    Memo1->setPlainText(FirstNoteStart);
-
-    auto *leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->setSpacing(0);
-    leftLayout->addWidget(heading);
-    leftLayout->addWidget(TreeView1, 1);
-    leftLayout->addWidget(noteHeading);
-    leftLayout->addWidget(Memo1);
-    leftLayout->addWidget(Memo2);
-
-    QFrame *right = panel(this, QFrame::Sunken);
-    right->setLineWidth(3);
-    Image1 = new QLabel(right);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setCursor(Qt::ForbiddenCursor);
-    auto *rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(3, 3, 3, 3);
-    rightLayout->addWidget(Image1);
-
-    QFrame *bottom = panel(this, QFrame::Raised);
-    bottom->setFixedHeight(42);
-    BitBtn1 = new QPushButton(QStringLiteral("Zavřít okno"), bottom);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setFixedSize(155, 25);
-    BitBtn1->setToolTip(QStringLiteral("Ukončí aktuální okno"));
+    setUpNote(Memo1);
+    setUpNote(Memo2);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    (new QHBoxLayout(bottom))->addWidget(BitBtn1, 0, Qt::AlignCenter);
-
-    auto *upper = new QHBoxLayout;
-    upper->setSpacing(0);
-    upper->addWidget(left);
-    upper->addWidget(right, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(upper, 1);
-    layout->addWidget(bottom);
 
     // No node chosen, no caption. An empty title would have the window
     // system show the program's name in its place.
@@ -195,6 +107,8 @@ TUkazPrilohu::TUkazPrilohu(const QString &documentsFolder, QWidget *parent)
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TUkazPrilohu::TreeView1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
+
+TUkazPrilohu::~TUkazPrilohu() = default;
 
 void TUkazPrilohu::buildTree()
 {

@@ -2,11 +2,17 @@
 
 #include "trainer/form-dialog/FormDialog.h"
 
+#include <memory>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace Ui {
+class TUkazPrilohu;
+}
 
 // The forms and annexes: a tree of forms, the chosen form's scan and its two
 // notes. The exam-rules node opens the rules in a window of their own.
@@ -17,6 +23,7 @@ class TUkazPrilohu : public FormDialog
 public:
     // `documentsFolder` holds the scans.
     explicit TUkazPrilohu(const QString &documentsFolder, QWidget *parent = nullptr);
+    ~TUkazPrilohu() override;
 
     // Runs modally; hiding the window for the rules does not end it.
     int exec() override;
@@ -32,6 +39,7 @@ private:
     void TreeView1Change(QTreeWidgetItem *current);
     void buildTree();
 
+    std::unique_ptr<Ui::TUkazPrilohu> ui;
     QString m_documentsFolder;
     bool m_shownAgain = false;
 };

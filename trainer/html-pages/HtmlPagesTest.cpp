@@ -4,6 +4,7 @@
 #include "trainer/html-pages/WrongAnswersPage.h"
 #include "trainer/practice-test/TableQuestionSource.h"
 #include "trainer/question-table/QuestionTable.h"
+#include "trainer/test-support/QuestionRows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,18 +70,14 @@ private:
 
     void fill(const QList<Record> &records)
     {
-        QVERIFY(m_table.open());
+        QList<QuestionRow> rows;
         for (const Record &r : records) {
-            QVERIFY(m_table.append());
-            QVERIFY(m_table.setInteger(QuestionTable::C_Otazky, r.number));
-            QVERIFY(m_table.setText(QuestionTable::Otazka, r.text));
-            QVERIFY(m_table.setText(QuestionTable::Odpoved_a, QStringLiteral("a%1").arg(r.number)));
-            QVERIFY(m_table.setText(QuestionTable::Odpoved_b, QStringLiteral("b%1").arg(r.number)));
-            QVERIFY(m_table.setText(QuestionTable::Odpoved_c, QStringLiteral("c%1").arg(r.number)));
-            QVERIFY(m_table.setInteger(QuestionTable::Spravna, r.correct));
-            QVERIFY(m_table.setBoolean(QuestionTable::Platnost, r.valid));
-            QVERIFY(m_table.post());
+            rows << QuestionRow{.number = r.number, .text = r.text, .correct = r.correct, .valid = r.valid,
+                                .answers = {QStringLiteral("a%1").arg(r.number), QStringLiteral("b%1").arg(r.number),
+                                            QStringLiteral("c%1").arg(r.number)}};
         }
+        QVERIFY(m_table.open());
+        appendQuestions(m_table, rows);
         m_table.close();
     }
 

@@ -7,10 +7,11 @@
 #include "trainer/browser-windows/BrowserWindows.h"
 #include "trainer/browser-windows/BrowserWindowsLoader.h"
 #include "trainer/main-window/TTitul.h"
-#include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/TRun_Test.h"
 #include "trainer/practice-test/TTesting.h"
 #include "trainer/practice-test/TVyhodnoceni.h"
+#include "trainer/test-support/ModalDriver.h"
+#include "trainer/test-support/QuestionRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,13 +38,8 @@ void touch(const QString &path)
 
 void addQuestion(QuestionTable &table, int number, int correct, int points, bool valid)
 {
-    QVERIFY(table.append());
-    QVERIFY(table.setInteger(QuestionTable::C_Otazky, number));
-    QVERIFY(table.setText(QuestionTable::Otazka, QStringLiteral("Otázka %1").arg(number)));
-    QVERIFY(table.setInteger(QuestionTable::Spravna, correct));
-    QVERIFY(table.setInteger(QuestionTable::Poc_bodu, points));
-    QVERIFY(table.setBoolean(QuestionTable::Platnost, valid));
-    QVERIFY(table.post());
+    appendQuestions(table, {{.number = number, .text = QStringLiteral("Otázka %1").arg(number), .correct = correct,
+                             .points = points, .valid = valid}});
 }
 
 // Closes a shown main window the way a user does, answering Yes to the exit question.

@@ -1,14 +1,14 @@
 #include "platform/ui/MessageBox.h"
+#include "trainer-components/shadow-label/TShadowLabel.h"
 #include "trainer/browser-windows/BrowserWindows.h"
 #include "trainer/browser-windows/BrowserWindowsLoader.h"
-#include "trainer/practice-test/ModalDriver.h"
 #include "trainer/practice-test/QuestionSource.h"
 #include "trainer/practice-test/RadioGroup.h"
 #include "trainer/practice-test/RandomSource.h"
 #include "trainer/practice-test/TRun_Test.h"
 #include "trainer/practice-test/TTesting.h"
 #include "trainer/practice-test/TVyhodnoceni.h"
-#include "trainer-components/shadow-label/TShadowLabel.h"
+#include "trainer/test-support/ModalDriver.h"
 
 #include <QCheckBox>
 #include <QDir>

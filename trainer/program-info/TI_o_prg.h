@@ -2,10 +2,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class TFileVersionInfo;
 class TShadowLabel;
+
+namespace Ui {
+class TI_o_prg;
+}
 
 // The maker's web host. The maker gave none, so a reserved example host
 // stands in.
@@ -20,6 +26,7 @@ class TI_o_prg : public QDialog
 public:
     TI_o_prg(const QString &programVersion, const QString &versionDate, const TFileVersionInfo &versionInfo,
              QWidget *parent = nullptr);
+    ~TI_o_prg() override;
 
     TShadowLabel *Verze;
     QLabel *Exec;
@@ -41,13 +48,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildUpperArea(QWidget *area);
-    void buildBottomPanel(QWidget *panel);
+    void setUpLooks();
     void FormShow();
     void Label1Click();
     void BitBtn2Click();
     void openPage(const char *path);
 
+    std::unique_ptr<Ui::TI_o_prg> ui;
     QString m_programVersion;
     QString m_versionDate;
     const TFileVersionInfo &m_versionInfo;

@@ -3,8 +3,8 @@
 #include "trainer-components/system-facts/SysFacts.h"
 #include "trainer-components/version-info/TFileVersionInfo.h"
 #include "trainer/main-window/TTitul.h"
-#include "trainer/practice-test/ModalDriver.h"
 #include "trainer/program-info/TI_o_prg.h"
+#include "trainer/test-support/ModalDriver.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "platform/files/SafeFile.h"
 #include "platform/files/TestFiles.h"
 #include "trainer/question-table/QuestionTable.h"
+#include "trainer/test-support/QuestionRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,16 +24,17 @@ private:
     // without a number and without Platnost.
     void fill(const QList<int> &numbers)
     {
-        QVERIFY(m_table.open());
+        QList<QuestionRow> rows;
         for (int number : numbers) {
-            QVERIFY(m_table.append());
+            QuestionRow row{.text = QStringLiteral("Otázka %1").arg(number)};
             if (number != 0) {
-                QVERIFY(m_table.setInteger(QuestionTable::C_Otazky, number));
-                QVERIFY(m_table.setBoolean(QuestionTable::Platnost, true));
+                row.number = number;
+                row.valid = true;
             }
-            QVERIFY(m_table.setText(QuestionTable::Otazka, QStringLiteral("Otázka %1").arg(number)));
-            QVERIFY(m_table.post());
+            rows << row;
         }
+        QVERIFY(m_table.open());
+        appendQuestions(m_table, rows);
         m_table.close();
     }
 

@@ -1,7 +1,7 @@
 #include "trainer/service/QuestionGridModel.h"
 #include "trainer/service/TServisni_okno.h"
-#include "trainer/service/TestBank.h"
-#include "trainer/backup/SmallFileSystem.h"
+#include "trainer/test-support/SmallFileSystem.h"
+#include "trainer/test-support/TestBank.h"
 
 #include "platform/files/TestFiles.h"
 #include "platform/table/FileWrites.h"
