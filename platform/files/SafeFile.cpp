@@ -394,4 +394,24 @@ void removeLeftovers(const QString &path)
 BetweenPairRenames::BetweenPairRenames(std::function<void()> step) { g_betweenPairRenames = std::move(step); }
 BetweenPairRenames::~BetweenPairRenames() { g_betweenPairRenames = nullptr; }
 
+Result<> replaceName(const QString &path, const QByteArray &content)
+{
+    QTemporaryFile staged;
+    if (const Result<> opened = openStaged(staged, path); !opened)
+        return failure(path, opened.error());
+    if (const Result<> written = FileSystem::writeFully(staged.handle(), content); !written)
+        return failure(path, written.error());
+    if (const Result<> flushed = flushToDisk(staged); !flushed)
+        return failure(path, flushed.error());
+    // The file keeps the staged file's owner-only permissions: nothing that
+    // stands under the name is consulted (a planted file or link target that
+    // others may write would let them write the new file), and others who
+    // share the folder have no business reading it. The rename replaces
+    // whatever stands under the name, a link too.
+    if (!renameOver(staged.fileName(), path))
+        return failure(path, FileSystem::systemError());
+    staged.setAutoRemove(false);
+    return {};
+}
+
 } // namespace SafeFile

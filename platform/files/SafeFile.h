@@ -56,4 +56,10 @@ public:
     BetweenPairRenames &operator=(const BetweenPairRenames &) = delete;
 };
 
+// Like replace(), for a fixed name in a folder that other users may share
+// (the temporary folder): a link standing under the name is replaced by the
+// new file as any file is, and what it names is never written or made. The
+// new file is readable by its owner only, whatever stood there.
+Result<> replaceName(const QString &path, const QByteArray &content);
+
 } // namespace SafeFile

@@ -10,6 +10,7 @@
 #include <functional>
 #include <grp.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -383,6 +384,64 @@ private slots:
         QCOMPARE(TestFiles::contentOf(table), QByteArray("old table"));
         QCOMPARE(TestFiles::contentOf(memo), QByteArray("old memo"));
         QCOMPARE(QDir(disk.filePath(QString())).entryList(QDir::Files), QStringList({"q.dbf", "q.dbt"}));
+    }
+
+    // A fixed name in a folder that others share (mode 1777): whatever link
+    // was planted under it, the name gets the new file, and what the link
+    // names is neither written, made, nor lends its permissions.
+    void replacingANameNeverFollowsALink_data()
+    {
+        QTest::addColumn<QString>("target"); // what the planted link names
+        QTest::newRow("a file") << "home/thesis.txt";
+        QTest::newRow("a file that is not there") << "home/new.txt";
+        QTest::newRow("a link to a file") << "home-link";
+        QTest::newRow("a folder") << "home";
+        QTest::newRow("itself") << "shared/page.htm";
+    }
+    void replacingANameNeverFollowsALink()
+    {
+        QFETCH(QString, target);
+        QVERIFY(QDir(m_dir->path()).mkdir("home"));
+        QVERIFY(QDir(m_dir->path()).mkdir("shared"));
+        QCOMPARE(::chmod(QFile::encodeName(pathOf("shared")).constData(), 01777), 0);
+        TestFiles::put(pathOf("home/thesis.txt"), "the user's own");
+        QCOMPARE(::chmod(QFile::encodeName(pathOf("home/thesis.txt")).constData(), 0666), 0);
+        QVERIFY(QFile::link(pathOf("home/thesis.txt"), pathOf("home-link")));
+        const QString name = pathOf("shared/page.htm");
+        QVERIFY(QFile::link(pathOf(target), name));
+
+        QVERIFY(SafeFile::replaceName(name, "page"));
+        const QFileInfo written(name);
+        QVERIFY(!written.isSymLink());
+        QVERIFY(written.isFile());
+        QCOMPARE(TestFiles::contentOf(name), QByteArray("page"));
+        QCOMPARE(written.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(TestFiles::contentOf(pathOf("home/thesis.txt")), QByteArray("the user's own"));
+        QCOMPARE(QDir(pathOf("home")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"thesis.txt"}));
+        QCOMPARE(QDir(pathOf("shared")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                  | QDir::NoDotAndDotDot),
+                 QStringList({"page.htm"}));
+    }
+
+    // A file standing under the name (an earlier run's page, or one that
+    // someone else made writable for all) is replaced, and the new file is
+    // its owner's alone; a folder there stays.
+    void replacingANameReplacesAFile()
+    {
+        TestFiles::put(pathOf("page.htm"), "earlier");
+        QCOMPARE(::chmod(QFile::encodeName(pathOf("page.htm")).constData(), 0666), 0);
+        QVERIFY(SafeFile::replaceName(pathOf("page.htm"), "page"));
+        QCOMPARE(TestFiles::contentOf(pathOf("page.htm")), QByteArray("page"));
+        QCOMPARE(QFile::permissions(pathOf("page.htm")) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        verifyFolderHolds({"page.htm"});
+        QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+        const Result<> overFolder = SafeFile::replaceName(pathOf("sub"), "page");
+        QVERIFY(!overFolder);
+        QVERIFY2(overFolder.error().contains(pathOf("sub")), qPrintable(overFolder.error()));
+        verifyFolderHolds({"page.htm", "sub"});
     }
 };
 

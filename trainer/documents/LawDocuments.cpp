@@ -2,6 +2,7 @@
 
 #include "platform/files/FileSystem.h"
 #include "platform/files/PathResolver.h"
+#include "platform/files/SafeFile.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer/documents/LawViewer.h"
 
@@ -55,7 +56,10 @@ void viewLawDocument(QWidget *owner, const QString &documentFile, const QString 
         MessageBox::show(owner, viewer.error(), QStringLiteral("Chyba:"));
         return;
     }
-    if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
+    // The copy's name is fixed and the temporary folder may be shared: a link
+    // planted under it is replaced, never written through.
+    const Result<QByteArray> document = FileSystem::readWholeFile(documentFile);
+    if (!document || !SafeFile::replaceName(temporaryCopy, *document)) {
         // The document may have gone since start-up, or the temporary folder.
         const QString text = FileSystem::fileExists(documentFile)
             ? QStringLiteral("Dočasnou kopii dokumentu nelze vytvořit:\n") + temporaryCopy

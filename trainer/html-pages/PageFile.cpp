@@ -17,9 +17,11 @@ PageText &PageText::operator<<(QStringView line)
 
 namespace PageFile {
 
+// Pages go to the temporary folder under fixed names, where another user may
+// have planted a link: the name is replaced, never written through.
 Result<> write(const QString &path, const PageText &page)
 {
-    return SafeFile::replace(path, page.bytes());
+    return SafeFile::replaceName(path, page.bytes());
 }
 
 } // namespace PageFile
