@@ -1,10 +1,10 @@
 #include "calendar/print-window/Print.h"
 
 #include "calendar-controls/printing/PagePrinting.h"
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/SetPrintOkno.h"
 #include "calendar/print-window/TForm7.h"
 #include "platform/paint/Canvas.h"
 #include "platform/printing/Printing.h"
@@ -100,7 +100,7 @@ void PrintCalendarPage(TForm7 &form, QAction &tisk)
 
 void PrintProjectPages(TForm7 &form)
 {
-    const QString caption = form.form2().CaptionMemo.line(SetPrintOkno::PrintCaptionLine);
+    const QString caption = form.form2().CaptionMemo.line(LanguageLines::PrintCaptionLine);
     form.setEnabled(false);
     const Result<> printed =
         Printing::print(form.form1().Printer(), documentName(), [&](Printing::PrintJob &job) {
