@@ -92,6 +92,7 @@ void PrintCalendarPage(TForm7 &form, QAction &tisk)
     const Result<> printed =
         Printing::print(main.Printer(), documentName(), [&](Printing::PrintJob &job) {
             keepPictureRect(form, PrintMonthPage(job.painter(), monthPage(main, 0), job.pageHeight()));
+            return Result<>();
         });
     tisk.setEnabled(true);
     if (!printed)
@@ -113,11 +114,14 @@ void PrintProjectPages(TForm7 &form)
                     showProgress(form, caption + QStringLiteral(" 100%"));
                     continue;
                 }
-                if (page != form.PageCount)
-                    job.newPage();
+                if (page != form.PageCount) {
+                    if (Result<> started = job.newPage(); !started)
+                        return started;
+                }
                 showProgress(form, QStringLiteral("%1 %2%").arg(caption).arg(progressPercent(page, form.PageCount)));
                 ++page;
             }
+            return Result<>();
         });
     form.setEnabled(true);
     if (!printed) {
