@@ -48,7 +48,8 @@ struct Project
             if (!file.open(QIODevice::WriteOnly) || file.write(JpegCodec::encode(photo(n))) <= 0)
                 std::abort();
             file.close();
-            form1->ImageKal(n)->setFileName(path);
+            if (!form1->ImageKal(n)->setFileName(path))
+                std::abort();
             if (n <= 12)
                 form1->Edit(n)->setText(QStringLiteral("Text měsíce %1").arg(n));
         }

@@ -41,7 +41,7 @@ void TBigKalTest::init()
 {
     m_control = std::make_unique<TBigKal>();
     m_control->setStartOfWeek(1);
-    m_control->setYear(2002);
+    QVERIFY(m_control->setYear(2002));
     m_control->setMonth(9);
     m_control->setBarvaCary(Colors::clRed);
     m_control->setBarvaCisel(TColor(0x00008000));
@@ -63,7 +63,7 @@ void TBigKalTest::rowLayout()
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(QList<int>, lines);
-    m_control->setYear(year);
+    QVERIFY(m_control->setYear(year));
     m_control->setMonth(month);
     const QImage image = render(*m_control);
     QList<int> drawn;
@@ -132,7 +132,7 @@ void TBigKalTest::dayNumbersStartAtTheTopLeftOfTheirCells()
     QFETCH(int, month);
     QFETCH(int, col);
     QFETCH(int, row);
-    m_control->setYear(year);
+    QVERIFY(m_control->setYear(year));
     m_control->setMonth(month);
     m_control->setMemo(&m_memo);
     const QImage image = render(*m_control);

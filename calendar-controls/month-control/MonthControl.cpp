@@ -1,7 +1,5 @@
 #include "calendar-controls/month-control/MonthControl.h"
 
-#include "calendar-controls/month-control/ControlError.h"
-
 #include <QPainter>
 
 MonthControl::MonthControl(QWidget *parent, QSize size) : QWidget(parent)
@@ -40,12 +38,13 @@ void MonthControl::setMuzuVykreslit(bool allowed)
     redraw();
 }
 
-void MonthControl::setYear(int year)
+Result<> MonthControl::setYear(int year)
 {
     notifyIfDifferent(m_grid.year(), year);
-    if (const Result<> set = m_grid.setYear(year); !set)
-        throw ControlError(set.error());
-    redraw();
+    Result<> set = m_grid.setYear(year);
+    if (set)
+        redraw();
+    return set;
 }
 
 void MonthControl::setMonth(int month)

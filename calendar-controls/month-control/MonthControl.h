@@ -31,9 +31,9 @@ public:
     void setBarvaPozadi(TColor color);
     void setBarvaPisma(TColor color);
     void setMuzuVykreslit(bool allowed);
-    // Throws ControlError ("Invalid argument to date encode") for a year above
-    // 9999, after OnModify and without redrawing.
-    void setYear(int year);
+    // Fails with "Invalid argument to date encode" for a year above 9999,
+    // after OnModify, keeping the year and without redrawing.
+    Result<> setYear(int year);
     void setMonth(int month);
     // Not owned; must outlive the control.
     void setMemo(const MemoLines *memo);

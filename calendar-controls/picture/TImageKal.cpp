@@ -1,12 +1,10 @@
 #include "calendar-controls/picture/TImageKal.h"
 
-#include "calendar-controls/month-control/ControlError.h"
-
 #include <QPainter>
 
 TImageKal::TImageKal(QWidget *parent) : QWidget(parent) {}
 
-void TImageKal::setFileName(const QString &fileName)
+Result<> TImageKal::setFileName(const QString &fileName)
 {
     if (fileName != m_fileName)
         emit OnModify(this);
@@ -14,15 +12,16 @@ void TImageKal::setFileName(const QString &fileName)
     if (m_fileName.isEmpty()) {
         m_picture = {};
         update();
-        return;
+        return {};
     }
     // Built aside and swapped in only on success: a failed load keeps the
     // picture shown before.
     Result<class Picture> loaded = Picture::load(m_fileName);
     if (!loaded)
-        throw ControlError(loaded.error());
+        return Failure{loaded.error()};
     m_picture = *std::move(loaded);
     update();
+    return {};
 }
 
 void TImageKal::setFileName(const QString &fileName, class Picture loaded)
@@ -36,7 +35,8 @@ void TImageKal::setFileName(const QString &fileName, class Picture loaded)
 
 void TImageKal::Clear()
 {
-    setFileName(QString());
+    // An empty name clears and never fails.
+    (void)setFileName(QString());
 }
 
 void TImageKal::Draw(QPainter &painter) const

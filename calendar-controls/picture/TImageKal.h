@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pictures/Picture.h"
+#include "platform/result/Result.h"
 
 #include <QString>
 #include <QWidget>
@@ -18,8 +19,9 @@ public:
     const QString &FileName() const { return m_fileName; }
     // OnModify for a different name (exact case); then the name is stored and
     // a non-empty name loaded again from its file, an empty one clears the
-    // picture. A failed load throws ControlError and keeps the old picture.
-    void setFileName(const QString &fileName);
+    // picture. A failed load keeps the new name and the old picture, and
+    // returns the loading error.
+    Result<> setFileName(const QString &fileName);
     // The same with the picture of that name already loaded by the caller,
     // who can then refuse a whole set of pictures before any is shown.
     void setFileName(const QString &fileName, class Picture loaded);

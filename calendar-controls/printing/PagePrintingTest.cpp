@@ -92,7 +92,7 @@ void PagePrintingTest::bigGridRows()
     TBigKal grid;
     grid.setMemo(&m_memo);
     grid.setStartOfWeek(1);
-    grid.setYear(year);
+    QVERIFY(grid.setYear(year));
     grid.setMonth(month);
     grid.setBarvaCary(Colors::clRed);
     grid.setBarvaPozadi(Colors::clSilver);

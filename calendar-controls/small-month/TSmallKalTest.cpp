@@ -30,7 +30,7 @@ private:
 void TSmallKalTest::init()
 {
     m_control = std::make_unique<TSmallKal>();
-    m_control->setYear(2002);
+    QVERIFY(m_control->setYear(2002));
     m_control->setMonth(1);
     m_control->setStartOfWeek(1);
     m_control->setBarvaCary(Colors::clRed);

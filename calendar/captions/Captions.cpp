@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+using namespace LanguageLines;
+
 namespace {
 
 QString line(int index)
@@ -32,81 +34,85 @@ QString line(int index)
 
 void applyMainMenu(Ui::TForm1 &ui)
 {
-    ui.Soubor->setTitle(line(31));
+    ui.Soubor->setTitle(line(SouborLine));
     const std::pair<int, QAction *> items[] = {
-        {32, ui.Novy},       {33, ui.NovyP},      {34, ui.Otevrit},    {35, ui.Ulozit},    {36, ui.UlozitJ},
-        {37, ui.Tisk},       {38, ui.Konec},      {40, ui.NastavitB},  {41, ui.NastavitD}, {42, ui.NastavitV},
-        {43, ui.NastavitC},  {44, ui.ZmenitR},    {45, ui.VymazatVO},  {46, ui.VymazatT},  {48, ui.NacistO},
-        {49, ui.NastavitBT}, {50, ui.NastavitBD}, {51, ui.NastavitBV}, {52, ui.NastavitBC}, {53, ui.ZmenitRM},
-        {54, ui.VymazatO},   {57, ui.OProgramu},
+        {NovyLine, ui.Novy},           {NovyPLine, ui.NovyP},         {OtevritLine, ui.Otevrit},
+        {UlozitLine, ui.Ulozit},       {UlozitJLine, ui.UlozitJ},     {TiskLine, ui.Tisk},
+        {KonecLine, ui.Konec},         {NastavitBLine, ui.NastavitB}, {NastavitDLine, ui.NastavitD},
+        {NastavitVLine, ui.NastavitV}, {NastavitCLine, ui.NastavitC}, {ZmenitRLine, ui.ZmenitR},
+        {VymazatVOLine, ui.VymazatVO}, {VymazatTLine, ui.VymazatT},   {NacistOLine, ui.NacistO},
+        {NastavitBTLine, ui.NastavitBT}, {NastavitBDLine, ui.NastavitBD}, {NastavitBVLine, ui.NastavitBV},
+        {NastavitBCLine, ui.NastavitBC}, {ZmenitRMLine, ui.ZmenitRM}, {VymazatOLine, ui.VymazatO},
+        {OProgramuLine, ui.OProgramu},
     };
     for (const auto &[number, item] : items)
         item->setText(line(number));
-    ui.Projekt->setTitle(line(39));
-    ui.Vuvuzodi->setTitle(line(47));
-    ui.Jazyk->setTitle(line(55));
-    ui.Napoveda->setTitle(line(56));
+    ui.Projekt->setTitle(line(ProjektLine));
+    ui.Vuvuzodi->setTitle(line(VuvuzodiLine));
+    ui.Jazyk->setTitle(line(JazykLine));
+    ui.Napoveda->setTitle(line(NapovedaLine));
 }
 
 void applyProjectPages(TForm1 &window)
 {
     for (int month = 1; month <= 12; ++month)
-        window.Label(2 * month)->setText(line(month - 1));
+        window.Label(2 * month)->setText(line(MonthNameLines + month - 1));
     QTabWidget &pages = *window.ui->PageControl1;
-    pages.setTabText(pages.indexOf(window.TabSheet(1)), line(67));
+    pages.setTabText(pages.indexOf(window.TabSheet(1)), line(CoverNameLine));
     for (int page = 2; page <= 13; ++page)
-        pages.setTabText(pages.indexOf(window.TabSheet(page)), line(page - 2));
+        pages.setTabText(pages.indexOf(window.TabSheet(page)), line(MonthNameLines + page - 2));
 }
 
 void keepCopies(TForm3 &wizard)
 {
     wizard.MonthNames.clear();
     for (int month = 0; month < 12; ++month)
-        wizard.MonthNames.append(line(month));
-    wizard.BackCaption = line(27);
-    wizard.NextCaption = line(28);
-    wizard.FinishCaption = line(29);
-    wizard.CancelCaption = line(30);
+        wizard.MonthNames.append(line(MonthNameLines + month));
+    wizard.BackCaption = line(BackCaptionLine);
+    wizard.NextCaption = line(NextCaptionLine);
+    wizard.FinishCaption = line(FinishCaptionLine);
+    wizard.CancelCaption = line(CancelCaptionLine);
 }
 
 void applyWizard(TForm3 &wizard)
 {
-    wizard.setWindowTitle(line(59));
+    wizard.setWindowTitle(line(WizardTitleLine));
     wizard.Button(1)->setText(wizard.BackCaption);
     wizard.Button(2)->setText(wizard.NextCaption);
     wizard.Button(3)->setText(wizard.CancelCaption);
-    for (int n = 1; n <= 7; ++n)
-        wizard.Label(n)->setText(line(59 + n));
-    wizard.Label(8)->setText(line(67) + u':');
+    for (int n = 1; n <= WizardLabelCount; ++n)
+        wizard.Label(n)->setText(line(WizardLabelLines + n - 1));
+    wizard.Label(8)->setText(line(CoverNameLine) + u':');
     for (int month = 0; month < 12; ++month) {
         wizard.Label(9 + month)->setText(wizard.MonthNames.at(month) + u':');
         wizard.Label(22 + month)->setText(wizard.MonthNames.at(month) + u':');
     }
-    wizard.Label(21)->setText(line(68));
+    wizard.Label(21)->setText(line(WizardTextsHeadingLine));
     for (int n = 4; n <= 16; ++n)
-        wizard.Button(n)->setText(line(69));
+        wizard.Button(n)->setText(line(BrowseButtonLine));
 }
 
 void applyYearDialogs(TForm4 &yearAndMonth, TForm5 &year, const QString &cancel)
 {
-    yearAndMonth.setWindowTitle(line(70));
-    yearAndMonth.Label1->setText(line(71) + u':');
-    yearAndMonth.Label2->setText(line(72));
+    yearAndMonth.setWindowTitle(line(MonthYearTitleLine));
+    yearAndMonth.Label1->setText(line(YearTitleLine) + u':');
+    yearAndMonth.Label2->setText(line(MonthLabelLine));
     yearAndMonth.Button2->setText(cancel);
     for (int month = 0; month < 12; ++month)
-        yearAndMonth.ComboBox1->setItemText(month, line(month));
-    year.setWindowTitle(line(71));
-    year.Label1->setText(line(71) + u':');
+        yearAndMonth.ComboBox1->setItemText(month, line(MonthNameLines + month));
+    year.setWindowTitle(line(YearTitleLine));
+    year.Label1->setText(line(YearTitleLine) + u':');
     year.Button2->setText(cancel);
 }
 
 void applyFileDialogs(TForm1 &window)
 {
-    window.OpenPictureDialog1.Title = line(78);
-    window.OpenDialog1.Title = line(79);
-    window.SaveDialog1.Title = line(80);
-    window.OpenDialog1.Filter = line(81) + QStringLiteral("|*.cnr;*.cpr|") + line(82) + QStringLiteral("|*.cnr|")
-                                + line(83) + QStringLiteral("|*.cpr");
+    window.OpenPictureDialog1.Title = line(PictureDialogTitleLine);
+    window.OpenDialog1.Title = line(OpenDialogTitleLine);
+    window.SaveDialog1.Title = line(SaveDialogTitleLine);
+    window.OpenDialog1.Filter = line(AllDocumentsFilterLine) + QStringLiteral("|*.cnr;*.cpr|")
+                                + line(SingleMonthFilterLine) + QStringLiteral("|*.cnr|") + line(ProjectFilterLine)
+                                + QStringLiteral("|*.cpr");
 }
 
 // An untitled document takes the new untitled name; the save dialog's default
@@ -122,14 +128,14 @@ void retitleUntitled(TForm1 &window)
 
 void applyPrintWindow(TForm7 &window)
 {
-    window.setWindowTitle(line(73));
-    window.Label1->setText(line(74));
-    window.TisknoutStejne->setText(line(77));
-    window.CheckBox(1)->setText(line(67));
+    window.setWindowTitle(line(PrintCaptionLine));
+    window.Label1->setText(line(PrintPagesLabelLine));
+    window.TisknoutStejne->setText(line(SamePagesLine));
+    window.CheckBox(1)->setText(line(CoverNameLine));
     for (int month = 0; month < 12; ++month)
-        window.CheckBox(month + 2)->setText(line(month));
-    window.Button1->setText(line(37));
-    window.Button2->setText(line(30));
+        window.CheckBox(month + 2)->setText(line(MonthNameLines + month));
+    window.Button1->setText(line(TiskLine));
+    window.Button2->setText(line(CancelCaptionLine));
 }
 
 // The month controls made so far: the single month's, and the project pages'
@@ -155,12 +161,12 @@ Result<> ApplyCaptions()
     keepCopies(*Form3);
     applyMainMenu(*window.ui);
     window.whenProjectPagesMade([&window] { applyProjectPages(window); });
-    AboutBox->setWindowTitle(line(58));
+    AboutBox->setWindowTitle(line(AboutTitleLine));
     applyWizard(*Form3);
     applyYearDialogs(*Form4, *Form5, Form3->CancelCaption);
     applyFileDialogs(window);
     applyPrintWindow(*Form7);
-    CaptionCopies::setUntitledName(line(LanguageLines::UntitledNameLine));
+    CaptionCopies::setUntitledName(line(UntitledNameLine));
     retitleUntitled(window);
     return ApplyStartOfWeek();
 }
@@ -172,7 +178,7 @@ void RedrawMonthControls()
 
 Result<> ApplyStartOfWeek()
 {
-    const Result<qint32> startOfWeek = parseInteger(line(LanguageLines::WeekStartLine));
+    const Result<qint32> startOfWeek = parseInteger(line(WeekStartLine));
     if (!startOfWeek)
         return Failure{startOfWeek.error()};
     forEachMonthControl([&startOfWeek](auto &control) { control.setStartOfWeek(*startOfWeek); });

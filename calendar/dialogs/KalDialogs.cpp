@@ -2,6 +2,8 @@
 
 #include "platform/ui/MessageBox.h"
 
+#include <QPushButton>
+
 namespace {
 
 MessageBox::Icon seamIcon(TMsgDlgType type)
@@ -42,9 +44,8 @@ int modalResult(MessageBox::Result answer)
     return ModalResult::mrCancel;
 }
 
-// Under a test script the box is recorded and answered like every other box.
-int scriptedAnswer(MessageBox::Script &script, const QString &message, TMsgDlgType type,
-                   TMsgDlgButtons buttons)
+// What a test script is asked, as for every other box.
+MessageBox::Request requestOf(const QString &message, TMsgDlgType type, TMsgDlgButtons buttons)
 {
     MessageBox::Request request;
     request.text = message;
@@ -52,7 +53,20 @@ int scriptedAnswer(MessageBox::Script &script, const QString &message, TMsgDlgTy
     request.buttons = seamButtons(buttons);
     request.icon = seamIcon(type);
     request.buttonCaptions = TMessageForm::captions(buttons);
-    return script.takeCode(request, modalResult);
+    return request;
+}
+
+// Clicks the box's button of that modal result; false when it has none.
+bool pressButton(const TMessageForm &box, int code)
+{
+    for (int which = 0; which < MsgDlgButtonCount; ++which) {
+        QPushButton *button = box.button(TMsgDlgBtn(which));
+        if (button && TMessageForm::buttonResult(TMsgDlgBtn(which)) == code) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -66,13 +80,13 @@ std::unique_ptr<TMessageForm> CreateKalMessageDialog(const QString &message, TMs
 int KalMessageDlgPosHelp(const QString &message, TMsgDlgType type, TMsgDlgButtons buttons,
                          int helpContext, int x, int y, const QString &helpFile)
 {
-    if (auto *script = MessageBox::Script::active())
-        return scriptedAnswer(*script, message, type, buttons);
     auto box = CreateKalMessageDialog(message, type, buttons);
     box->HelpContext = helpContext;
     box->HelpFile = helpFile;
     box->placeAt(x, y);
-    return box->exec();
+    TMessageForm &shown = *box;
+    return MessageBox::execAnswered(shown, requestOf(message, type, buttons), modalResult,
+                                    [&shown](int code) { return pressButton(shown, code); });
 }
 
 int KalMessageDlgPos(const QString &message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext,

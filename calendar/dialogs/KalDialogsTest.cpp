@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageBox.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ private slots:
     void initTestCase();
     void saveQuestionThroughTheScript_data();
     void saveQuestionThroughTheScript();
+    void scriptPressesTheRealBox_data();
+    void scriptPressesTheRealBox();
     void titlesAndIconsByType_data();
     void titlesAndIconsByType();
     void showMessageIsACustomOkBox();
@@ -74,6 +77,42 @@ void KalDialogsTest::saveQuestionThroughTheScript()
     QCOMPARE(request.icon, MessageBox::Icon::Question);
     QCOMPARE(request.buttons, MessageBox::Buttons(MessageBox::Yes | MessageBox::No | MessageBox::Cancel));
     QCOMPARE(request.buttonCaptions, QStringList({"&Ano", "&Ne", "&Storno"}));
+}
+
+void KalDialogsTest::scriptPressesTheRealBox_data()
+{
+    QTest::addColumn<MessageBox::Result>("answer");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Ne") << MessageBox::Result::No << 7;
+    QTest::newRow("title-bar close") << MessageBox::Result::Closed << 2;
+    // A box without OK cannot be answered OK: it is closed instead.
+    QTest::newRow("OK it does not have") << MessageBox::Result::Ok << 2;
+}
+
+// The scripted answer is a press on the box itself, which stands open while
+// it is asked.
+void KalDialogsTest::scriptPressesTheRealBox()
+{
+    QFETCH(MessageBox::Result, answer);
+    QFETCH(int, expected);
+    MessageBox::Script script;
+    script.answer(answer);
+    QString shownTitle;
+    QStringList shownButtons;
+    script.whileOpen([&](const MessageBox::Request &) {
+        auto *box = qobject_cast<TMessageForm *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        shownTitle = box->windowTitle();
+        for (TMsgDlgBtn which : {mbYes, mbNo, mbCancel})
+            shownButtons << (box->button(which) ? box->button(which)->text() : QString());
+    });
+    QCOMPARE(KalMessageDlg(QStringLiteral("Chcete uložit změny?"), TMsgDlgType::mtConfirmation,
+                           {mbYes, mbNo, mbCancel}, 0),
+             expected);
+    QCOMPARE(shownTitle, QStringLiteral("Zoziruzo"));
+    QCOMPARE(shownButtons, QStringList({"&Ano", "&Ne", "&Storno"}));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void KalDialogsTest::titlesAndIconsByType_data()

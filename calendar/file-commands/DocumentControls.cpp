@@ -3,6 +3,7 @@
 #include "calendar-controls/big-month/TBigKal.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/TForm1.h"
 #include "platform/pictures/Picture.h"
@@ -44,7 +45,9 @@ Result<QList<Picture>> loadPictures(const QStringList &files)
     return pictures;
 }
 
-void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<Picture> &pictures)
+// The reader has refused a year the controls refuse, so the controls' own
+// refusal is passed on only for completeness.
+Result<> applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<Picture> &pictures)
 {
     window.ImageKal(14)->setFileName(document.pictureFile, pictures.at(0));
     window.DocMonth = document.monthIndex;
@@ -56,11 +59,13 @@ void applySingleMonth(TForm1 &window, const SingleMonth &document, const QList<P
         WidgetLook::setTextColor(font, document.colors.dayNumber);
     TBigKal &grid = *window.BigKal(13);
     grid.setMonth(DocumentControls::gridMonth(document.monthIndex));
-    grid.setYear(document.year);
+    if (Result<> set = grid.setYear(document.year); !set)
+        return set;
     applyColors(grid, document.colors);
+    return {};
 }
 
-void applyProject(TForm1 &window, const Project &document, const QList<Picture> &pictures)
+Result<> applyProject(TForm1 &window, const Project &document, const QList<Picture> &pictures)
 {
     window.ImageKal(1)->setFileName(document.coverPicture, pictures.at(0));
     for (int month = 1; month <= 12; ++month)
@@ -83,19 +88,24 @@ void applyProject(TForm1 &window, const Project &document, const QList<Picture> 
         small.setBarvaPisma(document.coverText);
         small.setBarvaPozadi(document.coverFill);
         small.setBarvaCary(document.coverLine);
-        small.setYear(document.year);
+        Result<> set = small.setYear(document.year);
         small.setMuzuVykreslit(true);
+        if (!set)
+            return set;
     }
     for (int month = 1; month <= 12; ++month)
-        window.BigKal(month)->setYear(document.year);
+        if (Result<> set = window.BigKal(month)->setYear(document.year); !set)
+            return set;
     for (int month = 1; month <= 12; ++month)
         applyColors(*window.BigKal(month), document.months[month - 1]);
+    return {};
 }
 
 template <typename Document>
 Result<DocumentControls::Outcome> readAndApply(TForm1 &window, const QStringList &lines, Kind kind,
                                                Result<Document> (*read)(const QStringList &),
-                                               void (*applyTo)(TForm1 &, const Document &, const QList<Picture> &),
+                                               Result<> (*applyTo)(TForm1 &, const Document &,
+                                                                   const QList<Picture> &),
                                                DocumentControls::Outcome outcome)
 {
     // Pictures come first, as they are the first values a document sets.
@@ -105,7 +115,8 @@ Result<DocumentControls::Outcome> readAndApply(TForm1 &window, const QStringList
     const Result<Document> document = read(lines);
     if (!document)
         return Failure{document.error()};
-    applyTo(window, *document, *pictures);
+    if (const Result<> applied = applyTo(window, *document, *pictures); !applied)
+        return Failure{applied.error()};
     return outcome;
 }
 
@@ -120,7 +131,7 @@ int gridMonth(int monthIndex)
 
 QString monthName(const MemoLines &lines, int monthIndex)
 {
-    return gridMonth(monthIndex) != 0 ? lines.line(monthIndex) : QString();
+    return gridMonth(monthIndex) != 0 ? lines.line(LanguageLines::MonthNameLines + monthIndex) : QString();
 }
 
 SingleMonth collectSingleMonth(const TForm1 &window)

@@ -6,6 +6,7 @@
 #include "calendar/dialogs/KalDialogs.h"
 #include "calendar/documents/CalendarDocument.h"
 #include "calendar/file-commands/DocumentControls.h"
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
@@ -25,13 +26,9 @@
 
 namespace FileMenu {
 
-namespace {
+using namespace LanguageLines;
 
-constexpr int SaveQuestionLine = 85;
-constexpr int InvalidFileLine = 86;
-constexpr int SaveErrorLine = 87;
-constexpr int SingleMonthFilterLine = 82;
-constexpr int ProjectFilterLine = 83;
+namespace {
 
 QString languageLine(int index)
 {
@@ -127,7 +124,7 @@ bool AskSaveChanges()
 void NewCalendar()
 {
     TForm1 &window = *Form1;
-    window.ImageKal(14)->setFileName(QString());
+    window.ImageKal(14)->Clear();
     const QDate today = Form2->Calendar1;
     window.DocMonth = today.month() - 1;
     window.Label(26)->setText(DocumentControls::monthName(Form2->CaptionMemo, window.DocMonth));
@@ -138,7 +135,8 @@ void NewCalendar()
         WidgetLook::setTextColor(font, Colors::clBlue);
     TBigKal &grid = *window.BigKal(13);
     grid.setMonth(window.DocMonth + 1);
-    grid.setYear(today.year());
+    // Today's year is within the grid's years.
+    (void)grid.setYear(today.year());
     grid.setBarvaCary(Colors::clOlive);
     grid.setBarvaPozadi(Colors::clSilver);
     grid.setBarvaPisma(Colors::clRed);

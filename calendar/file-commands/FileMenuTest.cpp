@@ -458,8 +458,8 @@ void FileMenuTest::failedReadChangesNothing()
     QFETCH(QStringList, lines);
     QFETCH(QString, message);
     const QString before = m_fixture->picture(QStringLiteral("predtim.bmp"));
-    Form1->ImageKal(14)->setFileName(before);
-    Form1->ImageKal(2)->setFileName(before);
+    QVERIFY(Form1->ImageKal(14)->setFileName(before));
+    QVERIFY(Form1->ImageKal(2)->setFileName(before));
     modify();
     const QString title = Form1->windowTitle();
     const QString file = write(QStringLiteral("spatny.cnr"), lines);

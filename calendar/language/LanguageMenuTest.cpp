@@ -5,6 +5,7 @@
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/dialogs/KalDialogs.h"
 #include "calendar/language/LanguageLines.h"
+#include "calendar/language/TForm6.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
@@ -16,9 +17,11 @@
 #include "ui_TForm1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 
@@ -97,6 +100,7 @@ private slots:
 
     void firstStartCreatesTheSettings();
     void firstStartDeclinedEndsTheProgram();
+    void firstStartAsksInTheQuestionWindow();
     void settingFoundInAnyLetterCase();
     void unchangedSettingsAreNotRewritten();
     void emptySettingsFallBackInEnglish();
@@ -170,6 +174,25 @@ void LanguageMenuTest::firstStartDeclinedEndsTheProgram()
     QVERIFY(Form1->NoSaveQuery);
     QCOMPARE(QDir(m_fixture->path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList());
     QVERIFY(!QFile::exists(m_fixture->path(QStringLiteral("Data.dat"))));
+}
+
+// The script answers by pressing "Ano" in the question window itself, which
+// stands open, its focus on "Ano", while it is asked.
+void LanguageMenuTest::firstStartAsksInTheQuestionWindow()
+{
+    QVERIFY(QDir(m_fixture->dir.path()).mkdir(QStringLiteral("Language")));
+    m_boxes->answer(Answer::Yes);
+    bool open = false;
+    QWidget *focus = nullptr;
+    m_boxes->whileOpen([&](const MessageBox::Request &) {
+        open = Form6 && Form6->isVisible() && QApplication::activeModalWidget() == Form6;
+        focus = Form6 ? Form6->focusWidget() : nullptr;
+    });
+    m_fixture->start();
+    QVERIFY(open);
+    QCOMPARE(focus, Form6->Button1);
+    QVERIFY(!Form6->isVisible());
+    QCOMPARE(bytesOf(m_fixture->path(QStringLiteral("Data.dat"))), QByteArray("\xC8" "esky.cln"));
 }
 
 void LanguageMenuTest::settingFoundInAnyLetterCase()

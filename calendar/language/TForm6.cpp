@@ -44,15 +44,18 @@ TForm6::TForm6()
 
 void TForm6::ShowModal()
 {
-    MessageBox::Script *script = MessageBox::Script::active();
-    if (!script) {
-        exec();
-        return;
-    }
     const MessageBox::Request question{Question, windowTitle(), MessageBox::Yes | MessageBox::No,
                                        MessageBox::Icon::Question};
-    while (script->take(question) == MessageBox::Result::Yes && !settingsCreated()) {
-    }
+    const auto codeOf = [](MessageBox::Result answer) { return int(answer); };
+    const auto press = [this](int code) {
+        QPushButton *button = code == int(MessageBox::Result::Yes)  ? Button1
+                              : code == int(MessageBox::Result::No) ? Button2
+                                                                    : nullptr;
+        if (button)
+            button->click();
+        return button != nullptr;
+    };
+    MessageBox::execAnswered(*this, question, codeOf, press);
 }
 
 void TForm6::showEvent(QShowEvent *event)

@@ -16,9 +16,10 @@ class TForm6 : public QDialog
 public:
     TForm6();
 
-    // Shows the question modally; under a test script the script answers
-    // (Yes for "Ano"). "Ano" writes the default settings; when that fails the
-    // error is shown and the question stays open.
+    // Shows the question modally; under a test script the script presses its
+    // buttons (Yes "Ano", No "Ne", any other answer closes it). "Ano" writes
+    // the default settings; when that fails the error is shown and the
+    // question stays open.
     void ShowModal();
 
     QLabel *Image1 = nullptr;

@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class DesignerStartupTest : public QObject
 {
@@ -37,6 +38,8 @@ private slots:
     void aboutBoxClosesByOkAndEsc_data();
     void aboutBoxClosesByOkAndEsc();
     void settingsQuestionShowsItsPicture();
+    void settingsQuestionClosesByItsButtons_data();
+    void settingsQuestionClosesByItsButtons();
 };
 
 void DesignerStartupTest::programFileInADriveRootIsRefused()
@@ -201,6 +204,35 @@ void DesignerStartupTest::settingsQuestionShowsItsPicture()
     QVERIFY(QTest::qWaitForWindowExposed(&question));
     QCOMPARE(question.Image1->pixmap().toImage(),
              question.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32).toImage());
+}
+
+void DesignerStartupTest::settingsQuestionClosesByItsButtons_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ne") << "Ne";
+    QTest::newRow("Esc") << "Esc";
+}
+
+// Driven as a user drives it: the window opens with the focus on "Ano" and
+// closes by "Ne" or Esc, writing nothing.
+void DesignerStartupTest::settingsQuestionClosesByItsButtons()
+{
+    QFETCH(QString, how);
+    TForm6 question;
+    bool open = false;
+    QWidget *focus = nullptr;
+    QTimer::singleShot(0, &question, [&] {
+        open = question.isVisible();
+        focus = question.focusWidget();
+        if (how == "Ne")
+            question.Button2->click();
+        else
+            QTest::keyClick(&question, Qt::Key_Escape);
+    });
+    question.ShowModal();
+    QVERIFY(open);
+    QCOMPARE(focus, question.Button1);
+    QVERIFY(!question.isVisible());
 }
 
 QTEST_MAIN(DesignerStartupTest)

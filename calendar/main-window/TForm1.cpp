@@ -45,7 +45,8 @@ void applyDesign(MonthControl &control, const MemoLines *memo, int month, TColor
 {
     control.setMemo(memo);
     control.setStartOfWeek(0);
-    control.setYear(DesignYear);
+    static_assert(DesignYear <= MonthGrid::MaxYear);
+    (void)control.setYear(DesignYear);
     control.setMonth(month);
     control.setBarvaCary(Colors::clOlive);
     control.setBarvaPozadi(Colors::clSilver);

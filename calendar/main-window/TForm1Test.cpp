@@ -1,7 +1,6 @@
 #include "calendar/main-window/TForm1.h"
 
 #include "calendar-controls/big-month/TBigKal.h"
-#include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
@@ -379,15 +378,15 @@ void TForm1Test::everyDesignControlSetsModified_data()
     for (int n = 1; n <= 13; ++n)
         QTest::addRow("BigKal%d", n) << Change([n](TForm1 &f) { f.BigKal(n)->setBarvaCisel(Colors::clRed); });
     for (int n = 1; n <= 14; ++n)
-        QTest::addRow("ImageKal%d", n) << Change([this, n](TForm1 &f) { f.ImageKal(n)->setFileName(m_bmp); });
+        QTest::addRow("ImageKal%d", n) << Change([this, n](TForm1 &f) { QVERIFY(f.ImageKal(n)->setFileName(m_bmp)); });
     for (int n = 1; n <= 13; ++n)
         QTest::addRow("Edit%d", n) << Change([n](TForm1 &f) { f.Edit(n)->setText(QStringLiteral("x")); });
-    QTest::newRow("year of a month control") << Change([](TForm1 &f) { f.BigKal(4)->setYear(2003); });
+    QTest::newRow("year of a month control") << Change([](TForm1 &f) { QVERIFY(f.BigKal(4)->setYear(2003)); });
     QTest::newRow("month outside the range still reports")
         << Change([](TForm1 &f) { f.SmallKal(2)->setMonth(13); });
     QTest::newRow("drawing switch") << Change([](TForm1 &f) { f.BigKal(13)->setMuzuVykreslit(false); });
     QTest::newRow("failed picture load still reports") << Change([](TForm1 &f) {
-        QVERIFY_THROWS_EXCEPTION(ControlError, f.ImageKal(3)->setFileName(QStringLiteral("a.png")));
+        QVERIFY(!f.ImageKal(3)->setFileName(QStringLiteral("a.png")));
     });
 }
 
@@ -403,7 +402,7 @@ void TForm1Test::sameValueLeavesModifiedAlone_data()
 {
     QTest::addColumn<Change>("change");
     QTest::newRow("same colour") << Change([](TForm1 &f) { f.SmallKal(1)->setBarvaCary(Colors::clOlive); });
-    QTest::newRow("same year") << Change([](TForm1 &f) { f.BigKal(1)->setYear(2002); });
+    QTest::newRow("same year") << Change([](TForm1 &f) { QVERIFY(f.BigKal(1)->setYear(2002)); });
     QTest::newRow("first day of the week") << Change([](TForm1 &f) { f.BigKal(1)->setStartOfWeek(1); });
     QTest::newRow("empty picture name again") << Change([](TForm1 &f) { f.ImageKal(1)->Clear(); });
     QTest::newRow("same text") << Change([](TForm1 &f) { f.Edit(1)->setText(QString()); });

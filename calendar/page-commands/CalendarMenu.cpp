@@ -1,7 +1,6 @@
 #include "calendar/page-commands/CalendarMenu.h"
 
 #include "calendar-controls/big-month/TBigKal.h"
-#include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
@@ -71,24 +70,25 @@ void pageColor(CoverPreset coverPreset, MonthPreset monthPreset, CoverApply cove
 
 } // namespace
 
-void LoadPagePicture()
+Result<> LoadPagePicture()
 {
     TImageKal *picture = shownPicture();
     if (!picture || !Form1->OpenPictureDialog1.Execute(Form1))
-        return;
+        return {};
     // Loaded before the page takes its name: a picture that fails leaves the
     // page, its name and the modified flag as they were.
     const QString &chosen = Form1->OpenPictureDialog1.FileName;
     Result<Picture> loaded = Picture::load(chosen);
     if (!loaded)
-        throw ControlError(loaded.error());
+        return Failure{loaded.error()};
     picture->setFileName(chosen, *std::move(loaded));
+    return {};
 }
 
 void ClearPagePicture()
 {
     if (TImageKal *picture = shownPicture())
-        picture->setFileName(QString());
+        picture->Clear();
 }
 
 void ApplyPageTextColor()
@@ -131,12 +131,16 @@ void ApplyPageLineColor()
               [](TColor color) { shownGrid().setBarvaCary(color); });
 }
 
-void ChangeDocumentMonthYear()
+Result<> ChangeDocumentMonthYear()
 {
     TForm1 &form = *Form1;
     Form4->ComboBox1->setCurrentIndex(form.DocMonth);
-    Form4->SpinEdit1->setValue(integerOfCaption(form.Label(27)->text()));
-    form.OldYear = integerOfCaption(form.Label(27)->text());
+    const Result<int> year = integerOfCaption(form.Label(27)->text());
+    if (!year)
+        return Failure{year.error()};
+    Form4->SpinEdit1->setValue(*year);
+    form.OldYear = *year;
     form.OldMonth = form.DocMonth;
     Form4->exec();
+    return {};
 }

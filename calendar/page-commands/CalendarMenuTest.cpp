@@ -4,6 +4,7 @@
 #include "calendar/page-commands/DesignMenus.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/SpinEdit.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <stdexcept>
 
 using Command = void (*)();
 Q_DECLARE_METATYPE(Command)
@@ -44,6 +44,8 @@ private slots:
     void monthYearDialog();
     void monthYearDialogCancelled();
     void yearLabelThatIsNotANumber();
+    void failedMenuCommandShowsTheErrorBox_data();
+    void failedMenuCommandShowsTheErrorBox();
 
 private:
     DesignerFixture m_folder;
@@ -155,14 +157,14 @@ void CalendarMenuTest::pictureOfThePageShown()
     m_windows->showPage(page);
     CommonDialogs::Script script;
     script.answerFile(m_bmp);
-    LoadPagePicture();
+    QVERIFY(LoadPagePicture());
     QCOMPARE(script.requests().front().kind, CommonDialogs::Request::Kind::OpenPicture);
     for (int n = 1; n <= 14; ++n)
         QCOMPARE(Form1->ImageKal(n)->FileName(), n == page ? m_bmp : QString());
     QVERIFY(Form1->Modified);
 
     script.answerCancel();
-    LoadPagePicture();
+    QVERIFY(LoadPagePicture());
     QCOMPARE(Form1->ImageKal(page)->FileName(), m_bmp);
     QCOMPARE(script.requests().back().fileName, m_bmp);
 
@@ -174,7 +176,7 @@ void CalendarMenuTest::pictureOfThePageShown()
 void CalendarMenuTest::clearingAPageWithoutPicture()
 {
     m_windows->showPage(3);
-    Form1->ImageKal(1)->setFileName(m_bmp);
+    QVERIFY(Form1->ImageKal(1)->setFileName(m_bmp));
     Form1->Modified = false;
     ClearPagePicture();
     QVERIFY(!Form1->Modified);
@@ -204,11 +206,11 @@ void CalendarMenuTest::damagedPictureChangesNothing()
     file.close();
 
     m_windows->showPage(14);
-    Form1->ImageKal(14)->setFileName(m_bmp);
+    QVERIFY(Form1->ImageKal(14)->setFileName(m_bmp));
     Form1->Modified = false;
     CommonDialogs::Script script;
     script.answerFile(damaged);
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, LoadPagePicture());
+    QVERIFY(!LoadPagePicture());
     QCOMPARE(Form1->ImageKal(14)->FileName(), m_bmp);
     QVERIFY(!Form1->ImageKal(14)->Picture().isNull());
     QVERIFY(!Form1->Modified);
@@ -305,7 +307,7 @@ void CalendarMenuTest::monthYearDialog()
         typed = field->text();
         Form4->Button1->click();
     });
-    ChangeDocumentMonthYear();
+    QVERIFY(ChangeDocumentMonthYear());
     QVERIFY(shown);
     QCOMPARE(typed, year);
     QCOMPARE(presetMonth, 2);
@@ -332,7 +334,7 @@ void CalendarMenuTest::monthYearDialogCancelled()
         Form4->SpinEdit1->setValue(1990);
         QTest::keyClick(Form4->ComboBox1, Qt::Key_Escape);
     });
-    ChangeDocumentMonthYear();
+    QVERIFY(ChangeDocumentMonthYear());
     QVERIFY(!Form4->isVisible());
     QCOMPARE(Form1->BigKal(13)->Year(), 2002);
     QCOMPARE(Form1->DocMonth, 0);
@@ -349,15 +351,45 @@ void CalendarMenuTest::yearLabelThatIsNotANumber()
         shown = Form4->isVisible();
         Form4->reject();
     });
-    try {
-        ChangeDocumentMonthYear();
-        QFAIL("no conversion error");
-    } catch (const std::runtime_error &error) {
-        QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("'2003a' is not a valid integer value"));
-    }
+    const Result<> changed = ChangeDocumentMonthYear();
+    QVERIFY2(!changed, "no conversion error");
+    QCOMPARE(changed.error(), QStringLiteral("'2003a' is not a valid integer value"));
     QCOMPARE(Form1->OldYear, 7);
     QCoreApplication::processEvents();
     QVERIFY(!shown);
+}
+
+void CalendarMenuTest::failedMenuCommandShowsTheErrorBox_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("picture that will not load") << "NacistO" << 14 << "Unknown picture file extension (.png)";
+    QTest::newRow("month year label not a number") << "ZmenitRM" << 14 << "'2003a' is not a valid integer value";
+    QTest::newRow("cover year label not a number") << "ZmenitR" << 1 << "'2003a' is not a valid integer value";
+}
+
+// Through the menu item, as a user reaches it: the failure reaches the
+// default error box and the program goes on.
+void CalendarMenuTest::failedMenuCommandShowsTheErrorBox()
+{
+    QFETCH(QString, item);
+    QFETCH(int, page);
+    QFETCH(QString, message);
+    ConnectDesignMenus(*Form1);
+    m_windows->showPage(page);
+    Form1->Label(1)->setText(QStringLiteral("2003a"));
+    Form1->Label(27)->setText(QStringLiteral("2003a"));
+    CommonDialogs::Script files;
+    files.answerFile(m_dir.filePath(QStringLiteral("obrazek.png")));
+    MessageBox::Script boxes;
+    Form1->findChild<QAction *>(item)->trigger();
+    QCOMPARE(boxes.requests().size(), size_t(1));
+    QCOMPARE(boxes.requests().front().text, message);
+    QCOMPARE(boxes.requests().front().caption, QCoreApplication::applicationName());
+    QCOMPARE(boxes.requests().front().icon, MessageBox::Icon::Error);
+    QVERIFY(!Form4->isVisible());
+    QVERIFY(!Form5->isVisible());
 }
 
 QTEST_MAIN(CalendarMenuTest)

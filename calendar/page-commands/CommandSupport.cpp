@@ -6,8 +6,6 @@
 #include "calendar/main-window/TForm1.h"
 #include "platform/text/IntegerText.h"
 
-#include <stdexcept>
-
 std::optional<TColor> chooseColor(TForm1 &form, TColor preset)
 {
     form.ColorDialog1.Color = preset;
@@ -16,12 +14,12 @@ std::optional<TColor> chooseColor(TForm1 &form, TColor preset)
     return form.ColorDialog1.Color;
 }
 
-int integerOfCaption(const QString &caption)
+Result<int> integerOfCaption(const QString &caption)
 {
     const Result<qint32> value = parseInteger(caption);
     if (!value)
-        throw std::runtime_error(value.error().toStdString());
-    return *value;
+        return Failure{value.error()};
+    return int(*value);
 }
 
 void setEverySmallMonth(TForm1 &form, ColorSetter set, TColor color)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/paint/TColor.h"
+#include "platform/result/Result.h"
 
 #include <QString>
 
@@ -14,9 +15,9 @@ class TForm1;
 // The main window's colour dialog, opened with `preset`; the colour chosen,
 // nothing on Cancel.
 std::optional<TColor> chooseColor(TForm1 &form, TColor preset);
-// The integer of a year label's caption; a caption that is not one throws
-// "'%s' is not a valid integer value".
-int integerOfCaption(const QString &caption);
+// The integer of a year label's caption; a caption that is not one fails
+// with "'%s' is not a valid integer value".
+Result<int> integerOfCaption(const QString &caption);
 
 using ColorSetter = void (MonthControl::*)(TColor);
 // One colour of the cover's SmallKal1..SmallKal12, or of the month pages'

@@ -1,10 +1,10 @@
 #include "calendar/print-window/Print.h"
 
 #include "calendar-controls/printing/PagePrinting.h"
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/SetPrintOkno.h"
 #include "calendar/print-window/TForm7.h"
 #include "platform/paint/Canvas.h"
 #include "platform/printing/Printing.h"
@@ -92,6 +92,7 @@ void PrintCalendarPage(TForm7 &form, QAction &tisk)
     const Result<> printed =
         Printing::print(main.Printer(), documentName(), [&](Printing::PrintJob &job) {
             keepPictureRect(form, PrintMonthPage(job.painter(), monthPage(main, 0), job.pageHeight()));
+            return Result<>();
         });
     tisk.setEnabled(true);
     if (!printed)
@@ -100,7 +101,7 @@ void PrintCalendarPage(TForm7 &form, QAction &tisk)
 
 void PrintProjectPages(TForm7 &form)
 {
-    const QString caption = form.form2().CaptionMemo.line(SetPrintOkno::PrintCaptionLine);
+    const QString caption = form.form2().CaptionMemo.line(LanguageLines::PrintCaptionLine);
     form.setEnabled(false);
     const Result<> printed =
         Printing::print(form.form1().Printer(), documentName(), [&](Printing::PrintJob &job) {
@@ -113,11 +114,14 @@ void PrintProjectPages(TForm7 &form)
                     showProgress(form, caption + QStringLiteral(" 100%"));
                     continue;
                 }
-                if (page != form.PageCount)
-                    job.newPage();
+                if (page != form.PageCount) {
+                    if (Result<> started = job.newPage(); !started)
+                        return started;
+                }
                 showProgress(form, QStringLiteral("%1 %2%").arg(caption).arg(progressPercent(page, form.PageCount)));
                 ++page;
             }
+            return Result<>();
         });
     form.setEnabled(true);
     if (!printed) {

@@ -1,7 +1,6 @@
 #include "calendar/print-window/Print.h"
 
 #include "calendar-controls/big-month/TBigKal.h"
-#include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
@@ -127,13 +126,13 @@ void PrintJobsTest::init()
 
     TBigKal &single = *m_form1->BigKal(13);
     single.setStartOfWeek(1);
-    single.setYear(2002);
+    QVERIFY(single.setYear(2002));
     single.setMonth(9);
     m_form1->Label(26)->setText(QStringLiteral("Září"));
     m_form1->Label(27)->setText(QStringLiteral("2002"));
     m_form1->Edit(13)->setText(QStringLiteral("Krásné podzimní dny"));
     WidgetLook::setColor(*m_form1->Edit(13), QPalette::Text, Colors::clRed);
-    m_form1->ImageKal(14)->setFileName(m_picture);
+    QVERIFY(m_form1->ImageKal(14)->setFileName(m_picture));
 }
 
 void PrintJobsTest::cleanup()
@@ -241,7 +240,7 @@ void PrintJobsTest::pictureNamedButMissingPrintsNoPicture()
 {
     TImageKal &picture = *m_form1->ImageKal(14);
     picture.Clear();
-    QVERIFY_THROWS_EXCEPTION(ControlError, picture.setFileName(m_dir.filePath(QStringLiteral("chybi.jpg"))));
+    QVERIFY(!picture.setFileName(m_dir.filePath(QStringLiteral("chybi.jpg"))));
     QVERIFY(!picture.FileName().isEmpty());
     m_form7->PictureRect = {};
 
@@ -305,7 +304,7 @@ void PrintJobsTest::projectPagesAndCaptions()
 void PrintJobsTest::coverPage()
 {
     m_form1->Label(1)->setText(QStringLiteral("2026"));
-    m_form1->ImageKal(1)->setFileName(m_coverPicture);
+    QVERIFY(m_form1->ImageKal(1)->setFileName(m_coverPicture));
     for (int month = 1; month <= 12; ++month)
         m_form1->SmallKal(month)->setBarvaCary(Colors::clBlue);
     const QString pdf = newPdfPath();
@@ -340,7 +339,7 @@ void PrintJobsTest::fiveRowMonthPage()
 {
     TBigKal &february = *m_form1->BigKal(2);
     february.setStartOfWeek(1);
-    february.setYear(2010);
+    QVERIFY(february.setYear(2010));
     february.setMonth(2);
     const QString pdf = newPdfPath();
     const Printing::PdfRedirect redirect(pdf);

@@ -1,5 +1,6 @@
 #include "calendar/print-window/SetPrintOkno.h"
 
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/print-window/TForm7.h"
 #include "platform/files/PathResolver.h"
@@ -42,7 +43,7 @@ void UncheckAllPages(TForm7 &form)
 void ResetSelectButton(TForm7 &form)
 {
     form.BitBtn1->setIcon(form.form2().AbortBit);
-    form.BitBtn1->setToolTip(form.form2().CaptionMemo.line(ClearAllHintLine));
+    form.BitBtn1->setToolTip(form.form2().CaptionMemo.line(LanguageLines::DeselectHintLine));
     form.SelectToggle = 0;
     CheckAllPages(form);
 }

@@ -10,11 +10,6 @@ class TForm7;
 // The print window's selection logic and the designer's start folder.
 namespace SetPrintOkno {
 
-// Language lines the print window reads while it runs.
-inline constexpr int PrintCaptionLine = 73;
-inline constexpr int ClearAllHintLine = 75;
-inline constexpr int TickAllHintLine = 76;
-
 void CheckAllPages(TForm7 &form);
 void UncheckAllPages(TForm7 &form);
 // Every page ticked, the toggle showing its clear-all glyph.

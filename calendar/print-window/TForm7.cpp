@@ -1,5 +1,6 @@
 #include "calendar/print-window/TForm7.h"
 
+#include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/print-window/Print.h"
@@ -114,7 +115,7 @@ void TForm7::BitBtn1Click()
 {
     if (SelectToggle == 0) {
         BitBtn1->setIcon(m_form2.OKBit);
-        BitBtn1->setToolTip(m_form2.CaptionMemo.line(TickAllHintLine));
+        BitBtn1->setToolTip(m_form2.CaptionMemo.line(LanguageLines::SelectHintLine));
         SelectToggle = 1;
         UncheckAllPages(*this);
     } else if (SelectToggle == 1) {

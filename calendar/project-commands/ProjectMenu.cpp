@@ -59,17 +59,21 @@ void ApplyProjectLineColor()
     }
 }
 
-void ChangeProjectYear()
+Result<> ChangeProjectYear()
 {
-    Form5->SpinEdit1->setValue(integerOfCaption(Form1->Label(1)->text()));
-    Form1->OldYear = integerOfCaption(Form1->Label(1)->text());
+    const Result<int> year = integerOfCaption(Form1->Label(1)->text());
+    if (!year)
+        return Failure{year.error()};
+    Form5->SpinEdit1->setValue(*year);
+    Form1->OldYear = *year;
     Form5->exec();
+    return {};
 }
 
 void ClearProjectPictures()
 {
     for (int n = 1; n <= ProjectPictures; ++n)
-        Form1->ImageKal(n)->setFileName(QString());
+        Form1->ImageKal(n)->Clear();
 }
 
 void ClearProjectTexts()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 // The project menu's commands: one change for the whole year project on the
 // global main window Form1. The single-month document is never touched.
 
@@ -7,6 +9,8 @@ void ApplyProjectTextColor();
 void ApplyProjectDayNameColor();
 void ApplyProjectFillColor();
 void ApplyProjectLineColor();
-void ChangeProjectYear();
+// Fails, before the dialog opens, when the cover's year label is not an
+// integer.
+Result<> ChangeProjectYear();
 void ClearProjectPictures();
 void ClearProjectTexts();

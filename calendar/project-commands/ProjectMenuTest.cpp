@@ -139,7 +139,7 @@ void ProjectMenuTest::yearDialog()
         Form5->SpinEdit1->setValue(year);
         Form5->Button1->click();
     });
-    ChangeProjectYear();
+    QVERIFY(ChangeProjectYear());
     QCOMPARE(preset, 2002);
     QCOMPARE(Form1->OldYear, 2002);
     QCOMPARE(Form1->Modified, modified);
@@ -160,7 +160,7 @@ void ProjectMenuTest::yearDialogCancelled()
         Form5->SpinEdit1->setValue(1980);
         Form5->Button2->click();
     });
-    ChangeProjectYear();
+    QVERIFY(ChangeProjectYear());
     QCOMPARE(Form1->SmallKal(1)->Year(), 2002);
     QCOMPARE(Form1->Label(1)->text(), QStringLiteral("2002"));
     QVERIFY(!Form1->Modified);
@@ -181,7 +181,7 @@ void ProjectMenuTest::enterInTheYearFieldLeavesTheDialogOpen()
         Form5->Button1->setFocus();
         QTest::keyClick(Form5->Button1, Qt::Key_Return);
     });
-    ChangeProjectYear();
+    QVERIFY(ChangeProjectYear());
     QVERIFY(stayedOpen);
     QCOMPARE(Form1->SmallKal(1)->Year(), 1999);
 }
@@ -194,7 +194,9 @@ void ProjectMenuTest::coverYearThatIsNotANumber()
         shown = Form5->isVisible();
         Form5->reject();
     });
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ChangeProjectYear());
+    const Result<> changed = ChangeProjectYear();
+    QVERIFY(!changed);
+    QCOMPARE(changed.error(), QStringLiteral("'rok' is not a valid integer value"));
     QCoreApplication::processEvents();
     QVERIFY(!shown);
 }
@@ -204,8 +206,8 @@ void ProjectMenuTest::clearingPictures()
     ClearProjectPictures();
     QVERIFY(!Form1->Modified);
 
-    Form1->ImageKal(1)->setFileName(m_bmp);
-    Form1->ImageKal(14)->setFileName(m_bmp);
+    QVERIFY(Form1->ImageKal(1)->setFileName(m_bmp));
+    QVERIFY(Form1->ImageKal(14)->setFileName(m_bmp));
     Form1->Modified = false;
     ClearProjectPictures();
     QVERIFY(Form1->Modified);

@@ -1,7 +1,6 @@
 #include "calendar/wizard/Wizard.h"
 
 #include "calendar-controls/big-month/TBigKal.h"
-#include "calendar-controls/month-control/ControlError.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
@@ -12,13 +11,12 @@
 #include "calendar/main-window/TForm2.h"
 #include "calendar/wizard/ColorPanel.h"
 #include "calendar/wizard/TForm3.h"
-#include "platform/ui/MessageBox.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 
 #include "ui_TForm1.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -37,23 +35,23 @@ TColor dayNameColor() { return Form3->Panel(2)->Color(); }
 TColor fillColor() { return Form3->Panel(3)->Color(); }
 TColor lineColor() { return Form3->Panel(4)->Color(); }
 
-// Fails with the error of the first picture of the wizard that will not load.
-// Each is loaded aside, in a control of its own, by the same rule the page's
-// picture control loads it with.
-Result<> loadPictures()
+// The pictures of the wizard's thirteen picture edits, an empty one for an
+// empty edit; fails with the error of the first picture that will not load.
+Result<QList<Picture>> loadPictures()
 {
+    QList<Picture> pictures;
     for (int n = 1; n <= PictureEdits; ++n) {
         const QString fileName = Form3->Edit(n)->text();
-        if (fileName.isEmpty())
+        if (fileName.isEmpty()) {
+            pictures.append(Picture());
             continue;
-        TImageKal aside;
-        try {
-            aside.setFileName(fileName);
-        } catch (const ControlError &error) {
-            return Failure{error.message()};
         }
+        Result<Picture> loaded = Picture::load(fileName);
+        if (!loaded)
+            return Failure{loaded.error()};
+        pictures.append(*std::move(loaded));
     }
-    return {};
+    return pictures;
 }
 
 void showPage(int index)
@@ -100,54 +98,58 @@ void BrowsePicture(QLineEdit &edit)
         edit.setText(Form3->OpenPictureDialog1.FileName);
 }
 
-void ApplyWizardToSmallKal(TSmallKal &control)
+Result<> ApplyWizardToSmallKal(TSmallKal &control)
 {
     control.setMuzuVykreslit(false);
     control.setBarvaPisma(dayNameColor());
     control.setBarvaPozadi(fillColor());
     control.setBarvaCary(lineColor());
-    control.setYear(Form3->SpinEdit1->Value());
+    Result<> set = control.setYear(Form3->SpinEdit1->Value());
     control.setMuzuVykreslit(true);
+    return set;
 }
 
-void ApplyWizardToBigKal(TBigKal &control)
+Result<> ApplyWizardToBigKal(TBigKal &control)
 {
     control.setMuzuVykreslit(false);
     control.setBarvaCisel(textColor());
     control.setBarvaPisma(dayNameColor());
     control.setBarvaPozadi(fillColor());
     control.setBarvaCary(lineColor());
-    control.setYear(Form3->SpinEdit1->Value());
+    Result<> set = control.setYear(Form3->SpinEdit1->Value());
     control.setMuzuVykreslit(true);
+    return set;
 }
 
-void ApplyYear(const TSpinEdit &spinEdit)
+Result<> ApplyYear(const TSpinEdit &spinEdit)
 {
     TForm1 &form = *Form1;
     form.Label(1)->setText(QString::number(spinEdit.Value()));
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
         form.Label(2 * month + 1)->setText(QString::number(spinEdit.Value()));
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
-        form.SmallKal(month)->setYear(spinEdit.Value());
+        if (Result<> set = form.SmallKal(month)->setYear(spinEdit.Value()); !set)
+            return set;
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
-        form.BigKal(month)->setYear(spinEdit.Value());
+        if (Result<> set = form.BigKal(month)->setYear(spinEdit.Value()); !set)
+            return set;
+    return {};
 }
 
-bool BuildProjectFromWizard()
+namespace {
+
+Result<> applyWizard(const QList<Picture> &pictures)
 {
     TForm3 &wizard = *Form3;
     TForm1 &form = *Form1;
-    if (const Result<> loaded = loadPictures(); !loaded) {
-        MessageBox::show(&wizard, loaded.error(), QCoreApplication::applicationName(), MessageBox::Ok,
-                         MessageBox::Icon::Error);
-        return false;
-    }
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
-        ApplyWizardToSmallKal(*form.SmallKal(month));
+        if (Result<> applied = ApplyWizardToSmallKal(*form.SmallKal(month)); !applied)
+            return applied;
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
-        ApplyWizardToBigKal(*form.BigKal(month));
+        if (Result<> applied = ApplyWizardToBigKal(*form.BigKal(month)); !applied)
+            return applied;
     for (int n = 1; n <= PictureEdits; ++n)
-        form.ImageKal(n)->setFileName(wizard.Edit(n)->text());
+        form.ImageKal(n)->setFileName(wizard.Edit(n)->text(), pictures.at(n - 1));
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
         form.Edit(month)->setText(wizard.Edit(FirstTextEdit + month - 1)->text());
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
@@ -155,13 +157,26 @@ bool BuildProjectFromWizard()
     WidgetLook::setTextColor(form.Label(1), dayNameColor());
     for (int n = 2; n <= 25; ++n)
         WidgetLook::setTextColor(form.Label(n), textColor());
-    ApplyYear(*wizard.SpinEdit1);
+    if (Result<> applied = ApplyYear(*wizard.SpinEdit1); !applied)
+        return applied;
     form.Modified = false;
     form.setWindowTitle(QStringLiteral("Zoziruzo - ") + wizard.UntitledProjectName + QStringLiteral(".cpr"));
     ScrollProjectPages(form);
     form.ui->PageControl->setCurrentWidget(form.TabSheet(PageModel::ProjectSheet));
     form.ui->PageControl1->setCurrentWidget(form.TabSheet(PageModel::CoverPage));
-    return true;
+    return {};
+}
+
+} // namespace
+
+bool BuildProjectFromWizard()
+{
+    const Result<QList<Picture>> pictures = loadPictures();
+    if (!pictures) {
+        Application::showErrorBox(Form3, pictures.error());
+        return false;
+    }
+    return Application::showErrorBox(Form3, applyWizard(*pictures));
 }
 
 void WizardNext()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QString>
 
 class ColorPanel;
@@ -24,16 +26,19 @@ void PickPanelColor(ColorPanel &panel);
 // A picture file for one edit through the wizard's picture dialog.
 void BrowsePicture(QLineEdit &edit);
 
-// The wizard's colours and year into one month control, drawn once.
-void ApplyWizardToSmallKal(TSmallKal &control);
-void ApplyWizardToBigKal(TBigKal &control);
+// The wizard's colours and year into one month control, drawn once. Fails
+// with the control's refusal of the year.
+Result<> ApplyWizardToSmallKal(TSmallKal &control);
+Result<> ApplyWizardToBigKal(TBigKal &control);
 
 // The spin edit's year into the project's thirteen year labels and its
 // twenty-four month controls; the single-month document is not touched.
-void ApplyYear(const TSpinEdit &spinEdit);
+// Fails with the first control's refusal of the year.
+Result<> ApplyYear(const TSpinEdit &spinEdit);
 
 // Finish. Every picture is loaded first: when one will not load its error is
-// shown and nothing is applied (false).
+// shown in the default error box and nothing is applied (false). A failure
+// later on is shown the same way and leaves what was applied.
 bool BuildProjectFromWizard();
 
 // Page movement round the ring of three pages.

@@ -240,7 +240,7 @@ void WizardTest::finishShowsTheNewUntitledProjectOnItsCover()
 void WizardTest::emptyPictureNamesClearThePictures()
 {
     for (int n = 1; n <= 13; ++n)
-        Form1->ImageKal(n)->setFileName(m_bmp);
+        QVERIFY(Form1->ImageKal(n)->setFileName(m_bmp));
     Form1->Edit(4)->setText(QStringLiteral("old"));
     QVERIFY(BuildProjectFromWizard());
     QVERIFY(allOf(1, 13, [](int n) { return Form1->ImageKal(n)->Picture().isNull(); }));
@@ -526,7 +526,7 @@ void WizardTest::applyYearTouchesOnlyTheProject()
 {
     TSpinEdit year(1, 9999, 4);
     year.setValue(1999);
-    ApplyYear(year);
+    QVERIFY(ApplyYear(year));
     TForm1 &f = *Form1;
     QVERIFY(allOf(1, 12, [&](int n) { return f.SmallKal(n)->Year() == 1999 && f.BigKal(n)->Year() == 1999; }));
     QVERIFY(allOf(1, 12, [&](int m) { return f.Label(2 * m + 1)->text() == "1999"; }));

@@ -1,6 +1,7 @@
 #include "calendar/year-dialogs/YearDialog.h"
 
 #include "calendar/year-dialogs/DialogEnterKey.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
@@ -26,7 +27,7 @@ constexpr int ButtonLefts[] = {36, 126};
 
 } // namespace
 
-YearDialog::YearDialog(const QString &name, const QString &caption, int clientHeight, void (*apply)(),
+YearDialog::YearDialog(const QString &name, const QString &caption, int clientHeight, Result<> (*apply)(),
                        QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -76,8 +77,8 @@ QRect YearDialog::fieldRect(int row)
 
 void YearDialog::Button1Click()
 {
-    m_apply();
-    accept();
+    if (Application::showErrorBox(this, m_apply()))
+        accept();
 }
 
 void YearDialog::Button2Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result/Result.h"
+
 #include <QDialog>
 #include <QRect>
 
@@ -9,7 +11,8 @@ class TSpinEdit;
 
 // What the year-and-month dialog and the year dialog share: the window style,
 // the year row, OK that applies and closes, Storno that only closes, and the
-// focus on OK when shown. Esc and the close box close without change.
+// focus on OK when shown. Esc and the close box close without change. An
+// apply that fails shows the default error box and the dialog stays open.
 class YearDialog : public QDialog
 {
     Q_OBJECT
@@ -26,7 +29,8 @@ public:
 protected:
     // `apply` is what OK does before it closes the dialog. The buttons stand
     // at the foot of the client area.
-    YearDialog(const QString &name, const QString &caption, int clientHeight, void (*apply)(), QWidget *parent);
+    YearDialog(const QString &name, const QString &caption, int clientHeight, Result<> (*apply)(),
+               QWidget *parent);
 
     // A row's label and its field beside it; row 0 is the year.
     QLabel *addLabel(const QString &name, const QString &text, int row);
@@ -36,5 +40,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void (*m_apply)();
+    Result<> (*m_apply)();
 };

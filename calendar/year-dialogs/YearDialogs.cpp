@@ -11,7 +11,7 @@
 
 #include <QComboBox>
 
-void ApplyDocumentMonthYear()
+Result<> ApplyDocumentMonthYear()
 {
     TForm1 &form = *Form1;
     const TForm4 &dialog = *Form4;
@@ -19,14 +19,18 @@ void ApplyDocumentMonthYear()
     form.Label(27)->setText(QString::number(dialog.SpinEdit1->Value()));
     form.DocMonth = dialog.ComboBox1->currentIndex();
     form.BigKal(13)->setMonth(form.DocMonth + 1);
-    form.BigKal(13)->setYear(dialog.SpinEdit1->Value());
+    if (Result<> set = form.BigKal(13)->setYear(dialog.SpinEdit1->Value()); !set)
+        return set;
     if (form.DocMonth != form.OldMonth || dialog.SpinEdit1->Value() != form.OldYear)
         form.Modified = true;
+    return {};
 }
 
-void ApplyProjectYear()
+Result<> ApplyProjectYear()
 {
-    ApplyYear(*Form5->SpinEdit1);
+    if (Result<> applied = ApplyYear(*Form5->SpinEdit1); !applied)
+        return applied;
     if (Form5->SpinEdit1->Value() != Form1->OldYear)
         Form1->Modified = true;
+    return {};
 }

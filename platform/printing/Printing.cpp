@@ -20,8 +20,6 @@
 
 #include <cups/cups.h>
 
-#include <exception>
-#include <stdexcept>
 #include <type_traits>
 
 namespace Printing {
@@ -47,10 +45,11 @@ public:
     bool end() { return m_painter.end(); }
 
     QPainter &painter() override { return m_painter; }
-    void newPage() override
+    Result<> newPage() override
     {
         if (!m_writer.newPage())
-            throw std::runtime_error("The printer cannot start a new page");
+            return Failure{QStringLiteral("The printer cannot start a new page")};
+        return {};
     }
     int pageWidth() const override { return m_writer.width(); }
     int pageHeight() const override { return m_writer.height(); }
@@ -71,11 +70,9 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
         error = QStringLiteral("Printing could not start");
         return false;
     }
-    try {
-        draw(job);
-    } catch (const std::exception &failure) {
+    if (const Result<> drawn = draw(job); !drawn) {
         job.end();
-        error = QString::fromUtf8(failure.what());
+        error = drawn.error();
         return false;
     }
     if (!job.end()) {

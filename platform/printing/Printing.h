@@ -40,17 +40,17 @@ class PrintJob
 public:
     virtual ~PrintJob() = default;
     virtual QPainter &painter() = 0;
-    // Starts the next page; throws std::runtime_error when it cannot.
-    virtual void newPage() = 0;
+    // Starts the next page; fails when it cannot.
+    virtual Result<> newPage() = 0;
     // The printable size of the page, in dots.
     virtual int pageWidth() const = 0;
     virtual int pageHeight() const = 0;
     virtual int resolution() const = 0;
 };
 
-using PageDrawing = std::function<void(PrintJob &job)>;
+using PageDrawing = std::function<Result<>(PrintJob &job)>;
 
-// Runs one job on `printer`. `draw` draws every page; an exception it throws
+// Runs one job on `printer`. `draw` draws every page; a failure it returns
 // ends the job, which then sends nothing. Fails when there is no printer, the
 // job cannot start or the drawing failed.
 Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing &draw);

@@ -13,17 +13,19 @@
 
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
-void drawPages(Printing::PrintJob &job, int pages)
+Result<> drawPages(Printing::PrintJob &job, int pages)
 {
     for (int page = 1; page <= pages; ++page) {
         job.painter().fillRect(QRect(0, 0, 300, 300), Qt::black);
-        if (page < pages)
-            job.newPage();
+        if (page == pages)
+            break;
+        if (Result<> started = job.newPage(); !started)
+            return started;
     }
+    return {};
 }
 
 } // namespace
@@ -97,7 +99,7 @@ void PrintingTest::redirectWritesTheJobAsPdf()
     const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
         seenHeight = job.pageHeight();
         seenResolution = job.resolution();
-        drawPages(job, pages);
+        return drawPages(job, pages);
     });
     QVERIFY2(printed, qPrintable(printed.error()));
     QCOMPARE(seenHeight, pageHeight);
@@ -127,9 +129,11 @@ void PrintingTest::failingDrawingSendsNothing()
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
     const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) {
-        drawPages(job, 2);
-        job.newPage();
-        throw std::runtime_error("Obrázek nelze vykreslit");
+        if (Result<> drawn = drawPages(job, 2); !drawn)
+            return drawn;
+        if (Result<> started = job.newPage(); !started)
+            return started;
+        return Result<>(Failure{QStringLiteral("Obrázek nelze vykreslit")});
     });
     QVERIFY(!printed);
     QCOMPARE(printed.error(), QStringLiteral("Obrázek nelze vykreslit"));
@@ -144,7 +148,7 @@ void PrintingTest::jobThatCannotStart()
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
     const Result<> printed =
-        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { drawPages(job, 1); });
+        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { return drawPages(job, 1); });
     QVERIFY(!printed);
     QVERIFY(!printed.error().isEmpty());
     QVERIFY(!QFile::exists(path));
@@ -165,7 +169,7 @@ void PrintingTest::spoolStaysInTheTemporaryFolder()
     const Printing::PdfRedirect redirect(path);
     const auto printer = Printing::makePrinter();
     const Result<> printed =
-        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { drawPages(job, 1); });
+        Printing::print(*printer, QStringLiteral("Zkouška"), [](Printing::PrintJob &job) { return drawPages(job, 1); });
     if (previousTemp)
         qputenv("TMPDIR", *previousTemp);
     else
@@ -184,7 +188,10 @@ void PrintingTest::noPrinter()
     printer->setPrinterName(QString());
     bool drawn = false;
     const Result<> printed =
-        Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) { drawn = true; });
+        Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &) {
+            drawn = true;
+            return Result<>();
+        });
     QVERIFY(!printed);
     QCOMPARE(printed.error(), error);
     QVERIFY(!drawn);
@@ -269,7 +276,7 @@ void PrintingTest::queueGetsEachJobWholeUnderItsName()
     const Result<> file = Printing::printPdfFile(*printer, source, QStringLiteral("Vyhlaska1.pdf"));
     QVERIFY2(file, qPrintable(file ? QString() : file.error()));
     const Result<> drawnJob =
-        Printing::print(*printer, QStringLiteral("Rok 2003"), [](Printing::PrintJob &job) { drawPages(job, 2); });
+        Printing::print(*printer, QStringLiteral("Rok 2003"), [](Printing::PrintJob &job) { return drawPages(job, 2); });
     QVERIFY2(drawnJob, qPrintable(drawnJob.error()));
 
     const auto first = m_queue->job(++m_queuedJobs);
@@ -309,12 +316,14 @@ void PrintingTest::printToFileFromTheDialog()
     printer->setResolution(resolution);
     printer->setFullPage(true);
     int seenWidth = 0;
+    int seenResolution = 0;
     const Result<> printed = Printing::print(*printer, QStringLiteral("Zkouška"), [&](Printing::PrintJob &job) {
         seenWidth = job.pageWidth();
-        QCOMPARE(job.resolution(), resolution);
-        drawPages(job, 2);
+        seenResolution = job.resolution();
+        return drawPages(job, 2);
     });
     QVERIFY2(printed, qPrintable(printed.error()));
+    QCOMPARE(seenResolution, resolution);
     // A4 is 595 whole points wide in the page layout.
     QCOMPARE(seenWidth, 595 * resolution / 72);
     QCOMPARE(PdfReadBack::pageCount(path), 2);

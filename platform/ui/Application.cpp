@@ -7,8 +7,6 @@
 #include <QLibraryInfo>
 #include <QWidget>
 
-#include <exception>
-
 namespace {
 
 // Faces the programs ask for that have no metric twin here. "Arial",
@@ -49,16 +47,18 @@ Application::Application(int &argc, char **argv, const QString &title) : QApplic
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        applySubstitutedWeight(receiver, event);
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        showErrorBox(activeWindow(), QString::fromUtf8(error.what()));
-    }
-    return false;
+    applySubstitutedWeight(receiver, event);
+    return QApplication::notify(receiver, event);
 }
 
 void Application::showErrorBox(QWidget *owner, const QString &text)
 {
     MessageBox::show(owner, text, applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
+}
+
+bool Application::showErrorBox(QWidget *owner, const Result<> &outcome)
+{
+    if (!outcome)
+        showErrorBox(owner, outcome.error());
+    return outcome.ok();
 }

@@ -4,30 +4,7 @@
 
 #include <QFontInfo>
 #include <QLabel>
-#include <QTimer>
 #include <QTest>
-
-#include <stdexcept>
-
-namespace {
-
-// Throws from its event handler, as a failing handler of the programs does.
-class FailingHandler : public QObject
-{
-public:
-    int handled = 0;
-
-protected:
-    bool event(QEvent *event) override
-    {
-        if (event->type() != QEvent::User)
-            return QObject::event(event);
-        ++handled;
-        throw std::runtime_error("'2003a' is not a valid integer value");
-    }
-};
-
-} // namespace
 
 class ApplicationTest : public QObject
 {
@@ -42,35 +19,33 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Zoziruzo - Rok.cpr"));
     }
 
-    void escapedErrorIsShownAndTheProgramGoesOn()
+    // A handler's failure reaches the box with its text whole; a success
+    // shows nothing.
+    void failedOutcomeShowsTheErrorBox_data()
     {
-        MessageBox::Script script;
-        FailingHandler handler;
-        QEvent sent(QEvent::User);
-        QVERIFY(!QCoreApplication::sendEvent(&handler, &sent));
-        QCoreApplication::postEvent(&handler, new QEvent(QEvent::User));
-        QCoreApplication::processEvents();
-        QCOMPARE(handler.handled, 2);
-        QCOMPARE(script.requests().size(), size_t(2));
-        for (const MessageBox::Request &request : script.requests()) {
-            QCOMPARE(request.text, QString("'2003a' is not a valid integer value"));
-            QCOMPARE(request.caption, QString("Zoziruzo"));
-            QCOMPARE(request.buttons, MessageBox::Buttons(MessageBox::Ok));
-            QCOMPARE(request.icon, MessageBox::Icon::Error);
-        }
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("conversion") << true << "'2003a' is not a valid integer value";
+        QTest::newRow("Czech text") << true << QStringLiteral("Soubor „Česky.cln“ chybí");
+        QTest::newRow("success") << false << QString();
     }
-
-    void errorTextKeepsItsCharacters()
+    void failedOutcomeShowsTheErrorBox()
     {
+        QFETCH(bool, failed);
+        QFETCH(QString, text);
         MessageBox::Script script;
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, &timer, [] {
-            throw std::runtime_error(QStringLiteral("Soubor „Česky.cln“ chybí").toStdString());
-        });
-        timer.setSingleShot(true);
-        timer.start(0);
-        QTRY_COMPARE(script.requests().size(), size_t(1));
-        QCOMPARE(script.requests().front().text, QStringLiteral("Soubor „Česky.cln“ chybí"));
+        QWidget owner;
+        const Result<> outcome = failed ? Result<>(Failure{text}) : Result<>();
+        QCOMPARE(Application::showErrorBox(&owner, outcome), !failed);
+        QCOMPARE(script.requests().size(), size_t(failed ? 1 : 0));
+        if (!failed)
+            return;
+        const MessageBox::Request &request = script.requests().front();
+        QCOMPARE(request.text, text);
+        QCOMPARE(request.caption, QString("Zoziruzo"));
+        QCOMPARE(request.buttons, MessageBox::Buttons(MessageBox::Ok));
+        QCOMPARE(request.icon, MessageBox::Icon::Error);
+        QVERIFY(request.hadOwner);
     }
 
     void fontsResolveToTheLiberationFamilies_data()

@@ -1,7 +1,9 @@
 #include "platform/ui/MessageBox.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <array>
 
@@ -136,6 +138,34 @@ Result resultOf(const QMessageBox &box)
             return info.result;
     }
     return Result::Closed;
+}
+
+namespace {
+
+// Presses the next answer once the dialog's own loop runs, and again for as
+// long as the dialog stays open after a press.
+void answerWhileOpen(QDialog &dialog, const Request &request, const std::function<int(Result)> &codeOf,
+                     const std::function<bool(int)> &press)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, request, codeOf, press] {
+        Script *script = Script::active();
+        if (!script || !dialog.isVisible())
+            return;
+        if (!press(script->takeCode(request, codeOf)))
+            dialog.reject();
+        if (dialog.isVisible())
+            answerWhileOpen(dialog, request, codeOf, press);
+    });
+}
+
+} // namespace
+
+int execAnswered(QDialog &dialog, const Request &request, const std::function<int(Result)> &codeOf,
+                 const std::function<bool(int code)> &press)
+{
+    if (Script::active())
+        answerWhileOpen(dialog, request, codeOf, press);
+    return dialog.exec();
 }
 
 Result show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,

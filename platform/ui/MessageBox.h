@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class QDialog;
 class QMessageBox;
 class QWidget;
 
@@ -75,8 +76,7 @@ public:
     const std::vector<Request> &requests() const { return m_requests; }
     int pending() const { return static_cast<int>(m_answers.size()); }
 
-    // The installed script, or null. Dialogs of the programs' own that stand
-    // in for a message box consult it the same way show() does.
+    // The installed script, or null.
     static Script *active();
     // Records the request and returns the next scripted answer.
     Result take(const Request &request);
@@ -97,5 +97,14 @@ private:
     std::function<void(const Request &)> m_whileOpen;
     Script *m_previous = nullptr;
 };
+
+// Runs a dialog of the programs' own that stands in for a message box,
+// modally, and returns its result. Under a script the real dialog still runs:
+// while it stands open, the next answer is taken for `request`, turned into a
+// code by `codeOf` (an answerCode() is taken as it is), and `press` presses
+// that code's button on the dialog; a code it has no button for closes the
+// dialog from its title bar.
+int execAnswered(QDialog &dialog, const Request &request, const std::function<int(Result)> &codeOf,
+                 const std::function<bool(int code)> &press);
 
 } // namespace MessageBox

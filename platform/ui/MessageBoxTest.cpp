@@ -1,6 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -205,6 +206,40 @@ private slots:
     {
         const auto box = createBox(nullptr, request(Ok));
         QCOMPARE(resultOf(*box), Result::Closed);
+    }
+
+    // A dialog of the programs' own runs for real under a script: each answer
+    // is a press on it while it stands open, a press that leaves it open takes
+    // the next answer, and an answer it has no button for closes it.
+    void ownDialogIsPressedWhileOpen()
+    {
+        QDialog dialog;
+        auto *stay = new QPushButton(QStringLiteral("Ano"), &dialog);
+        auto *leave = new QPushButton(QStringLiteral("Ne"), &dialog);
+        int stayed = 0;
+        connect(stay, &QPushButton::clicked, &dialog, [&stayed] { ++stayed; });
+        connect(leave, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(7); });
+        const auto press = [&](int code) {
+            QPushButton *button = code == 6 ? stay : code == 7 ? leave : nullptr;
+            if (button)
+                button->click();
+            return button != nullptr;
+        };
+        const auto codeOf = [](Result answer) { return answer == Result::Yes ? 6 : answer == Result::No ? 7 : 0; };
+
+        Script script;
+        std::vector<bool> openWhenAsked;
+        script.whileOpen([&](const Request &) { openWhenAsked.push_back(dialog.isVisible()); });
+        script.answer(Result::Yes);
+        script.answer(Result::No);
+        QCOMPARE(execAnswered(dialog, request(Yes | No), codeOf, press), 7);
+        QCOMPARE(stayed, 1);
+        QCOMPARE(openWhenAsked, std::vector<bool>({true, true}));
+
+        script.answer(Result::Cancel);
+        QCOMPARE(execAnswered(dialog, request(Yes | No), codeOf, press), int(QDialog::Rejected));
+        QCOMPARE(script.requests().size(), size_t(3));
+        QVERIFY(!dialog.isVisible());
     }
 };
 

@@ -17,7 +17,6 @@
 #include <array>
 #include <exception>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -74,6 +73,11 @@ QPageSize pageSizeOf(QPDFPageObjectHelper &page)
     return QPageSize(QSizeF(box.urx - box.llx, box.ury - box.lly), QPageSize::Point);
 }
 
+Failure notPrepared(const QString &reason)
+{
+    return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ") + reason};
+}
+
 // The header and footer as PDF pages. The texts that are the same on every
 // page stand once on the first band page, which serves every page of the
 // first page's size; a page's own texts (its number) stand on a band page of
@@ -86,7 +90,7 @@ struct BandPages
     int count = 0;
 };
 
-BandPages bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
+Result<BandPages> bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
 {
     PrintedPageFacts facts = job.facts;
     facts.pages = int(pages.size());
@@ -109,7 +113,7 @@ BandPages bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
     writer.setPageLayout(QPageLayout(firstSize, QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw std::runtime_error("the header and footer cannot be drawn");
+        return notPrepared(QStringLiteral("the header and footer cannot be drawn"));
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
     const auto paper = [&writer] { return QSizeF(writer.width(), writer.height()); };
     drawTexts(painter, paper(), first, same);
@@ -185,13 +189,16 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
         if (pages.empty())
             return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
-        const BandPages plan = bandPages(pages, job);
+        const Result<BandPages> planned = bandPages(pages, job);
+        if (!planned)
+            return Failure{planned.error()};
+        const BandPages &plan = *planned;
         QPDF bandDocument;
         bandDocument.setSuppressWarnings(true);
         bandDocument.processMemoryFile("bands", plan.pdf.constData(), std::size_t(plan.pdf.size()));
         std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
         if (bands.size() != std::size_t(plan.count))
-            throw std::runtime_error("the header and footer pages were not all drawn");
+            return notPrepared(QStringLiteral("the header and footer pages were not all drawn"));
         layOver(document, pages, bands, plan);
         QPDFWriter writer(document);
         writer.setOutputMemory();
@@ -200,8 +207,8 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char *>(written->getBuffer()), qsizetype(written->getSize()));
     } catch (const std::exception &failure) {
-        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ")
-                       + QString::fromUtf8(failure.what())};
+        // The PDF library reports its failures by exceptions.
+        return notPrepared(QString::fromUtf8(failure.what()));
     }
 }
 
