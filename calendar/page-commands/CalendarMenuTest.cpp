@@ -381,7 +381,7 @@ void CalendarMenuTest::failedMenuCommandShowsTheErrorBox()
     Form1->Label(1)->setText(QStringLiteral("2003a"));
     Form1->Label(27)->setText(QStringLiteral("2003a"));
     CommonDialogs::Script files;
-    files.answerFile(m_dir.filePath(QStringLiteral("obrazek.png")));
+    files.answerFile(m_folder.path(QStringLiteral("obrazek.png")));
     MessageBox::Script boxes;
     Form1->findChild<QAction *>(item)->trigger();
     QCOMPARE(boxes.requests().size(), size_t(1));

@@ -11,7 +11,7 @@
 #include "trainer/documents/LawViewerWindow.h"
 #include "trainer/documents/TUkaz_Vyhlasku.h"
 #include "trainer/main-window/TTitul.h"
-#include "trainer/practice-test/ModalDriver.h"
+#include "trainer/test-support/ModalDriver.h"
 #include "trainer/practice-test/TVyhodnoceni.h"
 #include "trainer/practice-test/TableQuestionSource.h"
 
