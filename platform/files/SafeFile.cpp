@@ -177,19 +177,26 @@ int openName(const QString &path)
 
 // Removes a plain file of the program's own unless a running replace holds
 // it. Unlinked while locked: a replace that starts meanwhile cannot take it
-// over between the test and the removal. False when it stays for another
-// reason than being held.
-bool removeUnlessHeld(const QString &path)
+// over between the test and the removal. A failure is a file that stays for
+// another reason than being held.
+Result<> removeUnlessHeld(const QString &path)
 {
+    const auto cannot = [&path](const QString &reason) {
+        return Failure{QStringLiteral("Soubor %1 nelze odstranit: %2.").arg(path, reason)};
+    };
     const Descriptor file(openName(path));
     struct stat status {};
     if (file.get() < 0)
-        return errno == ENOENT;
-    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
+        return errno == ENOENT ? Result<>() : cannot(FileSystem::systemError());
+    if (::fstat(file.get(), &status) != 0)
+        return cannot(FileSystem::systemError());
+    if (!S_ISREG(status.st_mode))
+        return cannot(QStringLiteral("není to obyčejný soubor"));
     if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
-        return errno == EWOULDBLOCK;
-    return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT;
+        return errno == EWOULDBLOCK ? Result<>() : cannot(FileSystem::systemError());
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return cannot(FileSystem::systemError());
+    return {};
 }
 
 // An empty file beside the target, under the one name pattern that
@@ -376,8 +383,8 @@ struct PairJournal
         if (!firstNew && secondNew && !putInPlace(stagedFirst, first, firstHash))
             return cannotSettle();
         for (const QString &left : {stagedFirst, stagedSecond, keptFirst})
-            if (!left.isEmpty() && !removeUnlessHeld(left))
-                return Failure{QStringLiteral("Soubor %1 nelze odstranit: %2.").arg(left, FileSystem::systemError())};
+            if (const Result<> removed = left.isEmpty() ? Result<>() : removeUnlessHeld(left); !removed)
+                return removed;
         syncFolderOf(first);
         syncFolderOf(second);
         return {};
@@ -587,8 +594,8 @@ Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
 
 namespace {
 
-// Removes the unheld copies of the program's own beside the file `path`
-// names (itself when it is a link to a file elsewhere) that match `pattern`.
+// Removes the unheld copies of the given kinds (and of its journal's) beside
+// the file `path` names, in that file's folder when `path` is a link.
 void removeCopies(const QString &path, const QList<Copy> &copies, bool withJournal)
 {
     const QFileInfo target(finalTarget(path));
@@ -599,7 +606,8 @@ void removeCopies(const QString &path, const QList<Copy> &copies, bool withJourn
     const QDir folder = target.dir();
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         if (leftover.match(name).hasMatch())
-            removeUnlessHeld(folder.filePath(name));
+            // What cannot go now is tried again at the next clean-up.
+            (void)removeUnlessHeld(folder.filePath(name));
 }
 
 } // namespace
