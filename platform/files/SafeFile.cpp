@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <future>
 #include <utility>
 #include <fcntl.h>
 #include <openssl/evp.h>
@@ -470,6 +471,11 @@ Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
     for (const auto &[one, other] : {std::pair(firstPath, secondPath), std::pair(secondPath, firstPath)})
         if (const Result<> settled = finishPairReplace(one, other); !settled)
             return settled;
+    // The hashes are made while the copies are written and flushed; the
+    // future waits for its thread on every way out.
+    std::future<std::pair<QByteArray, QByteArray>> hashes = std::async(std::launch::async, [&] {
+        return std::pair(contentHash(firstContent), contentHash(secondContent));
+    });
     QTemporaryFile first;
     QTemporaryFile second;
     if (const Result<> staged = stage(first, firstPath, firstContent); !staged)
@@ -489,13 +495,8 @@ Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
 
     // The journal stays held while the replace runs: finishPairReplace()
     // elsewhere waits for it.
-    const PairJournal journal{firstPath,
-                              secondPath,
-                              first.fileName(),
-                              second.fileName(),
-                              oldFirst,
-                              contentHash(firstContent),
-                              contentHash(secondContent)};
+    const auto [firstHash, secondHash] = hashes.get();
+    const PairJournal journal{firstPath, secondPath, first.fileName(), second.fileName(), oldFirst, firstHash, secondHash};
     QTemporaryFile journalFile;
     const QString journalPath = journalPathFor(firstPath);
     if (const Result<> staged = stage(journalFile, journalPath, journal.text()); !staged) {
