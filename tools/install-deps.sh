@@ -26,6 +26,8 @@ packages=(
   # Arial, Arial Narrow and Times New Roman stand-ins
   fonts-liberation fonts-liberation2
   libbenchmark-dev
+  # the pair replace hashes its files with the system's SHA-256
+  libssl-dev
   # independent checks in the tests: dBASE readers, PDF text and pictures
   python3 python3-dbfread python3-dbf
   poppler-utils

@@ -1,5 +1,6 @@
 #include "calendar/documents/CalendarDocument.h"
 
+#include "platform/files/TestFiles.h"
 #include "platform/text/Cp1250.h"
 #include "platform/text/TextLineFile.h"
 
@@ -67,6 +68,7 @@ private slots:
     void linesAfterTheLastUsedAreDropped();
     void staleCopiesOfAStoppedSaveGo_data();
     void staleCopiesOfAStoppedSaveGo();
+    void documentThroughALinkCleansOnlyItsOwnCopies();
     void magicLine_data();
     void magicLine();
     void colorForms_data();
@@ -222,23 +224,35 @@ void CalendarDocumentTest::staleCopiesOfAStoppedSaveGo_data()
 
 // A save stopped part-way (where the file system keeps no unnamed files, or
 // between naming its copy and renaming it) leaves its staged copy. A save
-// still running, and the user's own files, stay.
+// still running, the user's own files and other programs' stay, and so do
+// names of a kept copy: a save keeps none.
 void CalendarDocumentTest::staleCopiesOfAStoppedSaveGo()
 {
     QFETCH(bool, open);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Rok.cpr"));
     QVERIFY(writeFile(path, projectLines()));
-    const QStringList kept{QStringLiteral("Rok.cpr"), QStringLiteral("Rok.cpr.zaloha"), QStringLiteral("Rok.cpr.1"),
-                           QStringLiteral("Rok.cpr.new-Runnin"), QStringLiteral("Jiny.cpr.new-AbCd12")};
-    for (const QString &name : kept.mid(1) + QStringList{QStringLiteral("Rok.cpr.new-Xy12Ab")}) {
+    const QString running = TestFiles::ownCopy(QStringLiteral("Rok.cpr"), QStringLiteral("new"), QStringLiteral("Runnin"));
+    const QStringList kept{QStringLiteral("Rok.cpr"),
+                           QStringLiteral("Rok.cpr.zaloha"),
+                           QStringLiteral("Rok.cpr.1"),
+                           running,
+                           TestFiles::ownCopy(QStringLiteral("Jiny.cpr"), QStringLiteral("new")),
+                           TestFiles::ownCopy(QStringLiteral("Rok.cpr"), QStringLiteral("old")),
+                           QStringLiteral(".Rok.cpr.Jiny-new-AbC123"),
+                           QStringLiteral("Rok.cpr.new-Xy12Ab"),
+                           QStringLiteral("Rok.cpr.old-backup"),
+                           QStringLiteral("ROK.CPR.NEW-kopie1"),
+                           QStringLiteral("Rok.cpr.pair-journal.old-mojeXX")};
+    for (const QString &name :
+         kept.mid(1) + QStringList{TestFiles::ownCopy(QStringLiteral("Rok.cpr"), QStringLiteral("new"), QStringLiteral("Xy12Ab"))}) {
         QFile other(dir.filePath(name));
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.write("Application Zoziruzo - Project\r\n");
     }
-    QFile running(dir.filePath(QStringLiteral("Rok.cpr.new-Runnin")));
-    QVERIFY(running.open(QIODevice::ReadOnly));
-    QCOMPARE(::flock(running.handle(), LOCK_SH), 0);
+    QFile held(dir.filePath(running));
+    QVERIFY(held.open(QIODevice::ReadOnly));
+    QCOMPARE(::flock(held.handle(), LOCK_SH), 0);
     if (open)
         QCOMPARE(*readFile(path), projectLines());
     else
@@ -246,6 +260,32 @@ void CalendarDocumentTest::staleCopiesOfAStoppedSaveGo()
     QStringList expected = kept;
     expected.sort();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+// A document opened through a link: the target's folder loses nothing but
+// the program's own stale copies, and the save goes through the link.
+void CalendarDocumentTest::documentThroughALinkCleansOnlyItsOwnCopies()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+    const QString real = dir.filePath(QStringLiteral("real/plan.cnr"));
+    const QString link = dir.filePath(QStringLiteral("plan.cnr"));
+    QVERIFY(writeFile(real, projectLines()));
+    QVERIFY(QFile::link(real, link));
+    const QStringList users{QStringLiteral("plan.cnr.old-backup"), QStringLiteral("plan.cnr.new-leden2"),
+                            QStringLiteral("PLAN.CNR.NEW-kopie1"), QStringLiteral("plan.cnr.pair-journal.old-mojeXX")};
+    for (const QString &name : users)
+        TestFiles::put(dir.filePath(QStringLiteral("real/") + name), "the user's");
+    TestFiles::put(dir.filePath(QStringLiteral("real/") + TestFiles::ownCopy(QStringLiteral("plan.cnr"), QStringLiteral("new"))),
+                   "stale");
+    QCOMPARE(*readFile(link), projectLines());
+    QVERIFY(writeFile(link, projectLines()));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QStringList expected = users + QStringList{QStringLiteral("plan.cnr")};
+    expected.sort();
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    for (const QString &name : users)
+        QCOMPARE(TestFiles::contentOf(dir.filePath(QStringLiteral("real/") + name)), QByteArray("the user's"));
 }
 
 void CalendarDocumentTest::magicLine_data()

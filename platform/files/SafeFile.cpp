@@ -2,7 +2,6 @@
 
 #include "platform/files/FileSystem.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -10,8 +9,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <optional>
+#include <future>
+#include <utility>
 #include <fcntl.h>
+#include <openssl/evp.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,11 +95,116 @@ void markInUse(const QFileDevice &file)
     ::flock(file.handle(), LOCK_SH);
 }
 
+// The running program's file name. The copies a replace stages or keeps carry
+// it: no user names a file so by hand, and no other program takes them.
+const QString &programName()
+{
+    static const QString name = [] {
+        const QString file = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).fileName();
+        return file.isEmpty() ? QStringLiteral("program") : file;
+    }();
+    return name;
+}
+
+enum class Copy { Staged, Kept };
+
+QString kindOf(Copy copy)
+{
+    return copy == Copy::Staged ? QStringLiteral("new") : QStringLiteral("old");
+}
+
+// A copy beside `target`: ".<name>.<program>-new-XXXXXX" for staged new
+// content, "-old-" for a kept old one.
+QString copyTemplate(const QString &target, Copy copy)
+{
+    const QFileInfo file(target);
+    return file.path() + QStringLiteral("/.") + file.fileName() + u'.' + programName() + u'-' + kindOf(copy)
+           + QStringLiteral("-XXXXXX");
+}
+
+// The names copyTemplate() gives, with the letters and digits that fill in a
+// temporary file's random part, in exactly that letter case.
+QRegularExpression copyPattern(const QStringList &targetNames, const QList<Copy> &copies)
+{
+    QStringList names;
+    for (const QString &name : targetNames)
+        names << QRegularExpression::escape(name);
+    QStringList kinds;
+    for (const Copy copy : copies)
+        kinds << kindOf(copy);
+    return QRegularExpression(QStringLiteral("^\\.(%1)\\.%2-(%3)-[A-Za-z0-9]{6}$")
+                                  .arg(names.join(u'|'), QRegularExpression::escape(programName()), kinds.join(u'|')));
+}
+
+bool isCopyOf(const QString &name, const QString &targetName, Copy copy)
+{
+    return copyPattern({targetName}, {copy}).match(name).hasMatch();
+}
+
+// Status of the name itself, a link not followed; false when there is none.
+bool statusOf(const QString &path, struct stat &status)
+{
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+bool isPlainFile(const QString &path)
+{
+    struct stat status {};
+    return statusOf(path, status) && S_ISREG(status.st_mode);
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+// Opens a name without following a link and without waiting on a named pipe.
+int openName(const QString &path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+}
+
+// Removes a plain file of the program's own unless a running replace holds
+// it. Unlinked while locked: a replace that starts meanwhile cannot take it
+// over between the test and the removal. A failure is a file that stays for
+// another reason than being held.
+Result<> removeUnlessHeld(const QString &path)
+{
+    const auto cannot = [&path](const QString &reason) {
+        return Failure{QStringLiteral("Soubor %1 nelze odstranit: %2.").arg(path, reason)};
+    };
+    const Descriptor file(openName(path));
+    struct stat status {};
+    if (file.get() < 0)
+        return errno == ENOENT ? Result<>() : cannot(FileSystem::systemError());
+    if (::fstat(file.get(), &status) != 0)
+        return cannot(FileSystem::systemError());
+    if (!S_ISREG(status.st_mode))
+        return cannot(QStringLiteral("není to obyčejný soubor"));
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? Result<>() : cannot(FileSystem::systemError());
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return cannot(FileSystem::systemError());
+    return {};
+}
+
 // An empty file beside the target, under the one name pattern that
 // removeLeftovers() knows as the program's own.
 Result<> openStaged(QTemporaryFile &temp, const QString &target)
 {
-    temp.setFileTemplate(target + QStringLiteral(".new-XXXXXX"));
+    temp.setFileTemplate(copyTemplate(target, Copy::Staged));
     if (!temp.open())
         return Failure{temp.errorString()};
     markInUse(temp);
@@ -125,7 +231,7 @@ QString keepOld(const QString &path, QFile &kept)
 {
     QString name;
     {
-        QTemporaryFile reserve(path + QStringLiteral(".old-XXXXXX"));
+        QTemporaryFile reserve(copyTemplate(path, Copy::Kept));
         if (!reserve.open())
             return {};
         name = reserve.fileName();
@@ -146,19 +252,59 @@ QString journalPathFor(const QString &firstPath)
     return firstPath + JournalSuffix;
 }
 
+// SHA-256 through the system's crypto library, which uses the processor's
+// hash instructions: a bank of 20 MB is hashed in a tenth of the time.
+class ContentHash
+{
+public:
+    ContentHash() : m_context(EVP_MD_CTX_new())
+    {
+        m_good = m_context && EVP_DigestInit_ex(m_context, EVP_sha256(), nullptr) == 1;
+    }
+    ~ContentHash() { EVP_MD_CTX_free(m_context); }
+    ContentHash(const ContentHash &) = delete;
+    ContentHash &operator=(const ContentHash &) = delete;
+
+    void add(const char *data, qsizetype size)
+    {
+        m_good = m_good && EVP_DigestUpdate(m_context, data, size_t(size)) == 1;
+    }
+    // Hexadecimal, empty when the hash could not be made.
+    QByteArray result()
+    {
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int length = 0;
+        if (!m_good || EVP_DigestFinal_ex(m_context, digest, &length) != 1)
+            return {};
+        return QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex();
+    }
+
+private:
+    EVP_MD_CTX *m_context;
+    bool m_good = false;
+};
+
 QByteArray contentHash(const QByteArray &content)
 {
-    return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+    ContentHash hash;
+    hash.add(content.constData(), content.size());
+    return hash.result();
 }
 
 // Empty when the file cannot be read.
 QByteArray fileHash(const QString &path)
 {
     QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return hash.result().toHex();
+    ContentHash hash;
+    char buffer[64 * 1024];
+    for (qint64 got; (got = file.read(buffer, sizeof buffer)) != 0;) {
+        if (got < 0)
+            return {};
+        hash.add(buffer, got);
+    }
+    return hash.result();
 }
 
 // A rename reaches the disk with its folder.
@@ -198,21 +344,32 @@ struct PairJournal
         return lines.join(u'\n').toUtf8() + '\n';
     }
 
-    static std::optional<PairJournal> parse(const QByteArray &text, const QDir &folder)
+    // A journal may name only the pair its caller settles and copies of the
+    // program's own beside them; anything else is refused, as is a journal
+    // that cannot be understood. Empty for a good journal, else why not.
+    static QString check(const QStringList &lines, const QDir &folder, const QString &first, const QString &second)
     {
-        const QStringList lines = QString::fromUtf8(text).split(u'\n');
-        if (lines.size() != 9 || lines[0].toLatin1() != Heading || !lines[8].isEmpty())
-            return std::nullopt;
-        const auto path = [&folder](const QString &name) {
-            return name.isEmpty() ? QString() : QDir::cleanPath(folder.filePath(name));
+        if (lines.size() != 9 || lines[0].toLatin1() != Heading || !lines[8].isEmpty() || !isHash(lines[6])
+            || !isHash(lines[7]))
+            return QStringLiteral("nelze mu rozumět");
+        const QString firstName = folder.relativeFilePath(first);
+        const QString secondName = folder.relativeFilePath(second);
+        if (lines[1] != firstName || lines[2] != secondName || !isCopyName(lines[3], firstName, Copy::Staged)
+            || !isCopyName(lines[4], secondName, Copy::Staged)
+            || (!lines[5].isEmpty() && !isCopyName(lines[5], firstName, Copy::Kept)))
+            return QStringLiteral("jmenuje jiné soubory než %1, %2 a jejich kopie").arg(firstName, secondName);
+        return {};
+    }
+
+    // Only for lines that passed check(): the copies are taken beside the
+    // caller's own pair.
+    static PairJournal from(const QStringList &lines, const QString &first, const QString &second)
+    {
+        const auto beside = [](const QString &target, const QString &name) {
+            return name.isEmpty() ? QString() : QFileInfo(target).path() + u'/' + QFileInfo(name).fileName();
         };
-        PairJournal journal{path(lines[1]),          path(lines[2]),          path(lines[3]),
-                            path(lines[4]),          path(lines[5]),          lines[6].toLatin1(),
-                            lines[7].toLatin1()};
-        if (journal.first.isEmpty() || journal.second.isEmpty() || journal.stagedFirst.isEmpty()
-            || journal.stagedSecond.isEmpty() || journal.firstHash.size() != 64 || journal.secondHash.size() != 64)
-            return std::nullopt;
-        return journal;
+        return {first, second, beside(first, lines[3]), beside(second, lines[4]), beside(first, lines[5]),
+                lines[6].toLatin1(), lines[7].toLatin1()};
     }
 
     // Makes the pair all new where the staged file is still there, else all
@@ -227,24 +384,46 @@ struct PairJournal
         if (!firstNew && secondNew && !putInPlace(stagedFirst, first, firstHash))
             return cannotSettle();
         for (const QString &left : {stagedFirst, stagedSecond, keptFirst})
-            if (!left.isEmpty())
-                QFile::remove(left);
+            if (const Result<> removed = left.isEmpty() ? Result<>() : removeUnlessHeld(left); !removed)
+                return removed;
         syncFolderOf(first);
         syncFolderOf(second);
         return {};
     }
 
 private:
-    static bool putInPlace(const QString &staged, const QString &target, const QByteArray &hash)
+    static bool isHash(const QString &line)
     {
-        return fileHash(staged) == hash && renameOver(staged, target);
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+        return hex.match(line).hasMatch();
     }
 
+    // A plain name in the target's folder, of the program's own pattern.
+    static bool isCopyName(const QString &line, const QString &target, Copy copy)
+    {
+        const qsizetype folderEnd = line.lastIndexOf(u'/') + 1;
+        const qsizetype targetFolderEnd = target.lastIndexOf(u'/') + 1;
+        return line.left(folderEnd) == target.left(targetFolderEnd)
+               && isCopyOf(line.mid(folderEnd), target.mid(targetFolderEnd), copy);
+    }
+
+    // Only a plain file is put in place: a link or a folder under a copy's
+    // name is nobody's new content.
+    static bool putInPlace(const QString &staged, const QString &target, const QByteArray &hash)
+    {
+        return isPlainFile(staged) && fileHash(staged) == hash && renameOver(staged, target);
+    }
+
+    // Without a kept old first file there was none, and the first goes again,
+    // but only where the second did not exist either: a pair that stood
+    // before is never left half.
     bool putBackFirst() const
     {
-        if (keptFirst.isEmpty())
-            return QFile::remove(first);
-        return QFileInfo(keptFirst).isFile() && renameOver(keptFirst, first);
+        if (keptFirst.isEmpty()) {
+            struct stat status {};
+            return !statusOf(second, status) && QFile::remove(first);
+        }
+        return isPlainFile(keptFirst) && renameOver(keptFirst, first);
     }
 
     Result<> cannotSettle() const
@@ -252,6 +431,9 @@ private:
         return Failure{QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit ani vrátit.").arg(first, second)};
     }
 };
+
+// A journal is a few hundred bytes.
+constexpr qint64 JournalLimit = 64 * 1024;
 
 } // namespace
 
@@ -284,6 +466,16 @@ Result<> replace(const QString &path, const QByteArray &content)
 Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
                      const QString &secondPath, const QByteArray &secondContent)
 {
+    // An earlier replace of the pair that stopped part-way is settled first:
+    // its journal would be overwritten, and its copies left for ever.
+    for (const auto &[one, other] : {std::pair(firstPath, secondPath), std::pair(secondPath, firstPath)})
+        if (const Result<> settled = finishPairReplace(one, other); !settled)
+            return settled;
+    // The hashes are made while the copies are written and flushed; the
+    // future waits for its thread on every way out.
+    std::future<std::pair<QByteArray, QByteArray>> hashes = std::async(std::launch::async, [&] {
+        return std::pair(contentHash(firstContent), contentHash(secondContent));
+    });
     QTemporaryFile first;
     QTemporaryFile second;
     if (const Result<> staged = stage(first, firstPath, firstContent); !staged)
@@ -303,13 +495,8 @@ Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
 
     // The journal stays held while the replace runs: finishPairReplace()
     // elsewhere waits for it.
-    const PairJournal journal{firstPath,
-                              secondPath,
-                              first.fileName(),
-                              second.fileName(),
-                              oldFirst,
-                              contentHash(firstContent),
-                              contentHash(secondContent)};
+    const auto [firstHash, secondHash] = hashes.get();
+    const PairJournal journal{firstPath, secondPath, first.fileName(), second.fileName(), oldFirst, firstHash, secondHash};
     QTemporaryFile journalFile;
     const QString journalPath = journalPathFor(firstPath);
     if (const Result<> staged = stage(journalFile, journalPath, journal.text()); !staged) {
@@ -347,48 +534,93 @@ Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
     return {};
 }
 
-Result<> finishPairReplace(const QString &path)
+namespace {
+
+Failure damagedJournal(const QString &first, const QString &second, const QString &journal, const QString &reason)
 {
-    const QString journalPath = journalPathFor(path);
-    QFile journalFile(journalPath);
-    if (!journalFile.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(journalPath))
-            return {};
-        return Failure{QStringLiteral("Záznam %1 nelze přečíst: %2.").arg(journalPath, journalFile.errorString())};
-    }
-    while (::flock(journalFile.handle(), LOCK_EX) != 0 && errno == EINTR) {}
+    return {QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit: její záznam %3 je poškozen (%4). "
+                           "Soubory zůstaly, jak byly; záznam prověřte a odstraňte.")
+                .arg(first, second, journal, reason)};
+}
+
+bool sameFile(const struct stat &one, const struct stat &other)
+{
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
+} // namespace
+
+Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
+{
+    const QString journalPath = journalPathFor(firstPath);
+    const auto damaged = [&](const QString &reason) {
+        return damagedJournal(firstPath, secondPath, journalPath, reason);
+    };
+    // Looked at as a name first: a link, a named pipe or a device is no
+    // journal, and is neither followed nor waited on.
+    struct stat named {};
+    if (!statusOf(journalPath, named))
+        return errno == ENOENT || errno == ENOTDIR ? Result<>() : Result<>(damaged(FileSystem::systemError()));
+    if (!S_ISREG(named.st_mode))
+        return damaged(QStringLiteral("není to obyčejný soubor"));
+    if (named.st_size > JournalLimit)
+        return damaged(QStringLiteral("je příliš velký"));
+    const Descriptor journalFile(openName(journalPath));
+    struct stat held {};
+    if (journalFile.get() < 0 || ::fstat(journalFile.get(), &held) != 0)
+        return damaged(FileSystem::systemError());
+    if (!S_ISREG(held.st_mode))
+        return damaged(QStringLiteral("není to obyčejný soubor"));
+    // A replace still running holds its journal.
+    while (::flock(journalFile.get(), LOCK_EX) != 0 && errno == EINTR) {}
     // The replace that held it may have ended meanwhile and removed it.
-    struct stat status {};
-    if (::fstat(journalFile.handle(), &status) == 0 && status.st_nlink == 0)
+    if (::fstat(journalFile.get(), &held) == 0 && held.st_nlink == 0)
         return {};
-    const std::optional<PairJournal> journal = PairJournal::parse(journalFile.readAll(), QFileInfo(journalPath).dir());
-    if (!journal)
-        return Failure{QStringLiteral("Přerušenou výměnu souboru %1 nelze dokončit: její záznam %2 je poškozen.")
-                           .arg(path, journalPath)};
-    if (const Result<> settled = journal->settle(); !settled)
+    const Result<QByteArray> text = FileSystem::readWholeFile(journalPath, JournalLimit);
+    if (!text)
+        return damaged(text.error());
+    if (!statusOf(journalPath, named) || !sameFile(named, held))
+        return damaged(QStringLiteral("změnil se během čtení"));
+    const QStringList lines = QString::fromUtf8(*text).split(u'\n');
+    const QDir folder = QFileInfo(journalPath).dir();
+    if (const QString wrong = PairJournal::check(lines, folder, firstPath, secondPath); !wrong.isEmpty())
+        return damaged(wrong);
+    if (const Result<> settled = PairJournal::from(lines, firstPath, secondPath).settle(); !settled)
         return settled;
-    ::unlink(QFile::encodeName(journalPath).constData());
+    if (::unlink(QFile::encodeName(journalPath).constData()) != 0 && errno != ENOENT)
+        return Failure{QStringLiteral("Záznam %1 nelze odstranit: %2.").arg(journalPath, FileSystem::systemError())};
     syncFolderOf(journalPath);
     return {};
 }
 
-void removeLeftovers(const QString &path)
+namespace {
+
+// Removes the unheld copies of the given kinds (and of its journal's) beside
+// the file `path` names, in that file's folder when `path` is a link.
+void removeCopies(const QString &path, const QList<Copy> &copies, bool withJournal)
 {
     const QFileInfo target(finalTarget(path));
-    const QRegularExpression leftover(
-        QStringLiteral("^%1(%2)?\\.(new|old)-[A-Za-z0-9]{6}$")
-            .arg(QRegularExpression::escape(target.fileName()), QRegularExpression::escape(JournalSuffix)),
-        QRegularExpression::CaseInsensitiveOption);
+    QStringList names{target.fileName()};
+    if (withJournal)
+        names << target.fileName() + JournalSuffix;
+    const QRegularExpression leftover = copyPattern(names, copies);
     const QDir folder = target.dir();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!leftover.match(name).hasMatch())
-            continue;
-        QFile file(folder.filePath(name));
-        // Unlinked while still locked: a replace that starts meanwhile cannot
-        // take it over between the test and the removal.
-        if (file.open(QIODevice::ReadOnly) && ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
-            ::unlink(QFile::encodeName(file.fileName()).constData());
-    }
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (leftover.match(name).hasMatch())
+            // What cannot go now is tried again at the next clean-up.
+            (void)removeUnlessHeld(folder.filePath(name));
+}
+
+} // namespace
+
+void removeLeftovers(const QString &path)
+{
+    removeCopies(path, {Copy::Staged}, false);
+}
+
+void removePairLeftovers(const QString &path)
+{
+    removeCopies(path, {Copy::Staged, Copy::Kept}, true);
 }
 
 BetweenPairRenames::BetweenPairRenames(std::function<void()> step) { g_betweenPairRenames = std::move(step); }

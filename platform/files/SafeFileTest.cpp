@@ -1,6 +1,7 @@
 #include "platform/files/SafeFile.h"
 #include "platform/files/TestFiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,6 +58,18 @@ private:
         const bool waited = child > 0 && ::waitpid(child, &status, 0) == child;
         QFile::setPermissions(folder, readOnly | QFileDevice::WriteOwner);
         return waited && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static QByteArray hashOf(const QByteArray &content)
+    {
+        return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+    }
+
+    // A journal as a pair replace writes it: the heading, the pair, its two
+    // staged copies and the kept old first (or an empty line), two hashes.
+    static QByteArray journalText(const QStringList &names, const QByteArray &firstHash, const QByteArray &secondHash)
+    {
+        return "pair replace 1\n" + names.join(u'\n').toUtf8() + '\n' + firstHash + '\n' + secondHash + '\n';
     }
 
 private slots:
@@ -283,7 +296,7 @@ private slots:
         if (stagedSecondLost)
             SafeFile::removeLeftovers(pathOf("q.dbt"));
 
-        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"), pathOf("q.dbt"));
         QVERIFY2(finished, qPrintable(finished.error()));
         if (!stagedSecondLost) {
             QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), newTable);
@@ -297,7 +310,7 @@ private slots:
             verifyFolderHolds({});
         }
         // Done once: a second finish finds nothing to do.
-        QVERIFY(SafeFile::finishPairReplace(pathOf("q.dbf")));
+        QVERIFY(SafeFile::finishPairReplace(pathOf("q.dbf"), pathOf("q.dbt")));
     }
 
     // Another program's replace between its renames is not taken for one
@@ -319,7 +332,7 @@ private slots:
         }
         char got = 0;
         QCOMPARE(::read(between[0], &got, 1), ssize_t(1));
-        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"), pathOf("q.dbt"));
         QVERIFY2(finished, qPrintable(finished.error()));
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
@@ -335,23 +348,227 @@ private slots:
     {
         TestFiles::put(pathOf("q.dbf"), "table");
         TestFiles::put(pathOf("q.dbf.pair-journal"), "garbage");
-        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"));
+        const Result<> finished = SafeFile::finishPairReplace(pathOf("q.dbf"), pathOf("q.dbt"));
         QVERIFY(!finished);
         QVERIFY2(finished.error().contains(pathOf("q.dbf.pair-journal")), qPrintable(finished.error()));
         QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("table"));
     }
 
+    // Only the program's own hidden copies go, in exactly the letter case and
+    // random part it writes, and not those a running replace holds; names a
+    // user or another program may have made stay.
+    void leftoversGoExceptARunningReplace_data()
+    {
+        QTest::addColumn<bool>("pair");
+        QTest::newRow("single file") << false;
+        QTest::newRow("file of a pair") << true;
+    }
     void leftoversGoExceptARunningReplace()
     {
-        for (const char *name : {"q.dbf", "q.dbf.new-AbCd12", "Q.DBF.old-zz99ZZ", "q.dbf.new-1234567", "q.dbf.new-1",
-                                 "q.dbf.backup", "other.dbf.new-AbCd12"})
+        QFETCH(bool, pair);
+        using TestFiles::ownCopy;
+        const QStringList gone = pair ? QStringList{ownCopy("q.dbf", "new", "AbCd12"), ownCopy("q.dbf", "old", "zz99ZZ"),
+                                                    ownCopy("q.dbf.pair-journal", "new", "x1Y2z3")}
+                                      : QStringList{ownCopy("q.dbf", "new", "AbCd12")};
+        const QStringList stay{"q.dbf", "q.dbf.new-AbCd12", "Q.DBF.old-zz99ZZ", "q.dbf.old-backup", "q.dbf.new-leden2",
+                               "q.dbf.pair-journal.old-mojeXX", "q.dbf.backup", ownCopy("Q.DBF", "new", "AbCd12"),
+                               ownCopy("q.dbf", "NEW", "AbCd12"), ownCopy("q.dbf", "new", "AbCd1"),
+                               ownCopy("q.dbf", "new", "AbCd123"), ownCopy("q.dbf", "new", "Ab-d12"),
+                               ownCopy("other.dbf", "new", "AbCd12"), ".q.dbf.Jiny-new-AbCd12",
+                               ownCopy("q.dbf", "new", "AbCd12").mid(1), ownCopy("q.dbf", "new", "Runnin")};
+        const QStringList staysForOneFile = pair ? QStringList() : QStringList{ownCopy("q.dbf", "old", "zz99ZZ"),
+                                                                               ownCopy("q.dbf.pair-journal", "new", "x1Y2z3")};
+        for (const QString &name : gone + stay + staysForOneFile)
             TestFiles::put(pathOf(name), "x");
-        QFile running(pathOf("q.dbf.new-Runnin"));
-        QVERIFY(running.open(QIODevice::WriteOnly));
+        QFile running(pathOf(ownCopy("q.dbf", "new", "Runnin")));
+        QVERIFY(running.open(QIODevice::ReadOnly));
         QCOMPARE(::flock(running.handle(), LOCK_SH), 0);
-        SafeFile::removeLeftovers(pathOf("q.dbf"));
-        verifyFolderHolds({"q.dbf", "q.dbf.new-Runnin", "q.dbf.new-1234567", "q.dbf.new-1", "q.dbf.backup",
-                           "other.dbf.new-AbCd12"});
+        if (pair)
+            SafeFile::removePairLeftovers(pathOf("q.dbf"));
+        else
+            SafeFile::removeLeftovers(pathOf("q.dbf"));
+        verifyFolderHolds(stay + staysForOneFile);
+    }
+
+    // A file of the program's own name that is a named pipe, a folder or a
+    // link is not waited on, and stays.
+    void leftoverThatIsNoPlainFileStays()
+    {
+        const QString pipe = TestFiles::ownCopy("q.dbf", "new", "Pipe12");
+        const QString folder = TestFiles::ownCopy("q.dbf", "new", "Fold12");
+        const QString link = TestFiles::ownCopy("q.dbf", "new", "Link12");
+        TestFiles::put(pathOf("victim.txt"), "victim");
+        QCOMPARE(::mkfifo(QFile::encodeName(pathOf(pipe)).constData(), 0600), 0);
+        QVERIFY(QDir(m_dir->path()).mkdir(folder));
+        QVERIFY(QFile::link(pathOf("victim.txt"), pathOf(link)));
+        SafeFile::removePairLeftovers(pathOf("q.dbf"));
+        QStringList present = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                            | QDir::NoDotAndDotDot, QDir::Name);
+        QStringList expected{pipe, folder, link, "victim.txt"};
+        expected.sort();
+        QCOMPARE(present, expected);
+        QCOMPARE(TestFiles::contentOf(pathOf("victim.txt")), QByteArray("victim"));
+    }
+
+    // A pair replace killed between its renames leaves its journal and copies;
+    // the next replace of the pair settles that one before it starts.
+    void replaceAfterAStoppedOneLeavesNoStrayCopies()
+    {
+        TestFiles::put(pathOf("q.dbf"), "old table");
+        TestFiles::put(pathOf("q.dbt"), "old memo");
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
+            (void)SafeFile::replacePair(pathOf("q.dbf"), "new table", pathOf("q.dbt"), "new memo");
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(SafeFile::replacePair(pathOf("q.dbf"), "newer table", pathOf("q.dbt"), "newer memo"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbf")), QByteArray("newer table"));
+        QCOMPARE(TestFiles::contentOf(pathOf("q.dbt")), QByteArray("newer memo"));
+        verifyFolderHolds({"q.dbf", "q.dbt"});
+    }
+
+    // Settled, but its journal and copy cannot be removed from a folder that
+    // may not be written: that is no success.
+    void journalThatCannotBeRemovedIsAFailure()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir("locked"));
+        const QString folder = pathOf("locked");
+        TestFiles::put(folder + "/q.dbf", "new table");
+        TestFiles::put(folder + "/q.dbt", "new memo");
+        const QString staged = TestFiles::ownCopy("q.dbt", "new");
+        TestFiles::put(folder + u'/' + staged, "new memo");
+        TestFiles::put(folder + "/q.dbf.pair-journal",
+                       journalText({"q.dbf", "q.dbt", TestFiles::ownCopy("q.dbf", "new"), staged, QString()},
+                                   hashOf("new table"), hashOf("new memo")));
+        const int status = exitOfUnprivileged(folder, [&] {
+            return bool(SafeFile::finishPairReplace(folder + "/q.dbf", folder + "/q.dbt"));
+        });
+        QCOMPARE(status, 1);
+        QVERIFY(QFile::exists(folder + "/q.dbf.pair-journal"));
+        QCOMPARE(TestFiles::contentOf(folder + "/q.dbt"), QByteArray("new memo"));
+    }
+
+    // Journals that are not the program's own record of this pair: nothing
+    // outside the pair changes, the pair is as it was or whole new, and a
+    // damaged journal stays and is named in the failure.
+    void hostileJournal_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<bool>("damaged");
+        // In `lines`, "@" is the test folder; T, M, N and E are the hashes of
+        // the old table and memo, the new memo and the decoy evil.txt.
+        const QString sf = TestFiles::ownCopy("q.dbf", "new");
+        const QString ss = TestFiles::ownCopy("q.dbt", "new");
+        const QString k = TestFiles::ownCopy("q.dbf", "old");
+        const auto row = [](const QString &name, const QString &lines, bool damaged) {
+            QTest::newRow(qPrintable(name)) << "text" << lines << damaged;
+        };
+        row("staged names outside the folder", "q.dbf|q.dbt|../decoy/thesis.txt|@/decoy/victim.txt||N|N", true);
+        row("a decoy renamed over a decoy", "q.dbf|../decoy/victim.txt|" + sf + "|../decoy/evil.txt||T|E", true);
+        row("staged names are the pair", "q.dbf|q.dbt|q.dbf|q.dbt||T|N", true);
+        row("kept copy is the pair", "q.dbf|q.dbt|" + sf + "|" + ss + "|q.dbt|T|N", true);
+        row("other pair", "r.dbf|q.dbt|" + sf + "|" + ss + "||T|N", true);
+        row("name with a folder", "q.dbf|q.dbt|sub/" + sf + "|" + ss + "||T|N", true);
+        row("name with ..", "q.dbf|q.dbt|../bank/" + sf + "|" + ss + "||T|N", true);
+        row("absolute name", "q.dbf|q.dbt|@/bank/" + sf + "|" + ss + "||T|N", true);
+        row("old name pattern", "q.dbf|q.dbt|q.dbf.new-AbC123|q.dbt.new-AbC123||T|N", true);
+        row("other letter case", "q.dbf|q.dbt|" + sf.toUpper() + "|" + ss + "||T|N", true);
+        row("another program's copy", "q.dbf|q.dbt|.q.dbf.Jiny-new-AbC123|" + ss + "||T|N", true);
+        row("hash not hexadecimal", "q.dbf|q.dbt|" + sf + "|" + ss + "||T|" + QString(64, u'z'), true);
+        row("hashes match: finished", "q.dbf|q.dbt|" + sf + "|" + ss + "|" + k + "|T|N", false);
+        row("hashes do not match: old pair stays", "q.dbf|q.dbt|" + sf + "|" + ss + "|" + k + "|E|E", false);
+        QTest::newRow("unknown version") << "version" << "q.dbf|q.dbt|" + sf + "|" + ss + "||T|N" << true;
+        QTest::newRow("truncated") << "truncated" << "q.dbf|q.dbt|" + sf + "|" + ss + "||T|N" << true;
+        QTest::newRow("empty") << "empty" << QString() << true;
+        QTest::newRow("folder") << "folder" << QString() << true;
+        QTest::newRow("link to a good journal") << "link" << "q.dbf|q.dbt|" + sf + "|" + ss + "||T|N" << true;
+        QTest::newRow("link to /dev/zero") << "zero" << QString() << true;
+        QTest::newRow("named pipe") << "pipe" << QString() << true;
+        QTest::newRow("sparse 1 GB") << "large" << QString() << true;
+    }
+    void hostileJournal()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, lines);
+        QFETCH(bool, damaged);
+        QVERIFY(QDir(m_dir->path()).mkpath("bank/sub") && QDir(m_dir->path()).mkdir("decoy"));
+        const QString table = pathOf("bank/q.dbf");
+        const QString memo = pathOf("bank/q.dbt");
+        const QString journal = table + ".pair-journal";
+        TestFiles::put(table, "old table");
+        TestFiles::put(memo, "old memo");
+        TestFiles::put(pathOf("bank/sub/" + TestFiles::ownCopy("q.dbf", "new")), "old table");
+        TestFiles::put(pathOf("bank/" + TestFiles::ownCopy("q.dbf", "new")), "old table");
+        TestFiles::put(pathOf("bank/" + TestFiles::ownCopy("q.dbt", "new")), "new memo");
+        TestFiles::put(pathOf("bank/" + TestFiles::ownCopy("q.dbf", "old")), "old table");
+        TestFiles::put(pathOf("bank/" + TestFiles::ownCopy("q.dbf", "new").toUpper()), "old table");
+        TestFiles::put(pathOf("bank/.q.dbf.Jiny-new-AbC123"), "old table");
+        TestFiles::put(pathOf("bank/q.dbf.new-AbC123"), "old table");
+        TestFiles::put(pathOf("bank/q.dbt.new-AbC123"), "new memo");
+        for (const char *name : {"thesis.txt", "victim.txt"})
+            TestFiles::put(pathOf(QStringLiteral("decoy/") + name), name);
+        TestFiles::put(pathOf("decoy/evil.txt"), "evil");
+
+        QString text = lines;
+        text.replace(u'@', m_dir->path());
+        QStringList fields = text.split(u'|');
+        QByteArray content;
+        if (fields.size() == 7) {
+            QList<QByteArray> hashes;
+            for (const QString &hash : fields.mid(5))
+                hashes << (hash == u"T" ? hashOf("old table")
+                           : hash == u"M" ? hashOf("old memo")
+                           : hash == u"N" ? hashOf("new memo")
+                           : hash == u"E" ? hashOf("evil")
+                                          : hash.toLatin1());
+            content = journalText(fields.mid(0, 5), hashes[0], hashes[1]);
+        }
+        if (kind == u"version")
+            content.replace("pair replace 1", "pair replace 2");
+        else if (kind == u"truncated")
+            content.chop(40);
+        if (kind == u"folder")
+            QVERIFY(QDir().mkdir(journal));
+        else if (kind == u"link") {
+            TestFiles::put(pathOf("decoy/journal"), content);
+            QVERIFY(QFile::link(pathOf("decoy/journal"), journal));
+        } else if (kind == u"zero")
+            QVERIFY(QFile::link("/dev/zero", journal));
+        else if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+        else if (kind == u"large") {
+            QFile sparse(journal);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        } else
+            TestFiles::put(journal, content);
+
+        QMap<QString, QByteArray> before = TestFiles::treeOf(m_dir->path());
+        const Result<> finished = SafeFile::finishPairReplace(table, memo);
+        QMap<QString, QByteArray> after = TestFiles::treeOf(m_dir->path());
+        if (damaged) {
+            QVERIFY(!finished);
+            QVERIFY2(finished.error().contains(journal), qPrintable(finished.error()));
+            QCOMPARE(after, before);
+            return;
+        }
+        QVERIFY2(finished, qPrintable(finished.error()));
+        const QByteArray pair = TestFiles::contentOf(table) + '|' + TestFiles::contentOf(memo);
+        QVERIFY2(pair == "old table|old memo" || pair == "old table|new memo", pair.constData());
+        // Only the pair, the journal and the copies it named may change.
+        for (const QString &named : {table, memo, journal, pathOf("bank/" + TestFiles::ownCopy("q.dbf", "new")),
+                                     pathOf("bank/" + TestFiles::ownCopy("q.dbt", "new")),
+                                     pathOf("bank/" + TestFiles::ownCopy("q.dbf", "old"))}) {
+            before.remove(named);
+            after.remove(named);
+        }
+        QCOMPARE(after, before);
+        QVERIFY(!QFile::exists(journal));
     }
 
     void fullDiskNamesTheCause_data()

@@ -18,6 +18,7 @@
 #include <map>
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -463,8 +464,9 @@ Result<> DbfTable::create(const QString &path, const QList<FieldDef> &fields)
 Result<> DbfTable::finishInterruptedReplace(const QString &path)
 {
     // Its journal lies beside whichever file the replace took first.
-    for (const QString &first : {path, memoPathFor(path)})
-        if (const Result<> finished = SafeFile::finishPairReplace(first); !finished)
+    const QString memoPath = memoPathFor(path);
+    for (const auto &[first, second] : {std::pair(path, memoPath), std::pair(memoPath, path)})
+        if (const Result<> finished = SafeFile::finishPairReplace(first, second); !finished)
             return finished;
     return {};
 }
@@ -474,8 +476,8 @@ Result<> DbfTable::repairInterrupted(const QString &path)
     if (Result<> finished = finishInterruptedReplace(path); !finished)
         return finished;
     const QString memoPath = memoPathFor(path);
-    SafeFile::removeLeftovers(path);
-    SafeFile::removeLeftovers(memoPath);
+    SafeFile::removePairLeftovers(path);
+    SafeFile::removePairLeftovers(memoPath);
     if (!QFileInfo(path).isFile() || QFileInfo::exists(memoPath))
         return {};
     QFile tableFile(path);

@@ -162,7 +162,7 @@ Result<> restore(const QString &folder, QuestionTable &table, const Progress &pr
     const QString tableCopy = PathResolver::resolve(folder, TableCopy);
     const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
     // A backup stopped between its two copies is settled before it is read.
-    if (Result<> finished = SafeFile::finishPairReplace(tableCopy); !finished)
+    if (Result<> finished = SafeFile::finishPairReplace(tableCopy, memoCopy); !finished)
         return finished;
     if (const Result<> checked = checkQuestionPair(tableCopy, memoCopy); !checked)
         return checked;

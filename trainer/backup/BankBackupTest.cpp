@@ -11,6 +11,7 @@
 #include "platform/text/TextLineFile.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
@@ -19,6 +20,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -269,6 +271,126 @@ private slots:
             QCOMPARE(contentOf(target + QStringLiteral("/Central.z1")), QByteArray("kept"));
             QVERIFY(!QFile::exists(target + QStringLiteral("/info.txt")));
         }
+    }
+
+    // Journals planted beside the bank, or brought in a backup folder from
+    // elsewhere. Nothing outside the pair changes, the bank stays as it was,
+    // the start says so naming the journal and creates no empty bank, the
+    // bank still opens, and a restore from such a folder is refused.
+    void hostileJournal_data()
+    {
+        QTest::addColumn<bool>("inBackup");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("lines");
+        // In `lines`, "@" is the decoy folder, T and M the first's and the
+        // second's real hashes, E the hash of @/evil.txt; S1 and S2 are the
+        // program's own staged names of the two.
+        const QList<std::pair<const char *, QString>> cases{
+            {"staged names elsewhere", "1|2|../decoy/thesis.txt|@/thesis.txt||T|M"},
+            {"evil over a victim", "1|../decoy/victim.txt|S1|../decoy/evil.txt||T|E"},
+            {"staged names are the pair", "1|2|1|2||T|M"},
+            {"staged names are the pair, hashes do not match", "1|2|2|1||M|T"},
+            {"truncated", "1|2|S1"},
+        };
+        for (const bool inBackup : {false, true}) {
+            const char *place = inBackup ? "backup folder: " : "bank: ";
+            for (const auto &[name, lines] : cases)
+                QTest::newRow((place + QByteArray(name)).constData()) << inBackup << "text" << lines;
+            for (const char *kind : {"pipe", "sparse 1 GB", "link to /dev/zero"})
+                QTest::newRow((place + QByteArray(kind)).constData()) << inBackup << kind << QString();
+        }
+    }
+    void hostileJournal()
+    {
+        QFETCH(bool, inBackup);
+        QFETCH(QString, kind);
+        QFETCH(QString, lines);
+        QTemporaryDir root;
+        const QString decoy = root.filePath(QStringLiteral("decoy"));
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("decoy")) && QDir(root.path()).mkdir(QStringLiteral("program"))
+                && QDir(root.path()).mkdir(QStringLiteral("other")));
+        for (const char *name : {"thesis.txt", "victim.txt", "evil.txt"})
+            TestFiles::put(decoy + u'/' + QLatin1String(name), QByteArray(name) + " of the user");
+        ProgramFolder program(3, root.filePath(QStringLiteral("program")));
+        ProgramFolder other(5, root.filePath(QStringLiteral("other")));
+        QVERIFY(program.made && other.made);
+        QVERIFY(BankBackup::backup(other.table(), other.zaloha(), BackupTime));
+        // The journal lies beside the first of the pair it is settled for.
+        const QString folder = inBackup ? other.zaloha() : program.path;
+        const QString first = inBackup ? QStringLiteral("Central.z1") : QStringLiteral("central.vqn");
+        const QString second = inBackup ? QStringLiteral("Central.z2") : QStringLiteral("central.vqt");
+        const QString journal = folder + u'/' + first + QStringLiteral(".pair-journal");
+        // The decoy folder seen from the journal's folder.
+        const QString up = inBackup ? QStringLiteral("../../decoy/") : QStringLiteral("../decoy/");
+        if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+        } else if (kind == u"sparse 1 GB") {
+            QFile sparse(journal);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        } else if (kind == u"link to /dev/zero") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), journal));
+        } else {
+            const auto hash = [](const QByteArray &content) {
+                return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+            };
+            QStringList fields = lines.split(u'|');
+            for (QString &field : fields)
+                field = field == u"1"    ? first
+                        : field == u"2"  ? second
+                        : field == u"S1" ? TestFiles::ownCopy(first, QStringLiteral("new"))
+                        : field == u"S2" ? TestFiles::ownCopy(second, QStringLiteral("new"))
+                        : field == u"T"  ? QString::fromLatin1(hash(contentOf(folder + u'/' + first)))
+                        : field == u"M"  ? QString::fromLatin1(hash(contentOf(folder + u'/' + second)))
+                        : field == u"E"  ? QString::fromLatin1(hash(contentOf(decoy + QStringLiteral("/evil.txt"))))
+                                         : QString(field).replace(QStringLiteral("../decoy/"), up).replace(u'@', decoy);
+            TestFiles::put(journal, "pair replace 1\n" + fields.join(u'\n').toUtf8() + '\n');
+        }
+        const QMap<QString, QByteArray> before = TestFiles::treeOf(root.path());
+
+        QString box;
+        if (inBackup) {
+            MessageBox::Script script;
+            TJina_obnova dialog(program.bank, program.path);
+            dialog.show();
+            QVERIFY(dialog.chooseFolder(other.zaloha()));
+            dialog.start->click();
+            QCOMPARE(script.requests().size(), std::size_t(1));
+            box = script.requests().front().text;
+        } else {
+            const Result<> started = program.bank.createIfMissing();
+            QVERIFY(!started);
+            box = started.error();
+        }
+        QVERIFY2(box.contains(journal) && box.contains(QStringLiteral("poškozen")), qPrintable(box));
+        QCOMPARE(TestFiles::treeOf(root.path()), before);
+        QVERIFY(program.bank.open());
+        QCOMPARE(program.bank.recordCount(), 3);
+    }
+
+    // A backup killed just before it renames the memo copy leaves its journal
+    // and copies in the backup folder; the next backup there settles them,
+    // so no stray copy stays.
+    void backupAfterAStoppedOneLeavesNoStrayCopies()
+    {
+        ProgramFolder program(4);
+        ProgramFolder other(6, {}, 200);
+        QVERIFY(program.made && other.made);
+        QVERIFY(BankBackup::backup(other.table(), program.zaloha(), BackupTime));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            const SafeFile::BetweenPairRenames stop([] { ::raise(SIGKILL); });
+            (void)BankBackup::backup(program.table(), program.zaloha(), BackupTime);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(BankBackup::backup(program.table(), program.zaloha(), BackupTime));
+        QCOMPARE(QDir(program.zaloha()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{QStringLiteral("Central.z1"), QStringLiteral("Central.z2"), QStringLiteral("info.txt")}));
+        QCOMPARE(contentOf(program.zaloha() + QStringLiteral("/Central.z1")), contentOf(program.table()));
+        QCOMPARE(contentOf(program.zaloha() + QStringLiteral("/Central.z2")), contentOf(program.memo()));
     }
 
     void dialogsOpenOnTheBackupFolder()

@@ -38,8 +38,9 @@ public:
     Result<> createIfMissing();
 
     // Opening an open table and closing a closed one do nothing. An open
-    // first settles a replace of the pair that stopped part-way. After an
-    // open the first record is current.
+    // first settles a replace of the pair that stopped part-way; one that
+    // cannot be settled is left for createIfMissing() to report, and the pair
+    // is opened as it is. After an open the first record is current.
     Result<> open();
     void close();
     bool active() const;

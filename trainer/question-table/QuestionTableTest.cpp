@@ -38,7 +38,7 @@ private:
         m_table.close();
     }
 
-    QStringList filesInFolder() const { return QDir(m_dir->path()).entryList(QDir::Files); }
+    QStringList filesInFolder() const { return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden); }
 
 private slots:
     void init()
@@ -212,8 +212,10 @@ private slots:
         fill(questions);
         QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("central.vqt"))));
         const QByteArray table = TestFiles::contentOf(m_dir->filePath(QuestionTable::FileName));
-        for (const char *name : {"central.vqn.new-Ab12Cd", "central.vqt.new-x9Y8z7", "CENTRAL.VQT.old-QwErTy"})
-            TestFiles::put(m_dir->filePath(QString::fromLatin1(name)), "leftover");
+        for (const QString &name : {TestFiles::ownCopy("central.vqn", "new", "Ab12Cd"),
+                                    TestFiles::ownCopy("central.vqt", "new", "x9Y8z7"),
+                                    TestFiles::ownCopy("central.vqt", "old", "QwErTy")})
+            TestFiles::put(m_dir->filePath(name), "leftover");
         for (const char *name : {"central.vqn.backup", "central.vqn.new-1"})
             TestFiles::put(m_dir->filePath(QString::fromLatin1(name)), "kept");
 
@@ -232,6 +234,38 @@ private slots:
             QVERIFY2(opened.error().contains(QStringLiteral("central.vqt of the table central.vqn is missing")),
                      qPrintable(opened.error()));
         }
+    }
+
+    // Copies a user made of the bank, and another program's, stay through
+    // starts, opens and saves: only the program's own stale copies go.
+    void namesOfTheUsersOwnStay_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name :
+             {QStringLiteral("central.vqn.old-backup"), QStringLiteral("central.vqn.new-leden2"),
+              QStringLiteral("CENTRAL.VQN.NEW-kopie1"), QStringLiteral("central.vqn.pair-journal.old-mojeXX"),
+              QStringLiteral("central.vqt.old-backup"), QStringLiteral(".central.vqn.Jiny-new-AbC123"),
+              TestFiles::ownCopy("CENTRAL.VQN", "new"), TestFiles::ownCopy("central.vqn", "NEW"),
+              TestFiles::ownCopy("central.vqn", "new", "AbC12"), TestFiles::ownCopy("central.vqt", "old", "AbC_12"),
+              TestFiles::ownCopy("central.vqn", "new").mid(1)})
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void namesOfTheUsersOwnStay()
+    {
+        QFETCH(QString, name);
+        fill({1, 2});
+        TestFiles::put(m_dir->filePath(name), "the user's");
+        const QStringList files = filesInFolder();
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(m_table.createIfMissing());
+            QVERIFY(m_table.open());
+            QVERIFY(m_table.edit());
+            QVERIFY(m_table.setText(QuestionTable::Otazka, QStringLiteral("Změněná otázka")));
+            QVERIFY(m_table.post());
+            m_table.close();
+        }
+        QCOMPARE(filesInFolder(), files);
+        QCOMPARE(TestFiles::contentOf(m_dir->filePath(name)), QByteArray("the user's"));
     }
 };
 
