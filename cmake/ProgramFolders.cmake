@@ -1,13 +1,11 @@
 # `cmake --install build --prefix DIR` lays out DIR/Varnel/ and DIR/Vuvuzodi/,
 # each a self-contained program folder like the demo ones: the program, the
-# shared platform (and the trainer's shared dialog base) and the modules
-# beside it, found through $ORIGIN, and the demo data.
-set_target_properties(Varnel Vuvuzodi trainer_form_dialog varnel-browser varnel-law-viewer
-  PROPERTIES INSTALL_RPATH "$ORIGIN")
+# shared platform and the trainer's plugins beside it, found through $ORIGIN,
+# and the demo data.
+set_target_properties(Varnel Vuvuzodi varnel-browser varnel-law-viewer PROPERTIES INSTALL_RPATH "$ORIGIN")
 
 install(TARGETS Varnel RUNTIME DESTINATION Varnel)
-install(TARGETS platform platform_printing trainer_form_dialog varnel-browser varnel-law-viewer
-  LIBRARY DESTINATION Varnel)
+install(TARGETS platform platform_printing varnel-browser varnel-law-viewer LIBRARY DESTINATION Varnel)
 install(FILES ${VARNEL_PROGRAM_DIR}/central.vqn ${VARNEL_PROGRAM_DIR}/central.vqt DESTINATION Varnel)
 install(DIRECTORY ${VARNEL_PROGRAM_DIR}/PRILOHY DESTINATION Varnel)
 

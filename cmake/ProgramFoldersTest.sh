@@ -18,38 +18,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
 
 for file in Varnel/Varnel Varnel/libvarnel-browser.so Varnel/libvarnel-law-viewer.so \
-    Varnel/libplatform.so Varnel/libplatform_printing.so Varnel/libtrainer_form_dialog.so \
+    Varnel/libplatform.so Varnel/libplatform_printing.so \
     Varnel/central.vqn Varnel/central.vqt Varnel/PRILOHY/Zakon119.kvf Varnel/PRILOHY/_000.jpg \
     Vuvuzodi/Vuvuzodi Vuvuzodi/libplatform.so Vuvuzodi/libplatform_printing.so Vuvuzodi/Language/English.cln; do
   [ -f "$prefix/$file" ] || fail "$file was not installed"
 done
 
 # Each program and module finds the platform libraries it needs beside it.
-for file in Varnel/Varnel Varnel/libtrainer_form_dialog.so Varnel/libvarnel-browser.so Varnel/libvarnel-law-viewer.so \
-    Vuvuzodi/Vuvuzodi; do
+for file in Varnel/Varnel Varnel/libvarnel-browser.so Varnel/libvarnel-law-viewer.so Vuvuzodi/Vuvuzodi; do
   folder=$(dirname "$prefix/$file")
   found=$(ldd "$prefix/$file" | grep libplatform)
   [ -n "$found" ] || fail "$file uses no platform library"
   ! echo "$found" | grep -v "=> $folder/libplatform" || fail "$file does not find the platform beside it"
-done
-
-# The trainer's modules carry only their own code: a copy of the program's
-# (or a shared library's) code or globals in a module would be a second one in
-# the process, its globals never set by the program. The names each defines as
-# its own, strong and global, must not be defined in a module at all.
-own() {
-  nm -C --defined-only "$1" | awk '$2 ~ /^[TDBR]$/' | cut -d' ' -f3- \
-    | grep -v -x -E '_init|_fini|_end|_edata|__bss_start|__dso_handle|__TMC_END__|_IO_stdin_used|__data_start|data_start|_start' \
-    | sort -u
-}
-for program in Varnel libplatform.so libplatform_printing.so libtrainer_form_dialog.so; do
-  own "$prefix/Varnel/$program" > "$prefix/own.txt"
-  [ -s "$prefix/own.txt" ] || fail "no symbols read from $program"
-  for module in libvarnel-browser.so libvarnel-law-viewer.so; do
-    nm -C --defined-only "$prefix/Varnel/$module" | cut -d' ' -f3- | sort -u > "$prefix/module.txt"
-    copies=$(comm -12 "$prefix/own.txt" "$prefix/module.txt" | head -5 | paste -s -d ";")
-    [ -z "$copies" ] || fail "$module carries copies of $program's code: $copies"
-  done
 done
 
 # CPU time of the process, in clock ticks.

@@ -138,19 +138,14 @@ void applyPrintWindow(TForm7 &window)
     window.Button2->setText(line(CancelCaptionLine));
 }
 
-// The month controls made so far: the single month's, and the project pages'
-// once those are made. Pages made later take the language of their time and
-// the single month's first weekday.
+// The month controls of every page: the project's and the single month's.
 template<typename Step>
 void forEachMonthControl(const Step &step)
 {
-    if (Form1->projectPagesMade()) {
-        for (int month = 1; month <= 12; ++month)
-            step(*Form1->SmallKal(month));
-        for (int n = 1; n <= 12; ++n)
-            step(*Form1->BigKal(n));
-    }
-    step(*Form1->BigKal(13));
+    for (int month = 1; month <= 12; ++month)
+        step(*Form1->SmallKal(month));
+    for (int n = 1; n <= 13; ++n)
+        step(*Form1->BigKal(n));
 }
 
 } // namespace
@@ -160,7 +155,7 @@ Result<> ApplyCaptions()
     TForm1 &window = *Form1;
     keepCopies(*Form3);
     applyMainMenu(*window.ui);
-    window.whenProjectPagesMade([&window] { applyProjectPages(window); });
+    applyProjectPages(window);
     AboutBox->setWindowTitle(line(AboutTitleLine));
     applyWizard(*Form3);
     applyYearDialogs(*Form4, *Form5, Form3->CancelCaption);

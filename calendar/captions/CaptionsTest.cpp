@@ -63,8 +63,8 @@ private slots:
     void weekStart_data();
     void weekStart();
     void firstPageAUserSees();
-    void projectPagesMadeLaterTakeTheLanguage_data();
-    void projectPagesMadeLaterTakeTheLanguage();
+    void projectPagesTakeTheLanguage_data();
+    void projectPagesTakeTheLanguage();
 
 private:
     void useEnglish()
@@ -233,36 +233,28 @@ void CaptionsTest::firstPageAUserSees()
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - Bez názvu.cnr"));
 }
 
-void CaptionsTest::projectPagesMadeLaterTakeTheLanguage_data()
+void CaptionsTest::projectPagesTakeTheLanguage_data()
 {
-    QTest::addColumn<bool>("madeFirst");
     QTest::addColumn<QString>("weekStart");
     QTest::addColumn<int>("startOfWeek");
     QTest::addColumn<QString>("failure");
-    QTest::newRow("made before the pass") << true << "0" << 0 << QString();
-    QTest::newRow("made after the pass") << false << "0" << 0 << QString();
-    QTest::newRow("made after a pass whose week start fails")
-        << false << "Mo" << 1 << QStringLiteral("'Mo' is not a valid integer value");
+    QTest::newRow("a pass") << "0" << 0 << QString();
+    QTest::newRow("a pass whose week start fails") << "Mo" << 1 << QStringLiteral("'Mo' is not a valid integer value");
 }
 
-// Whether the project's pages are made before a caption pass or after it,
-// they end up as the pass leaves the pages it finds.
-void CaptionsTest::projectPagesMadeLaterTakeTheLanguage()
+// The caption pass puts its texts on the project's pages; a week start that
+// fails leaves every grid on the first weekday it had.
+void CaptionsTest::projectPagesTakeTheLanguage()
 {
-    QFETCH(bool, madeFirst);
     QFETCH(QString, weekStart);
     QFETCH(int, startOfWeek);
     QFETCH(QString, failure);
-    QVERIFY(!Form1->projectPagesMade());
-    if (madeFirst)
-        Form1->makeProjectPages();
     QStringList lines = english();
     lines[26] = weekStart;
     Form2->CaptionMemo.setLines(lines);
     const Result<> applied = ApplyCaptions();
     QCOMPARE(applied.ok(), failure.isEmpty());
     QCOMPARE(applied.error(), failure);
-    QCOMPARE(Form1->projectPagesMade(), madeFirst);
 
     QCOMPARE(Form1->Label(2)->text(), QStringLiteral("January"));
     QCOMPARE(Form1->Label(24)->text(), QStringLiteral("December"));

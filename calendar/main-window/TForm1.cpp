@@ -31,9 +31,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
-#include <QTimer>
 
-#include <utility>
 
 using namespace PageModel;
 
@@ -76,9 +74,13 @@ TForm1::TForm1(const MemoLines *captionMemo, QWidget *parent)
     ui->PageControl->tabBar()->hide();
     ui->PageControl1->setDocumentMode(false);
 
+    buildCover();
+    for (int page = FirstMonthPage; page <= LastMonthPage; ++page)
+        buildMonthPage(page);
     buildMonthPage(SingleMonthPage);
     buildMenus();
-    bindMouse(SingleMonthPage);
+    for (int page = CoverPage; page <= SingleMonthPage; ++page)
+        bindMouse(page);
     watchSheet(SingleMonthPage);
     watchSheet(ProjectSheet);
 
@@ -92,89 +94,37 @@ TForm1::~TForm1() = default;
 
 TSmallKal *TForm1::SmallKal(int n) const
 {
-    makeWhenAsked(true);
     return m_smallKal.at(n);
 }
 
 TBigKal *TForm1::BigKal(int n) const
 {
-    makeWhenAsked(n != controlsOf(SingleMonthPage).bigKal);
     return m_bigKal.at(n);
 }
 
 TImageKal *TForm1::ImageKal(int n) const
 {
-    makeWhenAsked(n != controlsOf(SingleMonthPage).imageKal);
     return m_imageKal.at(n);
 }
 
 AutoSizeLabel *TForm1::Label(int n) const
 {
-    makeWhenAsked(n != controlsOf(SingleMonthPage).monthLabel && n != controlsOf(SingleMonthPage).yearLabel);
     return m_label.at(n);
 }
 
 QLineEdit *TForm1::Edit(int n) const
 {
-    makeWhenAsked(n != controlsOf(SingleMonthPage).edit);
     return m_edit.at(n);
 }
 
 QScrollArea *TForm1::ScrollBox(int n) const
 {
-    makeWhenAsked(n != SingleMonthPage);
     return m_scrollBox.at(n);
 }
 
 QWidget *TForm1::TabSheet(int n) const
 {
-    makeWhenAsked(n <= LastMonthPage);
     return m_tabSheet.at(n);
-}
-
-// The project's controls belong to the window whether they are made yet or not.
-void TForm1::makeWhenAsked(bool projectControl) const
-{
-    if (projectControl && !m_projectPagesMade)
-        const_cast<TForm1 *>(this)->makeProjectPages();
-}
-
-void TForm1::makeProjectPages()
-{
-    if (m_projectPagesMade)
-        return;
-    m_projectPagesMade = true;
-    buildCover();
-    for (int page = FirstMonthPage; page <= LastMonthPage; ++page)
-        buildMonthPage(page);
-    const int startOfWeek = m_bigKal[controlsOf(SingleMonthPage).bigKal]->StartOfWeek();
-    for (int n = 1; n <= SmallMonthCount; ++n)
-        m_smallKal[n]->setStartOfWeek(startOfWeek);
-    for (int page = CoverPage; page <= LastMonthPage; ++page) {
-        if (const int bigKal = controlsOf(page).bigKal)
-            m_bigKal[bigKal]->setStartOfWeek(startOfWeek);
-        bindMouse(page);
-    }
-    WireModifyEvents(CoverPage, LastMonthPage);
-    if (m_projectPagesStep)
-        std::exchange(m_projectPagesStep, {})();
-}
-
-void TForm1::paintEvent(QPaintEvent *event)
-{
-    QMainWindow::paintEvent(event);
-    if (!m_projectPagesMade && !m_projectPagesQueued) {
-        m_projectPagesQueued = true;
-        QTimer::singleShot(0, this, &TForm1::makeProjectPages);
-    }
-}
-
-void TForm1::whenProjectPagesMade(std::function<void()> step)
-{
-    if (m_projectPagesMade)
-        step();
-    else
-        m_projectPagesStep = std::move(step);
 }
 
 void TForm1::watchSheet(int page)
@@ -221,8 +171,6 @@ AutoSizeLabel *TForm1::addLabel(int number, const QString &text, QWidget *conten
     return label;
 }
 
-// A page joins its page control when its controls stand on it: one made
-// while the project is on screen shows with them.
 void TForm1::buildCover()
 {
     auto *sheet = new QWidget;
@@ -366,10 +314,9 @@ void TForm1::bindDoubleClick(QObject *control, QAction *command)
     control->installEventFilter(this);
 }
 
-// The project's pages get their notifications when they are made.
 void TForm1::FormCreate()
 {
-    WireModifyEvents(SingleMonthPage, SingleMonthPage);
+    WireModifyEvents(CoverPage, SingleMonthPage);
     NoSaveQuery = false;
 }
 
@@ -421,12 +368,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Show:
-        if (const int page = m_sheetPages.value(watched)) {
-            // Shown without asking for its pages first.
-            if (page == ProjectSheet)
-                makeProjectPages();
+        if (const int page = m_sheetPages.value(watched))
             TabSheetShow(page);
-        }
         break;
     case QEvent::MouseButtonDblClick:
         if (QAction *command = m_doubleClicks.value(watched)) {

@@ -10,7 +10,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class AutoSizeLabel;
@@ -45,7 +44,6 @@ public:
 
     // Controls by their number: SmallKal 1..12, BigKal 1..13, ImageKal 1..14,
     // Label 1..27, Edit 1..13, ScrollBox 1..14, TabSheet 1..15, Jazyk 1..10.
-    // Asking for a control of the year project's pages makes those pages.
     TSmallKal *SmallKal(int n) const;
     TBigKal *BigKal(int n) const;
     TImageKal *ImageKal(int n) const;
@@ -55,16 +53,6 @@ public:
     QWidget *TabSheet(int n) const;
     QAction *Jazyk(int n) const { return m_jazyk.at(n); }
 
-    // The year project's pages (cover and months) stay hidden until a
-    // project is shown, and making their controls took a tenth of the
-    // start-up: they are made when first needed, or once the window's first
-    // picture is on screen. They are made with the design values of their
-    // controls and the first weekday of the single-month page's grid.
-    void makeProjectPages();
-    bool projectPagesMade() const { return m_projectPagesMade; }
-    // Runs `step` once the project's pages are made, at once when they are:
-    // the caption pass puts the language's texts on them.
-    void whenProjectPagesMade(std::function<void()> step);
     QMenu *PopupMenu1() const { return m_popupMenu1; }
     QAction *Vymazatobrzek1() const { return m_vymazatObrazek1; }
 
@@ -90,12 +78,10 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void makeWhenAsked(bool projectControl) const;
     void buildCover();
     void buildMonthPage(int page);
     QWidget *buildScrollBox(int page);
@@ -120,9 +106,6 @@ private:
     std::array<QWidget *, 16> m_tabSheet{};
     std::array<QAction *, 11> m_jazyk{};
     const MemoLines *m_captionMemo = nullptr;
-    bool m_projectPagesMade = false;
-    bool m_projectPagesQueued = false;
-    std::function<void()> m_projectPagesStep;
     QMenu *m_popupMenu1 = nullptr;
     QAction *m_vymazatObrazek1 = nullptr;
     QHash<QObject *, int> m_sheetPages;

@@ -62,7 +62,7 @@ private slots:
     void printRouteByDocKind();
     void yearLabelGrowsToTheLeft();
     void projectSheetShownFirstShowsItsCover();
-    void projectPagesFollowTheFirstPicture();
+    void projectPagesAreMadeWithTheWindow();
 
 private:
     void showProjectPage(int page);
@@ -520,15 +520,13 @@ void TForm1Test::yearLabelGrowsToTheLeft()
     QCOMPARE(month->pos(), QPoint(28, 435));
 }
 
-// The project's pages are made when first needed; shown without being asked
-// for first, the sheet still comes up with its cover complete.
+// Shown with no control asked for first, the project sheet comes up with its
+// cover complete.
 void TForm1Test::projectSheetShownFirstShowsItsCover()
 {
     m_form = std::make_unique<TForm1>(&m_memo);
     m_form->show();
-    QVERIFY(!m_form->projectPagesMade());
     m_form->ui->PageControl->setCurrentWidget(m_form->ui->TabSheet15);
-    QVERIFY(m_form->projectPagesMade());
     QCOMPARE(m_form->CurrentPage, PageModel::CoverPage);
     QCOMPARE(m_form->DocKind, 1);
     QVERIFY(m_form->ScrollBox(PageModel::CoverPage)->isVisible());
@@ -539,13 +537,10 @@ void TForm1Test::projectSheetShownFirstShowsItsCover()
     QVERIFY(!m_form->Modified);
 }
 
-void TForm1Test::projectPagesFollowTheFirstPicture()
+// The window is made with its fourteen pages; the single month is shown.
+void TForm1Test::projectPagesAreMadeWithTheWindow()
 {
     m_form = std::make_unique<TForm1>(&m_memo);
-    QVERIFY(!m_form->projectPagesMade());
-    m_form->show();
-    QVERIFY(!m_form->projectPagesMade());
-    QTRY_VERIFY(m_form->projectPagesMade());
     QVERIFY(!m_form->Modified);
     QCOMPARE(m_form->ui->PageControl1->count(), 13);
     QCOMPARE(m_form->ui->PageControl->currentWidget(), m_form->TabSheet(PageModel::SingleMonthPage));

@@ -2,22 +2,23 @@
 
 #include "platform/files/FileSystem.h"
 
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace ProgramModule {
 
-Result<void *> loadInterface(const QString &name, const char *entry)
+Result<QObject *> loadPlugin(const QString &name)
 {
-    // The library stays loaded when the QLibrary object goes: the interface
-    // lives on in it.
-    QLibrary module(FileSystem::programFolder() + u'/' + name);
-    if (!module.load())
-        return Failure{module.errorString()};
-    using Entry = void *(*)();
-    const auto resolved = reinterpret_cast<Entry>(module.resolve(entry));
-    if (!resolved)
-        return Failure{QStringLiteral("v souboru %1 chybí vstup %2").arg(module.fileName(), QString::fromLatin1(entry))};
-    return resolved();
+    const QString file = FileSystem::programFolder() + QStringLiteral("/lib") + name + QStringLiteral(".so");
+    // The loader reports a missing file only as an unknown error.
+    if (!FileSystem::fileExists(file))
+        return Failure{QStringLiteral("soubor %1 chybí").arg(file)};
+    // The plugin stays loaded when the loader goes: its root object lives on
+    // in it.
+    QPluginLoader plugin(file);
+    QObject *root = plugin.instance();
+    if (!root)
+        return Failure{plugin.errorString()};
+    return root;
 }
 
 } // namespace ProgramModule

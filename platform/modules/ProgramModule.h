@@ -2,19 +2,20 @@
 
 #include "platform/result/Result.h"
 
+#include <QObject>
 #include <QString>
 
 #include <utility>
 
-// A part of a program that lives in a module of its own beside the program
+// A part of a program that lives in a plugin of its own beside the program
 // file, so that the large libraries it carries are loaded only when it is
-// first used.
+// first used. The plugin's root object offers an interface declared with
+// Q_DECLARE_INTERFACE.
 namespace ProgramModule {
 
-// The interface the module `name` hands out from its entry `entry`, which
-// takes nothing and returns a pointer to it; the loader's reason when the
-// module or its entry cannot be found.
-Result<void *> loadInterface(const QString &name, const char *entry);
+// The root object of the plugin `name` (the file lib`name`.so in the program
+// folder), or the reason why it cannot be loaded.
+Result<QObject *> loadPlugin(const QString &name);
 
 // A module's interface, loaded on first use; a failure's reason follows
 // `failureLead`, which says what cannot be opened. Test seam: while an
@@ -23,20 +24,21 @@ template <typename Interface>
 class Loaded
 {
 public:
-    Loaded(QString name, const char *entry, QString failureLead)
-        : m_name(std::move(name)), m_entry(entry), m_failureLead(std::move(failureLead))
-    {
-    }
+    Loaded(QString name, QString failureLead) : m_name(std::move(name)), m_failureLead(std::move(failureLead)) {}
 
     Result<Interface *> get()
     {
         if (standIn())
             return standIn();
         if (!m_loaded) {
-            const Result<void *> loaded = loadInterface(m_name, m_entry);
-            if (!loaded)
-                return Failure{m_failureLead + loaded.error()};
-            m_loaded = static_cast<Interface *>(*loaded);
+            const Result<QObject *> plugin = loadPlugin(m_name);
+            if (!plugin)
+                return Failure{m_failureLead + plugin.error()};
+            m_loaded = qobject_cast<Interface *>(*plugin);
+            if (!m_loaded)
+                return Failure{m_failureLead
+                               + QStringLiteral("modul %1 nenabízí rozhraní %2")
+                                     .arg(m_name, QString::fromLatin1(qobject_interface_iid<Interface *>()))};
         }
         return m_loaded;
     }
@@ -61,7 +63,6 @@ private:
     }
 
     QString m_name;
-    const char *m_entry;
     QString m_failureLead;
     Interface *m_loaded = nullptr;
 };

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,8 +18,6 @@
 #include <QTemporaryFile>
 
 #include <cups/cups.h>
-
-#include <type_traits>
 
 namespace Printing {
 
@@ -82,50 +79,11 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
     return true;
 }
 
-// The print system's library, loaded with the first job that reaches a queue:
-// linked into a program, it and the libraries it needs (TLS, Kerberos,
-// service discovery) took 3 ms of its start-up.
-struct Cups
-{
-    decltype(&cupsAddOption) addOption = nullptr;
-    decltype(&cupsFreeOptions) freeOptions = nullptr;
-    decltype(&cupsLastErrorString) lastErrorString = nullptr;
-    decltype(&cupsCreateJob) createJob = nullptr;
-    decltype(&cupsCancelJob2) cancelJob = nullptr;
-    decltype(&cupsStartDocument) startDocument = nullptr;
-    decltype(&cupsWriteRequestData) writeRequestData = nullptr;
-    decltype(&cupsFinishDocument) finishDocument = nullptr;
-};
-
-Result<Cups> resolveCups()
-{
-    static QLibrary library(QStringLiteral("cups"), 2);
-    const auto resolve = [](auto &function, const char *name) {
-        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
-        return function != nullptr;
-    };
-    Cups cups;
-    if (!resolve(cups.addOption, "cupsAddOption") || !resolve(cups.freeOptions, "cupsFreeOptions")
-        || !resolve(cups.lastErrorString, "cupsLastErrorString") || !resolve(cups.createJob, "cupsCreateJob")
-        || !resolve(cups.cancelJob, "cupsCancelJob2") || !resolve(cups.startDocument, "cupsStartDocument")
-        || !resolve(cups.writeRequestData, "cupsWriteRequestData")
-        || !resolve(cups.finishDocument, "cupsFinishDocument"))
-        return Failure{QStringLiteral("The print system cannot be used: %1").arg(library.errorString())};
-    return cups;
-}
-
-// Loaded and resolved with the first job, then kept.
-const Result<Cups> &loadCups()
-{
-    static const Result<Cups> cups = resolveCups();
-    return cups;
-}
-
 // The options of the printer dialog that the queue carries out itself.
 class JobOptions
 {
 public:
-    JobOptions(const Cups &cups, const QPrinter &printer) : m_cups(cups)
+    explicit JobOptions(const QPrinter &printer)
     {
         add("copies", QByteArray::number(printer.copyCount()));
         add("collate", printer.collateCopies() ? "true" : "false");
@@ -136,7 +94,7 @@ public:
         case QPrinter::DuplexAuto: break;
         }
     }
-    ~JobOptions() { m_cups.freeOptions(m_count, m_options); }
+    ~JobOptions() { cupsFreeOptions(m_count, m_options); }
     JobOptions(const JobOptions &) = delete;
     JobOptions &operator=(const JobOptions &) = delete;
 
@@ -146,10 +104,9 @@ public:
 private:
     void add(const char *name, const QByteArray &value)
     {
-        m_count = m_cups.addOption(name, value.constData(), m_count, &m_options);
+        m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
     }
 
-    const Cups &m_cups;
     int m_count = 0;
     cups_option_t *m_options = nullptr;
 };
@@ -184,42 +141,39 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
     const Result<QByteArray> queue = queueOf(printer);
     if (!queue)
         return Failure{queue.error()};
-    const Result<Cups> &cups = loadCups();
-    if (!cups)
-        return Failure{cups.error()};
     const QByteArray title = documentName.toUtf8();
-    const auto failed = [&printer, &cups] {
+    const auto failed = [&printer] {
         return Failure{QStringLiteral("Printing failed on %1: %2")
-                           .arg(printer.printerName(), QString::fromUtf8(cups->lastErrorString()))};
+                           .arg(printer.printerName(), QString::fromUtf8(cupsLastErrorString()))};
     };
-    const JobOptions options(*cups, printer);
-    const int jobId = cups->createJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
-                                      options.options());
+    const JobOptions options(printer);
+    const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
+                                    options.options());
     if (jobId == 0)
         return failed();
     // The job is created empty and held until its document has arrived in
     // full; a job that fails part-way is taken back.
     const auto cancelled = [&](const Failure &failure) {
-        cups->cancelJob(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue->constData(), jobId, 0);
         return failure;
     };
     // A document already started is closed before its job is taken back.
     const auto abandoned = [&](const Failure &failure) {
-        cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData());
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData());
         return cancelled(failure);
     };
-    if (cups->startDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, queue->constData(), jobId, title.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE)
         return cancelled(failed());
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     qint64 got = 0;
     while ((got = pdf.read(chunk.data(), chunk.size())) > 0) {
-        if (cups->writeRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE)
+        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(got)) != HTTP_STATUS_CONTINUE)
             return abandoned(failed());
     }
     if (got < 0)
         return abandoned(Failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())});
-    if (cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancelled(failed());
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -19,5 +20,7 @@ public:
     virtual void showWrongAnswers(const QString &pagePath, QWidget *opener) = 0;
 };
 
-// The module's entry point: hands out its BrowserWindows.
-extern "C" void *varnelBrowserWindows();
+// What the module's plugin object offers; a module built for another form
+// of the interface is refused when it loads.
+#define BrowserWindows_iid "cz.kestrin.Varnel.BrowserWindows/1"
+Q_DECLARE_INTERFACE(BrowserWindows, BrowserWindows_iid)

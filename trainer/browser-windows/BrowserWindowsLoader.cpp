@@ -6,7 +6,7 @@ namespace BrowserWindowsLoader {
 
 Result<BrowserWindows *> windows()
 {
-    static ProgramModule::Loaded<BrowserWindows> module(QStringLiteral("varnel-browser"), "varnelBrowserWindows",
+    static ProgramModule::Loaded<BrowserWindows> module(QStringLiteral("varnel-browser"),
                                                         QStringLiteral("Okna pro zobrazení stránek nelze načíst: "));
     return module.get();
 }

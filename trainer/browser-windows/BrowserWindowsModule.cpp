@@ -3,10 +3,16 @@
 #include "trainer/browser-windows/TWeb_Site.h"
 #include "trainer/browser-windows/Tchybove_Otazky.h"
 
-namespace {
+#include <QObject>
+#include <QtPlugin>
 
-class ModuleWindows : public BrowserWindows
+// The page windows' plugin: loaded by Varnel when the first page window opens.
+class BrowserWindowsModule : public QObject, public BrowserWindows
 {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID BrowserWindows_iid)
+    Q_INTERFACES(BrowserWindows)
+
 public:
     void showQuestionList(const QString &pagePath, QWidget *opener) override
     {
@@ -18,10 +24,4 @@ public:
     }
 };
 
-} // namespace
-
-extern "C" Q_DECL_EXPORT void *varnelBrowserWindows()
-{
-    static ModuleWindows windows;
-    return static_cast<BrowserWindows *>(&windows);
-}
+#include "BrowserWindowsModule.moc"

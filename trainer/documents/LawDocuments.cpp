@@ -41,7 +41,7 @@ namespace LawViewerLoader {
 
 Result<LawViewer *> viewer()
 {
-    static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"), "varnelLawViewer",
+    static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"),
                                                    QStringLiteral("Prohlížeč dokumentů nelze načíst: "));
     return module.get();
 }

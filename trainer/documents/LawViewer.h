@@ -2,6 +2,7 @@
 
 #include "platform/modules/ProgramModule.h"
 
+#include <QObject>
 #include <QString>
 
 // The viewer of the law and decree texts. It lives in a module of its own,
@@ -15,8 +16,10 @@ public:
     virtual void show(const QString &documentTitle, const QString &documentFile) = 0;
 };
 
-// The module's entry point: hands out its LawViewer.
-extern "C" void *varnelLawViewer();
+// What the module's plugin object offers; a module built for another form
+// of the interface is refused when it loads.
+#define LawViewer_iid "cz.kestrin.Varnel.LawViewer/1"
+Q_DECLARE_INTERFACE(LawViewer, LawViewer_iid)
 
 namespace LawViewerLoader {
 

@@ -1,9 +1,14 @@
 #include "trainer/documents/LawViewerWindow.h"
 
-#include <QtGlobal>
+#include <QObject>
+#include <QtPlugin>
 
-extern "C" Q_DECL_EXPORT void *varnelLawViewer()
+// The law texts' plugin: loaded by Varnel when the first law text opens.
+class LawViewerModule : public QObject, public LawViewerWindow
 {
-    static LawViewerWindow viewer;
-    return static_cast<LawViewer *>(&viewer);
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID LawViewer_iid)
+    Q_INTERFACES(LawViewer)
+};
+
+#include "LawViewerModule.moc"
