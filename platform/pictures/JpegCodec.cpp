@@ -1,5 +1,6 @@
 #include "platform/pictures/JpegCodec.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/Picture.h"
 
 #include <csetjmp>
@@ -37,8 +38,8 @@ void onMessage(j_common_ptr info, int level)
 
 bool outOfMemory(ErrorManager &manager, JDIMENSION width, JDIMENSION height)
 {
-    std::snprintf(manager.message, sizeof manager.message, "Not enough memory for a picture of %u x %u pixels",
-                  width, height);
+    std::snprintf(manager.message, sizeof manager.message, "%s",
+                  PlatformMessages::notEnoughMemoryForPicture(width, height).toUtf8().constData());
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/result/Result.h"
 
 #include <QBuffer>
@@ -50,7 +51,7 @@ public:
     void newPage() override
     {
         if (!m_writer.newPage())
-            throw std::runtime_error("The printer cannot start a new page");
+            throw std::runtime_error(PlatformMessages::printerCannotStartPage().toStdString());
     }
     int pageWidth() const override { return m_writer.width(); }
     int pageHeight() const override { return m_writer.height(); }
@@ -68,7 +69,7 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
 {
     PdfJob job(out, layout, resolution, documentName);
     if (!job.begin()) {
-        error = QStringLiteral("Printing could not start");
+        error = PlatformMessages::printingCannotStart();
         return false;
     }
     try {
@@ -79,7 +80,7 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
         return false;
     }
     if (!job.end()) {
-        error = QStringLiteral("Printing could not be finished");
+        error = PlatformMessages::printingCannotFinish();
         return false;
     }
     return true;
@@ -162,9 +163,9 @@ Result<QByteArray> queueOf(const QPrinter &printer)
 {
     const QString name = printer.printerName();
     if (name.isEmpty())
-        return Failure{QStringLiteral("There is no default printer currently selected")};
+        return Failure{PlatformMessages::noDefaultPrinter()};
     if (QPrinterInfo::printerInfo(name).isNull())
-        return Failure{QStringLiteral("Printer selected is not valid")};
+        return Failure{PlatformMessages::printerNotValid()};
     return name.toLocal8Bit();
 }
 
@@ -192,8 +193,8 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
         return Failure{cups.error()};
     const QByteArray title = documentName.toUtf8();
     const auto failed = [&printer, &cups] {
-        return Failure{QStringLiteral("Printing failed on %1: %2")
-                           .arg(printer.printerName(), QString::fromUtf8(cups->lastErrorString()))};
+        return Failure{PlatformMessages::printingFailedOn(printer.printerName(),
+                                                          QString::fromUtf8(cups->lastErrorString()))};
     };
     const JobOptions options(*cups, printer);
     const int jobId = cups->createJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
@@ -221,7 +222,7 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
             return abandoned(failed());
     }
     if (got < 0)
-        return abandoned(Failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())});
+        return abandoned(Failure{PlatformMessages::printingCannotFinish(pdf.errorString())});
     if (cups->finishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancelled(failed());
     return {};
@@ -232,7 +233,7 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
 Result<> deliver(const QPrinter &printer, QIODevice &pdf, const QString &documentName)
 {
     if (pdf.size() == 0)
-        return Failure{QStringLiteral("Printing could not start: the document is empty")};
+        return Failure{PlatformMessages::printingCannotStart(PlatformMessages::documentEmpty())};
     if (const PdfRedirect *redirect = PdfRedirect::active())
         return copyToFile(redirect->path(), pdf);
     if (printsToFile(printer))
@@ -294,12 +295,12 @@ Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing
 
     QTemporaryFile spool(spoolFileTemplate());
     if (!spool.open())
-        return Failure{QStringLiteral("Printing could not start: %1").arg(spool.errorString())};
+        return Failure{PlatformMessages::printingCannotStart(spool.errorString())};
     QString error;
     if (!layOut(spool, layout, resolution, documentName, draw, error))
         return Failure{error};
     if (!spool.flush() || !spool.seek(0))
-        return Failure{QStringLiteral("Printing could not be finished: %1").arg(spool.errorString())};
+        return Failure{PlatformMessages::printingCannotFinish(spool.errorString())};
     return deliver(printer, spool, documentName);
 }
 
@@ -315,7 +316,7 @@ Result<> printPdfFile(const QPrinter &printer, const QString &path, const QStrin
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Printing could not start: %1: %2").arg(path, file.errorString())};
+        return Failure{PlatformMessages::printingCannotStart(PlatformMessages::cannotOpen(path, file.errorString()))};
     return deliver(printer, file, documentName);
 }
 

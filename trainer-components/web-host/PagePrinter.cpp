@@ -1,6 +1,7 @@
 #include "trainer-components/web-host/PagePrinter.h"
 
 #include "platform/printing/Printing.h"
+#include "trainer-components/messages/ComponentMessages.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -109,7 +110,7 @@ BandPages bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job &job)
     writer.setPageLayout(QPageLayout(firstSize, QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw std::runtime_error("the header and footer cannot be drawn");
+        throw std::runtime_error(ComponentMessages::bandsNotDrawn().toStdString());
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
     const auto paper = [&writer] { return QSizeF(writer.width(), writer.height()); };
     drawTexts(painter, paper(), first, same);
@@ -184,14 +185,14 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         document.processMemoryFile("page", job.pdf.constData(), std::size_t(job.pdf.size()));
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
         if (pages.empty())
-            return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+            return Failure{ComponentMessages::pageNotPrepared()};
         const BandPages plan = bandPages(pages, job);
         QPDF bandDocument;
         bandDocument.setSuppressWarnings(true);
         bandDocument.processMemoryFile("bands", plan.pdf.constData(), std::size_t(plan.pdf.size()));
         std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
         if (bands.size() != std::size_t(plan.count))
-            throw std::runtime_error("the header and footer pages were not all drawn");
+            throw std::runtime_error(ComponentMessages::bandsNotAllDrawn().toStdString());
         layOver(document, pages, bands, plan);
         QPDFWriter writer(document);
         writer.setOutputMemory();
@@ -200,8 +201,7 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char *>(written->getBuffer()), qsizetype(written->getSize()));
     } catch (const std::exception &failure) {
-        return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ")
-                       + QString::fromUtf8(failure.what())};
+        return Failure{ComponentMessages::pageNotPrepared(QString::fromUtf8(failure.what()))};
     }
 }
 
@@ -212,7 +212,7 @@ Result<> print(const Job &job)
         return Failure{pdf.error()};
     const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
     if (const Result<> printed = Printing::printPdf(*printer, *pdf, job.facts.title); !printed)
-        return Failure{QStringLiteral("Stránku nelze vytisknout: ") + printed.error()};
+        return Failure{ComponentMessages::pageNotPrinted(printed.error())};
     return {};
 }
 

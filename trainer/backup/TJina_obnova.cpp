@@ -1,5 +1,7 @@
 #include "trainer/backup/TJina_obnova.h"
 
+#include "trainer/messages/TrainerMessages.h"
+
 #include <QPushButton>
 
 TJina_obnova *Jina_obnova = nullptr;
@@ -9,7 +11,7 @@ TJina_obnova::TJina_obnova(QuestionTable &table, const QString &programDir, QWid
                    {QStringLiteral("Obnovení dat z vybraného média ..."), QStringLiteral("Odkud mám obnovit data?"),
                     QStringLiteral("&Obnov data !"), QStringLiteral("Výsledek obnovy:"),
                     QStringLiteral("Obnova dat provedena v pořádku ... "),
-                    QStringLiteral("Obnova dat se nezdařila, databáze otázek zůstala beze změny.")},
+                    TrainerMessages::restoreFailed()},
                    {233, 133}, centreOver)
     , m_table(table)
 {

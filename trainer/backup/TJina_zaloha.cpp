@@ -1,5 +1,7 @@
 #include "trainer/backup/TJina_zaloha.h"
 
+#include "trainer/messages/TrainerMessages.h"
+
 #include <QDateTime>
 
 TJina_zaloha *Jina_zaloha = nullptr;
@@ -9,7 +11,7 @@ TJina_zaloha::TJina_zaloha(const QString &tablePath, const QString &programDir, 
                    {QStringLiteral("Zálohování dat na vybrané médium ..."), QStringLiteral("Kam mám zálohovat data:"),
                     QStringLiteral("&Zálohuj data"), QStringLiteral("Výsledek zálohy:"),
                     QStringLiteral("Data byly v pořádku odzálohovány ... "),
-                    QStringLiteral("Data se nepodařilo odzálohovat.")},
+                    TrainerMessages::backupFailed()},
                    {249, 153}, centreOver)
     , m_tablePath(tablePath)
 {

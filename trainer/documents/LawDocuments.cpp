@@ -4,6 +4,7 @@
 #include "platform/files/PathResolver.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer/documents/LawViewer.h"
+#include "trainer/messages/TrainerMessages.h"
 
 #include <QDir>
 
@@ -41,7 +42,7 @@ namespace LawViewerLoader {
 Result<LawViewer *> viewer()
 {
     static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"), "varnelLawViewer",
-                                                   QStringLiteral("Prohlížeč dokumentů nelze načíst: "));
+                                                   TrainerMessages::lawViewerNotLoaded());
     return module.get();
 }
 
@@ -55,14 +56,13 @@ void viewLawDocument(QWidget *owner, const QString &documentFile, const QString 
         MessageBox::show(owner, viewer.error(), QStringLiteral("Chyba:"));
         return;
     }
-    if (!FileSystem::copyFile(documentFile, temporaryCopy)) {
-        // The document may have gone since start-up, or the temporary folder.
-        const QString text = FileSystem::fileExists(documentFile)
-            ? QStringLiteral("Dočasnou kopii dokumentu nelze vytvořit:\n") + temporaryCopy
-            : QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile;
-        MessageBox::show(owner, text, QStringLiteral("Chyba:"));
+    // The document may have gone since start-up, or the temporary folder: the
+    // copy's failure says which, and why.
+    if (const Result<> copied = FileSystem::copyFile(documentFile, temporaryCopy); !copied) {
+        MessageBox::show(owner, TrainerMessages::documentNotShown() + u'\n' + copied.error(), QStringLiteral("Chyba:"));
         return;
     }
     (*viewer)->show(title, temporaryCopy);
-    FileSystem::deleteFile(temporaryCopy);
+    // A copy that cannot be deleted stays for the next opening to replace.
+    (void)FileSystem::deleteFile(temporaryCopy);
 }
