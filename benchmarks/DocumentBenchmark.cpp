@@ -43,9 +43,9 @@ struct ProjectFolder
     explicit ProjectFolder(QSize photoSize = {})
     {
         QDir(dir.path()).mkdir(QStringLiteral("Language"));
-        TextLineFile::write(dir.filePath(QStringLiteral("Language/Česky.cln")), LanguageLines::builtInCzech());
-        TextLineFile::write(dir.filePath(QStringLiteral("Data.dat")), {LanguageLines::CzechFileName},
-                            TextLineFile::LastLine::Unterminated);
+        written(TextLineFile::write(dir.filePath(QStringLiteral("Language/Česky.cln")), LanguageLines::builtInCzech()));
+        written(TextLineFile::write(dir.filePath(QStringLiteral("Data.dat")), {LanguageLines::CzechFileName},
+                                    TextLineFile::LastLine::Unterminated));
         QStringList lines(78);
         lines[0] = QStringLiteral("Application Zoziruzo - Project");
         for (int n = 0; n < 13; ++n) {
@@ -60,7 +60,16 @@ struct ProjectFolder
         for (int line = 27; line < 78; ++line)
             lines[line] = QStringLiteral("clBlue");
         project = dir.filePath(QStringLiteral("Rok.cpr"));
-        TextLineFile::write(project, lines);
+        written(TextLineFile::write(project, lines));
+    }
+
+    // A folder the benchmark cannot fill measures nothing.
+    static void written(const Result<> &result)
+    {
+        if (!result) {
+            std::fprintf(stderr, "%s\n", qPrintable(result.error()));
+            std::exit(1);
+        }
     }
 
     // A picture with gradients, edges and fine detail, as a photograph has.

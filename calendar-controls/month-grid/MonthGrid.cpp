@@ -1,5 +1,7 @@
 #include "calendar-controls/month-grid/MonthGrid.h"
 
+#include "platform/messages/PlatformMessages.h"
+
 #include <QDate>
 
 MonthGrid::MonthGrid()
@@ -83,5 +85,5 @@ int MonthGrid::weekday(int year, int month, int day)
 
 QString MonthGrid::dateEncodeError()
 {
-    return QStringLiteral("Invalid argument to date encode");
+    return PlatformMessages::ClassLibrary::invalidDateEncode();
 }

@@ -80,7 +80,7 @@ void TImageKalTest::failedLoadKeepsTheOldPicture_data()
     QTest::newRow("unknown extension") << "a.png" << "Unknown picture file extension (.png)";
     QTest::newRow("missing file") << "none.bmp" << "Cannot open file %1";
     QTest::newRow("damaged file") << "broken.jpg" << "Not a JPEG file: starts with 0x6e 0x6f";
-    QTest::newRow("bmp cut short") << "cut.bmp" << "The picture file ends early";
+    QTest::newRow("bmp cut short") << "cut.bmp" << "Soubor obrázku předčasně končí.";
     QTest::newRow("jpg cut short") << "cut.jpg" << "Premature end of JPEG file";
 }
 

@@ -3,6 +3,7 @@
 #include "calendar-controls/month-grid/MonthGrid.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/text/IntegerText.h"
 #include "platform/text/TextLineFile.h"
 
@@ -184,7 +185,7 @@ Result<QStringList> readFile(const QString &path)
     SafeFile::removeLeftovers(path);
     const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
     if (!bytes)
-        return Failure{QStringLiteral("Cannot open file %1").arg(path)};
+        return Failure{PlatformMessages::ClassLibrary::cannotOpenFile(path)};
     return linesOf(*bytes);
 }
 

@@ -13,6 +13,7 @@
 #include "calendar/main-window/PageScroll.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
+#include "calendar/messages/DesignerMessages.h"
 #include "calendar/wizard/Wizard.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ui/Application.h"
@@ -86,8 +87,7 @@ bool chooseSaveName(SaveDialog &dialog)
         const QString target = targetOf(dialog.FileName, Form1->DocKind);
         if (target == dialog.FileName || !FileSystem::fileExists(target))
             return true;
-        const QString question = QStringLiteral("Soubor %1 již existuje.\nChcete jej nahradit?")
-                                     .arg(CalendarDocument::fileNameOf(target));
+        const QString question = DesignerMessages::replaceQuestion(CalendarDocument::fileNameOf(target));
         if (MessageBox::show(Form1, question, dialog.Title, MessageBox::Yes | MessageBox::No,
                              MessageBox::Icon::Warning, MessageBox::No)
             == MessageBox::Result::Yes)

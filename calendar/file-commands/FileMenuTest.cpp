@@ -63,7 +63,8 @@ private:
     QString write(const QString &name, const QStringList &lines)
     {
         const QString file = m_fixture->path(name);
-        TextLineFile::write(file, lines);
+        if (const Result<> written = TextLineFile::write(file, lines); !written)
+            QTest::qFail(qPrintable(written.error()), __FILE__, __LINE__);
         return file;
     }
     QStringList singleMonth(const QString &picture = {}) const

@@ -48,13 +48,6 @@ void setSetting(const QString &name)
         Form2->DataMemo[0] = name;
 }
 
-Result<> writeLines(const QString &path, const QStringList &lines, TextLineFile::LastLine last)
-{
-    if (!TextLineFile::write(path, lines, last))
-        return Failure{QStringLiteral("Cannot create file %1").arg(path)};
-    return {};
-}
-
 // Written back exactly as held: a file the program made has no line end.
 // A file that holds these bytes already is left alone, so that a start with
 // unchanged settings does not replace it and wait for the disk.
@@ -65,13 +58,13 @@ Result<> writeSettings()
     const Result<QByteArray> held = FileSystem::readWholeFile(path);
     if (held && *held == TextLineFile::encode(Form2->DataMemo, last))
         return {};
-    return writeLines(path, Form2->DataMemo, last);
+    return TextLineFile::write(path, Form2->DataMemo, last);
 }
 
 Result<> writeBuiltInCzech()
 {
-    return writeLines(languagePath(LanguageLines::CzechFileName), Form2->LanguageMemo,
-                      TextLineFile::LastLine::Terminated);
+    return TextLineFile::write(languagePath(LanguageLines::CzechFileName), Form2->LanguageMemo,
+                               TextLineFile::LastLine::Terminated);
 }
 
 // Sorted as the users' file lists sort them: Česky between C and D.
@@ -167,7 +160,7 @@ Attempt LoadLanguageAtStart(const QStringList &files, int index)
     if (index < 0 || index >= MenuItemCount)
         return resetAfterLoadError();
     const QString name = files.at(index);
-    const std::optional<QStringList> lines = TextLineFile::read(languagePath(name));
+    const Result<QStringList> lines = TextLineFile::read(languagePath(name));
     if (!lines)
         return resetAfterLoadError();
     if (!LanguageLines::isAccepted(*lines))
@@ -182,7 +175,7 @@ Attempt attemptStartup()
     const QStringList files = listLanguageFiles();
     Form2->FileListBox1.Items = files;
     FillLanguageMenu();
-    const std::optional<QStringList> settings = TextLineFile::read(settingsPath());
+    const Result<QStringList> settings = TextLineFile::read(settingsPath());
     if (!settings)
         return askForSettings();
     Form2->DataMemo = *settings;
@@ -239,9 +232,9 @@ void ChangeLanguage(int index)
 {
     const QString name = Form2->FileListBox1.Items.value(index);
     const QString path = languagePath(name);
-    const std::optional<QStringList> lines = TextLineFile::read(path);
+    const Result<QStringList> lines = TextLineFile::read(path);
     if (!lines) {
-        Application::showErrorBox(QApplication::activeWindow(), QStringLiteral("Cannot open file %1").arg(path));
+        Application::showErrorBox(QApplication::activeWindow(), lines.error());
         return;
     }
     if (!LanguageLines::isAccepted(*lines)) {

@@ -11,6 +11,7 @@
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/test-support/DesignerFixture.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/text/Cp1250.h"
 #include "platform/ui/MessageBox.h"
 
@@ -19,12 +20,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 using Answer = MessageBox::Result;
@@ -113,6 +117,7 @@ private slots:
     void menuRejectionChangesNothing();
     void languageFileThatIsNoRegularFile_data();
     void languageFileThatIsNoRegularFile();
+    void menuWriteFailureGivesTheReason();
     void menuChoiceIsSavedUnderItsCaption();
     void everyLanguageChangeRedrawsTheMonthControls_data();
     void everyLanguageChangeRedrawsTheMonthControls();
@@ -370,9 +375,25 @@ void LanguageMenuTest::languageFileThatIsNoRegularFile()
 
     LanguageMenu::ChangeLanguage(1);
     QCOMPARE(messages().size(), 2);
-    QCOMPARE(messages().last(), QStringLiteral("Cannot open file ") + english);
+    QCOMPARE(messages().last(), PlatformMessages::cannotRead(english, PlatformMessages::notARegularFile()));
     QVERIFY(Form1->Jazyk(1)->isChecked());
     QCOMPARE(Form2->CaptionMemo.lines(), LanguageLines::builtInCzech());
+}
+
+// The settings file's name is taken by a folder: the error box names the
+// file and says why it was not written.
+void LanguageMenuTest::menuWriteFailureGivesTheReason()
+{
+    m_fixture->prepareFolder();
+    writeLanguage(QStringLiteral("English.cln"), languageWith(QStringLiteral("January")));
+    m_fixture->start();
+    const QString settings = m_fixture->path(QStringLiteral("Data.dat"));
+    QVERIFY(QFile::remove(settings));
+    QVERIFY(QDir().mkdir(settings));
+    LanguageMenu::ChangeLanguage(1);
+    QCOMPARE(messages().size(), 1);
+    QVERIFY2(messages().last().contains(settings), qPrintable(messages().last()));
+    QVERIFY2(messages().last().contains(QString::fromLocal8Bit(std::strerror(EISDIR))), qPrintable(messages().last()));
 }
 
 void LanguageMenuTest::menuChoiceIsSavedUnderItsCaption()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -21,10 +22,14 @@ struct DesignerFixture
     void prepareFolder(const QStringList &settings = {LanguageLines::CzechFileName})
     {
         QDir(dir.path()).mkdir(QStringLiteral("Language"));
-        TextLineFile::write(path(QStringLiteral("Language/") + LanguageLines::CzechFileName),
-                            LanguageLines::builtInCzech());
-        if (!settings.isEmpty())
-            TextLineFile::write(path(QStringLiteral("Data.dat")), settings, TextLineFile::LastLine::Unterminated);
+        const Result<> czech = TextLineFile::write(path(QStringLiteral("Language/") + LanguageLines::CzechFileName),
+                                                   LanguageLines::builtInCzech());
+        QVERIFY2(czech, qPrintable(czech.error()));
+        if (!settings.isEmpty()) {
+            const Result<> written =
+                TextLineFile::write(path(QStringLiteral("Data.dat")), settings, TextLineFile::LastLine::Unterminated);
+            QVERIFY2(written, qPrintable(written.error()));
+        }
     }
 
     DesignerStartup &start()

@@ -1,6 +1,7 @@
 #include "platform/files/FileSystem.h"
 
 #include "platform/files/SafeFile.h"
+#include "platform/messages/PlatformMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,52 +39,67 @@ bool folderExists(const QString &path)
     return QFileInfo(path).isDir();
 }
 
-bool createFolder(const QString &path)
+Result<> createFolder(const QString &path)
 {
-    return QDir().mkdir(path) || folderExists(path);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return {};
+    const QString reason = systemError();
+    if (folderExists(path))
+        return {};
+    return Failure{PlatformMessages::cannotCreateFolder(path, reason)};
 }
 
-bool copyFile(const QString &from, const QString &to)
+Result<> copyFile(const QString &from, const QString &to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return false;
-    return SafeFile::replaceWith(to, [&source](QIODevice &out) {
+        return Failure{PlatformMessages::cannotRead(from, source.errorString())};
+    bool readFailed = false;
+    Result<> copied = SafeFile::replaceWith(to, [&source, &readFailed](QIODevice &out) {
         char buffer[64 * 1024];
         for (;;) {
             const qint64 got = source.read(buffer, sizeof buffer);
-            if (got < 0)
+            if (got < 0) {
+                readFailed = true;
                 return false;
+            }
             if (got == 0)
                 return true;
             if (out.write(buffer, got) != got)
                 return false;
         }
-    }).ok();
+    });
+    // The copy failed for the source's sake, which the target's message would not tell.
+    if (readFailed)
+        return Failure{PlatformMessages::cannotRead(from, source.errorString())};
+    return copied;
 }
 
-bool deleteFile(const QString &path)
+Result<> deleteFile(const QString &path)
 {
-    return QFile::remove(path);
+    QFile file(path);
+    if (file.remove())
+        return {};
+    return Failure{PlatformMessages::cannotDelete(path, file.errorString())};
 }
 
 namespace {
 
 Failure cannotRead(const QString &path, const QString &reason)
 {
-    return Failure{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, reason)};
+    return Failure{PlatformMessages::cannotRead(path, reason)};
 }
 
 QString tooLarge(qint64 limit)
 {
-    return QStringLiteral("je větší než %1 MB").arg(limit / (1024 * 1024));
+    return PlatformMessages::largerThan(limit / (1024 * 1024));
 }
 
 // Only a plain file within the limit is read.
 Result<> checkReadable(const QString &path, const struct stat &status, qint64 limit)
 {
     if (!S_ISREG(status.st_mode))
-        return cannotRead(path, QStringLiteral("není to obyčejný soubor"));
+        return cannotRead(path, PlatformMessages::notARegularFile());
     if (status.st_size > limit)
         return cannotRead(path, tooLarge(limit));
     return {};

@@ -18,11 +18,13 @@ QString temporaryFolder();
 
 bool fileExists(const QString &path);
 bool folderExists(const QString &path);
-// Creates one folder (its parent must exist); true when it exists afterwards.
-bool createFolder(const QString &path);
+// Creates one folder (its parent must exist); succeeds when it exists
+// afterwards. A failure names the folder and gives the system's reason, and
+// so do the two below.
+Result<> createFolder(const QString &path);
 // Copies `from` over `to`, replacing `to` whole or leaving it as it was.
-bool copyFile(const QString &from, const QString &to);
-bool deleteFile(const QString &path);
+Result<> copyFile(const QString &from, const QString &to);
+Result<> deleteFile(const QString &path);
 
 // No document, picture, language or settings file comes near this size; a
 // larger one is refused rather than held in memory.

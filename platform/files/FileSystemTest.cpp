@@ -153,6 +153,35 @@ private slots:
         QVERIFY(!FileSystem::deleteFile(pathOf("gone.txt")));
         QVERIFY(!FileSystem::deleteFile(m_dir.path()));
     }
+
+    // A failed copy, folder or deletion names the file and gives the system's
+    // reason, so that the box a caller shows can tell the user what went wrong.
+    void failuresGiveTheSystemsReason_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<int>("error");
+        QTest::newRow("copy of a missing file") << "copy absent.dbf" << "absent.dbf" << ENOENT;
+        QTest::newRow("copy into a missing folder") << "copy t.dbf no/such/folder.dbf" << "no/such/folder.dbf" << ENOENT;
+        QTest::newRow("folder without its parent") << "folder no/parent" << "no/parent" << ENOENT;
+        QTest::newRow("folder over a file") << "folder plain" << "plain" << EEXIST;
+        QTest::newRow("deletion of a missing file") << "delete gone.txt" << "gone.txt" << ENOENT;
+    }
+    void failuresGiveTheSystemsReason()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, named);
+        QFETCH(int, error);
+        TestFiles::put(pathOf("t.dbf"), "kept");
+        TestFiles::put(pathOf("plain"), "x");
+        const QStringList words = operation.split(u' ');
+        const Result<> done = words[0] == u"copy" ? FileSystem::copyFile(pathOf(words[1]), pathOf(words.value(2, "t.dbf")))
+            : words[0] == u"folder"              ? FileSystem::createFolder(pathOf(words[1]))
+                                                 : FileSystem::deleteFile(pathOf(words[1]));
+        QVERIFY(!done);
+        QVERIFY2(done.error().contains(pathOf(named)), qPrintable(done.error()));
+        QVERIFY2(done.error().contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(done.error()));
+    }
 };
 
 QTEST_MAIN(FileSystemTest)

@@ -1,5 +1,6 @@
 #include "platform/pictures/EmfPlayer.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/Dib.h"
 #include "platform/pictures/MetafileCanvas.h"
 #include "platform/pictures/RecordBytes.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr uint32_t EmfSignature = 0x464D4520; // " EMF"
 constexpr double ScreenDpi = 96.0;
 
-Failure damaged() { return {QStringLiteral("The enhanced metafile is damaged")}; }
-Failure notEmf() { return {QStringLiteral("Not an enhanced metafile")}; }
+Failure damaged() { return {PlatformMessages::enhancedMetafileDamaged()}; }
+Failure notEmf() { return {PlatformMessages::notAnEnhancedMetafile()}; }
 
 QColor color(const U_COLORREF &c) { return QColor(c.Red, c.Green, c.Blue); }
 QPointF point(const U_POINTL &p) { return QPointF(p.x, p.y); }

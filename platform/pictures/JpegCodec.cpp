@@ -1,5 +1,6 @@
 #include "platform/pictures/JpegCodec.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/Picture.h"
 
 #include <csetjmp>
@@ -36,8 +37,10 @@ ErrorManager &managerOf(j_common_ptr info)
 {
     ErrorManager &manager = managerOf(info);
     const auto *decompress = reinterpret_cast<j_decompress_ptr>(info);
-    std::snprintf(manager.message, sizeof manager.message, "Not enough memory for a picture of %u x %u pixels",
-                  decompress->image_width, decompress->image_height);
+    std::snprintf(manager.message, sizeof manager.message, "%s",
+                  PlatformMessages::notEnoughMemoryForPicture(decompress->image_width, decompress->image_height)
+                      .toUtf8()
+                      .constData());
     std::longjmp(manager.jump, 1);
 }
 

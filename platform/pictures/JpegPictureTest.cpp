@@ -215,7 +215,7 @@ void JpegPictureTest::progressiveTooLargeToHoldIsRefused()
     qToBigEndian<quint16>(40000, jpeg.data() + frame + 7);
     const Result<Picture> decoded = Picture::decode(jpeg, Picture::Format::Jpeg);
     QVERIFY(!decoded);
-    QCOMPARE(decoded.error(), QStringLiteral("Not enough memory for a picture of 40000 x 40000 pixels"));
+    QCOMPARE(decoded.error(), QStringLiteral("Na obrázek o 40000 × 40000 bodech nestačí paměť."));
 }
 
 // Printing draws a picture at 4.45 dots per pixel centred on its box, so a

@@ -1,6 +1,7 @@
 #include "platform/pictures/Picture.h"
 
 #include "platform/files/FileSystem.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/EmfPlayer.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/QtImageDecoder.h"
@@ -156,9 +157,9 @@ Result<Picture> Picture::load(const QString &path)
     const QString extension = QFileInfo(path).suffix();
     const std::optional<Format> format = formatOf(extension);
     if (!format)
-        return Failure{QStringLiteral("Unknown picture file extension (.%1)").arg(extension)};
+        return Failure{PlatformMessages::ClassLibrary::unknownPictureExtension(extension)};
     const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
     if (!bytes)
-        return Failure{QStringLiteral("Cannot open file %1").arg(path)};
+        return Failure{PlatformMessages::ClassLibrary::cannotOpenFile(path)};
     return decode(*bytes, *format);
 }

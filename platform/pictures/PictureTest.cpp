@@ -302,12 +302,12 @@ void PictureTest::damagedFileGivesTheDecodersError_data()
     QTest::newRow("bmp") << "bad.bmp" << junk << QString();
     QTest::newRow("ico") << "bad.ico" << junk << QString();
     QTest::newRow("jpg") << "bad.jpg" << junk << "Not a JPEG file: starts with 0x74 0x68";
-    QTest::newRow("emf") << "bad.emf" << junk << "Not an enhanced metafile";
-    QTest::newRow("wmf") << "bad.wmf" << junk << "Not a Windows metafile";
+    QTest::newRow("emf") << "bad.emf" << junk << "Soubor není rozšířený metasoubor.";
+    QTest::newRow("wmf") << "bad.wmf" << junk << "Soubor není metasoubor Windows.";
     QTest::newRow("jpg claiming 65000 x 65000 pixels")
-        << "huge.jpg" << hugeJpeg() << "Not enough memory for a picture of 65000 x 65000 pixels";
+        << "huge.jpg" << hugeJpeg() << "Na obrázek o 65000 × 65000 bodech nestačí paměť.";
 
-    const QString emfDamaged = QStringLiteral("The enhanced metafile is damaged");
+    const QString emfDamaged = QStringLiteral("Rozšířený metasoubor je poškozen.");
     const QByteArray metafile = TestFiles::contentOf(path("pic.emf"));
     const auto emfRow = [&](const char *row, const QByteArray &records) {
         QTest::newRow(row) << "overrun.emf" << emfWith(metafile, records) << emfDamaged;
@@ -325,11 +325,11 @@ void PictureTest::damagedFileGivesTheDecodersError_data()
     emfRow("emf, text outside the record", textOutside());
     QTest::newRow("emf, no end record") << "open.emf" << metafile.left(metafile.size() - 20) << emfDamaged;
     QTest::newRow("emf, frame wider than any picture")
-        << "wide.emf" << withFrame(metafile, -0x7FFFFFFF, 0x7FFFFFFF) << "Not an enhanced metafile";
+        << "wide.emf" << withFrame(metafile, -0x7FFFFFFF, 0x7FFFFFFF) << "Soubor není rozšířený metasoubor.";
     QTest::newRow("emf, inverted frame")
-        << "inverted.emf" << withFrame(metafile, 1000, 0) << "Not an enhanced metafile";
+        << "inverted.emf" << withFrame(metafile, 1000, 0) << "Soubor není rozšířený metasoubor.";
 
-    const QString wmfDamaged = QStringLiteral("The Windows metafile is damaged");
+    const QString wmfDamaged = QStringLiteral("Metasoubor Windows je poškozen.");
     const QByteArray wmf = TestFiles::contentOf(path("shapes.wmf"));
     const auto wmfRow = [&](const char *row, const QByteArray &records) {
         QTest::newRow(row) << "overrun.wmf" << wmfWith(wmf, records) << wmfDamaged;
@@ -345,14 +345,14 @@ void PictureTest::damagedFileGivesTheDecodersError_data()
     QTest::newRow("wmf, no end record") << "open.wmf" << wmf.left(wmf.size() - 6) << wmfDamaged;
     QByteArray noResolution = wmf;
     qToLittleEndian<quint16>(0, noResolution.data() + 14);
-    QTest::newRow("wmf, placeable header without resolution") << "inch.wmf" << noResolution << "Not a Windows metafile";
+    QTest::newRow("wmf, placeable header without resolution") << "inch.wmf" << noResolution << "Soubor není metasoubor Windows.";
     // The window file without its window extent has no size.
     QByteArray windowless = TestFiles::contentOf(path("window.wmf"));
     const QByteArray extent = wmfRecord(0x020C, {120, 200});
     QVERIFY(windowless.contains(extent));
     windowless.replace(extent, wmfRecord(0x0000 | 0x0105, {0, 0}));
     QTest::newRow("wmf, neither placeable header nor window") << "nowindow.wmf" << windowless
-                                                              << "Not a Windows metafile";
+                                                              << "Soubor není metasoubor Windows.";
 }
 
 void PictureTest::damagedFileGivesTheDecodersError()
@@ -375,7 +375,7 @@ void PictureTest::pictureCutShortFails_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
-    const QString endsEarly = QStringLiteral("The picture file ends early");
+    const QString endsEarly = QStringLiteral("Soubor obrázku předčasně končí.");
     const QString jpegEnds = QStringLiteral("Premature end of JPEG file");
     const QList<std::pair<QString, QString>> pictures = {
         {"pic.bmp", endsEarly},     {"im24.bmp", endsEarly},        {"im4.bmp", endsEarly},

@@ -1,5 +1,7 @@
 #include "platform/pictures/QtImageDecoder.h"
 
+#include "platform/messages/PlatformMessages.h"
+
 #include <QImageReader>
 #include <QIODevice>
 #include <QtEndian>
@@ -8,7 +10,7 @@
 
 namespace {
 
-Failure endsEarly() { return {QStringLiteral("The picture file ends early")}; }
+Failure endsEarly() { return {PlatformMessages::pictureEndsEarly()}; }
 
 // A read-only device over the data that notes reads and seeks beyond its end.
 // A last bitmap row may lack its padding (up to three bytes): some writers

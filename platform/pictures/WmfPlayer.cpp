@@ -1,5 +1,6 @@
 #include "platform/pictures/WmfPlayer.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/Dib.h"
 #include "platform/pictures/MetafileCanvas.h"
 #include "platform/pictures/RecordBytes.h"
@@ -22,8 +23,8 @@ constexpr qsizetype HeaderSize = 18;
 constexpr qsizetype RecordHeadSize = 6;
 constexpr double ScreenDpi = 96.0;
 
-Failure damaged() { return {QStringLiteral("The Windows metafile is damaged")}; }
-Failure notWmf() { return {QStringLiteral("Not a Windows metafile")}; }
+Failure damaged() { return {PlatformMessages::windowsMetafileDamaged()}; }
+Failure notWmf() { return {PlatformMessages::notAWindowsMetafile()}; }
 
 // What the picture shows: the placeable header's frame, or else the window
 // the file sets up, in logical units, and its size in pixels.

@@ -2,6 +2,7 @@
 
 #include "platform/files/FileSystem.h"
 #include "platform/files/SafeFile.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/result/Result.h"
 
 #include <QBuffer>
@@ -45,7 +46,7 @@ public:
     Result<> newPage() override
     {
         if (!m_writer.newPage())
-            return Failure{QStringLiteral("The printer cannot start a new page")};
+            return Failure{PlatformMessages::printerCannotStartPage()};
         return {};
     }
     int pageWidth() const override { return m_writer.width(); }
@@ -64,7 +65,7 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
 {
     PdfJob job(out, layout, resolution, documentName);
     if (!job.begin()) {
-        error = QStringLiteral("Printing could not start");
+        error = PlatformMessages::printingCannotStart();
         return false;
     }
     if (const Result<> drawn = draw(job); !drawn) {
@@ -73,7 +74,7 @@ bool layOut(QIODevice &out, const QPageLayout &layout, int resolution, const QSt
         return false;
     }
     if (!job.end()) {
-        error = QStringLiteral("Printing could not be finished");
+        error = PlatformMessages::printingCannotFinish();
         return false;
     }
     return true;
@@ -116,9 +117,9 @@ Result<QByteArray> queueOf(const QPrinter &printer)
 {
     const QString name = printer.printerName();
     if (name.isEmpty())
-        return Failure{QStringLiteral("There is no default printer currently selected")};
+        return Failure{PlatformMessages::noDefaultPrinter()};
     if (QPrinterInfo::printerInfo(name).isNull())
-        return Failure{QStringLiteral("Printer selected is not valid")};
+        return Failure{PlatformMessages::printerNotValid()};
     return name.toLocal8Bit();
 }
 
@@ -143,8 +144,8 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
         return Failure{queue.error()};
     const QByteArray title = documentName.toUtf8();
     const auto failed = [&printer] {
-        return Failure{QStringLiteral("Printing failed on %1: %2")
-                           .arg(printer.printerName(), QString::fromUtf8(cupsLastErrorString()))};
+        return Failure{PlatformMessages::printingFailedOn(printer.printerName(),
+                                                          QString::fromUtf8(cupsLastErrorString()))};
     };
     const JobOptions options(printer);
     const int jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, queue->constData(), title.constData(), options.count(),
@@ -172,7 +173,7 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
             return abandoned(failed());
     }
     if (got < 0)
-        return abandoned(Failure{QStringLiteral("Printing could not be finished: %1").arg(pdf.errorString())});
+        return abandoned(Failure{PlatformMessages::printingCannotFinish(pdf.errorString())});
     if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue->constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancelled(failed());
     return {};
@@ -183,7 +184,7 @@ Result<> sendToQueue(const QPrinter &printer, QIODevice &pdf, const QString &doc
 Result<> deliver(const QPrinter &printer, QIODevice &pdf, const QString &documentName)
 {
     if (pdf.size() == 0)
-        return Failure{QStringLiteral("Printing could not start: the document is empty")};
+        return Failure{PlatformMessages::printingCannotStart(PlatformMessages::documentEmpty())};
     if (const PdfRedirect *redirect = PdfRedirect::active())
         return copyToFile(redirect->path(), pdf);
     if (printsToFile(printer))
@@ -245,12 +246,12 @@ Result<> print(QPrinter &printer, const QString &documentName, const PageDrawing
 
     QTemporaryFile spool(spoolFileTemplate());
     if (!spool.open())
-        return Failure{QStringLiteral("Printing could not start: %1").arg(spool.errorString())};
+        return Failure{PlatformMessages::printingCannotStart(spool.errorString())};
     QString error;
     if (!layOut(spool, layout, resolution, documentName, draw, error))
         return Failure{error};
     if (!spool.flush() || !spool.seek(0))
-        return Failure{QStringLiteral("Printing could not be finished: %1").arg(spool.errorString())};
+        return Failure{PlatformMessages::printingCannotFinish(spool.errorString())};
     return deliver(printer, spool, documentName);
 }
 
@@ -266,7 +267,7 @@ Result<> printPdfFile(const QPrinter &printer, const QString &path, const QStrin
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Printing could not start: %1: %2").arg(path, file.errorString())};
+        return Failure{PlatformMessages::printingCannotStart(PlatformMessages::cannotOpen(path, file.errorString()))};
     return deliver(printer, file, documentName);
 }
 

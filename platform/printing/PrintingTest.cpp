@@ -176,14 +176,14 @@ void PrintingTest::spoolStaysInTheTemporaryFolder()
         qunsetenv("TMPDIR");
     QDir::setCurrent(previousFolder);
     QVERIFY(!printed);
-    QVERIFY2(printed.error().startsWith(QStringLiteral("Printing could not start: ")), qPrintable(printed.error()));
+    QVERIFY2(printed.error().startsWith(QStringLiteral("Tisk nelze zahájit: ")), qPrintable(printed.error()));
     QCOMPARE(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!QFile::exists(path));
 }
 
 void PrintingTest::noPrinter()
 {
-    const QString error = QStringLiteral("There is no default printer currently selected");
+    const QString error = QStringLiteral("Není vybrána žádná výchozí tiskárna.");
     const auto printer = Printing::makePrinter();
     printer->setPrinterName(QString());
     bool drawn = false;
@@ -252,7 +252,7 @@ void PrintingTest::finishedPdfThatCannotBeRead()
     const Result<> printed = missingFile ? Printing::printPdfFile(*printer, gone, QStringLiteral("Zákon"))
                                          : Printing::printPdf(*printer, QByteArray(), QStringLiteral("Zákon"));
     QVERIFY(!printed);
-    QVERIFY(printed.error().startsWith(QStringLiteral("Printing could not start")));
+    QVERIFY(printed.error().startsWith(QStringLiteral("Tisk nelze zahájit")));
     if (missingFile)
         QVERIFY2(printed.error().contains(gone), qPrintable(printed.error()));
     QCOMPARE(TestFiles::contentOf(path), QByteArray("older job"));

@@ -1,5 +1,6 @@
 #include "platform/table/DbfHeader.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/text/Cp1250.h"
 
 #include <QtEndian>
@@ -59,65 +60,59 @@ bool lengthFits(const FieldDef &field)
 Result<DbfHeader> DbfHeader::parse(QByteArrayView file, const QString &fileName)
 {
     const auto damaged = [&fileName](const QString &what) {
-        return Failure{QStringLiteral("The table %1 is damaged: %2.").arg(fileName, what)};
+        return Failure{PlatformMessages::tableDamaged(fileName, what)};
     };
     if (file.size() < kPrefixLength + 1)
-        return damaged(QStringLiteral("the file is shorter than a table header"));
+        return damaged(PlatformMessages::shorterThanTableHeader());
     const auto *bytes = reinterpret_cast<const uchar *>(file.data());
     DbfHeader header;
     header.m_version = bytes[0];
     if (header.m_version != 0x03 && header.m_version != 0x83 && header.m_version != 0x8B)
-        return Failure{QStringLiteral("The file %1 is not a dBASE III or IV table (version byte 0x%2).")
-                           .arg(fileName)
-                           .arg(header.m_version, 2, 16, QLatin1Char('0'))};
+        return Failure{PlatformMessages::notADbaseTable(
+            fileName, QStringLiteral("%1").arg(header.m_version, 2, 16, QLatin1Char('0')))};
     header.m_recordCount = qFromLittleEndian<quint32>(bytes + 4);
     header.m_headerLength = qFromLittleEndian<quint16>(bytes + 8);
     header.m_recordLength = qFromLittleEndian<quint16>(bytes + 10);
     if (header.m_headerLength > file.size() || header.m_headerLength < kPrefixLength + 1)
-        return damaged(QStringLiteral("the header length %1 does not fit the file").arg(header.m_headerLength));
+        return damaged(PlatformMessages::headerLengthDoesNotFit(header.m_headerLength));
 
     QList<FieldDef> fields;
     int at = kPrefixLength;
     while (at < header.m_headerLength && file[at] != kFieldListEnd) {
         if (at + kDescriptorLength > header.m_headerLength)
-            return damaged(QStringLiteral("the column list runs past the header length %1").arg(header.m_headerLength));
+            return damaged(PlatformMessages::columnListPastHeader(header.m_headerLength));
         const QByteArrayView descriptor = file.sliced(at, kDescriptorLength);
         const QByteArrayView name = descriptor.first(11);
         const qsizetype nameEnd = name.indexOf('\0');
         FieldDef field;
         field.name = Cp1250::decode(nameEnd < 0 ? name : name.first(nameEnd));
         if (!knownType(descriptor[11]))
-            return damaged(QStringLiteral("column %1 has the unknown type '%2'").arg(field.name, QChar(uchar(descriptor[11]))));
+            return damaged(PlatformMessages::unknownColumnType(field.name, QChar(uchar(descriptor[11]))));
         field.type = FieldType(descriptor[11]);
         field.length = uchar(descriptor[16]);
         field.decimals = uchar(descriptor[17]);
         if (field.name.isEmpty())
-            return damaged(QStringLiteral("column %1 has no name").arg(fields.size() + 1));
+            return damaged(PlatformMessages::columnWithoutName(int(fields.size()) + 1));
         if (!lengthFits(field))
-            return damaged(QStringLiteral("column %1 has the impossible width %2.%3").arg(field.name).arg(field.length).arg(field.decimals));
+            return damaged(PlatformMessages::impossibleColumnWidth(field.name, field.length, field.decimals));
         fields.append(field);
         at += kDescriptorLength;
     }
     if (at >= header.m_headerLength)
-        return damaged(QStringLiteral("the column list has no end within the header"));
+        return damaged(PlatformMessages::columnListWithoutEnd());
     if (fields.isEmpty())
-        return damaged(QStringLiteral("the table has no columns"));
+        return damaged(PlatformMessages::noColumns());
 
     const int declaredLength = header.m_recordLength;
     if (const Result<> set = header.setFields(fields); !set)
         return damaged(set.error());
     if (header.m_recordLength != declaredLength)
-        return damaged(QStringLiteral("the record length %1 does not match the columns, which need %2")
-                           .arg(declaredLength)
-                           .arg(header.m_recordLength));
+        return damaged(PlatformMessages::recordLengthMismatch(declaredLength, header.m_recordLength));
     if (header.hasMemoColumn())
         header.m_memoLayout = header.m_version == 0x8B ? MemoLayout::DBase4 : MemoLayout::DBase3;
     const qint64 needed = header.recordOffset(header.m_recordCount);
     if (needed > file.size())
-        return damaged(QStringLiteral("the file holds %1 bytes, but its %2 records need %3")
-                           .arg(file.size())
-                           .arg(header.m_recordCount)
-                           .arg(needed));
+        return damaged(PlatformMessages::fileTooShortForRecords(file.size(), header.m_recordCount, needed));
     return header;
 }
 
@@ -127,20 +122,17 @@ Result<DbfHeader> DbfHeader::forNewTable(const QList<FieldDef> &fields)
     for (FieldDef field : fields) {
         const QByteArray name = Cp1250::encode(field.name);
         if (name.isEmpty() || name.size() > 10)
-            return Failure{QStringLiteral("The column name '%1' must have 1 to 10 characters.").arg(field.name)};
+            return Failure{PlatformMessages::columnNameLength(field.name)};
         if (field.length == 0)
             field.length = defaultLength(field.type);
         if (field.type == FieldType::Memo || field.type == FieldType::Logical || field.type == FieldType::Date)
             field.decimals = 0;
         if (!lengthFits(field) || (field.type == FieldType::Character && field.length > 254))
-            return Failure{QStringLiteral("The column %1 cannot have the width %2.%3.")
-                               .arg(field.name)
-                               .arg(field.length)
-                               .arg(field.decimals)};
+            return Failure{PlatformMessages::columnWidth(field.name, field.length, field.decimals)};
         sized.append(field);
     }
     if (sized.isEmpty())
-        return Failure{QStringLiteral("A table needs at least one column.")};
+        return Failure{PlatformMessages::noColumnGiven()};
     DbfHeader header;
     if (const Result<> set = header.setFields(sized); !set)
         return Failure{set.error()};
@@ -160,7 +152,7 @@ Result<> DbfHeader::setFields(const QList<FieldDef> &fields)
         m_offsets.append(offset);
         offset += field.length;
         if (offset > kMaxRecordLength)
-            return Failure{QStringLiteral("the columns need more than %1 bytes a record").arg(kMaxRecordLength)};
+            return Failure{PlatformMessages::recordsTooLong(kMaxRecordLength)};
     }
     m_recordLength = offset;
     return {};

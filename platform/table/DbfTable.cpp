@@ -1,6 +1,7 @@
 #include "platform/table/DbfTable.h"
 
 #include "platform/files/PathResolver.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/files/SafeFile.h"
 #include "platform/table/DbfHeader.h"
 #include "platform/table/FieldText.h"
@@ -33,19 +34,17 @@ QString fileNameOf(const QString &path)
 
 Failure readFailure(const QFile &file)
 {
-    return Failure{QStringLiteral("Cannot read %1: %2.").arg(file.fileName(), file.errorString())};
+    return Failure{PlatformMessages::cannotRead(file.fileName(), file.errorString())};
 }
 
 Failure lockFailure(const QFile &file, const TableLock &lock)
 {
-    return Failure{QStringLiteral("Cannot lock %1: %2.").arg(file.fileName(), lock.taken().error())};
+    return Failure{PlatformMessages::cannotLock(file.fileName(), lock.taken().error())};
 }
 
 Failure changedElsewhere(const QString &path)
 {
-    return Failure{QStringLiteral("The table %1 was replaced or changed by another program; "
-                                  "open it again.")
-                       .arg(fileNameOf(path))};
+    return Failure{PlatformMessages::tableChangedElsewhere(fileNameOf(path))};
 }
 
 // Which file a descriptor or a name stands for: a replace by rename gives
@@ -187,7 +186,7 @@ Result<> DbfTable::Impl::load(const QString &tablePath)
     path = tablePath;
     QFile tableFile(tablePath);
     if (!tableFile.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot open %1: %2.").arg(tablePath, tableFile.errorString())};
+        return Failure{PlatformMessages::cannotOpen(tablePath, tableFile.errorString())};
     const TableLock lock(tableFile, TableLock::Mode::Shared);
     if (!lock.taken())
         return lockFailure(tableFile, lock);
@@ -207,8 +206,7 @@ Result<> DbfTable::Impl::load(const QString &tablePath)
     if (header.memoLayout() != DbfHeader::MemoLayout::None) {
         memoPath = DbfTable::memoPathFor(tablePath);
         if (!QFileInfo::exists(memoPath))
-            return Failure{QStringLiteral("The memo file %1 of the table %2 is missing.")
-                               .arg(fileNameOf(memoPath), fileNameOf(tablePath))};
+            return Failure{PlatformMessages::memoFileMissing(fileNameOf(memoPath), fileNameOf(tablePath))};
     }
     live.reserve(header.recordCount());
     if (const Result<> taken = takeRecords(0); !taken)
@@ -254,10 +252,8 @@ Result<> DbfTable::Impl::takeEach(quint32 from)
                 continue;
             const auto block = FieldText::memoBlock(stored.sliced(header.fieldOffset(index), fields[index].length));
             if (!block)
-                return Failure{QStringLiteral("The table %1 is damaged: record %2 holds no memo block number in %3.")
-                                   .arg(fileNameOf(path))
-                                   .arg(physical + 1)
-                                   .arg(fields[index].name)};
+                return Failure{PlatformMessages::tableDamaged(
+                    fileNameOf(path), PlatformMessages::noMemoBlockNumber(physical + 1, fields[index].name))};
             if (*block != 0)
                 memos.push_back({*block, slot(physical, index)});
         }
@@ -319,9 +315,7 @@ Result<> DbfTable::Impl::catchUp(QFile &tableFile)
     if (header.recordOffset(count) <= tableFile.size() && tableFile.seek(header.recordOffset(known)))
         added = tableFile.read(needed);
     if (added.size() != needed)
-        return Failure{QStringLiteral("The table %1 is damaged: its %2 records run past the file's end.")
-                           .arg(fileNameOf(path))
-                           .arg(count)};
+        return Failure{PlatformMessages::tableDamaged(fileNameOf(path), PlatformMessages::recordsPastEnd(count))};
     const auto liveBefore = live.size();
     const auto textsBefore = memoTexts.size();
     data.resize(header.recordOffset(known));
@@ -387,9 +381,7 @@ Result<> DbfTable::Impl::writeBuffer()
     const Post post = preparePost(pendingMemos.empty() ? 0 : memoFile.size());
     // A narrow memo column cannot hold every block number.
     if (post.record.size() != header.recordLength())
-        return Failure{QStringLiteral("The memo file %1 has grown past the block numbers that the "
-                                      "table %2 can hold.")
-                           .arg(fileNameOf(memoPath), fileNameOf(path))};
+        return Failure{PlatformMessages::memoFileFull(fileNameOf(memoPath), fileNameOf(path))};
     const bool appending = state == State::Insert;
     const quint32 physical = appending ? header.recordCount() : live[position];
     if (!post.memoBlocks.isEmpty())
@@ -630,11 +622,11 @@ Result<bool> DbfTable::locate(int fieldIndex, const QString &text)
 Result<> DbfTable::edit()
 {
     if (d->state == State::Inactive)
-        return Failure{QStringLiteral("The table is not open.")};
+        return Failure{PlatformMessages::tableNotOpen()};
     if (d->state != State::Browse)
         return {};
     if (d->live.empty())
-        return Failure{QStringLiteral("The table %1 holds no record to edit.").arg(fileNameOf(d->path))};
+        return Failure{PlatformMessages::noRecordToEdit(fileNameOf(d->path))};
     d->buffer = d->record().toByteArray();
     d->state = State::Edit;
     return {};
@@ -643,7 +635,7 @@ Result<> DbfTable::edit()
 Result<> DbfTable::append()
 {
     if (d->state == State::Inactive)
-        return Failure{QStringLiteral("The table is not open.")};
+        return Failure{PlatformMessages::tableNotOpen()};
     if (const Result<> settled = d->settle(); !settled)
         return settled;
     d->buffer = QByteArray(d->header.recordLength(), ' ');
@@ -654,16 +646,14 @@ Result<> DbfTable::append()
 Result<> DbfTable::setText(int fieldIndex, const QString &value)
 {
     if (!d->editing())
-        return Failure{QStringLiteral("The table is not being edited.")};
+        return Failure{PlatformMessages::tableNotEdited()};
     if (!d->hasColumn(fieldIndex))
-        return Failure{QStringLiteral("The table %1 has no such column.").arg(fileNameOf(d->path))};
+        return Failure{PlatformMessages::noSuchColumn(fileNameOf(d->path))};
     const FieldDef &field = d->header.fields()[fieldIndex];
     if (field.type == FieldType::Memo) {
         // A dBASE III+ memo ends at the first 0x1A; the text would come back cut.
         if (d->header.memoLayout() == DbfHeader::MemoLayout::DBase3 && value.contains(QChar(0x1A)))
-            return Failure{QStringLiteral("The text for the memo column %1 holds the character 0x1A, "
-                                          "which ends a memo.")
-                               .arg(field.name)};
+            return Failure{PlatformMessages::memoTextEndsEarly(field.name)};
         d->pendingMemos[fieldIndex] = value;
         return {};
     }
@@ -687,7 +677,7 @@ Result<> DbfTable::setBoolean(int fieldIndex, bool value)
 Result<> DbfTable::post()
 {
     if (!d->editing())
-        return Failure{QStringLiteral("The table is not being edited.")};
+        return Failure{PlatformMessages::tableNotEdited()};
     return d->settle();
 }
 
@@ -705,9 +695,9 @@ Result<> DbfTable::deleteRecord()
     }
     cancel();
     if (d->state == State::Inactive)
-        return Failure{QStringLiteral("The table is not open.")};
+        return Failure{PlatformMessages::tableNotOpen()};
     if (d->live.empty())
-        return Failure{QStringLiteral("The table %1 holds no record to delete.").arg(fileNameOf(d->path))};
+        return Failure{PlatformMessages::noRecordToDelete(fileNameOf(d->path))};
     QFile tableFile(d->path);
     std::optional<TableLock> lock;
     Result<> written = d->beginWrite(tableFile, lock);

@@ -487,18 +487,18 @@ t.close()
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty file") << "empty" << "central.vqn is damaged: the file is shorter than a table header";
-        QTest::newRow("truncated header") << "truncatedHeader" << "central.vqn is damaged: the header length";
-        QTest::newRow("truncated records") << "truncatedRecords" << "central.vqn is damaged: the file holds";
-        QTest::newRow("record length mismatch") << "recordLength" << "central.vqn is damaged: the record length 99";
-        QTest::newRow("header length past columns") << "headerLength" << "central.vqn is damaged: the column list";
-        QTest::newRow("unknown type") << "unknownType" << "central.vqn is damaged: column CISLO has the unknown type 'Q'";
-        QTest::newRow("not a dBASE file") << "version" << "central.vqn is not a dBASE III or IV table";
-        QTest::newRow("memo pointer past end") << "memoPastEnd" << "central.vqt is damaged: the memo at block 99";
-        QTest::newRow("memo without end") << "memoNoEnd" << "central.vqt is damaged: the memo at block 1 has no end marker";
-        QTest::newRow("memo pointer not a number") << "memoPointer" << "record 1 holds no memo block number in TEXT";
-        QTest::newRow("memo file missing") << "memoMissing" << "The memo file central.vqt of the table central.vqn is missing";
-        QTest::newRow("memo header truncated") << "memoHeader" << "central.vqt is damaged: the file is shorter than a memo header";
+        QTest::newRow("empty file") << "empty" << "Tabulka central.vqn je poškozena: soubor je kratší než hlavička tabulky";
+        QTest::newRow("truncated header") << "truncatedHeader" << "Tabulka central.vqn je poškozena: délka hlavičky";
+        QTest::newRow("truncated records") << "truncatedRecords" << "Tabulka central.vqn je poškozena: soubor má";
+        QTest::newRow("record length mismatch") << "recordLength" << "Tabulka central.vqn je poškozena: délka záznamu 99";
+        QTest::newRow("header length past columns") << "headerLength" << "Tabulka central.vqn je poškozena: seznam sloupců";
+        QTest::newRow("unknown type") << "unknownType" << "Tabulka central.vqn je poškozena: sloupec CISLO má neznámý typ 'Q'";
+        QTest::newRow("not a dBASE file") << "version" << "central.vqn není tabulka dBASE III ani IV";
+        QTest::newRow("memo pointer past end") << "memoPastEnd" << "Soubor poznámek central.vqt je poškozen: poznámka v bloku 99";
+        QTest::newRow("memo without end") << "memoNoEnd" << "Soubor poznámek central.vqt je poškozen: poznámka v bloku 1 nemá značku konce";
+        QTest::newRow("memo pointer not a number") << "memoPointer" << "záznam 1 nemá ve sloupci TEXT číslo bloku poznámky";
+        QTest::newRow("memo file missing") << "memoMissing" << "Soubor poznámek central.vqt tabulky central.vqn chybí";
+        QTest::newRow("memo header truncated") << "memoHeader" << "Soubor poznámek central.vqt je poškozen: soubor je kratší než hlavička souboru poznámek";
     }
 
     void damagedFilesGiveClearErrors()
@@ -554,7 +554,7 @@ t.close()
         DbfTable table;
         const Result<> result = table.open(m_dir->filePath(QStringLiteral("d4.dbf")));
         QVERIFY(!result);
-        QVERIFY2(result.error().contains(QStringLiteral("d4.dbt is damaged: the memo at block 1 claims 100000 bytes")),
+        QVERIFY2(result.error().contains(QStringLiteral("Soubor poznámek d4.dbt je poškozen: poznámka v bloku 1 udává 100000 bajtů")),
                  qPrintable(result.error()));
     }
 
@@ -692,7 +692,7 @@ t.close()
         QVERIFY(QFile::resize(m_memo, 2048));
         const Result<QByteArrayView> result = memo.text(1);
         QVERIFY(!result);
-        QVERIFY2(result.error().contains(QStringLiteral("central.vqt is damaged: the file became shorter")), qPrintable(result.error()));
+        QVERIFY2(result.error().contains(QStringLiteral("Soubor poznámek central.vqt je poškozen: soubor se během čtení zkrátil")), qPrintable(result.error()));
     }
 
     // Blocks that another writer added since the table opened stay untouched.
@@ -777,7 +777,7 @@ t.close()
             const FileWrites::FailAfter failing(0);
             const Result<> moved = moveBack(table, move);
             QVERIFY(!moved);
-            QCOMPARE(moved.error(), QStringLiteral("Cannot write to central.vqt: the write was refused."));
+            QCOMPARE(moved.error(), QStringLiteral("Do souboru central.vqt nelze zapisovat: zápis byl odmítnut."));
         }
         QCOMPARE(table.state(), DbfTable::State::Edit);
         QCOMPARE(table.recordNumber(), 2);
@@ -883,7 +883,7 @@ t.close()
         QVERIFY(table.setText(0, QStringLiteral("2")));
         const Result<> posted = table.post();
         QVERIFY(!posted);
-        QVERIFY2(posted.error().contains(QStringLiteral("central.vqn was replaced or changed by another program")),
+        QVERIFY2(posted.error().contains(QStringLiteral("Tabulku central.vqn mezitím nahradil nebo změnil jiný program")),
                  qPrintable(posted.error()));
         QVERIFY(table.open(m_table));
         QCOMPARE(table.recordCount(), 0);
@@ -932,7 +932,7 @@ t.close()
             QVERIFY(table.append());
             const Result<> refused = table.setText(1, QStringLiteral("100000000000000000000"));
             QVERIFY(!refused);
-            QCOMPARE(refused.error(), QStringLiteral("100000000000000000000 does not fit the column N20."));
+            QCOMPARE(refused.error(), QStringLiteral("100000000000000000000 se do sloupce N20 nevejde."));
             table.cancel();
         }
         DbfTable table;

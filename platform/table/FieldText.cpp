@@ -1,5 +1,6 @@
 #include "platform/table/FieldText.h"
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/text/Cp1250.h"
 
 #include <QDate>
@@ -153,9 +154,9 @@ Result<QByteArray> writeNumber(const FieldDef &field, const QString &text)
         digits = QByteArray::number(*value, 'f', field.decimals);
     }
     if (digits.isEmpty())
-        return Failure{QStringLiteral("'%1' is not a number for the column %2.").arg(text, field.name)};
+        return Failure{PlatformMessages::notANumberForColumn(text, field.name)};
     if (digits.size() > field.length)
-        return Failure{QStringLiteral("%1 does not fit the column %2.").arg(text, field.name)};
+        return Failure{PlatformMessages::doesNotFitColumn(text, field.name)};
     return rightJustified(digits, field.length);
 }
 
@@ -166,14 +167,14 @@ Result<QByteArray> writeLogical(const FieldDef &field, const QString &text)
         return QByteArray("T");
     if (value == u"false" || value == u"f" || value == u"n" || value == u"no")
         return QByteArray("F");
-    return Failure{QStringLiteral("'%1' is not a Boolean value for the column %2.").arg(text, field.name)};
+    return Failure{PlatformMessages::notABooleanForColumn(text, field.name)};
 }
 
 Result<QByteArray> writeDate(const FieldDef &field, const QString &text)
 {
     const QByteArray value = text.trimmed().toLatin1();
     if (!QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd")).isValid())
-        return Failure{QStringLiteral("'%1' is not a date (YYYYMMDD) for the column %2.").arg(text, field.name)};
+        return Failure{PlatformMessages::notADateForColumn(text, field.name)};
     return value;
 }
 
@@ -181,9 +182,7 @@ Result<QByteArray> writeCharacter(const FieldDef &field, const QString &text)
 {
     QByteArray bytes = Cp1250::encode(text);
     if (bytes.size() > field.length)
-        return Failure{QStringLiteral("The text is longer than the %1 characters of the column %2.")
-                           .arg(field.length)
-                           .arg(field.name)};
+        return Failure{PlatformMessages::textTooLongForColumn(field.length, field.name)};
     bytes.append(QByteArray(field.length - bytes.size(), ' '));
     return bytes;
 }
@@ -284,7 +283,7 @@ Result<QByteArray> write(const FieldDef &field, const QString &text)
     case FieldType::Memo:
         break;
     }
-    return Failure{QStringLiteral("The memo column %1 is not stored in the table file.").arg(field.name)};
+    return Failure{PlatformMessages::memoColumnNotInTable(field.name)};
 }
 
 std::optional<quint32> memoBlock(QByteArrayView raw)

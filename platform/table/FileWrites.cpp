@@ -1,6 +1,7 @@
 #include "platform/table/FileWrites.h"
 
 #include "platform/files/FileSystem.h"
+#include "platform/messages/PlatformMessages.h"
 
 #include <QFileInfo>
 
@@ -12,7 +13,7 @@ int g_allowedWrites = -1; // negative: no seam installed
 
 Failure failure(const QFile &file, const QString &why)
 {
-    return {QStringLiteral("Cannot write to %1: %2.").arg(QFileInfo(file.fileName()).fileName(), why)};
+    return {PlatformMessages::cannotWriteTo(QFileInfo(file.fileName()).fileName(), why)};
 }
 
 } // namespace
@@ -30,7 +31,7 @@ Result<> open(QFile &file)
 Result<> writeAt(QFile &file, qint64 offset, QByteArrayView bytes)
 {
     if (g_allowedWrites == 0)
-        return failure(file, QStringLiteral("the write was refused"));
+        return failure(file, PlatformMessages::writeRefused());
     if (g_allowedWrites > 0)
         --g_allowedWrites;
     if (const Result<> written = FileSystem::writeFully(file.handle(), bytes, offset); !written)

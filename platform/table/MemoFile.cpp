@@ -1,5 +1,7 @@
 #include "platform/table/MemoFile.h"
 
+#include "platform/messages/PlatformMessages.h"
+
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -18,7 +20,7 @@ const QByteArrayView kDBase4Signature("\xFF\xFF\x08\x00", 4);
 
 QString memoAt(quint32 block, const QString &what)
 {
-    return QStringLiteral("the memo at block %1 %2").arg(block).arg(what);
+    return PlatformMessages::memoAtBlock(block, what);
 }
 
 } // namespace
@@ -40,7 +42,7 @@ QByteArray MemoFile::nextFreeBytes(quint32 block)
 
 Failure MemoFile::damaged(const QString &what) const
 {
-    return {QStringLiteral("The memo file %1 is damaged: %2.").arg(m_fileName, what)};
+    return {PlatformMessages::memoFileDamaged(m_fileName, what)};
 }
 
 Result<> MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
@@ -52,17 +54,17 @@ Result<> MemoFile::open(const QString &path, DbfHeader::MemoLayout layout)
     m_windowStart = 0;
     // The window is the only buffer: Qt's own would copy every byte twice.
     if (!m_file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Failure{QStringLiteral("Cannot open %1: %2.").arg(path, m_file->errorString())};
+        return Failure{PlatformMessages::cannotOpen(path, m_file->errorString())};
     m_size = m_file->size();
     if (m_size < kHeaderLength)
-        return damaged(QStringLiteral("the file is shorter than a memo header"));
+        return damaged(PlatformMessages::shorterThanMemoHeader());
     if (Result<> read = fill(0, kHeaderLength); !read)
         return read;
     m_blockSize = kDBase3BlockSize;
     if (layout == DbfHeader::MemoLayout::DBase4) {
         m_blockSize = qFromLittleEndian<quint16>(m_window.constData() + 20);
         if (m_blockSize < kDBase4BlockHeader * 2)
-            return damaged(QStringLiteral("the block size %1 is too small").arg(m_blockSize));
+            return damaged(PlatformMessages::blockSizeTooSmall(int(m_blockSize)));
     }
     return {};
 }
@@ -90,13 +92,13 @@ Result<> MemoFile::fill(qint64 start, qint64 length)
     if (wanted == kept)
         return {};
     if (!m_file->seek(start + kept))
-        return Failure{QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString())};
+        return Failure{PlatformMessages::cannotRead(m_file->fileName(), m_file->errorString())};
     const qint64 read = m_file->read(m_window.data() + kept, wanted - kept);
     if (read < 0)
-        return Failure{QStringLiteral("Cannot read %1: %2.").arg(m_file->fileName(), m_file->errorString())};
+        return Failure{PlatformMessages::cannotRead(m_file->fileName(), m_file->errorString())};
     if (read != wanted - kept) {
         m_window.clear();
-        return damaged(QStringLiteral("the file became shorter while it was read"));
+        return damaged(PlatformMessages::becameShorterWhileRead());
     }
     return {};
 }
@@ -106,17 +108,17 @@ Result<QByteArrayView> MemoFile::text(quint32 block)
     const auto at = [block](const QString &what) { return memoAt(block, what); };
     const qint64 start = blockOffset(block);
     if (block == 0 || start >= m_size)
-        return damaged(at(QStringLiteral("lies past the end of the file")));
+        return damaged(at(PlatformMessages::liesPastEnd()));
     if (m_layout == DbfHeader::MemoLayout::DBase3)
         return dBase3Text(block);
     if (const Result<> read = fill(start, kDBase4BlockHeader); !read)
         return Failure{read.error()};
     const QByteArrayView rest = QByteArrayView(m_window).sliced(start - m_windowStart);
     if (rest.size() < kDBase4BlockHeader || !rest.startsWith(kDBase4Signature))
-        return damaged(at(QStringLiteral("does not start with a memo block header")));
+        return damaged(at(PlatformMessages::noMemoBlockHeader()));
     const quint32 length = qFromLittleEndian<quint32>(rest.data() + 4);
     if (length < quint32(kDBase4BlockHeader) || length > quint64(m_size - start))
-        return damaged(at(QStringLiteral("claims %1 bytes, more than the file holds").arg(length)));
+        return damaged(at(PlatformMessages::claimsMoreThanFile(length)));
     if (const Result<> read = fill(start, length); !read)
         return Failure{read.error()};
     return QByteArrayView(m_window).sliced(start - m_windowStart + kDBase4BlockHeader, length - kDBase4BlockHeader);
@@ -135,7 +137,7 @@ Result<QByteArrayView> MemoFile::dBase3Text(quint32 block)
         if (const qsizetype end = rest.sliced(searched).indexOf(kEnd); end >= 0)
             return rest.first(searched + end);
         if (start + rest.size() >= m_size)
-            return damaged(memoAt(block, QStringLiteral("has no end marker")));
+            return damaged(memoAt(block, PlatformMessages::noEndMarker()));
         searched = rest.size();
         wanted = searched + kWindow;
     }

@@ -1,5 +1,7 @@
 #include "platform/text/IntegerText.h"
 
+#include "platform/messages/PlatformMessages.h"
+
 namespace {
 
 constexpr qint64 kLimit = 0x80000000LL; // one past the largest positive value
@@ -80,5 +82,5 @@ Result<qint32> parseInteger(const QString &text)
 {
     if (const std::optional<qint32> value = convert(text))
         return *value;
-    return Failure{QStringLiteral("'%1' is not a valid integer value").arg(text)};
+    return Failure{PlatformMessages::ClassLibrary::notAValidInteger(text)};
 }

@@ -8,11 +8,11 @@
 
 namespace TextLineFile {
 
-std::optional<QStringList> read(const QString &path)
+Result<QStringList> read(const QString &path)
 {
     const Result<QByteArray> bytes = FileSystem::readWholeFile(path);
     if (!bytes)
-        return std::nullopt;
+        return Failure{bytes.error()};
     return splitLines(*bytes);
 }
 
@@ -47,9 +47,9 @@ QByteArray encode(const QStringList &lines, LastLine last)
     return Cp1250::encode(text);
 }
 
-bool write(const QString &path, const QStringList &lines, LastLine last)
+Result<> write(const QString &path, const QStringList &lines, LastLine last)
 {
-    return SafeFile::replace(path, encode(lines, last)).ok();
+    return SafeFile::replace(path, encode(lines, last));
 }
 
 } // namespace TextLineFile

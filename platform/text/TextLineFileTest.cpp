@@ -1,12 +1,16 @@
 #include "platform/text/TextLineFile.h"
 
 #include "platform/files/TestFiles.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/text/Cp1250.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 class TextLineFileTest : public QObject
 {
@@ -113,7 +117,24 @@ private slots:
     {
         const QStringList lines{u"Jméno"_qs, "", u"Příloha č. 1"_qs};
         QVERIFY(TextLineFile::write(pathOf("round.txt"), lines));
-        QCOMPARE(TextLineFile::read(pathOf("round.txt")).value_or(QStringList()), lines);
+        const Result<QStringList> read = TextLineFile::read(pathOf("round.txt"));
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(*read, lines);
+    }
+
+    // The box that shows a failure names the file and says why.
+    void failuresGiveTheFileAndTheSystemsReason()
+    {
+        const QString missing = pathOf("nothing.txt");
+        const Result<QStringList> read = TextLineFile::read(missing);
+        QVERIFY(!read);
+        QCOMPARE(read.error(), PlatformMessages::cannotRead(missing, QString::fromLocal8Bit(std::strerror(ENOENT))));
+
+        const QString target = pathOf("missing/folder.txt");
+        const Result<> written = TextLineFile::write(target, {"x"});
+        QVERIFY(!written);
+        QVERIFY2(written.error().contains(target), qPrintable(written.error()));
+        QVERIFY2(written.error().contains(QString::fromLocal8Bit(std::strerror(ENOENT))), qPrintable(written.error()));
     }
 
     void writeFailureIsReported()

@@ -2,6 +2,7 @@
 
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
+#include "trainer-components/messages/ComponentMessages.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -152,12 +153,13 @@ void TPdf::keyPressEvent(QKeyEvent *event)
 void TPdf::printAll(const QString &documentName)
 {
     if (m_document->pageCount() == 0) {
-        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout."), QStringLiteral("Chyba:"));
+        MessageBox::show(this, ComponentMessages::documentNotPrinted(), QStringLiteral("Chyba:"));
         return;
     }
     // The document goes to the printer as it is; its printer renders it.
     const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
     const Result<> printed = Printing::printPdfFile(*printer, m_loadedFile, documentName);
     if (!printed)
-        MessageBox::show(this, QStringLiteral("Dokument nelze vytisknout.\n") + printed.error(), QStringLiteral("Chyba:"));
+        MessageBox::show(this, ComponentMessages::documentNotPrinted() + u'\n' + printed.error(),
+                         QStringLiteral("Chyba:"));
 }

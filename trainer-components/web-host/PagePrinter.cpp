@@ -1,6 +1,7 @@
 #include "trainer-components/web-host/PagePrinter.h"
 
 #include "platform/printing/Printing.h"
+#include "trainer-components/messages/ComponentMessages.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -75,7 +76,7 @@ QPageSize pageSizeOf(QPDFPageObjectHelper &page)
 
 Failure notPrepared(const QString &reason)
 {
-    return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil: ") + reason};
+    return Failure{ComponentMessages::pageNotPrepared(reason)};
 }
 
 // The header and footer as PDF pages. The texts that are the same on every
@@ -113,7 +114,7 @@ Result<BandPages> bandPages(std::vector<QPDFPageObjectHelper> &pages, const Job 
     writer.setPageLayout(QPageLayout(firstSize, QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer))
-        return notPrepared(QStringLiteral("the header and footer cannot be drawn"));
+        return notPrepared(ComponentMessages::bandsNotDrawn());
     painter.setFont(QFont(QStringLiteral("Liberation Serif"), HeaderFontPoints));
     const auto paper = [&writer] { return QSizeF(writer.width(), writer.height()); };
     drawTexts(painter, paper(), first, same);
@@ -188,7 +189,7 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         document.processMemoryFile("page", job.pdf.constData(), std::size_t(job.pdf.size()));
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
         if (pages.empty())
-            return Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")};
+            return Failure{ComponentMessages::pageNotPrepared()};
         const Result<BandPages> planned = bandPages(pages, job);
         if (!planned)
             return Failure{planned.error()};
@@ -198,7 +199,7 @@ Result<QByteArray> withHeaderAndFooter(const Job &job)
         bandDocument.processMemoryFile("bands", plan.pdf.constData(), std::size_t(plan.pdf.size()));
         std::vector<QPDFPageObjectHelper> bands = QPDFPageDocumentHelper(bandDocument).getAllPages();
         if (bands.size() != std::size_t(plan.count))
-            return notPrepared(QStringLiteral("the header and footer pages were not all drawn"));
+            return notPrepared(ComponentMessages::bandsNotAllDrawn());
         layOver(document, pages, bands, plan);
         QPDFWriter writer(document);
         writer.setOutputMemory();
@@ -219,7 +220,7 @@ Result<> print(const Job &job)
         return Failure{pdf.error()};
     const std::unique_ptr<QPrinter> printer = Printing::makePrinter();
     if (const Result<> printed = Printing::printPdf(*printer, *pdf, job.facts.title); !printed)
-        return Failure{QStringLiteral("Stránku nelze vytisknout: ") + printed.error()};
+        return Failure{ComponentMessages::pageNotPrinted(printed.error())};
     return {};
 }
 

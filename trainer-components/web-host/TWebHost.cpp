@@ -3,6 +3,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/text/LocaleTexts.h"
 #include "platform/ui/MessageBox.h"
+#include "trainer-components/messages/ComponentMessages.h"
 #include "trainer-components/web-host/PagePrinter.h"
 #include "trainer-components/web-host/RequestGuard.h"
 
@@ -212,11 +213,7 @@ void TWebHost::renderProcessTerminated(int status)
     m_renderFailed = true;
     m_loading = false;
     emit renderProcessEnded();
-    MessageBox::show(window(),
-                     QStringLiteral("Prohlížeč stránku nezobrazil: jeho vykreslovací proces skončil "
-                                    "(stránka je možná příliš velká). Stránku nelze zobrazit ani "
-                                    "vytisknout, program ale pracuje dál."),
-                     QStringLiteral("Zobrazení stránky"));
+    MessageBox::show(window(), ComponentMessages::rendererEnded(), ComponentMessages::rendererEndedCaption());
 }
 
 bool TWebHost::waitForLoad()
@@ -261,11 +258,11 @@ Result<> TWebHost::PrintDocument()
         return outcome;
     };
     if (!waitForLoad())
-        return printed(Failure{QStringLiteral("Stránku nelze vytisknout: prohlížeč ji nezobrazil.")});
+        return printed(Failure{ComponentMessages::pageNotPrinted(ComponentMessages::pageNotShown())});
     PagePrinter::Job job;
     job.pdf = PageLayoutPdf();
     if (job.pdf.isEmpty())
-        return printed(Failure{QStringLiteral("Prohlížeč stránku pro tisk nepřipravil.")});
+        return printed(Failure{ComponentMessages::pageNotPrepared()});
     job.header = PrintOptions.Header;
     job.footer = PrintOptions.Footer;
     job.facts.title = m_page->title();

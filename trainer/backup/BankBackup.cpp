@@ -3,9 +3,11 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/PathResolver.h"
 #include "platform/files/SafeFile.h"
+#include "platform/messages/PlatformMessages.h"
 #include "platform/table/DbfTable.h"
 #include "platform/text/LocaleTexts.h"
 #include "platform/text/TextLineFile.h"
+#include "trainer/messages/TrainerMessages.h"
 #include "trainer/question-table/QuestionTable.h"
 
 #include <QFile>
@@ -29,12 +31,12 @@ public:
     {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly))
-            return Failure{QStringLiteral("Soubor %1 nelze otevřít: %2.").arg(path, m_file.errorString())};
+            return Failure{PlatformMessages::cannotOpen(path, m_file.errorString())};
         if (m_file.size() == 0)
             return {};
         const uchar *mapped = m_file.map(0, m_file.size());
         if (!mapped)
-            return Failure{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(path, m_file.errorString())};
+            return Failure{PlatformMessages::cannotRead(path, m_file.errorString())};
         m_content = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), m_file.size());
         return {};
     }
@@ -81,8 +83,7 @@ Result<> checkColumns(const DbfTable &table, const QString &tableFile)
         const FieldType type = index < 0 ? wanted.type : table.fields()[index].type;
         const bool fits = type == wanted.type || (isNumber(type) && isNumber(wanted.type));
         if (index < 0 || !fits)
-            return Failure{QStringLiteral("Soubor %1 není tabulka otázek: chybí v něm sloupec %2.")
-                               .arg(tableFile, wanted.name)};
+            return Failure{TrainerMessages::notAQuestionTable(tableFile, wanted.name)};
     }
     return {};
 }
@@ -105,7 +106,9 @@ std::optional<State> stateOf(const QString &folder)
     const QString path = PathResolver::resolve(folder, InfoFile);
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    const QStringList lines = TextLineFile::read(path).value_or(QStringList());
+    // Any file of that name marks a backup; one that cannot be read shows no date.
+    const Result<QStringList> read = TextLineFile::read(path);
+    const QStringList lines = read ? *read : QStringList();
     return State{lines.value(1).mid(InfoValueStart, InfoValueLength),
                  lines.value(2).mid(InfoValueStart, InfoValueLength)};
 }
@@ -119,11 +122,10 @@ Result<> checkQuestionPair(const QString &tableFile, const QString &memoFile)
     if (!check.isValid()
         || !QFile::link(QFileInfo(tableFile).absoluteFilePath(), linkedTable)
         || !QFile::link(QFileInfo(memoFile).absoluteFilePath(), check.filePath(QStringLiteral("check.vqt"))))
-        return Failure{QStringLiteral("Soubor %1 nelze prověřit: dočasný adresář nelze vytvořit.")
-                           .arg(tableFile)};
+        return Failure{TrainerMessages::pairNotCheckable(tableFile)};
     for (const QString &file : {tableFile, memoFile})
         if (!QFileInfo(file).isFile())
-            return Failure{QStringLiteral("Soubor %1 chybí.").arg(file)};
+            return Failure{TrainerMessages::fileMissing(file)};
     DbfTable table;
     if (const Result<> opened = table.open(linkedTable); !opened) {
         // The engine names the links; the user knows the files.
@@ -131,8 +133,7 @@ Result<> checkQuestionPair(const QString &tableFile, const QString &memoFile)
         reason.replace(check.path() + u'/', QString())
             .replace(QStringLiteral("check.vqn"), QFileInfo(tableFile).fileName())
             .replace(QStringLiteral("check.vqt"), QFileInfo(memoFile).fileName());
-        return Failure{QStringLiteral("Soubor %1 nelze otevřít jako tabulku otázek: %2")
-                           .arg(tableFile, reason)};
+        return Failure{TrainerMessages::notOpenableAsQuestionTable(tableFile, reason)};
     }
     return checkColumns(table, tableFile);
 }
@@ -148,8 +149,8 @@ Result<> backup(const QString &tablePath, const QString &folder, const QDateTime
         !copied)
         return copied;
     const QString info = PathResolver::resolve(folder, InfoFile);
-    if (!TextLineFile::write(info, infoLines(when)))
-        return Failure{QStringLiteral("Soubor %1 nelze uložit.").arg(info)};
+    if (Result<> written = TextLineFile::write(info, infoLines(when)); !written)
+        return written;
     return checkQuestionPair(tableCopy, memoCopy);
 }
 
@@ -157,8 +158,7 @@ Result<> restore(const QString &folder, QuestionTable &table, const Progress &pr
 {
     report(progress, 0);
     if (!stateOf(folder))
-        return Failure{QStringLiteral("V adresáři %1 není záloha: chybí v něm soubor %2.")
-                           .arg(folder, InfoFile)};
+        return Failure{TrainerMessages::noBackupIn(folder, InfoFile)};
     const QString tableCopy = PathResolver::resolve(folder, TableCopy);
     const QString memoCopy = PathResolver::resolve(folder, MemoCopy);
     // A backup stopped between its two copies is settled before it is read.

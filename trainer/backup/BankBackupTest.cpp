@@ -19,7 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -116,6 +118,20 @@ private slots:
         QCOMPARE(state->date, u' ' + QString(27, u'1'));
         QCOMPARE(state->time, QString());
         QVERIFY(!BankBackup::stateOf(folder.filePath(QStringLiteral("none"))));
+    }
+
+    // The error box of a backup whose info file cannot be written names the
+    // file and says why.
+    void infoFileFailureGivesTheReason()
+    {
+        ProgramFolder program(3);
+        QVERIFY(program.made);
+        const QString info = program.zaloha() + QStringLiteral("/info.txt");
+        QVERIFY(QDir(program.zaloha()).mkdir(QStringLiteral("info.txt")));
+        const Result<> done = BankBackup::backup(program.table(), program.zaloha(), BackupTime);
+        QVERIFY(!done);
+        QVERIFY2(done.error().contains(info), qPrintable(done.error()));
+        QVERIFY2(done.error().contains(QString::fromLocal8Bit(std::strerror(EISDIR))), qPrintable(done.error()));
     }
 
     void restorePutsTheBackupInPlaceOfAnOpenBank()

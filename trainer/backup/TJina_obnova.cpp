@@ -1,5 +1,6 @@
 #include "trainer/backup/TJina_obnova.h"
 
+#include "trainer/messages/TrainerMessages.h"
 #include "ui_TJina_obnova.h"
 
 #include <QPushButton>
@@ -9,7 +10,7 @@ TJina_obnova *Jina_obnova = nullptr;
 TJina_obnova::TJina_obnova(QuestionTable &table, const QString &programDir, QWidget *centreOver)
     : BackupDialog(programDir,
                    {QStringLiteral("Výsledek obnovy:"), QStringLiteral("Obnova dat provedena v pořádku ... "),
-                    QStringLiteral("Obnova dat se nezdařila, databáze otázek zůstala beze změny.")},
+                    TrainerMessages::restoreFailed()},
                    centreOver)
     , m_table(table)
 {

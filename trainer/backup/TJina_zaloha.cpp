@@ -1,5 +1,6 @@
 #include "trainer/backup/TJina_zaloha.h"
 
+#include "trainer/messages/TrainerMessages.h"
 #include "ui_TJina_zaloha.h"
 
 #include <QDateTime>
@@ -9,7 +10,7 @@ TJina_zaloha *Jina_zaloha = nullptr;
 TJina_zaloha::TJina_zaloha(const QString &tablePath, const QString &programDir, QWidget *centreOver)
     : BackupDialog(programDir,
                    {QStringLiteral("Výsledek zálohy:"), QStringLiteral("Data byly v pořádku odzálohovány ... "),
-                    QStringLiteral("Data se nepodařilo odzálohovat.")},
+                    TrainerMessages::backupFailed()},
                    centreOver)
     , m_tablePath(tablePath)
 {

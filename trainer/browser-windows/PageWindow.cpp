@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageBox.h"
 #include "trainer-components/web-host/TWebHost.h"
+#include "trainer/messages/TrainerMessages.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -71,7 +72,7 @@ void PageWindow::createWebHost(QWidget *panel)
 void PageWindow::printPage()
 {
     if (const Result<> printed = WebHost1->PrintDocument(); !printed)
-        MessageBox::show(this, printed.error(), QStringLiteral("Tisk stránky"));
+        MessageBox::show(this, printed.error(), TrainerMessages::pagePrintCaption());
 }
 
 void PageWindow::setVisible(bool visible)

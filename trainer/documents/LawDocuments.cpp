@@ -5,6 +5,7 @@
 #include "platform/files/SafeFile.h"
 #include "platform/ui/MessageBox.h"
 #include "trainer/documents/LawViewer.h"
+#include "trainer/messages/TrainerMessages.h"
 
 #include <QDir>
 
@@ -42,7 +43,7 @@ namespace LawViewerLoader {
 Result<LawViewer *> viewer()
 {
     static ProgramModule::Loaded<LawViewer> module(QStringLiteral("varnel-law-viewer"),
-                                                   QStringLiteral("Prohlížeč dokumentů nelze načíst: "));
+                                                   TrainerMessages::lawViewerNotLoaded());
     return module.get();
 }
 
@@ -56,17 +57,17 @@ void viewLawDocument(QWidget *owner, const QString &documentFile, const QString 
         MessageBox::show(owner, viewer.error(), QStringLiteral("Chyba:"));
         return;
     }
-    // The copy's name is fixed and the temporary folder may be shared: a link
-    // planted under it is replaced, never written through.
+    // The document may have gone since start-up, or the temporary folder:
+    // the failure says which, and why. The copy's name is fixed and the
+    // temporary folder may be shared: a link planted under it is replaced,
+    // never written through.
     const Result<QByteArray> document = FileSystem::readWholeFile(documentFile);
-    if (!document || !SafeFile::replaceName(temporaryCopy, *document)) {
-        // The document may have gone since start-up, or the temporary folder.
-        const QString text = FileSystem::fileExists(documentFile)
-            ? QStringLiteral("Dočasnou kopii dokumentu nelze vytvořit:\n") + temporaryCopy
-            : QStringLiteral("Soubor dokumentu nelze otevřít:\n") + documentFile;
-        MessageBox::show(owner, text, QStringLiteral("Chyba:"));
+    const Result<> copied = document ? SafeFile::replaceName(temporaryCopy, *document) : Result<>(Failure{document.error()});
+    if (!copied) {
+        MessageBox::show(owner, TrainerMessages::documentNotShown() + u'\n' + copied.error(), QStringLiteral("Chyba:"));
         return;
     }
     (*viewer)->show(title, temporaryCopy);
-    FileSystem::deleteFile(temporaryCopy);
+    // A copy that cannot be deleted stays for the next opening to replace.
+    (void)FileSystem::deleteFile(temporaryCopy);
 }

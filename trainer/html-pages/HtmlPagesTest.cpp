@@ -169,7 +169,7 @@ private slots:
             const FileWrites::FailAfter failing(0);
             const Result<> written = QuestionListPage::write(m_table, QString(), path(QuestionListPage::FileName));
             QVERIFY(!written);
-            QCOMPARE(written.error(), QStringLiteral("Cannot write to central.vqt: the write was refused."));
+            QCOMPARE(written.error(), QStringLiteral("Do souboru central.vqt nelze zapisovat: zápis byl odmítnut."));
         }
         QVERIFY(!QFileInfo::exists(path(QuestionListPage::FileName)));
         QCOMPARE(m_table.state(), DbfTable::State::Edit);

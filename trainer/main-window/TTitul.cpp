@@ -22,6 +22,7 @@
 #include "trainer/html-pages/PageFile.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
+#include "trainer/messages/TrainerMessages.h"
 #include "ui_TTitul.h"
 
 #include <QApplication>
@@ -261,13 +262,15 @@ void TTitul::createWorkingFolders()
             MessageBox::Icon::None, MessageBox::Yes);
         m_endRequested = answer != MessageBox::Result::Yes;
     } else {
+        // A folder that cannot be made is left out: the windows that use it
+        // tell of it when they need it.
         const QString backup = PathResolver::resolve(ProgramDir, QStringLiteral("ZALOHA"));
         if (!FileSystem::folderExists(backup))
-            FileSystem::createFolder(backup);
+            (void)FileSystem::createFolder(backup);
     }
     const QString annexes = PathResolver::resolve(ProgramDir, QStringLiteral("PRILOHY"));
     if (!FileSystem::folderExists(annexes))
-        FileSystem::createFolder(annexes);
+        (void)FileSystem::createFolder(annexes);
 }
 
 bool TTitul::openSettingsKey()
@@ -279,7 +282,7 @@ bool TTitul::openSettingsKey()
             || (key->writeString(QStringLiteral("Version"), ProgramVersion)
                 && key->writeString(QStringLiteral("Dat_verze"), VersionDate)));
     if (!stored)
-        MessageBox::show(this, QStringLiteral("Klíč nastavení nelze vytvořit."),
+        MessageBox::show(this, TrainerMessages::settingsKeyNotCreated(),
                          QApplication::applicationName(), MessageBox::Ok, MessageBox::Icon::Error);
     return stored;
 }

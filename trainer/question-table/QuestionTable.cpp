@@ -1,6 +1,7 @@
 #include "trainer/question-table/QuestionTable.h"
 
 #include "platform/files/PathResolver.h"
+#include "trainer/messages/TrainerMessages.h"
 
 #include <QFileInfo>
 
@@ -71,8 +72,7 @@ Result<int> QuestionTable::fieldIndex(const QString &fieldName) const
 {
     if (const int index = m_table.fieldIndex(fieldName); index >= 0)
         return index;
-    return Failure{QStringLiteral("The table %1 has no column %2.")
-                       .arg(QFileInfo(m_tableName).fileName(), fieldName)};
+    return Failure{TrainerMessages::questionTableLacksColumn(QFileInfo(m_tableName).fileName(), fieldName)};
 }
 
 Result<> QuestionTable::setText(const QString &fieldName, const QString &value)

@@ -231,7 +231,7 @@ private slots:
             QCOMPARE(filesInFolder(), kept);
             const Result<> opened = m_table.open();
             QVERIFY(!opened);
-            QVERIFY2(opened.error().contains(QStringLiteral("central.vqt of the table central.vqn is missing")),
+            QVERIFY2(opened.error().contains(QStringLiteral("central.vqt tabulky central.vqn chybí")),
                      qPrintable(opened.error()));
         }
     }

@@ -1,5 +1,7 @@
 #include "trainer/service/QuestionGridModel.h"
 
+#include "trainer/messages/TrainerMessages.h"
+
 #include "trainer/question-table/QuestionTable.h"
 
 #include <QFont>
@@ -22,7 +24,7 @@ const QString &titleOf(int column)
 
 Failure missingRecord(int row)
 {
-    return Failure{QStringLiteral("Záznam %1 v tabulce otázek není.").arg(row + 1)};
+    return Failure{TrainerMessages::gridRecordMissing(row + 1)};
 }
 
 // The row marker of the current record, as grids draw it.

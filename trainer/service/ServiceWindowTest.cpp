@@ -196,7 +196,7 @@ private slots:
             QTest::keyClick(w.DBGrid1, Qt::Key_Down);
         }
         QCOMPARE(script.requests().size(), std::size_t(1));
-        QCOMPARE(script.requests().front().text, QStringLiteral("Cannot write to central.vqt: the write was refused."));
+        QCOMPARE(script.requests().front().text, QStringLiteral("Do souboru central.vqt nelze zapisovat: zápis byl odmítnut."));
         QCOMPARE(m_table->recordNumber(), 1);
         QCOMPARE(m_table->state(), DbfTable::State::Edit);
         QCOMPARE(w.Otazka->toPlainText(), TestBank::questionText(1));

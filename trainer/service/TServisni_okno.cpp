@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
+#include "trainer/messages/TrainerMessages.h"
 #include "trainer/question-table/QuestionTable.h"
 #include "trainer/service/QuestionGridModel.h"
 
@@ -415,7 +416,7 @@ void TServisni_okno::deleteCurrentRecord()
     const QModelIndex current = DBGrid1->currentIndex();
     if (!current.isValid())
         return;
-    if (MessageBox::show(this, QStringLiteral("Smazat záznam?"), QStringLiteral("Potvrzení"),
+    if (MessageBox::show(this, TrainerMessages::deleteRecordQuestion(), TrainerMessages::deleteRecordCaption(),
                          MessageBox::Ok | MessageBox::Cancel, MessageBox::Icon::Question, MessageBox::Ok)
         != MessageBox::Result::Ok)
         return;
