@@ -3,43 +3,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include <uemf.h>
-#include <uwmf.h>
-
-namespace {
-
-// An EMF of 60 x 40 pixels at 96 dpi being written.
-class Emf
-{
-public:
-    bool start(const char *path)
-    {
-        if (emf_start(path, 4096, 4096, &m_track) != 0 || emf_htable_create(32, 32, &m_handles) != 0)
-            return false;
-        const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(1588, 1058)); // 60 x 40 px in 0.01 mm
-        append(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, U_SIZEL{960, 960}, U_SIZEL{254, 254}, 0));
-        return true;
-    }
-    void append(char *record) { emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), m_track, U_REC_FREE); }
-    EMFHANDLES *handles() const { return m_handles; }
-    bool finish()
-    {
-        append(U_EMREOF_set(0, nullptr, m_track));
-        const bool written = emf_finish(m_track, m_handles) == 0;
-        emf_free(&m_track);
-        emf_htable_free(&m_handles);
-        return written;
-    }
-
-    const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(59, 39));
-
-private:
-    EMFTRACK *m_track = nullptr;
-    EMFHANDLES *m_handles = nullptr;
-};
-
-} // namespace
-
 namespace MetafileFixtures {
 
 bool writeEmf(const char *path)
@@ -95,49 +58,6 @@ struct Dib
 
     PU_BITMAPINFO info;
     std::vector<uint32_t> bits;
-};
-
-// A WMF being written; placeable when it has a size.
-class Wmf
-{
-public:
-    bool start(const char *path, U_PAIRF *inches, unsigned int unitsPerInch)
-    {
-        if (wmf_start(path, 4096, 4096, &m_track) != 0 || wmf_htable_create(32, 32, &m_handles) != 0)
-            return false;
-        wmf_header_append(reinterpret_cast<U_METARECORD *>(U_WMRHEADER_set(inches, unitsPerInch)), m_track, U_REC_FREE);
-        free(inches);
-        return true;
-    }
-    void append(char *record) { wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, U_REC_FREE); }
-    void window(int16_t x, int16_t y, int16_t width, int16_t height)
-    {
-        append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
-        append(U_WMRSETWINDOWORG_set(point16_set(x, y)));
-        append(U_WMRSETWINDOWEXT_set(point16_set(width, height)));
-    }
-    void solid(U_COLORREF colour)
-    {
-        uint32_t brush = 0;
-        uint32_t pen = 0;
-        append(wcreatebrushindirect_set(&brush, m_handles, U_WLOGBRUSH_set(U_BS_SOLID, colour, 0)));
-        append(wselectobject_set(brush, m_handles));
-        append(wcreatepenindirect_set(&pen, m_handles, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0))));
-        append(wselectobject_set(pen, m_handles));
-    }
-    WMFHANDLES *handles() const { return m_handles; }
-    bool finish()
-    {
-        append(U_WMREOF_set());
-        const bool written = wmf_finish(m_track) == 0;
-        wmf_free(&m_track);
-        wmf_htable_free(&m_handles);
-        return written;
-    }
-
-private:
-    WMFTRACK *m_track = nullptr;
-    WMFHANDLES *m_handles = nullptr;
 };
 
 U_RECT16 rect16(int16_t left, int16_t top, int16_t right, int16_t bottom)
@@ -257,6 +177,29 @@ bool writeTextAndCurvesWmf(const char *path)
     wmf.append(U_WMRPATBLT_set(point16_set(50, 40), point16_set(10, 10), U_PATCOPY));
     wmf.append(wdeleteobject_set(&pattern, wmf.handles()));
     wmf.append(U_WMRRESTOREDC_set(-1));
+    return wmf.finish();
+}
+
+} // namespace MetafileFixtures
+
+namespace MetafileFixtures {
+
+bool writeEmfRecords(const char *path, const std::function<void(Emf &)> &draw)
+{
+    Emf emf;
+    if (!emf.start(path))
+        return false;
+    draw(emf);
+    return emf.finish();
+}
+
+bool writeWmfRecords(const char *path, const std::function<void(Wmf &)> &draw)
+{
+    Wmf wmf;
+    if (!wmf.start(path, U_PAIRF_set(60 / 96.0f, 40 / 96.0f), 96))
+        return false;
+    wmf.window(0, 0, 60, 40);
+    draw(wmf);
     return wmf.finish();
 }
 
