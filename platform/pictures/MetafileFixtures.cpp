@@ -1,6 +1,9 @@
 #include "platform/pictures/MetafileFixtures.h"
 
+#include <QtEndian>
+
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace MetafileFixtures {
@@ -201,6 +204,132 @@ bool writeWmfRecords(const char *path, const std::function<void(Wmf &)> &draw)
     wmf.window(0, 0, 60, 40);
     draw(wmf);
     return wmf.finish();
+}
+
+} // namespace MetafileFixtures
+
+namespace {
+
+template <typename T> void put(QByteArray &bytes, T value)
+{
+    const T little = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+}
+
+// 16-bit points zigzagging over the picture.
+QByteArray zigzag(int points, int pixels)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(points) * 4);
+    for (int i = 0; i < points; ++i) {
+        put<int16_t>(bytes, int16_t(i % pixels));
+        put<int16_t>(bytes, int16_t(i % 2 ? pixels - 1 : 0));
+    }
+    return bytes;
+}
+
+} // namespace
+
+namespace MetafileFixtures {
+
+QByteArray emfOf(const QByteArray &records, int pixels)
+{
+    U_EMRHEADER header{};
+    header.emr.iType = U_EMR_HEADER;
+    header.emr.nSize = sizeof header;
+    header.rclBounds = rectl_set(point32_set(0, 0), point32_set(pixels - 1, pixels - 1));
+    const int32_t frame = int32_t(int64_t(pixels) * 2540 / 96);
+    header.rclFrame = rectl_set(point32_set(0, 0), point32_set(frame, frame));
+    header.dSignature = U_ENHMETA_SIGNATURE;
+    header.nVersion = U_ENHMETA_VERSION;
+    header.nHandles = 1;
+    header.szlDevice = U_SIZEL{960, 960};
+    header.szlMillimeters = U_SIZEL{254, 254};
+    const QByteArray end = emfRecord(U_EMR_EOF, {0, 0, 20});
+    header.nBytes = uint32_t(sizeof header + size_t(records.size()) + size_t(end.size()));
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    return bytes + records + end;
+}
+
+QByteArray wmfOf(const QByteArray &records, int pixels)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, 0x9AC6CDD7);
+    put<uint16_t>(bytes, 0);
+    for (int16_t edge : {int16_t(0), int16_t(0), int16_t(pixels), int16_t(pixels)})
+        put<int16_t>(bytes, edge);
+    put<uint16_t>(bytes, 96);
+    put<uint32_t>(bytes, 0);
+    uint16_t sum = 0;
+    for (int i = 0; i < 10; ++i)
+        sum ^= qFromLittleEndian<uint16_t>(bytes.constData() + 2 * i);
+    put<uint16_t>(bytes, sum);
+    const QByteArray end = wmfRecord(0, {});
+    put<uint16_t>(bytes, 1);
+    put<uint16_t>(bytes, 9);
+    put<uint16_t>(bytes, 0x0300);
+    put<uint32_t>(bytes, uint32_t((18 + records.size() + end.size()) / 2));
+    put<uint16_t>(bytes, 0);
+    put<uint32_t>(bytes, 3);
+    put<uint16_t>(bytes, 0);
+    return bytes + records + end;
+}
+
+QByteArray emfRecord(uint32_t type, std::initializer_list<uint32_t> words)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, type);
+    put<uint32_t>(bytes, uint32_t(8 + 4 * words.size()));
+    for (uint32_t word : words)
+        put<uint32_t>(bytes, word);
+    return bytes;
+}
+
+QByteArray wmfRecord(uint16_t function, std::initializer_list<uint16_t> words)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, uint32_t(3 + words.size()));
+    put<uint16_t>(bytes, function);
+    for (uint16_t word : words)
+        put<uint16_t>(bytes, word);
+    return bytes;
+}
+
+QByteArray nestedSaves(bool emf, int count)
+{
+    const QByteArray save = emf ? emfRecord(U_EMR_SAVEDC, {}) : wmfRecord(U_WMR_SAVEDC, {});
+    return emf ? emfOf(save.repeated(count), 60) : wmfOf(save.repeated(count), 60);
+}
+
+QByteArray objectFlood(bool emf, int count)
+{
+    QByteArray records;
+    for (int i = 0; i < count; ++i)
+        records += emf ? emfRecord(U_EMR_CREATEBRUSHINDIRECT, {uint32_t(i + 1), U_BS_SOLID, 0xFF, 0})
+                       : wmfRecord(U_WMR_CREATEPALETTE, {0x0300, 0});
+    return emf ? emfOf(records, 60) : wmfOf(records, 60);
+}
+
+QByteArray longPolyline(int points, int penWidth, int pixels)
+{
+    QByteArray records = emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth), 0, 0xFF0000});
+    records += emfRecord(U_EMR_SELECTOBJECT, {1});
+    const QByteArray line = zigzag(points, pixels);
+    QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, uint32_t(pixels), uint32_t(pixels), uint32_t(points)});
+    qToLittleEndian<uint32_t>(uint32_t(polyline.size() + line.size()), polyline.data() + 4);
+    return emfOf(records + polyline + line, pixels);
+}
+
+QByteArray savedPathCopies(int points, int saves)
+{
+    QByteArray records = emfRecord(U_EMR_BEGINPATH, {}) + emfRecord(U_EMR_MOVETOEX, {0, 0});
+    const QByteArray line = zigzag(points, 60);
+    QByteArray polyline = emfRecord(U_EMR_POLYLINETO16, {0, 0, 60, 60, uint32_t(points)});
+    qToLittleEndian<uint32_t>(uint32_t(polyline.size() + line.size()), polyline.data() + 4);
+    records += polyline + line;
+    for (int i = 0; i < saves; ++i)
+        records += emfRecord(U_EMR_SAVEDC, {}) + emfRecord(U_EMR_LINETO, {uint32_t(i % 60), 30});
+    return emfOf(records, 60);
 }
 
 } // namespace MetafileFixtures

@@ -3,8 +3,12 @@
 // Small metafiles for the picture tests, written by libUEMF's own writer (not
 // by the players under test).
 
+#include <QByteArray>
+
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 
 #include <uemf.h>
 #include <uwmf.h>
@@ -124,5 +128,22 @@ bool writeBitmapWmf(const char *path);
 // twelve; a blue square 0,40-40,80 with a hole at 10,50-30,70; a red pattern
 // fill at 50,40-60,50; a chord, an arc, a rounded box and lines below right.
 bool writeTextAndCurvesWmf(const char *path);
+
+// Hostile metafiles, made in memory at any size: an EMF or a placeable WMF
+// of `pixels` x `pixels` around the given records.
+QByteArray emfOf(const QByteArray &records, int pixels);
+QByteArray wmfOf(const QByteArray &records, int pixels);
+QByteArray emfRecord(uint32_t type, std::initializer_list<uint32_t> words);
+QByteArray wmfRecord(uint16_t function, std::initializer_list<uint16_t> words);
+// `count` nested SAVEDC records.
+QByteArray nestedSaves(bool emf, int count);
+// `count` objects never deleted: EMF brushes or WMF palettes.
+QByteArray objectFlood(bool emf, int count);
+// One EMF polyline (16-bit) of `points` points zigzagging over the
+// picture, drawn with a pen `penWidth` wide (0: a hairline).
+QByteArray longPolyline(int points, int penWidth, int pixels);
+// An EMF path of `points` points kept open while `saves` times the state is
+// saved and the path grown by a line, so each saved state holds its own copy.
+QByteArray savedPathCopies(int points, int saves);
 
 } // namespace MetafileFixtures

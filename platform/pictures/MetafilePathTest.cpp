@@ -83,6 +83,9 @@ private slots:
     void pathAndClipRecords();
     void windowsMetafileClipRecords_data();
     void windowsMetafileClipRecords();
+    void hostileMetafileIsDamaged_data();
+    void hostileMetafileIsDamaged();
+    void hairlineStaysOneDevicePixelWide();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -375,6 +378,62 @@ void MetafilePathTest::windowsMetafileClipRecords()
     const Result<Picture> picture = Picture::load(file);
     QVERIFY2(picture, qPrintable(picture ? QString() : picture.error()));
     QCOMPARE(drawn(*picture, QSize(60, 40)).pixelColor(at), colour);
+}
+
+// Past what drawing programs write a file is damaged at once; short of it,
+// it loads. Each point shows at a size far below a real attack's.
+void MetafilePathTest::hostileMetafileIsDamaged_data()
+{
+    using namespace MetafileFixtures;
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("emf");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("EMF: 1000 nested SAVEDC") << nestedSaves(true, 1000) << true << true;
+    QTest::newRow("EMF: 70000 nested SAVEDC") << nestedSaves(true, 70000) << true << false;
+    QTest::newRow("WMF: 1000 nested SAVEDC") << nestedSaves(false, 1000) << false << true;
+    QTest::newRow("WMF: 70000 nested SAVEDC") << nestedSaves(false, 70000) << false << false;
+    QTest::newRow("EMF: 1000 brushes") << objectFlood(true, 1000) << true << true;
+    QTest::newRow("EMF: 70000 brushes") << objectFlood(true, 70000) << true << false;
+    QTest::newRow("WMF: 1000 palettes") << objectFlood(false, 1000) << false << true;
+    QTest::newRow("WMF: 70000 palettes") << objectFlood(false, 70000) << false << false;
+    QTest::newRow("EMF: polyline of 200000 points") << longPolyline(200000, 3, 60) << true << true;
+    QTest::newRow("EMF: polyline of 300000 points") << longPolyline(300000, 3, 60) << true << false;
+    QTest::newRow("EMF: a path saved 10 times") << savedPathCopies(200000, 10) << true << true;
+    QTest::newRow("EMF: a path saved 30 times") << savedPathCopies(200000, 30) << true << false;
+}
+
+void MetafilePathTest::hostileMetafileIsDamaged()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(bool, emf);
+    QFETCH(bool, loads);
+    const Result<Picture> picture
+        = Picture::decode(data, emf ? Picture::Format::EnhancedMetafile : Picture::Format::WindowsMetafile);
+    if (loads) {
+        QVERIFY2(picture, qPrintable(picture ? QString() : picture.error()));
+        return;
+    }
+    QVERIFY(!picture);
+    QCOMPARE(picture.error(),
+             emf ? QStringLiteral("The enhanced metafile is damaged") : QStringLiteral("The Windows metafile is damaged"));
+}
+
+// A pen of width 0 is one pixel wide on the device it draws on, however
+// much the picture is scaled (and so cheap to draw at any length).
+void MetafilePathTest::hairlineStaysOneDevicePixelWide()
+{
+    const QString file = path(QStringLiteral("hairline.emf"));
+    QVERIFY(MetafileFixtures::writeEmfRecords(qPrintable(file), [](MetafileFixtures::Emf &emf) {
+        emf.append(U_EMRMOVETOEX_set(point32_set(0, 20)));
+        emf.append(U_EMRLINETO_set(point32_set(60, 20)));
+    }));
+    const Result<Picture> picture = Picture::load(file);
+    QVERIFY(picture);
+    const QImage image = drawn(*picture, QSize(480, 320));
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        inked += image.pixelColor(240, y).lightness() < 128 ? 1 : 0;
+    QCOMPARE(inked, 1);
 }
 
 QTEST_MAIN(MetafilePathTest)
