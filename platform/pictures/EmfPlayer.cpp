@@ -388,6 +388,7 @@ bool play(const QByteArray &data, QPainter &painter)
     if (!header)
         return false;
     Player player(painter, *header);
+    uint64_t points = 0;
     for (qsizetype at = 0;;) {
         if (data.size() - at < qsizetype(sizeof(U_EMR)))
             return false;
@@ -400,7 +401,8 @@ bool play(const QByteArray &data, QPainter &painter)
             return true;
         RecordBytes bytes(record, emr.nSize);
         player.play(bytes, emr.iType);
-        if (bytes.damaged())
+        points += bytes.pointsRead();
+        if (bytes.damaged() || points > RecordBytes::LargestFilePointCount)
             return false;
         at += emr.nSize;
     }

@@ -310,14 +310,14 @@ QByteArray objectFlood(bool emf, int count)
     return emf ? emfOf(records, 60) : wmfOf(records, 60);
 }
 
-QByteArray longPolyline(int points, int penWidth, int pixels)
+QByteArray longPolylines(int records, int points, int penWidth, int pixels)
 {
-    QByteArray records = emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth), 0, 0xFF0000});
-    records += emfRecord(U_EMR_SELECTOBJECT, {1});
-    const QByteArray line = zigzag(points, pixels);
+    const QByteArray pen = emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth), 0, 0xFF0000})
+                           + emfRecord(U_EMR_SELECTOBJECT, {1});
     QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, uint32_t(pixels), uint32_t(pixels), uint32_t(points)});
-    qToLittleEndian<uint32_t>(uint32_t(polyline.size() + line.size()), polyline.data() + 4);
-    return emfOf(records + polyline + line, pixels);
+    polyline += zigzag(points, pixels);
+    qToLittleEndian<uint32_t>(uint32_t(polyline.size()), polyline.data() + 4);
+    return emfOf(pen + polyline.repeated(records), pixels);
 }
 
 QByteArray savedPathCopies(int points, int saves)

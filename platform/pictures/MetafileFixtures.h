@@ -139,9 +139,9 @@ QByteArray wmfRecord(uint16_t function, std::initializer_list<uint16_t> words);
 QByteArray nestedSaves(bool emf, int count);
 // `count` objects never deleted: EMF brushes or WMF palettes.
 QByteArray objectFlood(bool emf, int count);
-// One EMF polyline (16-bit) of `points` points zigzagging over the
-// picture, drawn with a pen `penWidth` wide (0: a hairline).
-QByteArray longPolyline(int points, int penWidth, int pixels);
+// `records` EMF polylines (16-bit) of `points` points each zigzagging over
+// the picture, drawn with a pen `penWidth` wide (0: a hairline).
+QByteArray longPolylines(int records, int points, int penWidth, int pixels);
 // An EMF path of `points` points kept open while `saves` times the state is
 // saved and the path grown by a line, so each saved state holds its own copy.
 QByteArray savedPathCopies(int points, int saves);

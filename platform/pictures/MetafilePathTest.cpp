@@ -396,8 +396,10 @@ void MetafilePathTest::hostileMetafileIsDamaged_data()
     QTest::newRow("EMF: 70000 brushes") << objectFlood(true, 70000) << true << false;
     QTest::newRow("WMF: 1000 palettes") << objectFlood(false, 1000) << false << true;
     QTest::newRow("WMF: 70000 palettes") << objectFlood(false, 70000) << false << false;
-    QTest::newRow("EMF: polyline of 200000 points") << longPolyline(200000, 3, 60) << true << true;
-    QTest::newRow("EMF: polyline of 300000 points") << longPolyline(300000, 3, 60) << true << false;
+    QTest::newRow("EMF: polyline of 200000 points") << longPolylines(1, 200000, 3, 60) << true << true;
+    QTest::newRow("EMF: polyline of 300000 points") << longPolylines(1, 300000, 3, 60) << true << false;
+    QTest::newRow("EMF: 16 polylines of 262144 points") << longPolylines(16, 262144, 0, 60) << true << true;
+    QTest::newRow("EMF: 17 polylines of 262144 points") << longPolylines(17, 262144, 0, 60) << true << false;
     QTest::newRow("EMF: a path saved 10 times") << savedPathCopies(200000, 10) << true << true;
     QTest::newRow("EMF: a path saved 30 times") << savedPathCopies(200000, 30) << true << false;
 }

@@ -15,10 +15,13 @@ class RecordBytes
 {
 public:
     static constexpr uint64_t LargestPointCount = 1 << 18;
+    // Points in all the records of one file together.
+    static constexpr uint64_t LargestFilePointCount = 1 << 22;
 
     RecordBytes(const char *data, size_t size) : m_data(data), m_size(size) {}
 
     size_t size() const { return m_size; }
+    uint64_t pointsRead() const { return m_points; }
     bool damaged() const { return m_damaged; }
     void markDamaged() { m_damaged = true; }
 

@@ -355,9 +355,11 @@ bool play(const QByteArray &data, QPainter &painter)
     if (!header)
         return false;
     Player player(painter, *header);
-    return forEachRecord(data, header->recordsAt, [&player](RecordBytes &r, uint16_t function) {
+    uint64_t points = 0;
+    return forEachRecord(data, header->recordsAt, [&player, &points](RecordBytes &r, uint16_t function) {
         player.play(r, function);
-        return true;
+        points += r.pointsRead();
+        return points <= RecordBytes::LargestFilePointCount;
     });
 }
 
