@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstddef>
@@ -55,17 +56,17 @@ U_RECTL rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
     return rectl_set(point32_set(left, top), point32_set(right, bottom));
 }
 
-// libUEMF's writer leaves POLYDRAW16 unpadded; records take whole words.
-char *padded(char *record)
+// POLYDRAW16 made here: libUEMF's writer of it writes past its own buffer.
+char *polyDraw16(const std::vector<U_POINT16> &points, const std::vector<uint8_t> &kinds)
 {
-    U_EMR head;
-    std::memcpy(&head, record, sizeof head);
-    const uint32_t size = (head.nSize + 3) / 4 * 4;
-    auto *whole = static_cast<char *>(calloc(size, 1));
-    std::memcpy(whole, record, head.nSize);
-    std::memcpy(whole + offsetof(U_EMR, nSize), &size, sizeof size);
-    free(record);
-    return whole;
+    QByteArray bytes = MetafileFixtures::emfRecord(U_EMR_POLYDRAW16, {0, 0, 60, 40, uint32_t(points.size())});
+    bytes.append(reinterpret_cast<const char *>(points.data()), qsizetype(points.size() * sizeof(U_POINT16)));
+    bytes.append(reinterpret_cast<const char *>(kinds.data()), qsizetype(kinds.size()));
+    bytes.append(QByteArray((4 - bytes.size() % 4) % 4, '\0'));
+    qToLittleEndian<uint32_t>(uint32_t(bytes.size()), bytes.data() + 4);
+    auto *record = static_cast<char *>(malloc(size_t(bytes.size())));
+    std::memcpy(record, bytes.constData(), size_t(bytes.size()));
+    return record;
 }
 
 const U_RECTL Everything = rect(0, 0, 60, 40);
@@ -251,11 +252,10 @@ void MetafilePathTest::pathAndClipRecords_data()
     const Records polyDraw = [=](Emf &emf) {
         redFill(emf);
         emf.append(U_EMRBEGINPATH_set());
-        const U_POINT16 points[] = {point16_set(10, 10), point16_set(50, 10), point16_set(50, 30), point16_set(40, 40),
-                                    point16_set(20, 40), point16_set(10, 30), point16_set(10, 20)};
-        const uint8_t kinds[] = {U_PT_MOVETO,   U_PT_LINETO,   U_PT_LINETO, U_PT_BEZIERTO,
-                                 U_PT_BEZIERTO, U_PT_BEZIERTO, U_PT_LINETO | U_PT_CLOSEFIGURE};
-        emf.append(padded(U_EMRPOLYDRAW16_set(Everything, 7, points, kinds)));
+        emf.append(polyDraw16({point16_set(10, 10), point16_set(50, 10), point16_set(50, 30), point16_set(40, 40),
+                               point16_set(20, 40), point16_set(10, 30), point16_set(10, 20)},
+                              {U_PT_MOVETO, U_PT_LINETO, U_PT_LINETO, U_PT_BEZIERTO, U_PT_BEZIERTO, U_PT_BEZIERTO,
+                               U_PT_LINETO | U_PT_CLOSEFIGURE}));
         emf.append(U_EMRENDPATH_set());
         emf.append(U_EMRFILLPATH_set(Everything));
     };
