@@ -93,6 +93,10 @@ public:
 private:
     template <typename Point> void poly(RecordBytes &r, bool closed);
     template <typename Point> void polyPolygon(RecordBytes &r, bool closed);
+    // POLYBEZIER, POLYBEZIERTO and POLYLINETO, and their 16-bit forms.
+    template <typename Point> void polyCurve(RecordBytes &r, uint32_t type);
+    template <typename Point> void polyDraw(RecordBytes &r);
+    void clipRegion(RecordBytes &r);
     void text(RecordBytes &r, bool wide);
     void bitmap(RecordBytes &r, const QRectF &target, const U_POINTL &src, const U_POINTL &srcSize,
                 uint32_t offBmi, uint32_t cbBmi, uint32_t offBits, uint32_t cbBits, uint32_t rasterOperation);
@@ -130,6 +134,52 @@ template <typename Point> void Player::polyPolygon(RecordBytes &r, bool closed)
     }
     if (!r.damaged())
         m_canvas.polyPolygon(shapes, closed);
+}
+
+template <typename Point> void Player::polyCurve(RecordBytes &r, uint32_t type)
+{
+    constexpr size_t countAt = offsetof(U_EMRPOLYBEZIER, cptl);
+    static_assert(countAt == offsetof(U_EMRPOLYBEZIER16, cpts));
+    const QPolygonF points = r.points<Point>(countAt + 4, r.at<uint32_t>(countAt));
+    if (r.damaged())
+        return;
+    switch (type) {
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYBEZIER16: m_canvas.polyBezier(points, false); break;
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYBEZIERTO16: m_canvas.polyBezier(points, true); break;
+    default: m_canvas.polylineTo(points); break;
+    }
+}
+
+// The points, then a kind byte for each.
+template <typename Point> void Player::polyDraw(RecordBytes &r)
+{
+    constexpr size_t countAt = offsetof(U_EMRPOLYDRAW, cptl);
+    static_assert(countAt == offsetof(U_EMRPOLYDRAW16, cpts));
+    const uint32_t count = r.at<uint32_t>(countAt);
+    const QPolygonF points = r.points<Point>(countAt + 4, count);
+    const QByteArray kinds = r.bytes(countAt + 4 + uint64_t(count) * sizeof(Point), count);
+    if (!r.damaged())
+        m_canvas.polyDraw(points, kinds);
+}
+
+// EXTSELECTCLIPRGN: a region of boxes in device units.
+void Player::clipRegion(RecordBytes &r)
+{
+    const uint32_t size = r.at<uint32_t>(offsetof(U_EMREXTSELECTCLIPRGN, cbRgnData));
+    const uint32_t mode = r.at<uint32_t>(offsetof(U_EMREXTSELECTCLIPRGN, iMode));
+    constexpr size_t regionAt = offsetof(U_EMREXTSELECTCLIPRGN, RgnData);
+    std::vector<QRectF> boxes;
+    if (size > 0) {
+        const auto header = r.at<U_RGNDATAHEADER>(regionAt);
+        // Four corners a box, counted like the points of a polygon.
+        const QPolygonF corners = r.points<U_POINTL>(regionAt + sizeof(U_RGNDATAHEADER), uint64_t(header.nCount) * 2);
+        for (qsizetype i = 0; i + 1 < corners.size(); i += 2)
+            boxes.push_back(MetafileCanvas::box(corners[i].x(), corners[i].y(), corners[i + 1].x(), corners[i + 1].y()));
+    }
+    if (!r.damaged())
+        m_canvas.selectClipRegion(boxes, mode);
 }
 
 // EXTTEXTOUTW and EXTTEXTOUTA share their layout; the string is UTF-16 or 8-bit.
@@ -191,6 +241,14 @@ void Player::play(RecordBytes &r, uint32_t type)
     case U_EMR_POLYPOLYLINE: polyPolygon<U_POINTL>(r, type == U_EMR_POLYPOLYGON); break;
     case U_EMR_POLYPOLYGON16:
     case U_EMR_POLYPOLYLINE16: polyPolygon<U_POINT16>(r, type == U_EMR_POLYPOLYGON16); break;
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO: polyCurve<U_POINTL>(r, type); break;
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16: polyCurve<U_POINT16>(r, type); break;
+    case U_EMR_POLYDRAW: polyDraw<U_POINTL>(r); break;
+    case U_EMR_POLYDRAW16: polyDraw<U_POINT16>(r); break;
     case U_EMR_RECTANGLE: m_canvas.rectangle(box(r.at<U_EMRRECTANGLE>(0).rclBox)); break;
     case U_EMR_ELLIPSE: m_canvas.ellipse(box(r.at<U_EMRELLIPSE>(0).rclBox)); break;
     case U_EMR_ROUNDRECT: {
@@ -208,6 +266,38 @@ void Player::play(RecordBytes &r, uint32_t type)
         m_canvas.arc(box(a.rclBox), point(a.ptlStart), point(a.ptlEnd), kind);
         break;
     }
+    case U_EMR_ARCTO: {
+        const auto a = r.at<U_EMRARCTO>(0);
+        const QRectF arcBox = box(a.rclBox);
+        if (!arcBox.isEmpty()) {
+            const double from = MetafileCanvas::degrees(arcBox, point(a.ptlStart));
+            const double sweep = MetafileCanvas::degrees(arcBox, point(a.ptlEnd)) - from;
+            m_canvas.arcTo(arcBox, from, sweep <= 0 ? sweep + 360 : sweep);
+        }
+        break;
+    }
+    case U_EMR_ANGLEARC: {
+        const auto a = r.at<U_EMRANGLEARC>(0);
+        const double radius = a.nRadius;
+        m_canvas.arcTo(QRectF(a.ptlCenter.x - radius, a.ptlCenter.y - radius, 2 * radius, 2 * radius),
+                       a.eStartAngle, a.eSweepAngle);
+        break;
+    }
+    case U_EMR_BEGINPATH: m_canvas.beginPath(); break;
+    case U_EMR_ENDPATH: m_canvas.endPath(); break;
+    case U_EMR_ABORTPATH: m_canvas.abortPath(); break;
+    case U_EMR_CLOSEFIGURE: m_canvas.closeFigure(); break;
+    // Flattening changes how a path is stored, not how it draws.
+    case U_EMR_FLATTENPATH: break;
+    case U_EMR_WIDENPATH: m_canvas.widenPath(); break;
+    case U_EMR_FILLPATH: m_canvas.drawPath(true, false); break;
+    case U_EMR_STROKEPATH: m_canvas.drawPath(false, true); break;
+    case U_EMR_STROKEANDFILLPATH: m_canvas.drawPath(true, true); break;
+    case U_EMR_INTERSECTCLIPRECT: m_canvas.intersectClip(box(r.at<U_EMRINTERSECTCLIPRECT>(0).rclClip)); break;
+    case U_EMR_EXCLUDECLIPRECT: m_canvas.excludeClip(box(r.at<U_EMREXCLUDECLIPRECT>(0).rclClip)); break;
+    case U_EMR_SELECTCLIPPATH: m_canvas.selectClipPath(r.at<U_EMRSELECTCLIPPATH>(0).iMode); break;
+    case U_EMR_EXTSELECTCLIPRGN: clipRegion(r); break;
+    case U_EMR_OFFSETCLIPRGN: m_canvas.offsetClip(point(r.at<U_EMROFFSETCLIPRGN>(0).ptlOffset)); break;
     case U_EMR_MOVETOEX: m_canvas.moveTo(point(r.at<U_EMRMOVETOEX>(0).ptl)); break;
     case U_EMR_LINETO: m_canvas.lineTo(point(r.at<U_EMRLINETO>(0).ptl)); break;
     case U_EMR_EXTTEXTOUTW:
@@ -285,6 +375,8 @@ void Player::play(RecordBytes &r, uint32_t type)
     case U_EMR_STRETCHBLT: blockTransfer<U_EMRSTRETCHBLT>(r, r.at<U_EMRSTRETCHBLT>(0).cSrc); break;
     default: break;
     }
+    if (m_canvas.damaged())
+        r.markDamaged();
 }
 
 } // namespace
@@ -297,6 +389,7 @@ bool play(const QByteArray &data, QPainter &painter)
     if (!header)
         return false;
     Player player(painter, *header);
+    uint64_t points = 0;
     for (qsizetype at = 0;;) {
         if (data.size() - at < qsizetype(sizeof(U_EMR)))
             return false;
@@ -309,7 +402,8 @@ bool play(const QByteArray &data, QPainter &painter)
             return true;
         RecordBytes bytes(record, emr.nSize);
         player.play(bytes, emr.iType);
-        if (bytes.damaged())
+        points += bytes.pointsRead();
+        if (bytes.damaged() || points > RecordBytes::LargestFilePointCount)
             return false;
         at += emr.nSize;
     }

@@ -4,8 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <QPainterPathStroker>
+
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include <uemf.h>
 
@@ -18,13 +21,67 @@ constexpr int64_t LargestFont = 1 << 14;
 // Qt's glyph cache fails on glyphs this many device pixels high and more;
 // those are drawn as outlines.
 constexpr double LargestCachedGlyph = 1024;
+// What drawing programs stay far below: deeper saves, more live objects or
+// longer paths mark a file damaged. Path and clip elements held in all the
+// saved states together are bounded too, since each save may keep a copy.
+constexpr size_t LargestSavedStates = 1 << 16;
+constexpr size_t LargestObjects = 1 << 16;
+constexpr uint64_t LargestPathElements = 1 << 18;
+constexpr uint64_t LargestHeldElements = 1 << 22;
+// Combining clip areas costs more than linear time in their elements.
+constexpr uint64_t LargestClipElements = 1 << 14;
+// Stands for "no clip" where an area is taken away from it.
+constexpr double Everywhere = 1e7;
 
-double degrees(const QRectF &box, const QPointF &p)
+QPainterPath rectPath(const QRectF &box)
 {
-    // The angle on the ellipse where the ray from its centre through `p` meets it.
-    const QPointF c = box.center();
-    return std::atan2(-(p.y() - c.y()) / box.height(), (p.x() - c.x()) / box.width()) * 180 / M_PI;
+    QPainterPath path;
+    path.addRect(box);
+    return path;
 }
+
+// Every figure closed, as a fill closes them.
+QPainterPath closedFigures(const QPainterPath &path)
+{
+    QPainterPath closed;
+    closed.setFillRule(path.fillRule());
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            closed.closeSubpath();
+            closed.moveTo(e);
+        } else if (e.isLineTo()) {
+            closed.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            closed.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    closed.closeSubpath();
+    return closed;
+}
+
+// The figure a shape that starts at the current position continues.
+void appendContinuing(QPainterPath &path, const QPainterPath &shape)
+{
+    if (shape.elementCount() == 0)
+        return;
+    const QPointF start = shape.elementAt(0);
+    if (path.elementCount() == 0 || path.currentPosition() != start)
+        path.moveTo(start);
+    for (int i = 1; i < shape.elementCount(); ++i) {
+        const QPainterPath::Element e = shape.elementAt(i);
+        if (e.isLineTo()) {
+            path.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < shape.elementCount()) {
+            path.cubicTo(e, shape.elementAt(i + 1), shape.elementAt(i + 2));
+            i += 2;
+        } else if (e.isMoveTo()) {
+            path.moveTo(e);
+        }
+    }
+}
+
 
 } // namespace
 
@@ -32,11 +89,24 @@ MetafileCanvas::MetafileCanvas(QPainter &painter, const QTransform &deviceToPict
     : m_painter(painter), m_base(painter.worldTransform()), m_deviceToPicture(deviceToPicture),
       m_devicePerMm(devicePerMm)
 {
+    // The clip the caller set stays; the file's own clip is set on top of it.
+    m_painter.save();
+}
+
+MetafileCanvas::~MetafileCanvas()
+{
+    m_painter.restore();
 }
 
 QRectF MetafileCanvas::box(double left, double top, double right, double bottom)
 {
     return QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+}
+
+double MetafileCanvas::degrees(const QRectF &box, const QPointF &p)
+{
+    const QPointF c = box.center();
+    return std::atan2(-(p.y() - c.y()) / box.height(), (p.x() - c.x()) / box.width()) * 180 / M_PI;
 }
 
 QPen MetafileCanvas::makePen(uint32_t style, double width, const QColor &color)
@@ -104,24 +174,57 @@ QTransform MetafileCanvas::logicalToDevice() const
            * QTransform::fromTranslate(m_dc.viewportOrigin.x(), m_dc.viewportOrigin.y());
 }
 
-QPen MetafileCanvas::effectivePen() const
-{
-    QPen pen = m_dc.pen;
-    if (pen.widthF() == 0 && pen.style() != Qt::NoPen) {
-        // One pixel of the picture, in logical units: hairlines grow with the picture.
-        const double width = 1 / std::sqrt(std::abs(logicalToPicture().determinant()));
-        pen.setWidthF(std::isfinite(width) ? std::min(width, LargestPen) : 1);
-    }
-    return pen;
-}
-
 double MetafileCanvas::apply()
 {
-    const QPen pen = effectivePen();
+    // A pen of width 0 stays Qt's cosmetic hairline, which is also the
+    // cheap one to draw however many points a line has.
+    applyClip();
     m_painter.setWorldTransform(logicalToPicture() * m_base);
-    m_painter.setPen(pen);
+    m_painter.setPen(m_dc.pen);
     m_painter.setBrush(m_dc.brush);
-    return pen.style() == Qt::NoPen ? 0 : pen.widthF();
+    return m_dc.pen.style() == Qt::NoPen ? 0 : m_dc.pen.widthF();
+}
+
+void MetafileCanvas::applyClip()
+{
+    if (!m_clipChanged)
+        return;
+    m_clipChanged = false;
+    m_painter.restore();
+    m_painter.save();
+    if (m_dc.clip) {
+        m_painter.setWorldTransform(m_base);
+        m_painter.setClipPath(*m_dc.clip, Qt::IntersectClip);
+    }
+}
+
+bool MetafileCanvas::within(uint64_t count, uint64_t limit)
+{
+    if (count > limit)
+        m_damaged = true;
+    return !m_damaged;
+}
+
+bool MetafileCanvas::addedToPath(const QPainterPath &shape, bool continues)
+{
+    if (!m_dc.pathOpen)
+        return false;
+    if (!within(uint64_t(m_dc.path.elementCount()) + uint64_t(shape.elementCount()), LargestPathElements))
+        return true;
+    const QPainterPath mapped = logicalToPicture().map(shape);
+    if (continues)
+        appendContinuing(m_dc.path, mapped);
+    else
+        m_dc.path.addPath(mapped);
+    return true;
+}
+
+void MetafileCanvas::lineFromCurrent(const QPainterPath &shape)
+{
+    if (addedToPath(shape, true))
+        return;
+    apply();
+    m_painter.strokePath(shape, m_painter.pen());
 }
 
 void MetafileCanvas::outlined(const QRectF &box, void (*draw)(QPainter &, const QRectF &))
@@ -133,16 +236,24 @@ void MetafileCanvas::outlined(const QRectF &box, void (*draw)(QPainter &, const 
 
 void MetafileCanvas::rectangle(const QRectF &box)
 {
-    outlined(box, [](QPainter &painter, const QRectF &r) { painter.drawRect(r); });
+    if (!addedToPath(rectPath(box)))
+        outlined(box, [](QPainter &painter, const QRectF &r) { painter.drawRect(r); });
 }
 
 void MetafileCanvas::ellipse(const QRectF &box)
 {
-    outlined(box, [](QPainter &painter, const QRectF &r) { painter.drawEllipse(r); });
+    QPainterPath shape;
+    shape.addEllipse(box);
+    if (!addedToPath(shape))
+        outlined(box, [](QPainter &painter, const QRectF &r) { painter.drawEllipse(r); });
 }
 
 void MetafileCanvas::roundRectangle(const QRectF &box, const QSizeF &corner)
 {
+    QPainterPath shape;
+    shape.addRoundedRect(box, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+    if (addedToPath(shape))
+        return;
     const double inset = std::min({apply(), box.width(), box.height()}) / 2;
     m_painter.drawRoundedRect(box.adjusted(inset, inset, -inset, -inset), std::abs(corner.width()) / 2,
                               std::abs(corner.height()) / 2);
@@ -163,25 +274,96 @@ void MetafileCanvas::arc(const QRectF &box, const QPointF &start, const QPointF 
     else
         path.arcMoveTo(box, from);
     path.arcTo(box, from, sweep);
-    apply();
-    if (kind == ArcKind::Arc) {
-        m_painter.strokePath(path, m_painter.pen());
+    if (kind != ArcKind::Arc)
+        path.closeSubpath();
+    if (addedToPath(path))
         return;
-    }
-    path.closeSubpath();
-    m_painter.drawPath(path);
+    apply();
+    if (kind == ArcKind::Arc)
+        m_painter.strokePath(path, m_painter.pen());
+    else
+        m_painter.drawPath(path);
+}
+
+void MetafileCanvas::arcTo(const QRectF &box, double startDegrees, double sweepDegrees)
+{
+    QPainterPath path(m_dc.current);
+    path.arcTo(box, startDegrees, sweepDegrees);
+    m_dc.current = path.currentPosition();
+    lineFromCurrent(path);
 }
 
 void MetafileCanvas::polygon(const QPolygonF &points)
 {
+    QPainterPath shape;
+    if (m_dc.pathOpen) {
+        shape.addPolygon(points);
+        shape.closeSubpath();
+    }
+    if (addedToPath(shape))
+        return;
     apply();
     m_painter.drawPolygon(points, m_dc.fillRule);
 }
 
 void MetafileCanvas::polyline(const QPolygonF &points)
 {
+    QPainterPath shape;
+    if (m_dc.pathOpen)
+        shape.addPolygon(points);
+    if (addedToPath(shape))
+        return;
     apply();
     m_painter.drawPolyline(points);
+}
+
+void MetafileCanvas::polylineTo(const QPolygonF &points)
+{
+    if (points.isEmpty())
+        return;
+    QPolygonF line = points;
+    line.prepend(m_dc.current);
+    m_dc.current = points.last();
+    QPainterPath shape;
+    shape.addPolygon(line);
+    lineFromCurrent(shape);
+}
+
+void MetafileCanvas::polyBezier(const QPolygonF &points, bool fromCurrent)
+{
+    qsizetype at = fromCurrent ? 0 : 1;
+    if (points.size() < at)
+        return;
+    QPainterPath shape(fromCurrent ? m_dc.current : points.first());
+    for (; at + 2 < points.size(); at += 3)
+        shape.cubicTo(points[at], points[at + 1], points[at + 2]);
+    if (fromCurrent) {
+        m_dc.current = shape.currentPosition();
+        lineFromCurrent(shape);
+    } else if (!addedToPath(shape)) {
+        apply();
+        m_painter.strokePath(shape, m_painter.pen());
+    }
+}
+
+void MetafileCanvas::polyDraw(const QPolygonF &points, const QByteArray &kinds)
+{
+    QPainterPath shape(m_dc.current);
+    for (qsizetype i = 0; i < points.size() && i < kinds.size(); ++i) {
+        const uint8_t kind = uint8_t(kinds[i]);
+        if ((kind & ~U_PT_CLOSEFIGURE) == U_PT_MOVETO) {
+            shape.moveTo(points[i]);
+        } else if ((kind & ~U_PT_CLOSEFIGURE) == U_PT_BEZIERTO && i + 2 < points.size()) {
+            shape.cubicTo(points[i], points[i + 1], points[i + 2]);
+            i += 2;
+        } else {
+            shape.lineTo(points[i]);
+        }
+        if (kind & U_PT_CLOSEFIGURE)
+            shape.closeSubpath();
+    }
+    m_dc.current = shape.currentPosition();
+    lineFromCurrent(shape);
 }
 
 void MetafileCanvas::polyPolygon(const std::vector<QPolygonF> &polygons, bool closed)
@@ -193,6 +375,8 @@ void MetafileCanvas::polyPolygon(const std::vector<QPolygonF> &polygons, bool cl
         if (closed)
             path.closeSubpath();
     }
+    if (addedToPath(path))
+        return;
     apply();
     if (closed)
         m_painter.drawPath(path);
@@ -200,15 +384,150 @@ void MetafileCanvas::polyPolygon(const std::vector<QPolygonF> &polygons, bool cl
         m_painter.strokePath(path, m_painter.pen());
 }
 
+void MetafileCanvas::moveTo(const QPointF &to)
+{
+    m_dc.current = to;
+    if (m_dc.pathOpen && within(uint64_t(m_dc.path.elementCount()) + 1, LargestPathElements))
+        m_dc.path.moveTo(logicalToPicture().map(to));
+}
+
 void MetafileCanvas::lineTo(const QPointF &to)
 {
-    apply();
-    m_painter.drawLine(m_dc.current, to);
+    if (m_dc.pathOpen) {
+        QPainterPath shape(m_dc.current);
+        shape.lineTo(to);
+        addedToPath(shape, true);
+    } else {
+        apply();
+        m_painter.drawLine(m_dc.current, to);
+    }
     m_dc.current = to;
+}
+
+void MetafileCanvas::beginPath()
+{
+    m_dc.path = QPainterPath();
+    m_dc.pathOpen = true;
+    m_dc.pathWidened = false;
+}
+
+void MetafileCanvas::abortPath()
+{
+    m_dc.path = QPainterPath();
+    m_dc.pathOpen = false;
+}
+
+void MetafileCanvas::closeFigure()
+{
+    if (m_dc.pathOpen)
+        m_dc.path.closeSubpath();
+}
+
+void MetafileCanvas::widenPath()
+{
+    if (m_dc.pathOpen || m_dc.pen.style() == Qt::NoPen)
+        return;
+    // The pen's width in the picture's pixels; a hairline widens to one pixel.
+    const double scale = std::sqrt(std::abs(logicalToPicture().determinant()));
+    const double width = m_dc.pen.widthF() * scale;
+    QPainterPathStroker stroker;
+    stroker.setWidth(std::isfinite(width) && width > 0 ? std::min(width, LargestPen) : 1);
+    stroker.setJoinStyle(m_dc.pen.joinStyle());
+    stroker.setCapStyle(m_dc.pen.capStyle());
+    QPainterPath widened = stroker.createStroke(m_dc.path);
+    if (!within(uint64_t(widened.elementCount()), LargestPathElements))
+        return;
+    m_dc.path = std::move(widened);
+    m_dc.pathWidened = true;
+}
+
+void MetafileCanvas::drawPath(bool fill, bool stroke)
+{
+    if (m_dc.pathOpen)
+        return;
+    QPainterPath path = std::exchange(m_dc.path, QPainterPath());
+    bool invertible = false;
+    const QTransform back = logicalToPicture().inverted(&invertible);
+    if (!invertible || path.isEmpty())
+        return;
+    path = back.map(fill ? closedFigures(path) : path);
+    path.setFillRule(m_dc.pathWidened ? Qt::WindingFill : m_dc.fillRule);
+    apply();
+    if (!stroke)
+        m_painter.setPen(Qt::NoPen);
+    if (!fill)
+        m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(path);
+}
+
+void MetafileCanvas::setClip(std::optional<QPainterPath> clip)
+{
+    m_dc.clip = std::move(clip);
+    m_clipChanged = true;
+}
+
+void MetafileCanvas::combineClip(const QPainterPath &area, uint32_t mode)
+{
+    const uint64_t held = m_dc.clip ? uint64_t(m_dc.clip->elementCount()) : 0;
+    if (!within(std::max(held, uint64_t(area.elementCount())), LargestClipElements))
+        return;
+    const QPainterPath everywhere = rectPath(QRectF(-Everywhere, -Everywhere, 2 * Everywhere, 2 * Everywhere));
+    const QPainterPath current = m_dc.clip.value_or(everywhere);
+    switch (ClipMode(mode)) {
+    case ClipMode::And: setClip(m_dc.clip ? current.intersected(area) : area); break;
+    case ClipMode::Or:
+        if (m_dc.clip)
+            setClip(current.united(area));
+        break;
+    case ClipMode::Xor: setClip(current.subtracted(area).united(area.subtracted(current))); break;
+    case ClipMode::Diff: setClip(current.subtracted(area)); break;
+    case ClipMode::Copy: setClip(area); break;
+    }
+}
+
+void MetafileCanvas::intersectClip(const QRectF &box)
+{
+    combineClip(logicalToPicture().map(rectPath(box)), uint32_t(ClipMode::And));
+}
+
+void MetafileCanvas::excludeClip(const QRectF &box)
+{
+    combineClip(logicalToPicture().map(rectPath(box)), uint32_t(ClipMode::Diff));
+}
+
+void MetafileCanvas::selectClipPath(uint32_t mode)
+{
+    if (m_dc.pathOpen)
+        return;
+    QPainterPath area = std::exchange(m_dc.path, QPainterPath());
+    area.setFillRule(m_dc.pathWidened ? Qt::WindingFill : m_dc.fillRule);
+    combineClip(area, mode);
+}
+
+void MetafileCanvas::selectClipRegion(const std::vector<QRectF> &deviceBoxes, uint32_t mode)
+{
+    if (deviceBoxes.empty() && ClipMode(mode) == ClipMode::Copy) {
+        setClip(std::nullopt);
+        return;
+    }
+    QPainterPath area;
+    for (const QRectF &box : deviceBoxes)
+        area.addPath(m_deviceToPicture.map(rectPath(box)));
+    combineClip(area, mode);
+}
+
+void MetafileCanvas::offsetClip(const QPointF &by)
+{
+    if (!m_dc.clip)
+        return;
+    const QTransform toPicture = logicalToPicture();
+    m_dc.clip->translate(toPicture.map(by) - toPicture.map(QPointF(0, 0)));
+    m_clipChanged = true;
 }
 
 void MetafileCanvas::text(const QPointF &reference, const QString &string, const std::optional<QRectF> &opaqueBox)
 {
+    applyClip();
     m_painter.save();
     const QTransform toPicture = logicalToPicture();
     if (opaqueBox) {
@@ -262,6 +581,14 @@ void MetafileCanvas::patternFill(const QRectF &box, uint32_t rasterOperation)
         m_painter.fillRect(box, m_dc.brush);
 }
 
+void MetafileCanvas::createObject(uint32_t handle, Object object)
+{
+    if (m_objects.size() >= LargestObjects && !m_objects.contains(handle))
+        m_damaged = true;
+    else
+        m_objects[handle] = std::move(object);
+}
+
 void MetafileCanvas::selectObject(uint32_t handle)
 {
     const auto found = m_objects.find(handle);
@@ -282,12 +609,30 @@ void MetafileCanvas::use(const Object &object)
     }, object);
 }
 
+uint64_t MetafileCanvas::heldElements() const
+{
+    return uint64_t(m_dc.path.elementCount()) + (m_dc.clip ? uint64_t(m_dc.clip->elementCount()) : 0);
+}
+
+void MetafileCanvas::save()
+{
+    if (!within(m_saved.size() + 1, LargestSavedStates) || !within(m_savedElements + heldElements(), LargestHeldElements))
+        return;
+    m_savedElements += heldElements();
+    m_saved.push_back(m_dc);
+}
+
 void MetafileCanvas::restore(int32_t relative)
 {
     const size_t depth = m_saved.size();
     const size_t pops = relative < 0 ? size_t(-int64_t(relative)) : depth - size_t(relative) + 1;
     if (pops == 0 || pops > depth)
         return;
+    for (size_t i = depth - pops; i < depth; ++i) {
+        const DeviceContext &saved = m_saved[i];
+        m_savedElements -= uint64_t(saved.path.elementCount()) + (saved.clip ? uint64_t(saved.clip->elementCount()) : 0);
+    }
     m_dc = m_saved[depth - pops];
     m_saved.resize(depth - pops);
+    m_clipChanged = true;
 }

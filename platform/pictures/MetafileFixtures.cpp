@@ -1,44 +1,10 @@
 #include "platform/pictures/MetafileFixtures.h"
 
+#include <QtEndian>
+
 #include <cstdlib>
+#include <cstring>
 #include <vector>
-
-#include <uemf.h>
-#include <uwmf.h>
-
-namespace {
-
-// An EMF of 60 x 40 pixels at 96 dpi being written.
-class Emf
-{
-public:
-    bool start(const char *path)
-    {
-        if (emf_start(path, 4096, 4096, &m_track) != 0 || emf_htable_create(32, 32, &m_handles) != 0)
-            return false;
-        const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(1588, 1058)); // 60 x 40 px in 0.01 mm
-        append(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, U_SIZEL{960, 960}, U_SIZEL{254, 254}, 0));
-        return true;
-    }
-    void append(char *record) { emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), m_track, U_REC_FREE); }
-    EMFHANDLES *handles() const { return m_handles; }
-    bool finish()
-    {
-        append(U_EMREOF_set(0, nullptr, m_track));
-        const bool written = emf_finish(m_track, m_handles) == 0;
-        emf_free(&m_track);
-        emf_htable_free(&m_handles);
-        return written;
-    }
-
-    const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(59, 39));
-
-private:
-    EMFTRACK *m_track = nullptr;
-    EMFHANDLES *m_handles = nullptr;
-};
-
-} // namespace
 
 namespace MetafileFixtures {
 
@@ -95,49 +61,6 @@ struct Dib
 
     PU_BITMAPINFO info;
     std::vector<uint32_t> bits;
-};
-
-// A WMF being written; placeable when it has a size.
-class Wmf
-{
-public:
-    bool start(const char *path, U_PAIRF *inches, unsigned int unitsPerInch)
-    {
-        if (wmf_start(path, 4096, 4096, &m_track) != 0 || wmf_htable_create(32, 32, &m_handles) != 0)
-            return false;
-        wmf_header_append(reinterpret_cast<U_METARECORD *>(U_WMRHEADER_set(inches, unitsPerInch)), m_track, U_REC_FREE);
-        free(inches);
-        return true;
-    }
-    void append(char *record) { wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, U_REC_FREE); }
-    void window(int16_t x, int16_t y, int16_t width, int16_t height)
-    {
-        append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
-        append(U_WMRSETWINDOWORG_set(point16_set(x, y)));
-        append(U_WMRSETWINDOWEXT_set(point16_set(width, height)));
-    }
-    void solid(U_COLORREF colour)
-    {
-        uint32_t brush = 0;
-        uint32_t pen = 0;
-        append(wcreatebrushindirect_set(&brush, m_handles, U_WLOGBRUSH_set(U_BS_SOLID, colour, 0)));
-        append(wselectobject_set(brush, m_handles));
-        append(wcreatepenindirect_set(&pen, m_handles, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0))));
-        append(wselectobject_set(pen, m_handles));
-    }
-    WMFHANDLES *handles() const { return m_handles; }
-    bool finish()
-    {
-        append(U_WMREOF_set());
-        const bool written = wmf_finish(m_track) == 0;
-        wmf_free(&m_track);
-        wmf_htable_free(&m_handles);
-        return written;
-    }
-
-private:
-    WMFTRACK *m_track = nullptr;
-    WMFHANDLES *m_handles = nullptr;
 };
 
 U_RECT16 rect16(int16_t left, int16_t top, int16_t right, int16_t bottom)
@@ -258,6 +181,155 @@ bool writeTextAndCurvesWmf(const char *path)
     wmf.append(wdeleteobject_set(&pattern, wmf.handles()));
     wmf.append(U_WMRRESTOREDC_set(-1));
     return wmf.finish();
+}
+
+} // namespace MetafileFixtures
+
+namespace MetafileFixtures {
+
+bool writeEmfRecords(const char *path, const std::function<void(Emf &)> &draw)
+{
+    Emf emf;
+    if (!emf.start(path))
+        return false;
+    draw(emf);
+    return emf.finish();
+}
+
+bool writeWmfRecords(const char *path, const std::function<void(Wmf &)> &draw)
+{
+    Wmf wmf;
+    if (!wmf.start(path, U_PAIRF_set(60 / 96.0f, 40 / 96.0f), 96))
+        return false;
+    wmf.window(0, 0, 60, 40);
+    draw(wmf);
+    return wmf.finish();
+}
+
+} // namespace MetafileFixtures
+
+namespace {
+
+template <typename T> void put(QByteArray &bytes, T value)
+{
+    const T little = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+}
+
+// 16-bit points zigzagging over the picture.
+QByteArray zigzag(int points, int pixels)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(points) * 4);
+    for (int i = 0; i < points; ++i) {
+        put<int16_t>(bytes, int16_t(i % pixels));
+        put<int16_t>(bytes, int16_t(i % 2 ? pixels - 1 : 0));
+    }
+    return bytes;
+}
+
+} // namespace
+
+namespace MetafileFixtures {
+
+QByteArray emfOf(const QByteArray &records, int pixels)
+{
+    U_EMRHEADER header{};
+    header.emr.iType = U_EMR_HEADER;
+    header.emr.nSize = sizeof header;
+    header.rclBounds = rectl_set(point32_set(0, 0), point32_set(pixels - 1, pixels - 1));
+    const int32_t frame = int32_t(int64_t(pixels) * 2540 / 96);
+    header.rclFrame = rectl_set(point32_set(0, 0), point32_set(frame, frame));
+    header.dSignature = U_ENHMETA_SIGNATURE;
+    header.nVersion = U_ENHMETA_VERSION;
+    header.nHandles = 1;
+    header.szlDevice = U_SIZEL{960, 960};
+    header.szlMillimeters = U_SIZEL{254, 254};
+    const QByteArray end = emfRecord(U_EMR_EOF, {0, 0, 20});
+    header.nBytes = uint32_t(sizeof header + size_t(records.size()) + size_t(end.size()));
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    return bytes + records + end;
+}
+
+QByteArray wmfOf(const QByteArray &records, int pixels)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, 0x9AC6CDD7);
+    put<uint16_t>(bytes, 0);
+    for (int16_t edge : {int16_t(0), int16_t(0), int16_t(pixels), int16_t(pixels)})
+        put<int16_t>(bytes, edge);
+    put<uint16_t>(bytes, 96);
+    put<uint32_t>(bytes, 0);
+    uint16_t sum = 0;
+    for (int i = 0; i < 10; ++i)
+        sum ^= qFromLittleEndian<uint16_t>(bytes.constData() + 2 * i);
+    put<uint16_t>(bytes, sum);
+    const QByteArray end = wmfRecord(0, {});
+    put<uint16_t>(bytes, 1);
+    put<uint16_t>(bytes, 9);
+    put<uint16_t>(bytes, 0x0300);
+    put<uint32_t>(bytes, uint32_t((18 + records.size() + end.size()) / 2));
+    put<uint16_t>(bytes, 0);
+    put<uint32_t>(bytes, 3);
+    put<uint16_t>(bytes, 0);
+    return bytes + records + end;
+}
+
+QByteArray emfRecord(uint32_t type, std::initializer_list<uint32_t> words)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, type);
+    put<uint32_t>(bytes, uint32_t(8 + 4 * words.size()));
+    for (uint32_t word : words)
+        put<uint32_t>(bytes, word);
+    return bytes;
+}
+
+QByteArray wmfRecord(uint16_t function, std::initializer_list<uint16_t> words)
+{
+    QByteArray bytes;
+    put<uint32_t>(bytes, uint32_t(3 + words.size()));
+    put<uint16_t>(bytes, function);
+    for (uint16_t word : words)
+        put<uint16_t>(bytes, word);
+    return bytes;
+}
+
+QByteArray nestedSaves(bool emf, int count)
+{
+    const QByteArray save = emf ? emfRecord(U_EMR_SAVEDC, {}) : wmfRecord(U_WMR_SAVEDC, {});
+    return emf ? emfOf(save.repeated(count), 60) : wmfOf(save.repeated(count), 60);
+}
+
+QByteArray objectFlood(bool emf, int count)
+{
+    QByteArray records;
+    for (int i = 0; i < count; ++i)
+        records += emf ? emfRecord(U_EMR_CREATEBRUSHINDIRECT, {uint32_t(i + 1), U_BS_SOLID, 0xFF, 0})
+                       : wmfRecord(U_WMR_CREATEPALETTE, {0x0300, 0});
+    return emf ? emfOf(records, 60) : wmfOf(records, 60);
+}
+
+QByteArray longPolylines(int records, int points, int penWidth, int pixels)
+{
+    const QByteArray pen = emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth), 0, 0xFF0000})
+                           + emfRecord(U_EMR_SELECTOBJECT, {1});
+    QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, uint32_t(pixels), uint32_t(pixels), uint32_t(points)});
+    polyline += zigzag(points, pixels);
+    qToLittleEndian<uint32_t>(uint32_t(polyline.size()), polyline.data() + 4);
+    return emfOf(pen + polyline.repeated(records), pixels);
+}
+
+QByteArray savedPathCopies(int points, int saves)
+{
+    QByteArray records = emfRecord(U_EMR_BEGINPATH, {}) + emfRecord(U_EMR_MOVETOEX, {0, 0});
+    const QByteArray line = zigzag(points, 60);
+    QByteArray polyline = emfRecord(U_EMR_POLYLINETO16, {0, 0, 60, 60, uint32_t(points)});
+    qToLittleEndian<uint32_t>(uint32_t(polyline.size() + line.size()), polyline.data() + 4);
+    records += polyline + line;
+    for (int i = 0; i < saves; ++i)
+        records += emfRecord(U_EMR_SAVEDC, {}) + emfRecord(U_EMR_LINETO, {uint32_t(i % 60), 30});
+    return emfOf(records, 60);
 }
 
 } // namespace MetafileFixtures

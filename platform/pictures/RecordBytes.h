@@ -9,13 +9,19 @@
 // One metafile record, read only through bounds checks. Every count a record
 // claims is checked against the record's real size in 64-bit arithmetic; a
 // read past the end gives zeros and marks the record damaged, and a damaged
-// record fails the whole file.
+// record fails the whole file. So does a record of more points than drawing
+// programs put in one, which would only cost time and memory to draw.
 class RecordBytes
 {
 public:
+    static constexpr uint64_t LargestPointCount = 1 << 18;
+    // Points in all the records of one file together.
+    static constexpr uint64_t LargestFilePointCount = 1 << 22;
+
     RecordBytes(const char *data, size_t size) : m_data(data), m_size(size) {}
 
     size_t size() const { return m_size; }
+    uint64_t pointsRead() const { return m_points; }
     bool damaged() const { return m_damaged; }
     void markDamaged() { m_damaged = true; }
 
@@ -45,10 +51,14 @@ public:
         return require(offset, length, 1) ? QByteArray(m_data + offset, qsizetype(length)) : QByteArray();
     }
 
-    // `count` points of type Point (with members x and y) from `offset`.
+    // `count` points of type Point (with members x and y) from `offset`;
+    // all the calls on one record together take at most LargestPointCount.
     template <typename Point> QPolygonF points(uint64_t offset, uint64_t count)
     {
         QPolygonF polygon;
+        m_points += count;
+        if (m_points > LargestPointCount)
+            m_damaged = true;
         if (!require(offset, count, sizeof(Point)))
             return polygon;
         polygon.reserve(qsizetype(count));
@@ -63,5 +73,6 @@ public:
 private:
     const char *m_data;
     size_t m_size;
+    uint64_t m_points = 0;
     bool m_damaged = false;
 };

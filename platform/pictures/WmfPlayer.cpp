@@ -307,6 +307,9 @@ void Player::play(RecordBytes &r, uint16_t function)
     case U_WMR_POLYPOLYGON: polyPolygon(r); break;
     case U_WMR_TEXTOUT: textOut(r); break;
     case U_WMR_EXTTEXTOUT: extTextOut(r); break;
+    case U_WMR_INTERSECTCLIPRECT: m_canvas.intersectClip(edges(0)); break;
+    case U_WMR_EXCLUDECLIPRECT: m_canvas.excludeClip(edges(0)); break;
+    case U_WMR_OFFSETCLIPRGN: m_canvas.offsetClip(pointAt(r, 0)); break;
     case U_WMR_SAVEDC: m_canvas.save(); break;
     case U_WMR_RESTOREDC: m_canvas.restore(word(r, 0)); break;
     case U_WMR_SELECTOBJECT: m_canvas.selectObject(unsignedWord(r, 0)); break;
@@ -339,6 +342,8 @@ void Player::play(RecordBytes &r, uint16_t function)
     case U_WMR_STRETCHDIB: bitmap(r, function, 11, Transfer::StretchDib); break;
     default: break;
     }
+    if (m_canvas.damaged())
+        r.markDamaged();
 }
 
 } // namespace
@@ -351,9 +356,11 @@ bool play(const QByteArray &data, QPainter &painter)
     if (!header)
         return false;
     Player player(painter, *header);
-    return forEachRecord(data, header->recordsAt, [&player](RecordBytes &r, uint16_t function) {
+    uint64_t points = 0;
+    return forEachRecord(data, header->recordsAt, [&player, &points](RecordBytes &r, uint16_t function) {
         player.play(r, function);
-        return true;
+        points += r.pointsRead();
+        return points <= RecordBytes::LargestFilePointCount;
     });
 }
 
