@@ -3,7 +3,7 @@
 // of Tisk until the job has left the queue.
 
 #include "calendar-controls/picture/TImageKal.h"
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/print-window/PrintWindowTestLines.h"
