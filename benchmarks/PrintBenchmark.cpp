@@ -6,9 +6,9 @@
 #include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/SetPrintOkno.h"
 #include "calendar/print-window/TForm7.h"
+#include "calendar/test-support/PrintWindowTestLines.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/printing/Printing.h"
 

@@ -1,7 +1,7 @@
 #include "calendar/page-commands/CalendarMenu.h"
-#include "calendar/project-commands/ProjectMenu.h"
 
 #include "calendar-controls/picture/TImageKal.h"
+#include "calendar/project-commands/ProjectMenu.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
 #include "platform/ui/MessageBox.h"
