@@ -7,7 +7,7 @@
 // one 8000 x 6000 and of one 12000 x 8000 photo.
 #include "calendar/file-commands/FileMenu.h"
 #include "calendar/language/LanguageLines.h"
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "platform/pictures/JpegCodec.h"

@@ -3,12 +3,12 @@
 // of Tisk until the job has left the queue.
 
 #include "calendar-controls/picture/TImageKal.h"
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/SetPrintOkno.h"
 #include "calendar/print-window/TForm7.h"
+#include "calendar/test-support/PrintWindowTestLines.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/printing/Printing.h"
 

@@ -1,4 +1,4 @@
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "platform/ui/Application.h"
 

@@ -5,7 +5,6 @@
 #include "calendar/captions/CaptionCopies.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"

@@ -8,7 +8,6 @@
 #include "calendar/file-commands/DocumentControls.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PageScroll.h"
 #include "calendar/main-window/TForm1.h"
@@ -23,6 +22,7 @@
 
 #include "ui_TForm1.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 namespace FileMenu {
@@ -100,6 +100,35 @@ bool chooseSaveName(SaveDialog &dialog)
 QString targetOf(const QString &saveTarget, int docKind)
 {
     return CalendarDocument::withExtension(saveTarget, extensionOf(docKind));
+}
+
+void Connect(TForm1 &form)
+{
+    const Ui::TForm1 &ui = *form.ui;
+    QObject::connect(ui.Novy, &QAction::triggered, &form, &NovyClick);
+    QObject::connect(ui.NovyP, &QAction::triggered, &form, &NovyPClick);
+    QObject::connect(ui.Otevrit, &QAction::triggered, &form, &OtevritClick);
+    QObject::connect(ui.Ulozit, &QAction::triggered, &form, &SaveCalendar);
+    QObject::connect(ui.UlozitJ, &QAction::triggered, &form, &SaveCalendarAs);
+    form.OnCloseQuery = [] { return !AskSaveChanges(); };
+}
+
+void NovyClick()
+{
+    if (!AskSaveChanges())
+        NewCalendar();
+}
+
+void NovyPClick()
+{
+    if (!AskSaveChanges())
+        NewProject();
+}
+
+void OtevritClick()
+{
+    if (!AskSaveChanges())
+        OpenCalendarFile();
 }
 
 bool AskSaveChanges()

@@ -2,10 +2,22 @@
 
 #include <QString>
 
+class TForm1;
+
 // The File menu's document commands on the designer's windows: New, New
 // project, Open, Save, Save as, and the save question that guards leaving a
 // changed document.
 namespace FileMenu {
+
+// Binds the main window's document menu items to their commands and its
+// close query to the save question.
+void Connect(TForm1 &form);
+
+// The menu items New, New project and Open: the save question, then the
+// command unless it was cancelled.
+void NovyClick();
+void NovyPClick();
+void OtevritClick();
 
 // The save question. True means the waiting action must not go on; also
 // left in SaveCancelled.

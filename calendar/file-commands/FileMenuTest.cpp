@@ -133,7 +133,7 @@ void FileMenuTest::saveQuestion()
         modify();
     MessageBox::Script script;
     script.answer(Answer(answer));
-    Form1->NovyClick();
+    FileMenu::NovyClick();
     QCOMPARE(script.requests().size(), std::size_t(asked ? 1 : 0));
     if (asked) {
         const MessageBox::Request &request = script.requests().front();
@@ -153,7 +153,7 @@ void FileMenuTest::yesOnAnUntitledDocumentAsksForAName()
     boxes.answer(Answer::Yes);
     CommonDialogs::Script dialogs;
     dialogs.answerCancel();
-    Form1->NovyClick();
+    FileMenu::NovyClick();
     QCOMPARE(dialogs.requests().size(), std::size_t(1));
     const CommonDialogs::Request &request = dialogs.requests().front();
     QCOMPARE(request.kind, CommonDialogs::Request::Kind::Save);
@@ -502,7 +502,7 @@ void FileMenuTest::newProjectSetsTheUntitledTargetOnlyWhenFinished()
         for (int page = 1; page <= 3; ++page)
             Form3->Button(2)->click();
     });
-    Form1->NovyPClick();
+    FileMenu::NovyPClick();
     if (!finish) {
         QCOMPARE(Form1->SaveDialog1.Tag, 1);
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Zoziruzo - stary.cnr"));

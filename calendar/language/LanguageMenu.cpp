@@ -7,7 +7,6 @@
 #include "calendar/language/LanguageLines.h"
 #include "calendar/language/TForm6.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "platform/files/FileSystem.h"
@@ -226,6 +225,12 @@ void FillLanguageMenu()
         item->setText(withoutExtension(files.at(i)));
         item->setVisible(true);
     }
+}
+
+void Connect(TForm1 &form)
+{
+    for (int n = 1; n <= 10; ++n)
+        QObject::connect(form.Jazyk(n), &QAction::triggered, &form, [n] { ChangeLanguage(n - 1); });
 }
 
 void ChangeLanguage(int index)

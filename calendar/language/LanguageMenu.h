@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class TForm1;
+
 // The language files, the settings file Data.dat and the language menu, on
 // the designer's windows.
 namespace LanguageMenu {
@@ -17,6 +19,8 @@ inline constexpr int MaxStartupAttempts = 3;
 // run out. Ends with the first untitled document.
 void InitLanguage();
 void FillLanguageMenu();
+// Binds the main window's ten language items to ChangeLanguage.
+void Connect(TForm1 &form);
 // The choice of menu item `index` (0..9).
 void ChangeLanguage(int index);
 // Czech settings; writes the built-in Czech file when it is missing.

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+TAboutBox *AboutBox = nullptr;
+
 TAboutBox::TAboutBox(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),

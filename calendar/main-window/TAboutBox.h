@@ -25,3 +25,5 @@ protected:
 private:
     void OKButtonClick();
 };
+
+extern TAboutBox *AboutBox;

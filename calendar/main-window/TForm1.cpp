@@ -3,16 +3,10 @@
 #include "calendar-controls/big-month/TBigKal.h"
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
-#include "calendar/file-commands/FileMenu.h"
-#include "calendar/language/LanguageMenu.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/LazyStandardIcon.h"
 #include "calendar/main-window/PageModel.h"
-#include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TAboutBox.h"
-#include "calendar/print-window/Print.h"
-#include "calendar/print-window/TForm7.h"
 #include "platform/paint/TColor.h"
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
@@ -34,6 +28,8 @@
 
 
 using namespace PageModel;
+
+TForm1 *Form1 = nullptr;
 
 namespace {
 
@@ -246,7 +242,6 @@ void TForm1::buildMenus()
         item->setVisible(false);
         languageGroup->addAction(item);
         m_jazyk[n] = item;
-        connect(item, &QAction::triggered, this, [n] { LanguageMenu::ChangeLanguage(n - 1); });
     }
 
     m_popupMenu1 = new QMenu(this);
@@ -255,38 +250,14 @@ void TForm1::buildMenus()
     m_vymazatObrazek1->setObjectName(QStringLiteral("Vymazatobrzek1"));
     connect(m_vymazatObrazek1, &QAction::triggered, ui->VymazatO, &QAction::trigger);
 
-    connect(ui->Tisk, &QAction::triggered, this, &TForm1::TiskClick);
     connect(ui->Konec, &QAction::triggered, this, &QWidget::close);
     connect(ui->OProgramu, &QAction::triggered, this, &TForm1::OProgramuClick);
-    connect(ui->Novy, &QAction::triggered, this, &TForm1::NovyClick);
-    connect(ui->NovyP, &QAction::triggered, this, &TForm1::NovyPClick);
-    connect(ui->Otevrit, &QAction::triggered, this, &TForm1::OtevritClick);
-    connect(ui->Ulozit, &QAction::triggered, this, &FileMenu::SaveCalendar);
-    connect(ui->UlozitJ, &QAction::triggered, this, &FileMenu::SaveCalendarAs);
 }
 
-void TForm1::NovyClick()
-{
-    if (!FileMenu::AskSaveChanges())
-        FileMenu::NewCalendar();
-}
-
-void TForm1::NovyPClick()
-{
-    if (!FileMenu::AskSaveChanges())
-        FileMenu::NewProject();
-}
-
-void TForm1::OtevritClick()
-{
-    if (!FileMenu::AskSaveChanges())
-        FileMenu::OpenCalendarFile();
-}
-
-// Every way of closing the main window passes the save question.
+// Every way of closing the main window passes the close query.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (FileMenu::AskSaveChanges())
+    if (OnCloseQuery && !OnCloseQuery())
         event->ignore();
     else
         event->accept();
@@ -405,22 +376,6 @@ void TForm1::setProjectMenuAvailable(bool available)
 {
     ui->Projekt->menuAction()->setVisible(available);
     ui->Projekt->menuAction()->setEnabled(available);
-}
-
-void TForm1::TiskClick()
-{
-    switch (printRouteFor(DocKind)) {
-    case PrintRoute::PrinterDialog:
-        if (PrintDialog1() && Form7)
-            PrintCalendarPage(*Form7, *ui->Tisk);
-        break;
-    case PrintRoute::PrintWindow:
-        if (Form7)
-            Form7->exec();
-        break;
-    case PrintRoute::Nothing:
-        break;
-    }
 }
 
 // The printer confirmed here stays the printer of every later print job.

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class AutoSizeLabel;
@@ -56,11 +57,11 @@ public:
     QMenu *PopupMenu1() const { return m_popupMenu1; }
     QAction *Vymazatobrzek1() const { return m_vymazatObrazek1; }
 
-    void TiskClick();
     void OProgramuClick();
-    void NovyClick();
-    void NovyPClick();
-    void OtevritClick();
+
+    // Asked by every way of closing the window; false keeps it open. The
+    // File menu's commands set it to their save question.
+    std::function<bool()> OnCloseQuery;
 
     // The printer dialog; true when a printer was confirmed.
     bool PrintDialog1();
@@ -113,3 +114,6 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     bool m_rootRefusalShown = false;
 };
+
+// The designer's main window, live from start-up to the end of the program.
+extern TForm1 *Form1;

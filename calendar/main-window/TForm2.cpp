@@ -4,6 +4,7 @@
 #include "calendar/main-window/LazyStandardIcon.h"
 #include "platform/files/PathResolver.h"
 
+TForm2 *Form2 = nullptr;
 
 namespace {
 

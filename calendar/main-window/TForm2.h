@@ -41,3 +41,5 @@ public:
     QStringList CleanNormalMemo;      // template of a single-month document
     QStringList CleanProjectMemo;     // template of a year project
 };
+
+extern TForm2 *Form2;

@@ -4,7 +4,6 @@
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/page-commands/CommandSupport.h"
@@ -12,6 +11,8 @@
 #include "platform/pictures/Picture.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
+
+#include "ui_TForm1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -143,4 +144,16 @@ Result<> ChangeDocumentMonthYear()
     form.OldMonth = form.DocMonth;
     Form4->exec();
     return {};
+}
+
+void ConnectPageMenu(TForm1 &form)
+{
+    const Ui::TForm1 &ui = *form.ui;
+    connectCommand(form, ui.NastavitBT, ApplyPageTextColor);
+    connectCommand(form, ui.NastavitBD, ApplyPageDayNameColor);
+    connectCommand(form, ui.NastavitBV, ApplyPageFillColor);
+    connectCommand(form, ui.NastavitBC, ApplyPageLineColor);
+    connectCommand(form, ui.VymazatO, ClearPagePicture);
+    connectCommand(form, ui.NacistO, LoadPagePicture);
+    connectCommand(form, ui.ZmenitRM, ChangeDocumentMonthYear);
 }

@@ -2,6 +2,8 @@
 
 #include "platform/result/Result.h"
 
+class TForm1;
+
 // The page menu's commands: they work on the page shown (CurrentPage of the
 // global main window Form1): the cover, a project month page or the
 // single-month document. With no page shown they do nothing. A command that
@@ -16,3 +18,6 @@ void ApplyPageLineColor();
 // Fails, before the dialog opens, when the year label is not an integer.
 Result<> ChangeDocumentMonthYear();
 void ClearPagePicture();
+
+// Binds the page menu's items of the main window to these commands.
+void ConnectPageMenu(TForm1 &form);

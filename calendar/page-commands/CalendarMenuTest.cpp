@@ -1,7 +1,7 @@
 #include "calendar/page-commands/CalendarMenu.h"
 
 #include "calendar-controls/picture/TImageKal.h"
-#include "calendar/page-commands/DesignMenus.h"
+#include "calendar/project-commands/ProjectMenu.h"
 #include "calendar/test-support/DesignerFixture.h"
 #include "calendar/test-support/DesignerWindows.h"
 #include "platform/ui/MessageBox.h"
@@ -240,7 +240,8 @@ void CalendarMenuTest::menuItemsByPageAndKind()
     QFETCH(int, page);
     QFETCH(QString, item);
     QFETCH(bool, reachable);
-    ConnectDesignMenus(*Form1);
+    ConnectPageMenu(*Form1);
+    ConnectProjectMenu(*Form1);
     m_windows->showPage(page);
     auto *action = Form1->findChild<QAction *>(item);
     QVERIFY(action);
@@ -376,7 +377,8 @@ void CalendarMenuTest::failedMenuCommandShowsTheErrorBox()
     QFETCH(QString, item);
     QFETCH(int, page);
     QFETCH(QString, message);
-    ConnectDesignMenus(*Form1);
+    ConnectPageMenu(*Form1);
+    ConnectProjectMenu(*Form1);
     m_windows->showPage(page);
     Form1->Label(1)->setText(QStringLiteral("2003a"));
     Form1->Label(27)->setText(QStringLiteral("2003a"));

@@ -5,6 +5,9 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "platform/text/IntegerText.h"
+#include "platform/ui/Application.h"
+
+#include <QAction>
 
 std::optional<TColor> chooseColor(TForm1 &form, TColor preset)
 {
@@ -32,4 +35,15 @@ void setEveryGrid(TForm1 &form, ColorSetter set, TColor color)
 {
     for (int month = 1; month <= PageModel::SmallMonthCount; ++month)
         (form.BigKal(month)->*set)(color);
+}
+
+void connectCommand(TForm1 &form, QAction *item, void (*command)())
+{
+    QObject::connect(item, &QAction::triggered, &form, command);
+}
+
+void connectCommand(TForm1 &form, QAction *item, Result<> (*command)())
+{
+    QObject::connect(item, &QAction::triggered, &form,
+                     [&form, command] { Application::showErrorBox(&form, command()); });
 }

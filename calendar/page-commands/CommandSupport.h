@@ -8,6 +8,7 @@
 #include <optional>
 
 class MonthControl;
+class QAction;
 class TForm1;
 
 // What the page and project commands share.
@@ -24,3 +25,9 @@ using ColorSetter = void (MonthControl::*)(TColor);
 // BigKal1..BigKal12, in that order.
 void setEverySmallMonth(TForm1 &form, ColorSetter set, TColor color);
 void setEveryGrid(TForm1 &form, ColorSetter set, TColor color);
+
+// Binds a menu item of the main window to its command. The handler only calls
+// the command; a failure goes to the default error box, and the design keeps
+// what the command had changed.
+void connectCommand(TForm1 &form, QAction *item, void (*command)());
+void connectCommand(TForm1 &form, QAction *item, Result<> (*command)());

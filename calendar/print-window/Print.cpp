@@ -3,12 +3,15 @@
 #include "calendar-controls/printing/PagePrinting.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/main-window/AutoSizeLabel.h"
+#include "calendar/main-window/PrintRoute.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "calendar/print-window/TForm7.h"
 #include "platform/paint/Canvas.h"
 #include "platform/printing/Printing.h"
 #include "platform/ui/Application.h"
+
+#include "ui_TForm1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -79,6 +82,26 @@ void drawProjectPage(TForm7 &form, Printing::PrintJob &job, int box)
 }
 
 } // namespace
+
+void TiskClick(TForm1 &form1, TForm7 &form7)
+{
+    switch (printRouteFor(form1.DocKind)) {
+    case PrintRoute::PrinterDialog:
+        if (form1.PrintDialog1())
+            PrintCalendarPage(form7, *form1.ui->Tisk);
+        break;
+    case PrintRoute::PrintWindow:
+        form7.exec();
+        break;
+    case PrintRoute::Nothing:
+        break;
+    }
+}
+
+void ConnectPrintCommand(TForm1 &form1, TForm7 &form7)
+{
+    QObject::connect(form1.ui->Tisk, &QAction::triggered, &form7, [&form1, &form7] { TiskClick(form1, form7); });
+}
 
 int progressPercent(int page, int pageCount)
 {

@@ -4,11 +4,10 @@
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/TForm7.h"
+#include "calendar/test-support/PrintWindowTestLines.h"
 #include "platform/printing/PdfReadBack.h"
 #include "platform/printing/Printing.h"
 #include "platform/ui/MessageBox.h"
@@ -170,7 +169,7 @@ void PrintJobsTest::singleMonthPage()
     const Printing::PdfRedirect redirect(pdf);
     Printing::DialogScript dialog;
     dialog.confirm();
-    m_form1->TiskClick();
+    TiskClick(*m_form1, *m_form7);
     QCOMPARE(dialog.asked(), 1);
     QVERIFY(m_form1->findChild<QAction *>(QStringLiteral("Tisk"))->isEnabled());
     QCOMPARE(pageCount(pdf), 1);
@@ -231,7 +230,7 @@ void PrintJobsTest::singleMonthDialogCancelledPrintsNothing()
     const Printing::PdfRedirect redirect(pdf);
     Printing::DialogScript dialog;
     dialog.cancel();
-    m_form1->TiskClick();
+    TiskClick(*m_form1, *m_form7);
     QCOMPARE(dialog.asked(), 1);
     QVERIFY(!QFile::exists(pdf));
 }
@@ -248,7 +247,7 @@ void PrintJobsTest::pictureNamedButMissingPrintsNoPicture()
     const Printing::PdfRedirect redirect(pdf);
     Printing::DialogScript dialog;
     dialog.confirm();
-    m_form1->TiskClick();
+    TiskClick(*m_form1, *m_form7);
     QCOMPARE(pageCount(pdf), 1);
     QCOMPARE(m_form7->PictureRect, PageRect{});
     const QImage page = render(pdf, 1, m_dir.path());
@@ -379,7 +378,7 @@ void PrintJobsTest::printerErrorLeavesPrintingUsable()
     } else {
         Printing::DialogScript dialog;
         dialog.confirm();
-        m_form1->TiskClick();
+        TiskClick(*m_form1, *m_form7);
         QVERIFY(m_form1->findChild<QAction *>(QStringLiteral("Tisk"))->isEnabled());
     }
     QCOMPARE(boxes.requests().size(), std::size_t(1));

@@ -20,6 +20,8 @@
 
 using namespace SetPrintOkno;
 
+TForm7 *Form7 = nullptr;
+
 namespace {
 
 // A small printer: paper coming out of a grey body.

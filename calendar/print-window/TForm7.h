@@ -75,3 +75,5 @@ private:
     TForm2 &m_form2;
     std::array<QCheckBox *, PageBoxes + 1> m_checkBox{};
 };
+
+extern TForm7 *Form7;

@@ -2,8 +2,8 @@
 
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/print-window/PrintWindowTestLines.h"
 #include "calendar/print-window/SetPrintOkno.h"
+#include "calendar/test-support/PrintWindowTestLines.h"
 #include "platform/printing/Printing.h"
 
 #include <QCheckBox>

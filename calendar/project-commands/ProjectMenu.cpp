@@ -4,13 +4,14 @@
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/page-commands/CommandSupport.h"
 #include "calendar/year-dialogs/TForm5.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
+
+#include "ui_TForm1.h"
 
 #include <QLineEdit>
 
@@ -80,4 +81,16 @@ void ClearProjectTexts()
 {
     for (int month = 1; month <= SmallMonthCount; ++month)
         Form1->Edit(month)->clear();
+}
+
+void ConnectProjectMenu(TForm1 &form)
+{
+    const Ui::TForm1 &ui = *form.ui;
+    connectCommand(form, ui.NastavitB, ApplyProjectTextColor);
+    connectCommand(form, ui.NastavitD, ApplyProjectDayNameColor);
+    connectCommand(form, ui.NastavitV, ApplyProjectFillColor);
+    connectCommand(form, ui.NastavitC, ApplyProjectLineColor);
+    connectCommand(form, ui.VymazatVO, ClearProjectPictures);
+    connectCommand(form, ui.VymazatT, ClearProjectTexts);
+    connectCommand(form, ui.ZmenitR, ChangeProjectYear);
 }

@@ -2,6 +2,8 @@
 
 #include "platform/result/Result.h"
 
+class TForm1;
+
 // The project menu's commands: one change for the whole year project on the
 // global main window Form1. The single-month document is never touched.
 
@@ -14,3 +16,6 @@ void ApplyProjectLineColor();
 Result<> ChangeProjectYear();
 void ClearProjectPictures();
 void ClearProjectTexts();
+
+// Binds the project menu's items of the main window to these commands.
+void ConnectProjectMenu(TForm1 &form);

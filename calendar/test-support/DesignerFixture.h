@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/language/LanguageLines.h"
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "platform/text/TextLineFile.h"
 
 #include <QDir>

@@ -3,7 +3,6 @@
 #include "calendar-controls/big-month/TBigKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"

@@ -3,7 +3,7 @@
 #include "calendar/main-window/PageModel.h"
 #include "calendar/wizard/ColorPanel.h"
 #include "calendar/wizard/Wizard.h"
-#include "calendar/year-dialogs/DialogEnterKey.h"
+#include "calendar/dialogs/DialogEnterKey.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"

@@ -4,7 +4,6 @@
 #include "calendar-controls/picture/TImageKal.h"
 #include "calendar-controls/small-month/TSmallKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/PageModel.h"
 #include "calendar/main-window/PageScroll.h"
 #include "calendar/main-window/TForm1.h"

@@ -1,6 +1,6 @@
 #include "calendar/year-dialogs/YearDialog.h"
 
-#include "calendar/year-dialogs/DialogEnterKey.h"
+#include "calendar/dialogs/DialogEnterKey.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"

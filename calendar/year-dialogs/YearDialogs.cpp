@@ -2,7 +2,6 @@
 
 #include "calendar-controls/big-month/TBigKal.h"
 #include "calendar/main-window/AutoSizeLabel.h"
-#include "calendar/main-window/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/wizard/Wizard.h"
 #include "calendar/year-dialogs/TForm4.h"

@@ -10,7 +10,7 @@
 #include "calendar/documents/CalendarDocument.h"
 #include "calendar/file-commands/DocumentControls.h"
 #include "calendar/language/LanguageLines.h"
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
 #include "platform/text/IntegerText.h"

@@ -1,26 +1,26 @@
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 
+#include "calendar/file-commands/FileMenu.h"
 #include "calendar/language/LanguageMenu.h"
 #include "calendar/language/TForm6.h"
 #include "calendar/main-window/TAboutBox.h"
 #include "calendar/main-window/TForm1.h"
 #include "calendar/main-window/TForm2.h"
-#include "calendar/page-commands/DesignMenus.h"
+#include "calendar/page-commands/CalendarMenu.h"
+#include "calendar/print-window/Print.h"
+#include "calendar/print-window/TForm7.h"
+#include "calendar/project-commands/ProjectMenu.h"
 #include "calendar/wizard/TForm3.h"
 #include "calendar/year-dialogs/TForm4.h"
 #include "calendar/year-dialogs/TForm5.h"
-#include "calendar/print-window/TForm7.h"
-
-TForm1 *Form1 = nullptr;
-TAboutBox *AboutBox = nullptr;
-TForm2 *Form2 = nullptr;
-TForm7 *Form7 = nullptr;
 
 DesignerStartup::DesignerStartup(const QString &programFile)
     : m_form2(std::make_unique<TForm2>())
 {
     m_form1 = std::make_unique<TForm1>(&m_form2->CaptionMemo);
     Form1 = m_form1.get();
+    FileMenu::Connect(*m_form1);
+    LanguageMenu::Connect(*m_form1);
     m_aboutBox = std::make_unique<TAboutBox>();
     AboutBox = m_aboutBox.get();
     Form2 = m_form2.get();
@@ -33,9 +33,11 @@ DesignerStartup::DesignerStartup(const QString &programFile)
     Form5 = m_form5.get();
     m_form6 = std::make_unique<TForm6>();
     Form6 = m_form6.get();
-    ConnectDesignMenus(*m_form1);
+    ConnectProjectMenu(*m_form1);
+    ConnectPageMenu(*m_form1);
     m_form7 = std::make_unique<TForm7>(*m_form1, *m_form2);
     Form7 = m_form7.get();
+    ConnectPrintCommand(*m_form1, *m_form7);
     // The print window's creation step: the start-up language load, which
     // writes the captions of every window, Form7's included, then the rest.
     if (!Form1->NoSaveQuery)

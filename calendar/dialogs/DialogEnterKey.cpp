@@ -1,4 +1,4 @@
-#include "calendar/year-dialogs/DialogEnterKey.h"
+#include "calendar/dialogs/DialogEnterKey.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

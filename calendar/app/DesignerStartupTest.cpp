@@ -1,4 +1,4 @@
-#include "calendar/main-window/DesignerStartup.h"
+#include "calendar/app/DesignerStartup.h"
 
 #include "calendar/language/LanguageLines.h"
 #include "calendar/language/TForm6.h"

@@ -13,13 +13,9 @@ class TForm5;
 class TForm7;
 class TForm6;
 
-// The designer's windows, live from start-up to the end of the program.
-extern TForm1 *Form1;
-extern TAboutBox *AboutBox;
-extern TForm2 *Form2;
-extern TForm7 *Form7;
-
-// Creates the designer's windows in their start-up order and keeps them.
+// Creates the designer's windows in their start-up order, binds the main
+// window's menus to their commands and keeps the windows. Each window is
+// reachable through its global reference while it lives.
 class DesignerStartup
 {
 public:
