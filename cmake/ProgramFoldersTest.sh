@@ -69,4 +69,18 @@ start Varnel ZALOHA
 stop Varnel
 start Vuvuzodi
 stop Vuvuzodi
-echo "both programs start from $prefix"
+
+# The bank and the language file are the user's own once installed: a second
+# install keeps them, while the program itself is laid down again.
+printf 'changed' >> "$prefix/Varnel/central.vqn"
+printf 'changed' >> "$prefix/Vuvuzodi/Language/English.cln"
+mv "$prefix/Varnel/central.vqt" "$prefix/Varnel/Central.vqt"
+cp "$prefix/Varnel/central.vqn" "$prefix/bank-before"
+cp "$prefix/Vuvuzodi/Language/English.cln" "$prefix/language-before"
+rm "$prefix/Varnel/Varnel"
+"$cmake" --install "$build" --prefix "$prefix" > /dev/null
+[ -f "$prefix/Varnel/Varnel" ] || fail "a second install did not lay down the program"
+cmp -s "$prefix/Varnel/central.vqn" "$prefix/bank-before" || fail "a second install replaced the question bank"
+cmp -s "$prefix/Vuvuzodi/Language/English.cln" "$prefix/language-before" || fail "a second install replaced a language file"
+[ ! -e "$prefix/Varnel/central.vqt" ] || fail "a second install put a memo file beside the bank's own"
+echo "both programs start from $prefix, and a second install keeps their users' files"
