@@ -1,3 +1,4 @@
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/PhotoFixtures.h"
 #include "platform/pictures/Picture.h"
@@ -174,7 +175,7 @@ void JpegPictureTest::scansBeyondAnyEncodersAreDamage_data()
     QTest::addColumn<int>("refinements");
     QTest::addColumn<QString>("error");
     QTest::newRow("253 scans") << 3 << QString();
-    QTest::newRow("316 scans") << 4 << QStringLiteral("Corrupt JPEG data: more than 300 scans");
+    QTest::newRow("316 scans") << 4 << PlatformMessages::jpegTooManyScans(300);
 }
 
 void JpegPictureTest::scansBeyondAnyEncodersAreDamage()
