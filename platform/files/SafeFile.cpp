@@ -154,23 +154,6 @@ bool isPlainFile(const QString &path)
     return statusOf(path, status) && S_ISREG(status.st_mode);
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
-    ~Descriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
-
 // Opens a name without following a link and without waiting on a named pipe.
 int openName(const QString &path)
 {
@@ -186,7 +169,7 @@ Result<> removeUnlessHeld(const QString &path)
     const auto cannot = [&path](const QString &reason) {
         return Failure{PlatformMessages::cannotDelete(path, reason)};
     };
-    const Descriptor file(openName(path));
+    const FileSystem::Descriptor file(openName(path));
     struct stat status {};
     if (file.get() < 0)
         return errno == ENOENT ? Result<>() : cannot(FileSystem::systemError());
@@ -311,11 +294,10 @@ QByteArray fileHash(const QString &path)
 // A rename reaches the disk with its folder.
 void syncFolderOf(const QString &path)
 {
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder < 0)
-        return;
-    ::fsync(folder);
-    ::close(folder);
+    const FileSystem::Descriptor folder(
+        ::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
 }
 
 // What a pair replace records before it touches either target: the pair, the
@@ -564,7 +546,7 @@ Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
         return damaged(PlatformMessages::notARegularFile());
     if (named.st_size > JournalLimit)
         return damaged(PlatformMessages::tooLarge());
-    const Descriptor journalFile(openName(journalPath));
+    const FileSystem::Descriptor journalFile(openName(journalPath));
     struct stat held {};
     if (journalFile.get() < 0 || ::fstat(journalFile.get(), &held) != 0)
         return damaged(FileSystem::systemError());
