@@ -5,6 +5,7 @@
 // memory of opening a year project of thirteen 8000 x 6000 photos, beside
 // djpeg decoding the same files, and the peak memory of a single month of
 // one 8000 x 6000 and of one 12000 x 8000 photo.
+#include "benchmarks/PeakMemory.h"
 #include "calendar/file-commands/FileMenu.h"
 #include "calendar/language/LanguageLines.h"
 #include "calendar/app/DesignerStartup.h"
@@ -27,8 +28,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -126,29 +125,6 @@ void djpegThirteen(benchmark::State &state, const ProjectFolder &folder)
 }
 void DjpegSameThirteenFiles(benchmark::State &state) { djpegThirteen(state, *g_folder); }
 BENCHMARK(DjpegSameThirteenFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Peak resident memory of `open` above what the program held before it, in
-// MB: the kernel's high-water mark is reset first.
-double peakMegabytesOf(const std::function<void()> &open)
-{
-    const auto status = [](const char *field) {
-        QFile file(QStringLiteral("/proc/self/status"));
-        file.open(QIODevice::ReadOnly);
-        for (const QByteArray &line : file.readAll().split('\n'))
-            if (line.startsWith(field))
-                return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
-        return 0.0;
-    };
-    // Memory freed before but kept by the allocator would be reused unseen.
-    malloc_trim(0);
-    QFile reset(QStringLiteral("/proc/self/clear_refs"));
-    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
-        return -1;
-    reset.close();
-    const double before = status("VmRSS:");
-    open();
-    return status("VmHWM:") - before;
-}
 
 // The 9 lines, then `emptyLines` empty lines ended by CR LF.
 QString singleMonthDocument(const QString &name, qsizetype emptyLines)

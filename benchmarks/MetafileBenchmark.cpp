@@ -2,6 +2,7 @@
 // drawing each at its natural size, beside reading the same file's bytes.
 // Past the bounds on saved states, objects and points a file is refused
 // at once; at the bounds it loads and draws.
+#include "benchmarks/PeakMemory.h"
 #include "platform/files/FileSystem.h"
 #include "platform/pictures/MetafileFixtures.h"
 #include "platform/pictures/Picture.h"
@@ -17,27 +18,6 @@
 namespace {
 
 QTemporaryDir *g_dir = nullptr;
-
-// Peak resident memory of `work` above what the program held before it, in
-// MB: the kernel's high-water mark is reset first.
-double peakMegabytesOf(const std::function<void()> &work)
-{
-    const auto status = [](const char *field) {
-        QFile file(QStringLiteral("/proc/self/status"));
-        file.open(QIODevice::ReadOnly);
-        for (const QByteArray &line : file.readAll().split('\n'))
-            if (line.startsWith(field))
-                return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toDouble() / 1024;
-        return 0.0;
-    };
-    QFile reset(QStringLiteral("/proc/self/clear_refs"));
-    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
-        return -1;
-    reset.close();
-    const double before = status("VmRSS:");
-    work();
-    return status("VmHWM:") - before;
-}
 
 QString written(const QString &name, const std::function<QByteArray()> &make)
 {

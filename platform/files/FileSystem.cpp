@@ -105,23 +105,6 @@ Result<> checkReadable(const QString &path, const struct stat &status, qint64 li
     return {};
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
-    ~Descriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
-
 } // namespace
 
 Result<QByteArray> readWholeFile(const QString &path, qint64 limit)
@@ -184,6 +167,12 @@ Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset)
 QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+Descriptor::~Descriptor()
+{
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
 }
 
 } // namespace FileSystem

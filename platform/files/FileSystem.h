@@ -41,4 +41,18 @@ Result<> writeFully(int descriptor, QByteArrayView bytes, qint64 offset = -1);
 // The system's reason for the last failed call.
 QString systemError();
 
+// An open file descriptor (or -1), closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~Descriptor();
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
 } // namespace FileSystem

@@ -1,6 +1,7 @@
 #include "platform/files/SafeFile.h"
 
 #include "platform/files/FileSystem.h"
+#include "platform/messages/PlatformMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ namespace {
 
 Failure failure(const QString &path, const QString &reason)
 {
-    return {QStringLiteral("Soubor %1 nelze uložit: %2.").arg(path, reason)};
+    return {PlatformMessages::cannotSave(path, reason)};
 }
 
 // Data reaches the disk before the rename makes it the file's content.
@@ -153,23 +154,6 @@ bool isPlainFile(const QString &path)
     return statusOf(path, status) && S_ISREG(status.st_mode);
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
-    ~Descriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
-
 // Opens a name without following a link and without waiting on a named pipe.
 int openName(const QString &path)
 {
@@ -183,16 +167,16 @@ int openName(const QString &path)
 Result<> removeUnlessHeld(const QString &path)
 {
     const auto cannot = [&path](const QString &reason) {
-        return Failure{QStringLiteral("Soubor %1 nelze odstranit: %2.").arg(path, reason)};
+        return Failure{PlatformMessages::cannotDelete(path, reason)};
     };
-    const Descriptor file(openName(path));
+    const FileSystem::Descriptor file(openName(path));
     struct stat status {};
     if (file.get() < 0)
         return errno == ENOENT ? Result<>() : cannot(FileSystem::systemError());
     if (::fstat(file.get(), &status) != 0)
         return cannot(FileSystem::systemError());
     if (!S_ISREG(status.st_mode))
-        return cannot(QStringLiteral("není to obyčejný soubor"));
+        return cannot(PlatformMessages::notARegularFile());
     if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK ? Result<>() : cannot(FileSystem::systemError());
     if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
@@ -310,11 +294,10 @@ QByteArray fileHash(const QString &path)
 // A rename reaches the disk with its folder.
 void syncFolderOf(const QString &path)
 {
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder < 0)
-        return;
-    ::fsync(folder);
-    ::close(folder);
+    const FileSystem::Descriptor folder(
+        ::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
 }
 
 // What a pair replace records before it touches either target: the pair, the
@@ -351,13 +334,13 @@ struct PairJournal
     {
         if (lines.size() != 9 || lines[0].toLatin1() != Heading || !lines[8].isEmpty() || !isHash(lines[6])
             || !isHash(lines[7]))
-            return QStringLiteral("nelze mu rozumět");
+            return PlatformMessages::journalNotUnderstood();
         const QString firstName = folder.relativeFilePath(first);
         const QString secondName = folder.relativeFilePath(second);
         if (lines[1] != firstName || lines[2] != secondName || !isCopyName(lines[3], firstName, Copy::Staged)
             || !isCopyName(lines[4], secondName, Copy::Staged)
             || (!lines[5].isEmpty() && !isCopyName(lines[5], firstName, Copy::Kept)))
-            return QStringLiteral("jmenuje jiné soubory než %1, %2 a jejich kopie").arg(firstName, secondName);
+            return PlatformMessages::journalNamesOtherFiles(firstName, secondName);
         return {};
     }
 
@@ -428,7 +411,7 @@ private:
 
     Result<> cannotSettle() const
     {
-        return Failure{QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit ani vrátit.").arg(first, second)};
+        return Failure{PlatformMessages::pairCannotSettle(first, second)};
     }
 };
 
@@ -445,7 +428,7 @@ Result<> replaceWith(const QString &path, const Writer &write)
         return failure(path, opened.error());
     DescriptorWriter out(staged);
     if (!write(out))
-        return failure(path, out.lastWrite() ? QStringLiteral("obsah se nepodařilo vytvořit") : out.lastWrite().error());
+        return failure(path, out.lastWrite() ? PlatformMessages::contentNotMade() : out.lastWrite().error());
     if (const Result<> flushed = flushToDisk(staged); !flushed)
         return failure(path, flushed.error());
     if (!staged.setPermissions(permissionsFor(target)))
@@ -487,7 +470,7 @@ Result<> replacePair(const QString &firstPath, const QByteArray &firstContent,
     QFile kept;
     const QString oldFirst = hadFirst ? keepOld(firstPath, kept) : QString();
     if (hadFirst && oldFirst.isEmpty())
-        return failure(firstPath, QStringLiteral("původní obsah nelze zajistit"));
+        return failure(firstPath, PlatformMessages::oldContentNotKept());
     const auto dropOld = [&] {
         if (hadFirst)
             QFile::remove(oldFirst);
@@ -538,9 +521,7 @@ namespace {
 
 Failure damagedJournal(const QString &first, const QString &second, const QString &journal, const QString &reason)
 {
-    return {QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit: její záznam %3 je poškozen (%4). "
-                           "Soubory zůstaly, jak byly; záznam prověřte a odstraňte.")
-                .arg(first, second, journal, reason)};
+    return {PlatformMessages::pairJournalDamaged(first, second, journal, reason)};
 }
 
 bool sameFile(const struct stat &one, const struct stat &other)
@@ -562,15 +543,15 @@ Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
     if (!statusOf(journalPath, named))
         return errno == ENOENT || errno == ENOTDIR ? Result<>() : Result<>(damaged(FileSystem::systemError()));
     if (!S_ISREG(named.st_mode))
-        return damaged(QStringLiteral("není to obyčejný soubor"));
+        return damaged(PlatformMessages::notARegularFile());
     if (named.st_size > JournalLimit)
-        return damaged(QStringLiteral("je příliš velký"));
-    const Descriptor journalFile(openName(journalPath));
+        return damaged(PlatformMessages::tooLarge());
+    const FileSystem::Descriptor journalFile(openName(journalPath));
     struct stat held {};
     if (journalFile.get() < 0 || ::fstat(journalFile.get(), &held) != 0)
         return damaged(FileSystem::systemError());
     if (!S_ISREG(held.st_mode))
-        return damaged(QStringLiteral("není to obyčejný soubor"));
+        return damaged(PlatformMessages::notARegularFile());
     // A replace still running holds its journal.
     while (::flock(journalFile.get(), LOCK_EX) != 0 && errno == EINTR) {}
     // The replace that held it may have ended meanwhile and removed it.
@@ -580,7 +561,7 @@ Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
     if (!text)
         return damaged(text.error());
     if (!statusOf(journalPath, named) || !sameFile(named, held))
-        return damaged(QStringLiteral("změnil se během čtení"));
+        return damaged(PlatformMessages::changedWhileRead());
     const QStringList lines = QString::fromUtf8(*text).split(u'\n');
     const QDir folder = QFileInfo(journalPath).dir();
     if (const QString wrong = PairJournal::check(lines, folder, firstPath, secondPath); !wrong.isEmpty())
@@ -588,7 +569,7 @@ Result<> finishPairReplace(const QString &firstPath, const QString &secondPath)
     if (const Result<> settled = PairJournal::from(lines, firstPath, secondPath).settle(); !settled)
         return settled;
     if (::unlink(QFile::encodeName(journalPath).constData()) != 0 && errno != ENOENT)
-        return Failure{QStringLiteral("Záznam %1 nelze odstranit: %2.").arg(journalPath, FileSystem::systemError())};
+        return Failure{PlatformMessages::cannotDeleteJournal(journalPath, FileSystem::systemError())};
     syncFolderOf(journalPath);
     return {};
 }

@@ -48,12 +48,54 @@ QString cannotCreateFolder(const QString &path, const QString &reason)
 QString largerThan(qint64 megabytes) { return QStringLiteral("je větší než %1 MB").arg(megabytes); }
 QString notARegularFile() { return QStringLiteral("není to obyčejný soubor"); }
 QString writeRefused() { return QStringLiteral("zápis byl odmítnut"); }
+QString tooLarge() { return QStringLiteral("je příliš velký"); }
+QString changedWhileRead() { return QStringLiteral("změnil se během čtení"); }
+QString fileMissing(const QString &path) { return QStringLiteral("soubor %1 chybí").arg(path); }
+
+QString cannotSave(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Soubor %1 nelze uložit: %2.").arg(path, reason);
+}
+
+QString contentNotMade() { return QStringLiteral("obsah se nepodařilo vytvořit"); }
+QString oldContentNotKept() { return QStringLiteral("původní obsah nelze zajistit"); }
+
+QString pairCannotSettle(const QString &first, const QString &second)
+{
+    return QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit ani vrátit.").arg(first, second);
+}
+
+QString pairJournalDamaged(const QString &first, const QString &second, const QString &journal,
+                           const QString &reason)
+{
+    return QStringLiteral("Přerušenou výměnu souborů %1 a %2 nelze dokončit: její záznam %3 je poškozen (%4). "
+                          "Soubory zůstaly, jak byly; záznam prověřte a odstraňte.")
+        .arg(first, second, journal, reason);
+}
+
+QString cannotDeleteJournal(const QString &journal, const QString &reason)
+{
+    return QStringLiteral("Záznam %1 nelze smazat: %2.").arg(journal, reason);
+}
+
+QString journalNotUnderstood() { return QStringLiteral("nelze mu rozumět"); }
+
+QString journalNamesOtherFiles(const QString &first, const QString &second)
+{
+    return QStringLiteral("jmenuje jiné soubory než %1, %2 a jejich kopie").arg(first, second);
+}
+
+QString moduleLacksInterface(const QString &module, const QString &interfaceId)
+{
+    return QStringLiteral("modul %1 nenabízí rozhraní %2").arg(module, interfaceId);
+}
 
 QString pictureEndsEarly() { return QStringLiteral("Soubor obrázku předčasně končí."); }
 QString windowsMetafileDamaged() { return QStringLiteral("Metasoubor Windows je poškozen."); }
 QString notAWindowsMetafile() { return QStringLiteral("Soubor není metasoubor Windows."); }
 QString enhancedMetafileDamaged() { return QStringLiteral("Rozšířený metasoubor je poškozen."); }
 QString notAnEnhancedMetafile() { return QStringLiteral("Soubor není rozšířený metasoubor."); }
+QString jpegTooManyScans(int scans) { return QStringLiteral("Obrázek JPEG je poškozen: má víc než %1 průchodů.").arg(scans); }
 
 QString notEnoughMemoryForPicture(quint32 width, quint32 height)
 {

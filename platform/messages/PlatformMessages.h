@@ -25,6 +25,24 @@ QString cannotCreateFolder(const QString &path, const QString &reason);
 QString largerThan(qint64 megabytes);
 QString notARegularFile();
 QString writeRefused();
+QString tooLarge();
+QString changedWhileRead();
+QString fileMissing(const QString &path);
+
+// Saving through a staged copy.
+QString cannotSave(const QString &path, const QString &reason);
+QString contentNotMade();
+QString oldContentNotKept();
+QString pairCannotSettle(const QString &first, const QString &second);
+QString pairJournalDamaged(const QString &first, const QString &second, const QString &journal,
+                           const QString &reason);
+QString cannotDeleteJournal(const QString &journal, const QString &reason);
+// Reasons for pairJournalDamaged().
+QString journalNotUnderstood();
+QString journalNamesOtherFiles(const QString &first, const QString &second);
+
+// Program modules.
+QString moduleLacksInterface(const QString &module, const QString &interfaceId);
 
 // Pictures.
 QString pictureEndsEarly();
@@ -32,6 +50,7 @@ QString windowsMetafileDamaged();
 QString notAWindowsMetafile();
 QString enhancedMetafileDamaged();
 QString notAnEnhancedMetafile();
+QString jpegTooManyScans(int scans);
 QString notEnoughMemoryForPicture(quint32 width, quint32 height);
 
 // The table engine.

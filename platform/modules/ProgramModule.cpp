@@ -1,6 +1,7 @@
 #include "platform/modules/ProgramModule.h"
 
 #include "platform/files/FileSystem.h"
+#include "platform/messages/PlatformMessages.h"
 
 #include <QPluginLoader>
 
@@ -11,7 +12,7 @@ Result<QObject *> loadPlugin(const QString &name)
     const QString file = FileSystem::programFolder() + QStringLiteral("/lib") + name + QStringLiteral(".so");
     // The loader reports a missing file only as an unknown error.
     if (!FileSystem::fileExists(file))
-        return Failure{QStringLiteral("soubor %1 chybí").arg(file)};
+        return Failure{PlatformMessages::fileMissing(file)};
     // The plugin stays loaded when the loader goes: its root object lives on
     // in it.
     QPluginLoader plugin(file);

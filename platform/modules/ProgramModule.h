@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/messages/PlatformMessages.h"
 #include "platform/result/Result.h"
 
 #include <QObject>
@@ -37,8 +38,8 @@ public:
             m_loaded = qobject_cast<Interface *>(*plugin);
             if (!m_loaded)
                 return Failure{m_failureLead
-                               + QStringLiteral("modul %1 nenabízí rozhraní %2")
-                                     .arg(m_name, QString::fromLatin1(qobject_interface_iid<Interface *>()))};
+                               + PlatformMessages::moduleLacksInterface(
+                                   m_name, QString::fromLatin1(qobject_interface_iid<Interface *>()))};
         }
         return m_loaded;
     }

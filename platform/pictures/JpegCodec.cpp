@@ -33,14 +33,18 @@ ErrorManager &managerOf(j_common_ptr info)
     return *reinterpret_cast<ErrorManager *>(info->err);
 }
 
+// A message of our own for the failure. The jump back from libjpeg is made
+// only after the statement that calls this, so that no string outlives it.
+void keepMessage(ErrorManager &manager, const QString &message)
+{
+    std::snprintf(manager.message, sizeof manager.message, "%s", message.toUtf8().constData());
+}
+
 [[noreturn]] void outOfMemory(j_common_ptr info)
 {
     ErrorManager &manager = managerOf(info);
     const auto *decompress = reinterpret_cast<j_decompress_ptr>(info);
-    std::snprintf(manager.message, sizeof manager.message, "%s",
-                  PlatformMessages::notEnoughMemoryForPicture(decompress->image_width, decompress->image_height)
-                      .toUtf8()
-                      .constData());
+    keepMessage(manager, PlatformMessages::notEnoughMemoryForPicture(decompress->image_width, decompress->image_height));
     std::longjmp(manager.jump, 1);
 }
 
@@ -71,7 +75,7 @@ void onProgress(j_common_ptr info)
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= MaxScans)
         return;
     ErrorManager &manager = managerOf(info);
-    std::snprintf(manager.message, sizeof manager.message, "Corrupt JPEG data: more than %d scans", MaxScans);
+    keepMessage(manager, PlatformMessages::jpegTooManyScans(MaxScans));
     std::longjmp(manager.jump, 1);
 }
 

@@ -1,4 +1,6 @@
+#include "platform/messages/PlatformMessages.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/JpegFixtures.h"
 #include "platform/pictures/PhotoFixtures.h"
 #include "platform/pictures/Picture.h"
 
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <cstdlib>
 #include <vector>
 
 #include <jpeglib.h>
@@ -25,33 +26,16 @@ bool near(QColor a, QColor b, int tolerance = 40)
 // A grey 64 x 64 JPEG with a diagonal edge, written with the scans given.
 QByteArray grayJpeg(const std::vector<jpeg_scan_info> &scans)
 {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 64;
-    info.image_height = 64;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    info.scan_info = scans.data();
-    info.num_scans = int(scans.size());
-    jpeg_start_compress(&info, TRUE);
-    unsigned char line[64];
-    while (info.next_scanline < info.image_height) {
-        for (int x = 0; x < 64; ++x)
-            line[x] = x > int(info.next_scanline) ? 230 : 20;
-        JSAMPROW row = line;
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray jpeg(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    std::free(buffer);
-    return jpeg;
+    return JpegFixtures::compress(
+        {64, 64, 1, JCS_GRAYSCALE},
+        [&scans](jpeg_compress_struct &info) {
+            info.scan_info = scans.data();
+            info.num_scans = int(scans.size());
+        },
+        [](int y, JSAMPLE *row) {
+            for (int x = 0; x < 64; ++x)
+                row[x] = x > y ? 230 : 20;
+        });
 }
 
 // Every AC coefficient in a scan of its own, first at `refinements` bits
@@ -93,30 +77,15 @@ std::vector<std::pair<qsizetype, qsizetype>> scansOf(const QByteArray &jpeg)
 // A progressive JPEG whose last scan comes `times` times in all.
 QByteArray repeatingLastScan(int times)
 {
-    QImage image(64, 48, QImage::Format_RGB888);
-    image.fill(QColor(200, 40, 40));
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 64;
-    info.image_height = 48;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = image.scanLine(int(info.next_scanline));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    const QByteArray jpeg(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    std::free(buffer);
+    const QByteArray jpeg = JpegFixtures::compress(
+        {64, 48, 3, JCS_RGB}, [](jpeg_compress_struct &info) { jpeg_simple_progression(&info); },
+        [](int, JSAMPLE *row) {
+            for (int x = 0; x < 64; ++x) {
+                row[3 * x] = 200;
+                row[3 * x + 1] = 40;
+                row[3 * x + 2] = 40;
+            }
+        });
     const auto [start, end] = scansOf(jpeg).back();
     return jpeg.left(end) + jpeg.mid(start, end - start).repeated(times - 1) + jpeg.mid(end);
 }
@@ -174,7 +143,7 @@ void JpegPictureTest::scansBeyondAnyEncodersAreDamage_data()
     QTest::addColumn<int>("refinements");
     QTest::addColumn<QString>("error");
     QTest::newRow("253 scans") << 3 << QString();
-    QTest::newRow("316 scans") << 4 << QStringLiteral("Corrupt JPEG data: more than 300 scans");
+    QTest::newRow("316 scans") << 4 << PlatformMessages::jpegTooManyScans(300);
 }
 
 void JpegPictureTest::scansBeyondAnyEncodersAreDamage()

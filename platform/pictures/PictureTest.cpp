@@ -1,5 +1,6 @@
 #include "platform/files/TestFiles.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/JpegFixtures.h"
 #include "platform/pictures/MetafileFixtures.h"
 #include "platform/pictures/Picture.h"
 
@@ -10,7 +11,7 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <cstdio>
+#include <cstring>
 #include <jpeglib.h>
 #include <sys/stat.h>
 #include <uemf.h>
@@ -41,32 +42,12 @@ bool near(QColor a, QColor b, int tolerance = 40)
 // are stored inverted (255 = no ink).
 QByteArray cmykHalves()
 {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 60;
-    info.image_height = 40;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    QByteArray row;
-    for (int x = 0; x < 60; ++x)
-        row += x < 30 ? QByteArray("\xFF\x00\x00\xFF", 4) : QByteArray("\x00\xA0\x00\xFF", 4);
-    while (info.next_scanline < info.image_height) {
-        auto *line = reinterpret_cast<JSAMPROW>(row.data());
-        jpeg_write_scanlines(&info, &line, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    const QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
+    return JpegFixtures::compress(
+        {60, 40, 4, JCS_CMYK}, [](jpeg_compress_struct &info) { jpeg_set_quality(&info, 95, TRUE); },
+        [](int, JSAMPLE *row) {
+            for (int x = 0; x < 60; ++x)
+                std::memcpy(row + 4 * x, x < 30 ? "\xFF\x00\x00\xFF" : "\x00\xA0\x00\xFF", 4);
+        });
 }
 
 template <typename Record> QByteArray bytesOf(const Record &record)
