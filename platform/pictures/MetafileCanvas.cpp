@@ -5,9 +5,13 @@
 #include <QPainterPath>
 
 #include <QPainterPathStroker>
+#include <QPaintEngine>
+#include <QLineF>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_set>
 #include <utility>
 
 #include <uemf.h>
@@ -82,6 +86,118 @@ void appendContinuing(QPainterPath &path, const QPainterPath &shape)
     }
 }
 
+
+// Qt fills a wide pen's stroke as one outline, whose cost grows with how
+// often its edges share rows: a long line that crosses itself takes seconds.
+// On a raster without smoothing a long line is drawn instead as its straight
+// pieces with flat ends, which Qt draws as fast as hairlines, its joins
+// stroked apart in small groups, and its two ends as they would be: the
+// union covers the same pixels as the one stroke.
+constexpr qsizetype LongLine = 64;
+constexpr int JoinsPerStroke = 64;
+
+bool strokesInParts(const QPainter &painter, qsizetype points)
+{
+    const QPen pen = painter.pen();
+    return points > LongLine && pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0
+           && pen.capStyle() != Qt::RoundCap && !painter.testRenderHint(QPainter::Antialiasing)
+           && painter.worldTransform().type() <= QTransform::TxScale && painter.paintEngine()
+           && painter.paintEngine()->type() == QPaintEngine::Raster;
+}
+
+QPointF unit(const QLineF &line)
+{
+    return (line.p2() - line.p1()) / line.length();
+}
+
+// Points of a piece or a join, for drawing each only once: a line drawn
+// again over itself in the same opaque pen changes no pixel.
+struct Drawn
+{
+    std::array<double, 6> at;
+    bool operator==(const Drawn &other) const = default;
+};
+
+struct DrawnHash
+{
+    size_t operator()(const Drawn &drawn) const
+    {
+        size_t hash = 0;
+        for (double v : drawn.at)
+            hash = hash * 1000003 ^ std::hash<double>()(v);
+        return hash;
+    }
+};
+
+// Strokes polylines, or polygons' outlines, with the painter's pen, as the
+// one stroke of them all would.
+void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
+{
+    const QPen pen = painter.pen();
+    const double half = pen.widthF() / 2;
+    std::vector<QLineF> lines;
+    std::unordered_set<Drawn, DrawnHash> drawn;
+    QPainterPath joins;
+    int joined = 0;
+    QPen flat = pen;
+    flat.setCapStyle(Qt::FlatCap);
+    painter.setPen(flat);
+    for (size_t f = 0; f < figureCount; ++f) {
+        // Repeated points make no piece; Qt's stroke skips them too.
+        QPolygonF points;
+        points.reserve(figures[f].size());
+        for (const QPointF &p : figures[f])
+            if (points.isEmpty() || points.last() != p)
+                points.append(p);
+        if (closed && points.size() > 1 && points.first() == points.last())
+            points.removeLast();
+        if (points.size() < 2) {
+            painter.setPen(pen);
+            painter.drawPolyline(figures[f]);
+            painter.setPen(flat);
+            continue;
+        }
+        const qsizetype count = points.size();
+        const qsizetype pieces = closed ? count : count - 1;
+        const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
+        for (qsizetype i = 0; i < pieces; ++i) {
+            const QLineF line = piece(i);
+            if (drawn.insert(Drawn{{line.x1(), line.y1(), line.x2(), line.y2(), 0, 0}}).second)
+                lines.push_back(line);
+        }
+        // Each join as the stroke of a short bend through its point, which
+        // Qt joins as it joins the whole line.
+        const qsizetype bends = closed ? count : count - 2;
+        for (qsizetype i = 0; i < bends; ++i) {
+            const QLineF in = piece(i);
+            const QLineF out = piece(i + 1);
+            const double reach = std::min({in.length() / 2, out.length() / 2, half / 4});
+            const QPointF from = in.p2() - unit(in) * reach;
+            const QPointF to = in.p2() + unit(out) * reach;
+            if (!drawn.insert(Drawn{{from.x(), from.y(), in.x2(), in.y2(), to.x(), to.y()}}).second)
+                continue;
+            joins.moveTo(from);
+            joins.lineTo(in.p2());
+            joins.lineTo(to);
+            if (++joined == JoinsPerStroke) {
+                painter.strokePath(joins, flat);
+                joins.clear();
+                joined = 0;
+            }
+        }
+        if (!closed && pen.capStyle() == Qt::SquareCap) {
+            const QLineF start = piece(0);
+            const QLineF end = piece(pieces - 1);
+            // Into the line a little, so no pixel on the seam is lost.
+            lines.emplace_back(start.p1() - unit(start) * half, start.p1() + unit(start) * std::min(half, start.length()));
+            lines.emplace_back(end.p2() - unit(end) * std::min(half, end.length()), end.p2() + unit(end) * half);
+        }
+    }
+    if (joined > 0)
+        painter.strokePath(joins, flat);
+    painter.drawLines(lines.data(), int(lines.size()));
+    painter.setPen(pen);
+}
 
 } // namespace
 
@@ -303,7 +419,15 @@ void MetafileCanvas::polygon(const QPolygonF &points)
     if (addedToPath(shape))
         return;
     apply();
+    if (!strokesInParts(m_painter, points.size())) {
+        m_painter.drawPolygon(points, m_dc.fillRule);
+        return;
+    }
+    const QPen pen = m_painter.pen();
+    m_painter.setPen(Qt::NoPen);
     m_painter.drawPolygon(points, m_dc.fillRule);
+    m_painter.setPen(pen);
+    strokeInParts(m_painter, &points, 1, true);
 }
 
 void MetafileCanvas::polyline(const QPolygonF &points)
@@ -314,7 +438,10 @@ void MetafileCanvas::polyline(const QPolygonF &points)
     if (addedToPath(shape))
         return;
     apply();
-    m_painter.drawPolyline(points);
+    if (strokesInParts(m_painter, points.size()))
+        strokeInParts(m_painter, &points, 1, false);
+    else
+        m_painter.drawPolyline(points);
 }
 
 void MetafileCanvas::polylineTo(const QPolygonF &points)
@@ -378,10 +505,22 @@ void MetafileCanvas::polyPolygon(const std::vector<QPolygonF> &polygons, bool cl
     if (addedToPath(path))
         return;
     apply();
-    if (closed)
+    uint64_t points = 0;
+    for (const QPolygonF &polygon : polygons)
+        points += uint64_t(polygon.size());
+    if (strokesInParts(m_painter, qsizetype(points))) {
+        const QPen pen = m_painter.pen();
+        if (closed) {
+            m_painter.setPen(Qt::NoPen);
+            m_painter.drawPath(path);
+            m_painter.setPen(pen);
+        }
+        strokeInParts(m_painter, polygons.data(), polygons.size(), closed);
+    } else if (closed) {
         m_painter.drawPath(path);
-    else
+    } else {
         m_painter.strokePath(path, m_painter.pen());
+    }
 }
 
 void MetafileCanvas::moveTo(const QPointF &to)
