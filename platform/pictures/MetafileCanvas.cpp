@@ -8,10 +8,10 @@
 #include <QPaintEngine>
 #include <QLineF>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <unordered_set>
 #include <utility>
 
 #include <uemf.h>
@@ -110,38 +110,16 @@ QPointF unit(const QLineF &line)
     return (line.p2() - line.p1()) / line.length();
 }
 
-// Points of a piece or a join, for drawing each only once: a line drawn
-// again over itself in the same opaque pen changes no pixel.
-struct Drawn
-{
-    std::array<double, 6> at;
-    bool operator==(const Drawn &other) const = default;
-};
-
-struct DrawnHash
-{
-    size_t operator()(const Drawn &drawn) const
-    {
-        size_t hash = 0;
-        for (double v : drawn.at)
-            hash = hash * 1000003 ^ std::hash<double>()(v);
-        return hash;
-    }
-};
-
 // Strokes polylines, or polygons' outlines, with the painter's pen, as the
-// one stroke of them all would.
+// one stroke of them all would. Each distinct piece and join is drawn once:
+// a line drawn again over itself in the same opaque pen changes no pixel.
 void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
 {
     const QPen pen = painter.pen();
     const double half = pen.widthF() / 2;
-    std::vector<QLineF> lines;
-    std::unordered_set<Drawn, DrawnHash> drawn;
-    QPainterPath joins;
-    int joined = 0;
-    QPen flat = pen;
-    flat.setCapStyle(Qt::FlatCap);
-    painter.setPen(flat);
+    using Points = std::array<double, 6>;
+    std::vector<Points> lines;
+    std::vector<Points> bends;
     for (size_t f = 0; f < figureCount; ++f) {
         // Repeated points make no piece; Qt's stroke skips them too.
         QPolygonF points;
@@ -152,9 +130,7 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
         if (closed && points.size() > 1 && points.first() == points.last())
             points.removeLast();
         if (points.size() < 2) {
-            painter.setPen(pen);
             painter.drawPolyline(figures[f]);
-            painter.setPen(flat);
             continue;
         }
         const qsizetype count = points.size();
@@ -162,40 +138,54 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
         const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
         for (qsizetype i = 0; i < pieces; ++i) {
             const QLineF line = piece(i);
-            if (drawn.insert(Drawn{{line.x1(), line.y1(), line.x2(), line.y2(), 0, 0}}).second)
-                lines.push_back(line);
+            lines.push_back({line.x1(), line.y1(), line.x2(), line.y2(), 0, 0});
         }
         // Each join as the stroke of a short bend through its point, which
         // Qt joins as it joins the whole line.
-        const qsizetype bends = closed ? count : count - 2;
-        for (qsizetype i = 0; i < bends; ++i) {
+        const qsizetype joins = closed ? count : count - 2;
+        for (qsizetype i = 0; i < joins; ++i) {
             const QLineF in = piece(i);
             const QLineF out = piece(i + 1);
             const double reach = std::min({in.length() / 2, out.length() / 2, half / 4});
             const QPointF from = in.p2() - unit(in) * reach;
             const QPointF to = in.p2() + unit(out) * reach;
-            if (!drawn.insert(Drawn{{from.x(), from.y(), in.x2(), in.y2(), to.x(), to.y()}}).second)
-                continue;
-            joins.moveTo(from);
-            joins.lineTo(in.p2());
-            joins.lineTo(to);
-            if (++joined == JoinsPerStroke) {
-                painter.strokePath(joins, flat);
-                joins.clear();
-                joined = 0;
-            }
+            bends.push_back({from.x(), from.y(), in.x2(), in.y2(), to.x(), to.y()});
         }
         if (!closed && pen.capStyle() == Qt::SquareCap) {
+            // Into the line a little, so no pixel on the seam is lost.
             const QLineF start = piece(0);
             const QLineF end = piece(pieces - 1);
-            // Into the line a little, so no pixel on the seam is lost.
-            lines.emplace_back(start.p1() - unit(start) * half, start.p1() + unit(start) * std::min(half, start.length()));
-            lines.emplace_back(end.p2() - unit(end) * std::min(half, end.length()), end.p2() + unit(end) * half);
+            const QPointF before = start.p1() - unit(start) * half;
+            const QPointF into = start.p1() + unit(start) * std::min(half, start.length());
+            const QPointF back = end.p2() - unit(end) * std::min(half, end.length());
+            const QPointF after = end.p2() + unit(end) * half;
+            lines.push_back({before.x(), before.y(), into.x(), into.y(), 0, 0});
+            lines.push_back({back.x(), back.y(), after.x(), after.y(), 0, 0});
         }
     }
-    if (joined > 0)
-        painter.strokePath(joins, flat);
-    painter.drawLines(lines.data(), int(lines.size()));
+    for (std::vector<Points> *drawn : {&lines, &bends}) {
+        std::sort(drawn->begin(), drawn->end());
+        drawn->erase(std::unique(drawn->begin(), drawn->end()), drawn->end());
+    }
+    QPen flat = pen;
+    flat.setCapStyle(Qt::FlatCap);
+    QPainterPath joins;
+    for (size_t i = 0; i < bends.size(); ++i) {
+        const Points &b = bends[i];
+        joins.moveTo(b[0], b[1]);
+        joins.lineTo(b[2], b[3]);
+        joins.lineTo(b[4], b[5]);
+        if ((i + 1) % JoinsPerStroke == 0 || i + 1 == bends.size()) {
+            painter.strokePath(joins, flat);
+            joins.clear();
+        }
+    }
+    std::vector<QLineF> pieces;
+    pieces.reserve(lines.size());
+    for (const Points &l : lines)
+        pieces.emplace_back(l[0], l[1], l[2], l[3]);
+    painter.setPen(flat);
+    painter.drawLines(pieces.data(), int(pieces.size()));
     painter.setPen(pen);
 }
 
