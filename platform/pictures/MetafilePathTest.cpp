@@ -451,6 +451,7 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers_data()
     QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6;
     QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4;
     QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5;
+    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3;
 }
 
 // A long wide line is drawn in parts for speed; those cover the pixels that
@@ -481,8 +482,15 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
             emf.append(U_EMRPOLYLINE16_set(Everything, count, points.data()));
         else if (kind == U_EMR_POLYGON16)
             emf.append(U_EMRPOLYGON16_set(Everything, count, points.data()));
-        else
+        else if (kind == U_EMR_POLYPOLYLINE16)
             emf.append(U_EMRPOLYPOLYLINE16_set(Everything, 2, counts, count, points.data()));
+        else {
+            emf.append(U_EMRBEGINPATH_set());
+            emf.append(U_EMRMOVETOEX_set(point32_set(points[0].x, points[0].y)));
+            emf.append(U_EMRPOLYLINETO16_set(Everything, count - 1, points.data() + 1));
+            emf.append(U_EMRENDPATH_set());
+            emf.append(U_EMRSTROKEPATH_set(Everything));
+        }
     }));
     const Result<Picture> picture = Picture::load(file);
     QVERIFY(picture);
