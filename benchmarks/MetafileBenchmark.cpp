@@ -70,6 +70,9 @@ QString pastFilePoints() { return written("past.emf", [] { return longPolylines(
 QString wideLines() { return written("wide.emf", [] { return longPolylines(16, 262'144, 3, 100); }); }
 // The same drawn as hairlines.
 QString hairlines() { return written("hairlines.emf", [] { return longPolylines(16, 262'144, 0, 100); }); }
+// The same with no two lines alike, so none is drawn only once for many.
+QString distinctWideLines() { return written("distinct-wide.emf", [] { return distinctLongPolylines(16, 262'144, 3, 100); }); }
+QString distinctHairlines() { return written("distinct-hairlines.emf", [] { return distinctLongPolylines(16, 262'144, 0, 100); }); }
 // A path at its bound of points, saved as often as the states may hold it.
 QString pathCopies() { return written("path.emf", [] { return savedPathCopies(262'000, 15); }); }
 
@@ -85,6 +88,8 @@ PAIR(EmfPolylineOf5MPoints, polyline)
 PAIR(Emf250MBOfPolylines, pastFilePoints)
 PAIR(EmfOf4MPointsInWideLines, wideLines)
 PAIR(EmfOf4MPointsInHairlines, hairlines)
+PAIR(EmfOf4MDistinctPointsInWideLines, distinctWideLines)
+PAIR(EmfOf4MDistinctPointsInHairlines, distinctHairlines)
 PAIR(EmfPathSavedAtItsBounds, pathCopies)
 
 } // namespace

@@ -5,7 +5,11 @@
 #include <QPainterPath>
 
 #include <QPainterPathStroker>
+#include <QPaintEngine>
+#include <QLineF>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -82,6 +86,187 @@ void appendContinuing(QPainterPath &path, const QPainterPath &shape)
     }
 }
 
+
+// Qt fills a wide pen's stroke as one outline, whose cost grows with how
+// often its edges share rows: a long line that crosses itself takes seconds.
+// On a raster without smoothing a long line is drawn instead as its straight
+// pieces with flat ends, which Qt draws as fast as hairlines, its joins
+// stroked apart in small groups, and its two ends as they would be: the
+// union covers the same pixels as the one stroke.
+constexpr qsizetype LongLine = 64;
+constexpr int JoinsPerStroke = 64;
+
+bool strokesInParts(const QPainter &painter, qsizetype points)
+{
+    const QPen pen = painter.pen();
+    return points > LongLine && pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0
+           && pen.capStyle() != Qt::RoundCap && !painter.testRenderHint(QPainter::Antialiasing)
+           && painter.worldTransform().type() <= QTransform::TxScale && painter.paintEngine()
+           && painter.paintEngine()->type() == QPaintEngine::Raster;
+}
+
+QPointF unit(const QLineF &line)
+{
+    return (line.p2() - line.p1()) / line.length();
+}
+
+// The pieces and joins of a wide line, drawn a batch at a time, each
+// distinct one of a batch once: a line drawn again over itself in the same
+// opaque pen changes no pixel.
+class LineParts
+{
+public:
+    explicit LineParts(QPainter &painter) : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen)
+    {
+        m_flat.setCapStyle(Qt::FlatCap);
+        m_lines.reserve(Batch);
+        m_bends.reserve(Batch);
+        m_pieces.reserve(Batch);
+    }
+    ~LineParts() { flush(); }
+    LineParts(const LineParts &) = delete;
+    LineParts &operator=(const LineParts &) = delete;
+
+    void line(const QPointF &from, const QPointF &to)
+    {
+        add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
+    }
+    void bend(const QPointF &from, const QPointF &at, const QPointF &to)
+    {
+        add(m_bends, {from.x(), from.y(), at.x(), at.y(), to.x(), to.y()});
+    }
+
+private:
+    using Points = std::array<double, 6>;
+    static constexpr size_t Batch = 4096;
+
+    void add(std::vector<Points> &parts, const Points &points)
+    {
+        parts.push_back(points);
+        if (parts.size() == Batch)
+            flush();
+    }
+    void flush()
+    {
+        for (std::vector<Points> *parts : {&m_lines, &m_bends}) {
+            std::sort(parts->begin(), parts->end());
+            parts->erase(std::unique(parts->begin(), parts->end()), parts->end());
+        }
+        QPainterPath joins;
+        for (size_t i = 0; i < m_bends.size(); ++i) {
+            const Points &b = m_bends[i];
+            joins.moveTo(b[0], b[1]);
+            joins.lineTo(b[2], b[3]);
+            joins.lineTo(b[4], b[5]);
+            if ((i + 1) % JoinsPerStroke == 0 || i + 1 == m_bends.size()) {
+                m_painter.strokePath(joins, m_flat);
+                joins.clear();
+            }
+        }
+        m_pieces.clear();
+        for (const Points &l : m_lines)
+            m_pieces.emplace_back(l[0], l[1], l[2], l[3]);
+        m_painter.setPen(m_flat);
+        m_painter.drawLines(m_pieces.data(), int(m_pieces.size()));
+        m_painter.setPen(m_pen);
+        m_lines.clear();
+        m_bends.clear();
+    }
+
+    QPainter &m_painter;
+    QPen m_pen;
+    QPen m_flat;
+    std::vector<Points> m_lines;
+    std::vector<Points> m_bends;
+    std::vector<QLineF> m_pieces;
+};
+
+// Strokes polylines, or polygons' outlines, with the painter's pen, as the
+// one stroke of them all would.
+void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
+{
+    const double half = painter.pen().widthF() / 2;
+    const bool squareEnds = !closed && painter.pen().capStyle() == Qt::SquareCap;
+    LineParts parts(painter);
+    for (size_t f = 0; f < figureCount; ++f) {
+        // Repeated points make no piece; Qt's stroke skips them too.
+        QPolygonF points;
+        points.reserve(figures[f].size());
+        for (const QPointF &p : figures[f])
+            if (points.isEmpty() || points.last() != p)
+                points.append(p);
+        if (closed && points.size() > 1 && points.first() == points.last())
+            points.removeLast();
+        if (points.size() < 2) {
+            painter.drawPolyline(figures[f]);
+            continue;
+        }
+        const qsizetype count = points.size();
+        const qsizetype pieces = closed ? count : count - 1;
+        const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
+        for (qsizetype i = 0; i < pieces; ++i)
+            parts.line(points[i], points[(i + 1) % count]);
+        // Each join as the stroke of a short bend through its point, which
+        // Qt joins as it joins the whole line.
+        const qsizetype joins = closed ? count : count - 2;
+        for (qsizetype i = 0; i < joins; ++i) {
+            const QLineF in = piece(i);
+            const QLineF out = piece(i + 1);
+            const double reach = std::min({in.length() / 2, out.length() / 2, half / 4});
+            parts.bend(in.p2() - unit(in) * reach, in.p2(), in.p2() + unit(out) * reach);
+        }
+        if (squareEnds) {
+            // Into the line a little, so no pixel on the seam is lost.
+            const QLineF start = piece(0);
+            const QLineF end = piece(pieces - 1);
+            parts.line(start.p1() - unit(start) * half, start.p1() + unit(start) * std::min(half, start.length()));
+            parts.line(end.p2() - unit(end) * std::min(half, end.length()), end.p2() + unit(end) * half);
+        }
+    }
+}
+
+// Only lines: Qt's stroke flattens curves its own way.
+bool straight(const QPainterPath &path)
+{
+    for (int i = 0; i < path.elementCount(); ++i)
+        if (path.elementAt(i).isCurveTo())
+            return false;
+    return true;
+}
+
+// Strokes a path with the painter's pen; a long one of lines on a raster as
+// its figures.
+void strokeShape(QPainter &painter, const QPainterPath &path)
+{
+    bool invertible = false;
+    const QTransform toDevice = painter.worldTransform();
+    const QTransform back = toDevice.inverted(&invertible);
+    if (!invertible || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+        painter.strokePath(path, painter.pen());
+        return;
+    }
+    std::vector<QPolygonF> figures[2];
+    for (const QPolygonF &figure : path.toSubpathPolygons(toDevice)) {
+        const bool closed = figure.size() > 2 && figure.first() == figure.last();
+        figures[closed].push_back(back.map(figure));
+    }
+    for (bool closed : {false, true})
+        strokeInParts(painter, figures[closed].data(), figures[closed].size(), closed);
+}
+
+// Fills and strokes a path as drawPath does.
+void drawShape(QPainter &painter, const QPainterPath &path)
+{
+    if (painter.pen().style() == Qt::NoPen || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+        painter.drawPath(path);
+        return;
+    }
+    const QPen pen = painter.pen();
+    painter.setPen(Qt::NoPen);
+    painter.drawPath(path);
+    painter.setPen(pen);
+    strokeShape(painter, path);
+}
 
 } // namespace
 
@@ -224,7 +409,7 @@ void MetafileCanvas::lineFromCurrent(const QPainterPath &shape)
     if (addedToPath(shape, true))
         return;
     apply();
-    m_painter.strokePath(shape, m_painter.pen());
+    strokeShape(m_painter, shape);
 }
 
 void MetafileCanvas::outlined(const QRectF &box, void (*draw)(QPainter &, const QRectF &))
@@ -280,9 +465,9 @@ void MetafileCanvas::arc(const QRectF &box, const QPointF &start, const QPointF 
         return;
     apply();
     if (kind == ArcKind::Arc)
-        m_painter.strokePath(path, m_painter.pen());
+        strokeShape(m_painter, path);
     else
-        m_painter.drawPath(path);
+        drawShape(m_painter, path);
 }
 
 void MetafileCanvas::arcTo(const QRectF &box, double startDegrees, double sweepDegrees)
@@ -303,7 +488,15 @@ void MetafileCanvas::polygon(const QPolygonF &points)
     if (addedToPath(shape))
         return;
     apply();
+    if (!strokesInParts(m_painter, points.size())) {
+        m_painter.drawPolygon(points, m_dc.fillRule);
+        return;
+    }
+    const QPen pen = m_painter.pen();
+    m_painter.setPen(Qt::NoPen);
     m_painter.drawPolygon(points, m_dc.fillRule);
+    m_painter.setPen(pen);
+    strokeInParts(m_painter, &points, 1, true);
 }
 
 void MetafileCanvas::polyline(const QPolygonF &points)
@@ -314,7 +507,10 @@ void MetafileCanvas::polyline(const QPolygonF &points)
     if (addedToPath(shape))
         return;
     apply();
-    m_painter.drawPolyline(points);
+    if (strokesInParts(m_painter, points.size()))
+        strokeInParts(m_painter, &points, 1, false);
+    else
+        m_painter.drawPolyline(points);
 }
 
 void MetafileCanvas::polylineTo(const QPolygonF &points)
@@ -342,7 +538,7 @@ void MetafileCanvas::polyBezier(const QPolygonF &points, bool fromCurrent)
         lineFromCurrent(shape);
     } else if (!addedToPath(shape)) {
         apply();
-        m_painter.strokePath(shape, m_painter.pen());
+        strokeShape(m_painter, shape);
     }
 }
 
@@ -378,10 +574,22 @@ void MetafileCanvas::polyPolygon(const std::vector<QPolygonF> &polygons, bool cl
     if (addedToPath(path))
         return;
     apply();
-    if (closed)
+    uint64_t points = 0;
+    for (const QPolygonF &polygon : polygons)
+        points += uint64_t(polygon.size());
+    if (strokesInParts(m_painter, qsizetype(points))) {
+        const QPen pen = m_painter.pen();
+        if (closed) {
+            m_painter.setPen(Qt::NoPen);
+            m_painter.drawPath(path);
+            m_painter.setPen(pen);
+        }
+        strokeInParts(m_painter, polygons.data(), polygons.size(), closed);
+    } else if (closed) {
         m_painter.drawPath(path);
-    else
+    } else {
         m_painter.strokePath(path, m_painter.pen());
+    }
 }
 
 void MetafileCanvas::moveTo(const QPointF &to)
@@ -457,7 +665,7 @@ void MetafileCanvas::drawPath(bool fill, bool stroke)
         m_painter.setPen(Qt::NoPen);
     if (!fill)
         m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPath(path);
+    drawShape(m_painter, path);
 }
 
 void MetafileCanvas::setClip(std::optional<QPainterPath> clip)

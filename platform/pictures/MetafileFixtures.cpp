@@ -320,6 +320,28 @@ QByteArray longPolylines(int records, int points, int penWidth, int pixels)
     return emfOf(pen + polyline.repeated(records), pixels);
 }
 
+QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels)
+{
+    const uint32_t units = uint32_t(pixels) * 100;
+    QByteArray records16 = emfRecord(U_EMR_SETMAPMODE, {U_MM_ANISOTROPIC})
+                           + emfRecord(U_EMR_SETWINDOWEXTEX, {units, units})
+                           + emfRecord(U_EMR_SETVIEWPORTEXTEX, {uint32_t(pixels), uint32_t(pixels)})
+                           + emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth) * 100, 0, 0xFF0000})
+                           + emfRecord(U_EMR_SELECTOBJECT, {1});
+    uint32_t seed = 1;
+    for (int r = 0; r < records; ++r) {
+        QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, units, units, uint32_t(points)});
+        for (int i = 0; i < points; ++i) {
+            seed = seed * 1103515245 + 12345;
+            put<int16_t>(polyline, int16_t((seed >> 8) % units));
+            put<int16_t>(polyline, int16_t(i % 2 ? units - 1 : 0));
+        }
+        qToLittleEndian<uint32_t>(uint32_t(polyline.size()), polyline.data() + 4);
+        records16 += polyline;
+    }
+    return emfOf(records16, pixels);
+}
+
 QByteArray savedPathCopies(int points, int saves)
 {
     QByteArray records = emfRecord(U_EMR_BEGINPATH, {}) + emfRecord(U_EMR_MOVETOEX, {0, 0});

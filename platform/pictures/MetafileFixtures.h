@@ -142,6 +142,10 @@ QByteArray objectFlood(bool emf, int count);
 // `records` EMF polylines (16-bit) of `points` points each zigzagging over
 // the picture, drawn with a pen `penWidth` wide (0: a hairline).
 QByteArray longPolylines(int records, int points, int penWidth, int pixels);
+// The same, but mapped at a hundred logical units a pixel and with points
+// drawn at random along the top and the bottom edge, so that no two lines
+// are alike.
+QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels);
 // An EMF path of `points` points kept open while `saves` times the state is
 // saved and the path grown by a line, so each saved state holds its own copy.
 QByteArray savedPathCopies(int points, int saves);

@@ -3,6 +3,7 @@
 #include "platform/pictures/Picture.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -88,6 +89,8 @@ private slots:
     void hostileMetafileIsDamaged_data();
     void hostileMetafileIsDamaged();
     void hairlineStaysOneDevicePixelWide();
+    void longWideLineCoversWhatOneStrokeCovers_data();
+    void longWideLineCoversWhatOneStrokeCovers();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -437,6 +440,76 @@ void MetafilePathTest::hairlineStaysOneDevicePixelWide()
     for (int y = 0; y < image.height(); ++y)
         inked += image.pixelColor(240, y).lightness() < 128 ? 1 : 0;
     QCOMPARE(inked, 1);
+}
+
+void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << 3 << 1;
+    QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6;
+    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4;
+    QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5;
+    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3;
+}
+
+// A long wide line is drawn in parts for speed; those cover the pixels that
+// Qt's one stroke of the whole line covers, joins and ends included.
+void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
+{
+    QFETCH(int, kind);
+    QFETCH(int, penWidth);
+    QFETCH(int, scale);
+    // Points all over the picture in every direction, some repeated.
+    std::vector<U_POINT16> points;
+    uint32_t seed = 12345;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245 + 12345;
+        const int x = int(seed >> 16) % 60;
+        seed = seed * 1103515245 + 12345;
+        points.push_back(point16_set(int16_t(x), int16_t(int(seed >> 16) % 40)));
+        if (i % 50 == 0)
+            points.push_back(points.back());
+    }
+    const uint32_t counts[] = {150, uint32_t(points.size()) - 150};
+    const QString file = path(QStringLiteral("wide-%1.emf").arg(kind));
+    QVERIFY(MetafileFixtures::writeEmfRecords(qPrintable(file), [&](MetafileFixtures::Emf &emf) {
+        emf.pen(U_PS_SOLID, penWidth, U_RGB(255, 0, 0));
+        emf.append(selectobject_set(U_NULL_BRUSH | U_STOCK_OBJECT, emf.handles()));
+        const uint32_t count = uint32_t(points.size());
+        if (kind == U_EMR_POLYLINE16)
+            emf.append(U_EMRPOLYLINE16_set(Everything, count, points.data()));
+        else if (kind == U_EMR_POLYGON16)
+            emf.append(U_EMRPOLYGON16_set(Everything, count, points.data()));
+        else if (kind == U_EMR_POLYPOLYLINE16)
+            emf.append(U_EMRPOLYPOLYLINE16_set(Everything, 2, counts, count, points.data()));
+        else {
+            emf.append(U_EMRBEGINPATH_set());
+            emf.append(U_EMRMOVETOEX_set(point32_set(points[0].x, points[0].y)));
+            emf.append(U_EMRPOLYLINETO16_set(Everything, count - 1, points.data() + 1));
+            emf.append(U_EMRENDPATH_set());
+            emf.append(U_EMRSTROKEPATH_set(Everything));
+        }
+    }));
+    const Result<Picture> picture = Picture::load(file);
+    QVERIFY(picture);
+    const QSize size(60 * scale, 40 * scale);
+    const QImage ours = drawn(*picture, size);
+
+    // The same drawing recorded, which keeps each line one stroke, then
+    // played onto the image.
+    QPicture recorded;
+    QPainter recorder(&recorded);
+    picture->draw(recorder, QRectF(QPointF(0, 0), QSizeF(size)));
+    recorder.end();
+    QImage theirs(size, QImage::Format_RGB32);
+    theirs.fill(Qt::white);
+    QPainter painter(&theirs);
+    painter.drawPicture(0, 0, recorded);
+    painter.end();
+    QVERIFY(differingShare(ours, drawn(Picture(), size), ours.rect()) > 0.2);
+    QCOMPARE(differingShare(ours, theirs, ours.rect()), 0.0);
 }
 
 QTEST_MAIN(MetafilePathTest)
