@@ -195,15 +195,22 @@ Result<> openStaged(QTemporaryFile &temp, const QString &target)
     return {};
 }
 
-// A complete, flushed copy of the new content beside its target.
-Result<> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
+// A complete, flushed copy of the new content beside its target, readable
+// by its owner only.
+Result<> stageOwnerOnly(QTemporaryFile &temp, const QString &target, const QByteArray &content)
 {
     if (Result<> opened = openStaged(temp, target); !opened)
         return opened;
     if (Result<> written = FileSystem::writeFully(temp.handle(), content); !written)
         return written;
-    if (Result<> flushed = flushToDisk(temp); !flushed)
-        return flushed;
+    return flushToDisk(temp);
+}
+
+// The same, with the permissions of the file it replaces.
+Result<> stage(QTemporaryFile &temp, const QString &target, const QByteArray &content)
+{
+    if (Result<> staged = stageOwnerOnly(temp, target, content); !staged)
+        return staged;
     if (!temp.setPermissions(permissionsFor(target)))
         return Failure{temp.errorString()};
     return {};
@@ -610,12 +617,8 @@ BetweenPairRenames::~BetweenPairRenames() { g_betweenPairRenames = nullptr; }
 Result<> replaceName(const QString &path, const QByteArray &content)
 {
     QTemporaryFile staged;
-    if (const Result<> opened = openStaged(staged, path); !opened)
-        return failure(path, opened.error());
-    if (const Result<> written = FileSystem::writeFully(staged.handle(), content); !written)
+    if (const Result<> written = stageOwnerOnly(staged, path, content); !written)
         return failure(path, written.error());
-    if (const Result<> flushed = flushToDisk(staged); !flushed)
-        return failure(path, flushed.error());
     // The file keeps the staged file's owner-only permissions: nothing that
     // stands under the name is consulted (a planted file or link target that
     // others may write would let them write the new file), and others who
