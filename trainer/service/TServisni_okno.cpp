@@ -7,6 +7,7 @@
 #include "trainer/messages/TrainerMessages.h"
 #include "trainer/question-table/QuestionTable.h"
 #include "trainer/service/QuestionGridModel.h"
+#include "ui_TServisni_okno.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,11 +29,7 @@ TServisni_okno *Servisni_okno = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize{834, 531};
-constexpr int BandHeight = 41;
-constexpr int GridPanelWidth = 305;
 constexpr int GridColumnWidths[] = {52, 77, 65};
-constexpr int DefaultColumnWidth = 64;
 constexpr int MaxPoints = 3;
 
 QString categoryText(int category)
@@ -43,57 +40,6 @@ QString categoryText(int category)
     case 3: return QStringLiteral("Zdravotnické minimum");
     default: return {};
     }
-}
-
-QFont fontOf(int points, bool bold, bool underline = false)
-{
-    QFont font(QStringLiteral("MS Sans Serif"), points);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QPoint at, const QFont &font,
-                 TColor color)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    WidgetLook::setTextColor(label, color);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QFrame *addPanel(QWidget *parent, const QString &name, QRect place)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(place);
-    return panel;
-}
-
-QPlainTextEdit *addMemo(QWidget *parent, const QString &name, QRect place)
-{
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setGeometry(place);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return memo;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, QRect place,
-                       QStyle::StandardPixmap glyph)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setCursor(Qt::PointingHandCursor);
-    if (glyph != QStyle::SP_CustomBase)
-        button->setIcon(parent->style()->standardIcon(glyph));
-    return button;
 }
 
 // The marker beside the correct answer: a green tick.
@@ -115,121 +61,86 @@ QPixmap correctMarker()
 } // namespace
 
 TServisni_okno::TServisni_okno(QuestionTable &table, QWidget *parent)
-    : QDialog(parent), m_table(table), m_model(new QuestionGridModel(table, this))
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TServisni_okno>())
+    , m_table(table)
+    , m_model(new QuestionGridModel(table, this))
 {
-    setObjectName(QStringLiteral("Servisni_okno"));
-    setWindowTitle(QStringLiteral("Servisní okno k nastavení otázek a programu"));
+    ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(fontOf(8, false));
-    setFixedSize(ClientSize);
-    buildTop();
-    buildGrid();
-    buildEditors();
-    buildBottom();
+    setFixedSize(size());
+    Panel1 = ui->Panel1;
+    Label1 = ui->Label1;
+    Celkem_Otazek = ui->Celkem_Otazek;
+    Label7 = ui->Label7;
+    Cislo_otazky = ui->Cislo_otazky;
+    Panel4 = ui->Panel4;
+    DBGrid1 = ui->DBGrid1;
+    Panel5 = ui->Panel5;
+    Label6 = ui->Label6;
+    Kategorie = ui->Kategorie;
+    Panel2 = ui->Panel2;
+    Label2 = ui->Label2;
+    Otazka = ui->Otazka;
+    Label3 = ui->Label3;
+    Label4 = ui->Label4;
+    Label5 = ui->Label5;
+    Odpoved_a = ui->Odpoved_a;
+    Odpoved_b = ui->Odpoved_b;
+    Odpoved_c = ui->Odpoved_c;
+    Image1 = ui->Image1;
+    Image2 = ui->Image2;
+    Image3 = ui->Image3;
+    BitBtn1 = ui->BitBtn1;
+    BitBtn2 = ui->BitBtn2;
+    Pocet_bodu = ui->Pocet_bodu;
+    Panel3 = ui->Panel3;
+    Editace = ui->Editace;
+    BitBtn3 = ui->BitBtn3;
+    WidgetLook::fitAutoSizedLabels(this);
+    // The check box and the points list take their heights from their
+    // content, as the labels do.
+    Editace->adjustSize();
+    Pocet_bodu->resize(Pocet_bodu->width(), Pocet_bodu->sizeHint().height());
+    setUpLooks();
+    setUpGrid();
     connectHandlers();
 }
 
 TServisni_okno::~TServisni_okno() = default;
 
-void TServisni_okno::buildTop()
+void TServisni_okno::setUpLooks()
 {
     using namespace Colors;
-    Panel1 = addPanel(this, QStringLiteral("Panel1"), {0, 0, ClientSize.width(), BandHeight});
-    Label1 = addLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Celkem evidovaných otázek v systému :"),
-                      {16, 16}, fontOf(8, true), clBlue);
-    Celkem_Otazek = addLabel(Panel1, QStringLiteral("Celkem_Otazek"), QString(), {248, 16}, fontOf(8, true), clRed);
-    Label7 = addLabel(Panel1, QStringLiteral("Label7"), QStringLiteral("Otázka číslo:"), {648, 10},
-                      fontOf(12, true), clMaroon);
-    Cislo_otazky = addLabel(Panel1, QStringLiteral("Cislo_otazky"), QString(), {776, 10}, fontOf(12, true), clMaroon);
+    for (QWidget *blue : std::initializer_list<QWidget *>{Label1, Label3, Label4, Label5, Editace})
+        WidgetLook::setTextColor(blue, clBlue);
+    for (QLabel *red : {Celkem_Otazek, Label2})
+        WidgetLook::setTextColor(red, clRed);
+    for (QLabel *maroon : {Label7, Cislo_otazky, Label6, Kategorie})
+        WidgetLook::setTextColor(maroon, clMaroon);
+    const QPixmap marker = correctMarker();
+    for (QLabel *image : {Image1, Image2, Image3})
+        image->setPixmap(marker);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 }
 
-void TServisni_okno::buildGrid()
+void TServisni_okno::setUpGrid()
 {
-    using namespace Colors;
-    const int height = ClientSize.height() - 2 * BandHeight;
-    Panel4 = addPanel(this, QStringLiteral("Panel4"), {0, BandHeight, GridPanelWidth, height});
-    DBGrid1 = new QTableView(Panel4);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setGeometry(0, 0, GridPanelWidth, height - BandHeight);
     DBGrid1->setModel(m_model);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setTabKeyNavigation(true);
     // Fixed row heights let the grid place every row without reading it.
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 4);
     DBGrid1->verticalHeader()->setMinimumWidth(14);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGrid1->horizontalHeader()->setHighlightSections(false);
-    // The last column stretches from the grid's default width: from Qt's
-    // wider default the four columns would overflow the grid once the
-    // vertical scroll bar shows, and moving to the last column would push the
-    // first one out of view.
-    DBGrid1->horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The last column stretches from the grid's default width (the form's
+    // 64): from Qt's wider default the four columns would overflow the grid
+    // once the vertical scroll bar shows, and moving to the last column would
+    // push the first one out of view.
     for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
         DBGrid1->setColumnWidth(column, GridColumnWidths[column]);
     DBGrid1->installEventFilter(this);
-
-    Panel5 = addPanel(Panel4, QStringLiteral("Panel5"), {0, height - BandHeight, GridPanelWidth, BandHeight});
-    Label6 = addLabel(Panel5, QStringLiteral("Label6"), QStringLiteral("Kategorie:"), {16, 7},
-                      fontOf(8, true, true), clMaroon);
-    Kategorie = addLabel(Panel5, QStringLiteral("Kategorie"), QString(), {14, 24}, fontOf(8, true), clMaroon);
-}
-
-void TServisni_okno::buildEditors()
-{
-    using namespace Colors;
-    Panel2 = addPanel(this, QStringLiteral("Panel2"),
-                      {GridPanelWidth, BandHeight, ClientSize.width() - GridPanelWidth,
-                       ClientSize.height() - 2 * BandHeight});
-    Label2 = addLabel(Panel2, QStringLiteral("Label2"), QStringLiteral("Znění nastavené otázky:"), {24, 8},
-                      fontOf(8, true), clRed);
-    Otazka = addMemo(Panel2, QStringLiteral("Otazka"), {24, 24, 481, 89});
-    Otazka->setFont(fontOf(8, true));
-    const QString letters = QStringLiteral("ABC");
-    QLabel **answerLabels[] = {&Label3, &Label4, &Label5};
-    QPlainTextEdit **memos[] = {&Odpoved_a, &Odpoved_b, &Odpoved_c};
-    QLabel **images[] = {&Image1, &Image2, &Image3};
-    const QPixmap marker = correctMarker();
-    for (int i = 0; i < 3; ++i) {
-        const int top = 136 + 88 * i;
-        *answerLabels[i] = addLabel(Panel2, QStringLiteral("Label%1").arg(3 + i),
-                                    QStringLiteral("Odpověď \"%1\" pro nastavenou otázku:").arg(letters[i]),
-                                    {56, top}, fontOf(8, true), clBlue);
-        *memos[i] = addMemo(Panel2, QStringLiteral("Odpoved_") + QChar(u'a' + i), {56, top + 16, 449, 65});
-        auto *image = new QLabel(Panel2);
-        image->setObjectName(QStringLiteral("Image%1").arg(1 + i));
-        image->setGeometry(24, top + 40, 25, 25);
-        image->setScaledContents(true);
-        image->setPixmap(marker);
-        *images[i] = image;
-    }
-    BitBtn1 = addButton(Panel2, QStringLiteral("BitBtn1"), QStringLiteral("&Uložit změny"), {56, 408, 129, 25},
-                        QStyle::SP_DialogSaveButton);
-    BitBtn1->setDefault(true);
-    BitBtn2 = addButton(Panel2, QStringLiteral("BitBtn2"), QStringLiteral("&Zrušit změny"), {192, 408, 129, 25},
-                        QStyle::SP_DialogCancelButton);
-    Pocet_bodu = new QComboBox(Panel2);
-    Pocet_bodu->setObjectName(QStringLiteral("Pocet_bodu"));
-    Pocet_bodu->addItems({QStringLiteral("za 1 bod"), QStringLiteral("za 2 body"), QStringLiteral("za 3 body")});
-    Pocet_bodu->setGeometry(360, 408, 145, Pocet_bodu->sizeHint().height());
-}
-
-void TServisni_okno::buildBottom()
-{
-    using namespace Colors;
-    Panel3 = addPanel(this, QStringLiteral("Panel3"),
-                      {0, ClientSize.height() - BandHeight, ClientSize.width(), BandHeight});
-    Editace = new QCheckBox(QStringLiteral("Povolení Editace "), Panel3);
-    Editace->setObjectName(QStringLiteral("Editace"));
-    Editace->setFont(fontOf(8, true));
-    WidgetLook::setTextColor(Editace, clBlue);
-    Editace->move(16, 12);
-    Editace->adjustSize();
-    BitBtn3 = addButton(Panel3, QStringLiteral("BitBtn3"), QStringLiteral("&Uzavřít okno"), {704, 8, 113, 25},
-                        QStyle::SP_CustomBase);
 }
 
 void TServisni_okno::connectHandlers()
@@ -280,9 +191,7 @@ void TServisni_okno::FormShow()
 void TServisni_okno::showCounters()
 {
     WidgetLook::setLabelText(Celkem_Otazek, QString::number(m_table.recordCount()));
-    Celkem_Otazek->adjustSize();
     WidgetLook::setLabelText(Cislo_otazky, QString::number(m_table.recordNumber()));
-    Cislo_otazky->adjustSize();
 }
 
 void TServisni_okno::LoadRule()
@@ -298,12 +207,10 @@ void TServisni_okno::LoadRule()
         if (const QString category = categoryText(m_table.fieldByName(QuestionTable::Kategorie).asInteger());
             !category.isEmpty()) {
             WidgetLook::setLabelText(Kategorie, category);
-            Kategorie->adjustSize();
         }
         const int points = m_table.fieldByName(QuestionTable::Poc_bodu).asInteger();
         Pocet_bodu->setCurrentIndex(points >= 1 && points <= MaxPoints ? points - 1 : -1);
         WidgetLook::setLabelText(Cislo_otazky, QString::number(m_table.recordNumber()));
-        Cislo_otazky->adjustSize();
         markCorrectAnswer(m_table.fieldByName(QuestionTable::Spravna).asInteger());
     }
     Stav_editace(false);
@@ -318,7 +225,9 @@ void TServisni_okno::markCorrectAnswer(int correct)
     for (int i = 0; i < 3; ++i) {
         const bool marked = i + 1 == correct;
         images[i]->setVisible(marked);
-        memos[i]->setFont(fontOf(8, marked));
+        QFont memoFont = font();
+        memoFont.setBold(marked);
+        memos[i]->setFont(memoFont);
         WidgetLook::setColor(*memos[i], QPalette::Base, marked ? Colors::clAqua : Colors::clWhite);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -11,6 +13,10 @@ class QPushButton;
 class QTableView;
 class QuestionGridModel;
 class QuestionTable;
+
+namespace Ui {
+class TServisni_okno;
+}
 
 // The question-bank service window: the grid of questions, and editors for
 // the texts and points of the current one. The editors always show the
@@ -62,10 +68,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildTop();
-    void buildGrid();
-    void buildEditors();
-    void buildBottom();
+    void setUpLooks();
+    void setUpGrid();
     void connectHandlers();
 
     void FormShow();
@@ -84,6 +88,7 @@ private:
     void showTableError(const QString &error);
     void showCounters();
 
+    std::unique_ptr<Ui::TServisni_okno> ui;
     QuestionTable &m_table;
     QuestionGridModel *m_model = nullptr;
     bool m_editing = false;
