@@ -7,6 +7,7 @@
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
+#include "ui_TForm3.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,169 +20,99 @@ TForm3 *Form3 = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize{490, 356};
-constexpr QRect PageControlRect{0, 0, 489, 329};
-constexpr int ButtonTop = 331;
-constexpr QSize ButtonSize{75, 25};
-constexpr int SettingsRowTop[] = {80, 120, 160, 200, 240};
-constexpr int PictureRows = 13;
-constexpr int TextRows = 12;
+constexpr int SpinEditLength = 4;
+constexpr int Titles[] = {1, 7, 21};
+constexpr int FirstSettingsLabel = 2, LastSettingsLabel = 6;
+constexpr int FirstPictureLabel = 8, LastPictureLabel = 20;
+constexpr int FirstTextLabel = 22, LastTextLabel = 33;
 
-int rowTop(int row)
+// A form sizes fonts in points only; the wizard's are sized in pixels, which
+// its form gives in the property "fontPixelSize". Parents come before their
+// children, so a child's font is adjusted after the one it inherits.
+void applyPixelSizes(QWidget &form)
 {
-    return 40 + 20 * row;
+    QList<QWidget *> widgets = form.findChildren<QWidget *>();
+    widgets.prepend(&form);
+    for (QWidget *widget : widgets) {
+        const QVariant pixels = widget->property("fontPixelSize");
+        if (!pixels.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(pixels.toInt());
+        widget->setFont(font);
+    }
 }
-
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-const QString BrowseCaption = QStringLiteral("Procházet...");
 
 } // namespace
 
 TForm3::TForm3(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TForm3>())
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Průvodce vytvoření kalendáře"));
-    setFont(pixelFont(11, false));
-    setFixedSize(ClientSize);
+    ui->setupUi(this);
+    applyPixelSizes(*this);
     for (int page = PageModel::FirstMonthPage; page <= PageModel::LastMonthPage; ++page)
         MonthNames << PageModel::tabCaption(page);
+    takeControls();
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(PageControlRect);
     PageControl1->tabBar()->hide();
     // The tab widget hands its focus to its tab bar; a hidden bar cannot take
     // it, and Tab would stay where it was. Tab goes on to the page's fields.
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
-    buildSettingsPage();
-    buildPicturesPage();
-    buildTextsPage();
-
-    addButton(1, this, BackCaption, {{242, ButtonTop}, ButtonSize})->setEnabled(false);
-    addButton(2, this, NextCaption, {{317, ButtonTop}, ButtonSize});
-    addButton(3, this, CancelCaption, {{408, ButtonTop}, ButtonSize});
-    connect(m_button[1], &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(m_button[2], &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(m_button[3], &QPushButton::clicked, this, &TForm3::Button3Click);
-    setTabOrder(m_button[2], m_button[3]);
-    setTabOrder(m_button[3], m_button[1]);
-    setTabOrder(m_button[1], PageControl1);
-    withoutDefaultButton(*this);
-
+    // The form cannot limit the length of a spin box's text.
+    SpinEdit1->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly)->setMaxLength(SpinEditLength);
+    for (const int n : Titles)
+        WidgetLook::setTextColor(m_label[n], Colors::clTeal);
+    for (int n = FirstSettingsLabel; n <= LastSettingsLabel; ++n)
+        WidgetLook::setTextColor(m_label[n], Colors::clBlue);
+    for (int n = FirstPictureLabel; n <= LastPictureLabel; ++n)
+        WidgetLook::setTextColor(m_label[n], Colors::clPurple);
+    for (int n = FirstTextLabel; n <= LastTextLabel; ++n)
+        WidgetLook::setTextColor(m_label[n], Colors::clPurple);
+    connectControls();
     centreOnPrimaryScreen(*this);
 }
 
-QWidget *TForm3::addPage(int n)
+TForm3::~TForm3() = default;
+
+void TForm3::takeControls()
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet%1").arg(n));
-    PageControl1->addTab(page, QString());
-    m_tabSheet[n] = page;
-    return page;
+    PageControl1 = ui->PageControl1;
+    SpinEdit1 = ui->SpinEdit1;
+    m_tabSheet = {nullptr, ui->TabSheet1, ui->TabSheet2, ui->TabSheet3};
+    m_button = {
+        nullptr, ui->Button1, ui->Button2, ui->Button3, ui->Button4, ui->Button5,
+        ui->Button6, ui->Button7, ui->Button8, ui->Button9, ui->Button10, ui->Button11,
+        ui->Button12, ui->Button13, ui->Button14, ui->Button15, ui->Button16};
+    m_label = {
+        nullptr, ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6,
+        ui->Label7, ui->Label8, ui->Label9, ui->Label10, ui->Label11, ui->Label12, ui->Label13,
+        ui->Label14, ui->Label15, ui->Label16, ui->Label17, ui->Label18, ui->Label19, ui->Label20,
+        ui->Label21, ui->Label22, ui->Label23, ui->Label24, ui->Label25, ui->Label26, ui->Label27,
+        ui->Label28, ui->Label29, ui->Label30, ui->Label31, ui->Label32, ui->Label33};
+    m_edit = {
+        nullptr, ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6,
+        ui->Edit7, ui->Edit8, ui->Edit9, ui->Edit10, ui->Edit11, ui->Edit12, ui->Edit13,
+        ui->Edit14, ui->Edit15, ui->Edit16, ui->Edit17, ui->Edit18, ui->Edit19, ui->Edit20,
+        ui->Edit21, ui->Edit22, ui->Edit23, ui->Edit24, ui->Edit25};
+    m_panel = {nullptr, ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
 }
 
-QLabel *TForm3::addLabel(int n, QWidget *page, const QString &text, const QRect &geometry)
+void TForm3::connectControls()
 {
-    auto *label = new QLabel(text, page);
-    label->setObjectName(QStringLiteral("Label%1").arg(n));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    m_label[n] = label;
-    return label;
-}
-
-QLabel *TForm3::addTitle(int n, QWidget *page, const QString &text)
-{
-    QLabel *title = addLabel(n, page, text, {16, 16, 450, 20});
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setFont(pixelFont(16, true));
-    WidgetLook::setTextColor(title, Colors::clTeal);
-    return title;
-}
-
-QLabel *TForm3::addMonthLabel(int n, QWidget *page, const QString &text, int row)
-{
-    QLabel *label = addLabel(n, page, text, {5, rowTop(row) + 2, 70, 13});
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setFont(pixelFont(11, true));
-    WidgetLook::setTextColor(label, Colors::clPurple);
-    return label;
-}
-
-QLineEdit *TForm3::addEdit(int n, QWidget *page, const QRect &geometry)
-{
-    auto *edit = new QLineEdit(page);
-    edit->setObjectName(QStringLiteral("Edit%1").arg(n));
-    edit->setGeometry(geometry);
-    m_edit[n] = edit;
-    return edit;
-}
-
-QPushButton *TForm3::addButton(int n, QWidget *parent, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QStringLiteral("Button%1").arg(n));
-    button->setGeometry(geometry);
-    m_button[n] = button;
-    return button;
-}
-
-void TForm3::buildSettingsPage()
-{
-    QWidget *page = addPage(1);
-    addTitle(1, page, QStringLiteral("Základní nastavení kalendáře:"));
-    const QString rows[] = {QStringLiteral("Rok:"), QStringLiteral("Barva textů:"),
-                            QStringLiteral("Barva názvů dnů:"), QStringLiteral("Barva výplně:"),
-                            QStringLiteral("Barva čáry:")};
-    for (int i = 0; i < 5; ++i) {
-        QLabel *label = addLabel(2 + i, page, rows[i], {16, SettingsRowTop[i], 300, 20});
-        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        label->setFont(pixelFont(16, true));
-        WidgetLook::setTextColor(label, Colors::clBlue);
-    }
-    SpinEdit1 = new TSpinEdit(1, 9999, 4, page);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setGeometry(344, SettingsRowTop[0], 121, 22);
-    SpinEdit1->setValue(1);
+    connect(m_button[1], &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(m_button[2], &QPushButton::clicked, this, &TForm3::Button2Click);
+    connect(m_button[3], &QPushButton::clicked, this, &TForm3::Button3Click);
     for (int n = 1; n <= 4; ++n) {
-        auto *panel = new ColorPanel(page);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(n));
-        panel->setGeometry(344, SettingsRowTop[n], 121, 22);
-        m_panel[n] = panel;
+        ColorPanel *panel = m_panel[n];
         connect(panel, &ColorPanel::clicked, this, [panel] { PickPanelColor(*panel); });
     }
-}
-
-void TForm3::buildPicturesPage()
-{
-    QWidget *page = addPage(2);
-    addTitle(7, page, QStringLiteral("Obrázky:"));
-    for (int row = 0; row < PictureRows; ++row) {
-        const QString name = row == 0 ? PageModel::tabCaption(PageModel::CoverPage) : MonthNames.at(row - 1);
-        addMonthLabel(8 + row, page, name + QLatin1Char(':'), row);
-        QLineEdit *edit = addEdit(1 + row, page, {80, rowTop(row), 300, 18});
-        QPushButton *browse = addButton(4 + row, page, BrowseCaption, {392, rowTop(row), 75, 18});
-        connect(browse, &QPushButton::clicked, this, [edit] { BrowsePicture(*edit); });
-    }
-}
-
-void TForm3::buildTextsPage()
-{
-    QWidget *page = addPage(3);
-    addTitle(21, page, QStringLiteral("Texty:"));
-    for (int row = 0; row < TextRows; ++row) {
-        addMonthLabel(22 + row, page, MonthNames.at(row) + QLatin1Char(':'), row);
-        addEdit(14 + row, page, {80, rowTop(row), 390, 18});
+    // Button4 browses for Edit1 (the cover), Button5..Button16 for Edit2..Edit13.
+    for (int n = 1; n <= 13; ++n) {
+        QLineEdit *edit = m_edit[n];
+        connect(m_button[3 + n], &QPushButton::clicked, this, [edit] { BrowsePicture(*edit); });
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 class ColorPanel;
 class QLabel;
@@ -15,6 +16,10 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class TSpinEdit;
+
+namespace Ui {
+class TForm3;
+}
 
 // The calendar wizard: year and four colours on the first page, the pictures
 // of the cover and the twelve months on the second, the months' text lines on
@@ -25,6 +30,7 @@ class TForm3 : public QDialog
 
 public:
     explicit TForm3(QWidget *parent = nullptr);
+    ~TForm3() override;
 
     // PageControl1 with its three pages, tabs hidden: only the buttons move.
     QTabWidget *PageControl1 = nullptr;
@@ -64,16 +70,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildSettingsPage();
-    void buildPicturesPage();
-    void buildTextsPage();
-    QWidget *addPage(int n);
-    QLabel *addLabel(int n, QWidget *page, const QString &text, const QRect &geometry);
-    QLabel *addTitle(int n, QWidget *page, const QString &text);
-    QLabel *addMonthLabel(int n, QWidget *page, const QString &text, int row);
-    QLineEdit *addEdit(int n, QWidget *page, const QRect &geometry);
-    QPushButton *addButton(int n, QWidget *parent, const QString &text, const QRect &geometry);
+    void takeControls();
+    void connectControls();
 
+    std::unique_ptr<Ui::TForm3> ui;
     std::array<QWidget *, 4> m_tabSheet{};
     std::array<QPushButton *, 17> m_button{};
     std::array<QLabel *, 34> m_label{};
