@@ -14,6 +14,10 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent)
     lineEdit()->setMaxLength(maxLength);
 }
 
+TSpinEdit::TSpinEdit(QWidget *parent) : QSpinBox(parent)
+{
+}
+
 int TSpinEdit::valueOf(const QString &text) const
 {
     const Result<qint32> typed = parseInteger(text);

@@ -13,6 +13,8 @@ class TSpinEdit : public QSpinBox
 
 public:
     TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent = nullptr);
+    // A spin box's defaults; the caller sets the range and the length.
+    explicit TSpinEdit(QWidget *parent = nullptr);
 
     // The integer of the text as it stands, within the range.
     int Value() const;
