@@ -3,7 +3,9 @@
 #include "calendar/language/LanguageMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WidgetLook.h"
 #include "platform/ui/WindowPlacement.h"
+#include "ui_TForm6.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,31 +14,17 @@
 
 TForm6 *Form6 = nullptr;
 
-namespace {
-
-const QString Question = QStringLiteral("Nenalezen soubor Data.dat, chcete jej vytvořit?");
-
-} // namespace
-
 TForm6::TForm6()
 {
-    setObjectName(QStringLiteral("TForm6"));
-    setWindowTitle(QStringLiteral("Zoziruzo"));
+    Ui::TForm6 form;
+    form.setupUi(this);
+    Image1 = form.Image1;
+    Label1 = form.Label1;
+    Button1 = form.Button1;
+    Button2 = form.Button2;
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(322, 89);
-    Image1 = new QLabel(this);
-    Image1->setGeometry(16, 16, 32, 32);
-    Label1 = new QLabel(Question, this);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->move(64, 22);
-    Label1->adjustSize();
-    Button1 = new QPushButton(QStringLiteral("Ano"), this);
-    Button1->setGeometry(80, 52, 75, 25);
-    Button2 = new QPushButton(QStringLiteral("Ne"), this);
-    Button2->setGeometry(175, 52, 75, 25);
-    setTabOrder(Button1, Button2);
+    WidgetLook::fitAutoSizedLabels(this);
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     centreOnPrimaryScreen(*this);
@@ -44,7 +32,7 @@ TForm6::TForm6()
 
 void TForm6::ShowModal()
 {
-    const MessageBox::Request question{Question, windowTitle(), MessageBox::Yes | MessageBox::No,
+    const MessageBox::Request question{Label1->text(), windowTitle(), MessageBox::Yes | MessageBox::No,
                                        MessageBox::Icon::Question};
     const auto codeOf = [](MessageBox::Result answer) { return int(answer); };
     const auto press = [this](int code) {

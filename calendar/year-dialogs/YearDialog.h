@@ -3,7 +3,6 @@
 #include "platform/result/Result.h"
 
 #include <QDialog>
-#include <QRect>
 
 class QLabel;
 class QPushButton;
@@ -27,18 +26,27 @@ public:
     void Button2Click();
 
 protected:
-    // `apply` is what OK does before it closes the dialog. The buttons stand
-    // at the foot of the client area.
-    YearDialog(const QString &name, const QString &caption, int clientHeight, Result<> (*apply)(),
-               QWidget *parent);
+    // `apply` is what OK does before it closes the dialog.
+    YearDialog(Result<> (*apply)(), QWidget *parent);
 
-    // A row's label and its field beside it; row 0 is the year.
-    QLabel *addLabel(const QString &name, const QString &text, int row);
-    static QRect fieldRect(int row);
+    // Takes the year row and the buttons from the dialog's form, and sets up
+    // what the two share: blue labels, the year's length, the buttons.
+    template <typename Form>
+    void setUpForm(Form &form)
+    {
+        form.setupUi(this);
+        Label1 = form.Label1;
+        SpinEdit1 = form.SpinEdit1;
+        Button1 = form.Button1;
+        Button2 = form.Button2;
+        setUpControls();
+    }
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void setUpControls();
+
     Result<> (*m_apply)();
 };
