@@ -20,7 +20,6 @@ TForm3 *Form3 = nullptr;
 
 namespace {
 
-constexpr int SpinEditLength = 4;
 constexpr int Titles[] = {1, 7, 21};
 constexpr int FirstSettingsLabel = 2, LastSettingsLabel = 6;
 constexpr int FirstPictureLabel = 8, LastPictureLabel = 20;
@@ -61,8 +60,6 @@ TForm3::TForm3(QWidget *parent)
     // The tab widget hands its focus to its tab bar; a hidden bar cannot take
     // it, and Tab would stay where it was. Tab goes on to the page's fields.
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
-    // The form cannot limit the length of a spin box's text.
-    SpinEdit1->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly)->setMaxLength(SpinEditLength);
     for (const int n : Titles)
         WidgetLook::setTextColor(m_label[n], Colors::clTeal);
     for (int n = FirstSettingsLabel; n <= LastSettingsLabel; ++n)
@@ -72,6 +69,7 @@ TForm3::TForm3(QWidget *parent)
     for (int n = FirstTextLabel; n <= LastTextLabel; ++n)
         WidgetLook::setTextColor(m_label[n], Colors::clPurple);
     connectControls();
+    withoutDefaultButton(*this);
     centreOnPrimaryScreen(*this);
 }
 

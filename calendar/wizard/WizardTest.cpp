@@ -524,7 +524,8 @@ void WizardTest::browseFillsTheEditAndRemembersTheFile()
 
 void WizardTest::applyYearTouchesOnlyTheProject()
 {
-    TSpinEdit year(1, 9999, 4);
+    TSpinEdit year;
+    year.setRange(1, 9999);
     year.setValue(1999);
     QVERIFY(ApplyYear(year));
     TForm1 &f = *Form1;

@@ -8,15 +8,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-// A year has at most four digits.
-constexpr int YearLength = 4;
-
-} // namespace
 
 YearDialog::YearDialog(Result<> (*apply)(), QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
@@ -30,9 +22,6 @@ void YearDialog::setUpControls()
 {
     for (QLabel *label : findChildren<QLabel *>())
         WidgetLook::setTextColor(label, Colors::clBlue);
-    // The form sets the range; the length belongs to the spin box's line
-    // edit, which no form property reaches.
-    SpinEdit1->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly)->setMaxLength(YearLength);
     connect(Button1, &QPushButton::clicked, this, &YearDialog::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &YearDialog::Button2Click);
     withoutDefaultButton(*this);

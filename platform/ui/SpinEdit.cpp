@@ -7,15 +7,19 @@
 
 #include <algorithm>
 
-TSpinEdit::TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent) : QSpinBox(parent)
-{
-    setRange(minValue, maxValue);
-    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    lineEdit()->setMaxLength(maxLength);
-}
-
 TSpinEdit::TSpinEdit(QWidget *parent) : QSpinBox(parent)
 {
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+}
+
+int TSpinEdit::maxLength() const
+{
+    return lineEdit()->maxLength();
+}
+
+void TSpinEdit::setMaxLength(int length)
+{
+    lineEdit()->setMaxLength(length);
 }
 
 int TSpinEdit::valueOf(const QString &text) const

@@ -6,15 +6,17 @@
 // Its value is the integer of its text, the minimum when the text is not an
 // integer; a value set, or left in the field, outside the range is replaced
 // by the nearest bound. At most `maxLength` characters can be typed, a sign
-// among them.
+// among them; a form sets it as the property "maxLength".
 class TSpinEdit : public QSpinBox
 {
     Q_OBJECT
+    Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
 
 public:
-    TSpinEdit(int minValue, int maxValue, int maxLength, QWidget *parent = nullptr);
-    // A spin box's defaults; the caller sets the range and the length.
     explicit TSpinEdit(QWidget *parent = nullptr);
+
+    int maxLength() const;
+    void setMaxLength(int length);
 
     // The integer of the text as it stands, within the range.
     int Value() const;

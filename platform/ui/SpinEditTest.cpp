@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <memory>
+
 class SpinEditTest : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,19 @@ private slots:
     void aFifthCharacterCannotBeTyped();
     void settingAValueKeepsItInRange();
 };
+
+namespace {
+
+// A year field as the designer's forms make it.
+TSpinEdit *yearField(QWidget *parent = nullptr)
+{
+    auto *edit = new TSpinEdit(parent);
+    edit->setRange(1, 9999);
+    edit->setProperty("maxLength", 4);
+    return edit;
+}
+
+} // namespace
 
 void SpinEditTest::valueOfTheText_data()
 {
@@ -31,7 +46,8 @@ void SpinEditTest::valueOfTheText()
 {
     QFETCH(QString, text);
     QFETCH(int, value);
-    TSpinEdit edit(1, 9999, 4);
+    std::unique_ptr<TSpinEdit> owned(yearField());
+    TSpinEdit &edit = *owned;
     edit.setValue(1500);
     edit.findChild<QLineEdit *>()->setText(text);
     QCOMPARE(edit.Value(), value);
@@ -54,7 +70,7 @@ void SpinEditTest::leavingTheFieldBringsTheValueIntoRange()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QWidget window;
-    auto *edit = new TSpinEdit(1, 9999, 4, &window);
+    TSpinEdit *edit = yearField(&window);
     auto *other = new QLineEdit(&window);
     other->move(0, 40);
     window.show();
@@ -72,7 +88,8 @@ void SpinEditTest::leavingTheFieldBringsTheValueIntoRange()
 
 void SpinEditTest::aFifthCharacterCannotBeTyped()
 {
-    TSpinEdit edit(1, 9999, 4);
+    std::unique_ptr<TSpinEdit> owned(yearField());
+    TSpinEdit &edit = *owned;
     edit.findChild<QLineEdit *>()->clear();
     QTest::keyClicks(&edit, QStringLiteral("20305"));
     QCOMPARE(edit.text(), QStringLiteral("2030"));
@@ -80,7 +97,8 @@ void SpinEditTest::aFifthCharacterCannotBeTyped()
 
 void SpinEditTest::settingAValueKeepsItInRange()
 {
-    TSpinEdit edit(1, 9999, 4);
+    std::unique_ptr<TSpinEdit> owned(yearField());
+    TSpinEdit &edit = *owned;
     edit.setValue(-5);
     QCOMPARE(edit.Value(), 1);
     edit.setValue(12000);
