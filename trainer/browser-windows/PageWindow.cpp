@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <QWindow>
 
 #include <utility>
@@ -17,25 +15,6 @@
 PageWindow::PageWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
-}
-
-void PageWindow::stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight)
-{
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(browserPanel, 1);
-    buttonPanel->setFixedHeight(buttonPanelHeight);
-    layout->addWidget(buttonPanel);
-    createWebHost(browserPanel);
-}
-
-QPushButton *PageWindow::glyphButton(QWidget *parent, const char *name, const QString &caption,
-                                     const QIcon &glyph)
-{
-    auto *button = new QPushButton(glyph, caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 QIcon PageWindow::printGlyph()
@@ -46,13 +25,9 @@ QIcon PageWindow::printGlyph()
                             QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
 }
 
-void PageWindow::createWebHost(QWidget *panel)
+void PageWindow::setUpWebHost(TWebHost *host)
 {
-    WebHost1 = new TWebHost(panel);
-    WebHost1->setObjectName(QStringLiteral("WebHost1"));
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(WebHost1);
+    WebHost1 = host;
     WebHost1->SetDownloadOptions({});
     WebHost1->SetUserInterfaceOptions({});
     TPrintOptions &print = WebHost1->PrintOptions;

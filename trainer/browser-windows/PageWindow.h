@@ -5,7 +5,6 @@
 #include <optional>
 
 class QIcon;
-class QPushButton;
 class TWebHost;
 
 // What the two page windows share: a browser host set up as both forms set
@@ -23,11 +22,8 @@ protected:
     // `parent` is the window it was opened from, which it stays above.
     explicit PageWindow(QWidget *parent);
 
-    // The browser panel above the button panel; the host is created into the
-    // browser panel with both forms' stored settings.
-    void stackPanels(QWidget *browserPanel, QWidget *buttonPanel, int buttonPanelHeight);
-    static QPushButton *glyphButton(QWidget *parent, const char *name, const QString &caption,
-                                    const QIcon &glyph);
+    // Takes the form's browser host and gives it both forms' stored settings.
+    void setUpWebHost(TWebHost *host);
     static QIcon printGlyph();
     // Prints the shown page; a failure is shown in a box naming its cause.
     void printPage();
@@ -40,7 +36,6 @@ protected:
     virtual void FormActivate();
 
 private:
-    void createWebHost(QWidget *panel);
     void keepStateOfReplacedWindow();
 
     bool m_shown = false;

@@ -1,43 +1,29 @@
 #include "trainer/browser-windows/TWeb_Site.h"
 
 #include "trainer-components/web-host/TWebHost.h"
+#include "ui_TWeb_Site.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
 
 TWeb_Site *Web_Site = nullptr;
 
-namespace {
-
-constexpr QSize Designed{696, 480};
-constexpr int ButtonPanelHeight = 53;
-constexpr QSize ButtonSize{139, 25};
-
-} // namespace
-
 TWeb_Site::TWeb_Site(const QString &pagePath, QWidget *parent)
     : PageWindow(parent)
+    , ui(std::make_unique<Ui::TWeb_Site>())
     , m_pagePath(pagePath)
 {
-    setObjectName(QStringLiteral("Web_Site"));
-    setWindowTitle(QStringLiteral("Otázky pro test \"Odborné způsobilosti\" určené pro tisk ..."));
-    resize(Designed);
-    auto *buttons = new QWidget(this);
-    stackPanels(new QWidget(this), buttons, ButtonPanelHeight);
-    auto *row = new QHBoxLayout(buttons);
-    row->addStretch(1);
-    BitBtn2 = glyphButton(buttons, "BitBtn2", QStringLiteral("&Tisk všech otázek"), printGlyph());
-    BitBtn1 = glyphButton(buttons, "BitBtn1", QStringLiteral("Zavřít okno"),
-                          style()->standardIcon(QStyle::SP_DialogCloseButton));
-    BitBtn2->setFixedSize(ButtonSize);
-    BitBtn1->setFixedSize(ButtonSize);
-    BitBtn1->setDefault(true);
-    row->addWidget(BitBtn2);
-    row->addWidget(BitBtn1);
+    ui->setupUi(this);
+    setUpWebHost(ui->WebHost1);
+    BitBtn2 = ui->BitBtn2;
+    BitBtn1 = ui->BitBtn1;
+    BitBtn2->setIcon(printGlyph());
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(BitBtn2, &QPushButton::clicked, this, &TWeb_Site::printPage);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
 }
+
+TWeb_Site::~TWeb_Site() = default;
 
 void TWeb_Site::FormShow()
 {

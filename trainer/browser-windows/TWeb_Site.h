@@ -2,7 +2,13 @@
 
 #include "trainer/browser-windows/PageWindow.h"
 
+#include <memory>
+
 class QPushButton;
+
+namespace Ui {
+class TWeb_Site;
+}
 
 // The question list of the whole bank, ready for printing.
 class TWeb_Site : public PageWindow
@@ -11,6 +17,7 @@ class TWeb_Site : public PageWindow
 
 public:
     explicit TWeb_Site(const QString &pagePath, QWidget *parent = nullptr);
+    ~TWeb_Site() override;
 
     QPushButton *BitBtn2 = nullptr;
     QPushButton *BitBtn1 = nullptr;
@@ -18,6 +25,7 @@ public:
 private:
     void FormShow() override;
 
+    std::unique_ptr<Ui::TWeb_Site> ui;
     QString m_pagePath;
 };
 

@@ -2,7 +2,13 @@
 
 #include "trainer/browser-windows/PageWindow.h"
 
+#include <memory>
+
 class QPushButton;
+
+namespace Ui {
+class Tchybove_Otazky;
+}
 
 // The wrong answers of a finished test; its page is deleted when it closes.
 class Tchybove_Otazky : public PageWindow
@@ -11,6 +17,7 @@ class Tchybove_Otazky : public PageWindow
 
 public:
     explicit Tchybove_Otazky(const QString &pagePath, QWidget *parent = nullptr);
+    ~Tchybove_Otazky() override;
 
     QPushButton *Tisk = nullptr;
     QPushButton *BitBtn1 = nullptr;
@@ -22,6 +29,7 @@ private:
     void FormActivate() override;
     void FormClose();
 
+    std::unique_ptr<Ui::Tchybove_Otazky> ui;
     QString m_pagePath;
 };
 

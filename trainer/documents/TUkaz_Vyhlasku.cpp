@@ -2,92 +2,40 @@
 
 #include "platform/ui/WidgetLook.h"
 #include "trainer-components/pdf-viewer/TPdf.h"
+#include "ui_TUkaz_Vyhlasku.h"
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 TUkaz_Vyhlasku *Ukaz_Vyhlasku = nullptr;
 
-namespace {
-
-constexpr int TopPanelHeight = 49;
-constexpr int BottomPanelHeight = 45;
-
-QFrame *panel(QWidget *parent, int height)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    frame->setFixedHeight(height);
-    return frame;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, QSize size)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFixedSize(size);
-    return b;
-}
-
-} // namespace
-
 TUkaz_Vyhlasku::TUkaz_Vyhlasku(const QString &documentTitle, const QString &documentFile, QWidget *parent)
     : FormDialog(parent)
+    , ui(std::make_unique<Ui::TUkaz_Vyhlasku>())
     , m_documentTitle(documentTitle)
     , m_documentFile(documentFile)
 {
-    setWindowTitle(QStringLiteral("Zobrazení z programu Brelvik 2001 - Kestrin"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    resize(696, 480);
-
-    QFrame *top = panel(this, TopPanelHeight);
-    Jmeno = new QLabel(top);
-    Jmeno->setObjectName(QStringLiteral("Jmeno"));
-    Jmeno->setTextFormat(Qt::PlainText);
-    QFont titleFont = Jmeno->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    Jmeno->setFont(titleFont);
+    ui->setupUi(this);
+    Jmeno = ui->Jmeno;
+    Pdf1 = ui->Pdf1;
+    CheckBox1 = ui->CheckBox1;
+    BitBtn2 = ui->BitBtn2;
+    BitBtn1 = ui->BitBtn1;
     WidgetLook::setTextColor(Jmeno, Colors::clBlue);
-    Jmeno->move(24, 13);
-
-    Pdf1 = new TPdf(this);
-    Pdf1->setObjectName(QStringLiteral("Pdf1"));
-
-    QFrame *bottom = panel(this, BottomPanelHeight);
-    CheckBox1 = new QCheckBox(QStringLiteral("Zapnout ToolBar ?"), bottom);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    QFont bold = CheckBox1->font();
-    bold.setBold(true);
-    CheckBox1->setFont(bold);
-    BitBtn2 = button(bottom, "BitBtn2", QStringLiteral("Tisknout !"), {109, 25});
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    BitBtn1 = button(bottom, "BitBtn1", QStringLiteral("&Zavřít okno"), {129, 25});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    auto *buttons = new QHBoxLayout(bottom);
-    buttons->addWidget(CheckBox1);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(top);
-    layout->addWidget(Pdf1, 1);
-    layout->addWidget(bottom);
 
     connect(CheckBox1, &QCheckBox::clicked, this, &TUkaz_Vyhlasku::CheckBox1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TUkaz_Vyhlasku::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
+
+TUkaz_Vyhlasku::~TUkaz_Vyhlasku() = default;
 
 void TUkaz_Vyhlasku::FormShow()
 {

@@ -2,10 +2,16 @@
 
 #include "trainer/form-dialog/FormDialog.h"
 
+#include <memory>
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class TPdf;
+
+namespace Ui {
+class TUkaz_Vyhlasku;
+}
 
 // The viewer of one law or decree text, maximized whenever it is active.
 class TUkaz_Vyhlasku : public FormDialog
@@ -14,6 +20,7 @@ class TUkaz_Vyhlasku : public FormDialog
 
 public:
     TUkaz_Vyhlasku(const QString &documentTitle, const QString &documentFile, QWidget *parent = nullptr);
+    ~TUkaz_Vyhlasku() override;
 
     QLabel *Jmeno;
     TPdf *Pdf1;
@@ -30,6 +37,7 @@ private:
     void CheckBox1Click();
     void BitBtn2Click();
 
+    std::unique_ptr<Ui::TUkaz_Vyhlasku> ui;
     QString m_documentTitle;
     QString m_documentFile;
 };
