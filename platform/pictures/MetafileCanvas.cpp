@@ -90,17 +90,17 @@ void appendContinuing(QPainterPath &path, const QPainterPath &shape)
 // Qt fills a wide pen's stroke as one outline, whose cost grows with how
 // often its edges share rows: a long line that crosses itself takes seconds.
 // On a raster without smoothing a long line is drawn instead as its straight
-// pieces with flat ends, which Qt draws as fast as hairlines, its joins
-// stroked apart in small groups, and its two ends as they would be: the
-// union covers the same pixels as the one stroke.
+// pieces with flat ends, which Qt draws as fast as hairlines, its joins as
+// the polygons Qt's stroker would add there, filled together, and its two
+// ends as they would be: the union covers the same pixels as the one stroke.
 constexpr qsizetype LongLine = 64;
-constexpr int JoinsPerStroke = 64;
 
 bool strokesInParts(const QPainter &painter, qsizetype points)
 {
     const QPen pen = painter.pen();
     return points > LongLine && pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0
-           && pen.capStyle() != Qt::RoundCap && !painter.testRenderHint(QPainter::Antialiasing)
+           && pen.capStyle() != Qt::RoundCap && pen.joinStyle() == Qt::MiterJoin
+           && !painter.testRenderHint(QPainter::Antialiasing)
            && painter.worldTransform().type() <= QTransform::TxScale && painter.paintEngine()
            && painter.paintEngine()->type() == QPaintEngine::Raster;
 }
@@ -108,6 +108,45 @@ bool strokesInParts(const QPainter &painter, qsizetype points)
 QPointF unit(const QLineF &line)
 {
     return (line.p2() - line.p1()) / line.length();
+}
+
+double cross(const QPointF &a, const QPointF &b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The area a miter join adds on the outer side of the bend at `at`,
+// coming in along the unit `in` and going out along `out`, for a pen
+// `half` wide each side. It reaches `reach` back into both pieces, so no
+// pixel on the seam with a piece is lost. Qt cuts a miter longer than the
+// miter limit (in pen widths) off at that length along both pieces.
+QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, double reach, const QPen &pen)
+{
+    const double turn = cross(in, out);
+    const double along = QPointF::dotProduct(in, out);
+    if (turn == 0 && along > 0)
+        return {};
+    // The normals on the outer side: away from where the line turns to.
+    const double side = turn > 0 ? 1 : -1;
+    const QPointF inNormal = QPointF(in.y(), -in.x()) * side;
+    const QPointF outNormal = QPointF(out.y(), -out.x()) * side;
+    const double half = pen.widthF() / 2;
+    const QPointF inCorner = at + inNormal * half;
+    const QPointF outCorner = at + outNormal * half;
+    QPolygonF area{at - in * reach, inCorner - in * reach, inCorner};
+    const double limit = pen.miterLimit() * pen.widthF();
+    // How far past the corners the outer edges meet (infinite on a U-turn).
+    const double miter = turn == 0 ? limit + 1 : half * (1 - along) / std::abs(turn);
+    if (miter > limit)
+        area << inCorner + in * limit << outCorner - out * limit;
+    else
+        area << inCorner + in * miter;
+    area << outCorner << outCorner + out * reach << at + out * reach;
+    // All areas one way round, so that filled together by winding none
+    // cancels another where they overlap.
+    if (side < 0)
+        std::reverse(area.begin(), area.end());
+    return area;
 }
 
 // The pieces and joins of a wide line, drawn a batch at a time, each
@@ -131,9 +170,11 @@ public:
     {
         add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
     }
-    void bend(const QPointF &from, const QPointF &at, const QPointF &to)
+    // The join at `at` of the pieces that come in along the unit `in` and go
+    // out along the unit `out`, reaching `reach` into each.
+    void bend(const QPointF &at, const QPointF &in, const QPointF &out, double reach)
     {
-        add(m_bends, {from.x(), from.y(), at.x(), at.y(), to.x(), to.y()});
+        add(m_bends, {at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach});
     }
 
 private:
@@ -153,16 +194,16 @@ private:
             parts->erase(std::unique(parts->begin(), parts->end()), parts->end());
         }
         QPainterPath joins;
-        for (size_t i = 0; i < m_bends.size(); ++i) {
-            const Points &b = m_bends[i];
-            joins.moveTo(b[0], b[1]);
-            joins.lineTo(b[2], b[3]);
-            joins.lineTo(b[4], b[5]);
-            if ((i + 1) % JoinsPerStroke == 0 || i + 1 == m_bends.size()) {
-                m_painter.strokePath(joins, m_flat);
-                joins.clear();
-            }
+        joins.setFillRule(Qt::WindingFill);
+        for (const Points &b : m_bends) {
+            const QPointF in(b[2], b[3]);
+            const QPointF out(b[4], b[5]);
+            const double reach = std::hypot(b[2], b[3]);
+            const QPolygonF area = joinArea(QPointF(b[0], b[1]), in / reach, out / reach, reach, m_pen);
+            if (!area.isEmpty())
+                joins.addPolygon(area);
         }
+        m_painter.fillPath(joins, m_pen.brush());
         m_pieces.clear();
         for (const Points &l : m_lines)
             m_pieces.emplace_back(l[0], l[1], l[2], l[3]);
@@ -206,14 +247,11 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
         const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
         for (qsizetype i = 0; i < pieces; ++i)
             parts.line(points[i], points[(i + 1) % count]);
-        // Each join as the stroke of a short bend through its point, which
-        // Qt joins as it joins the whole line.
         const qsizetype joins = closed ? count : count - 2;
         for (qsizetype i = 0; i < joins; ++i) {
             const QLineF in = piece(i);
             const QLineF out = piece(i + 1);
-            const double reach = std::min({in.length() / 2, out.length() / 2, half / 4});
-            parts.bend(in.p2() - unit(in) * reach, in.p2(), in.p2() + unit(out) * reach);
+            parts.bend(in.p2(), unit(in), unit(out), std::min({in.length() / 2, out.length() / 2, half / 4}));
         }
         if (squareEnds) {
             // Into the line a little, so no pixel on the seam is lost.
