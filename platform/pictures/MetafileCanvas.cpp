@@ -93,12 +93,13 @@ void appendContinuing(QPainterPath &path, const QPainterPath &shape)
 // pieces with flat ends, which Qt draws as fast as hairlines, its joins as
 // the polygons Qt's stroker would add there, filled together, and its two
 // ends as they would be: the union covers the same pixels as the one stroke.
+// A dashed line is drawn so dash by dash. Printing keeps the one stroke.
 constexpr qsizetype LongLine = 64;
 
 bool strokesInParts(const QPainter &painter, qsizetype points)
 {
     const QPen pen = painter.pen();
-    return points > LongLine && pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0
+    return points > LongLine && pen.style() != Qt::NoPen && !pen.isCosmetic() && pen.widthF() > 0
            && pen.capStyle() != Qt::RoundCap && pen.joinStyle() == Qt::MiterJoin
            && !painter.testRenderHint(QPainter::Antialiasing)
            && painter.worldTransform().type() <= QTransform::TxScale && painter.paintEngine()
@@ -158,6 +159,7 @@ public:
     explicit LineParts(QPainter &painter) : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen)
     {
         m_flat.setCapStyle(Qt::FlatCap);
+        m_flat.setStyle(Qt::SolidLine);
         m_lines.reserve(Batch);
         m_bends.reserve(Batch);
         m_pieces.reserve(Batch);
@@ -222,12 +224,71 @@ private:
     std::vector<QLineF> m_pieces;
 };
 
+// One polyline, or polygon's outline, of distinct successive points.
+void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen)
+{
+    const double half = pen.widthF() / 2;
+    const qsizetype count = points.size();
+    const qsizetype pieces = closed ? count : count - 1;
+    const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
+    // Square ends as the end pieces drawn on by half the pen's width.
+    const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
+    for (qsizetype i = 0; i < pieces; ++i) {
+        const QLineF line = piece(i);
+        const QPointF along = unit(line);
+        parts.line(line.p1() - along * (i == 0 ? reach : 0), line.p2() + along * (i == pieces - 1 ? reach : 0));
+    }
+    const qsizetype joins = closed ? count : count - 2;
+    for (qsizetype i = 0; i < joins; ++i) {
+        const QLineF in = piece(i);
+        const QLineF out = piece(i + 1);
+        parts.bend(in.p2(), unit(in), unit(out), std::min({in.length() / 2, out.length() / 2, half / 4}));
+    }
+}
+
+// The dashes of a figure, each stroked as a polyline of its own, as Qt
+// dashes a line: the pattern (in pen widths) starts afresh on each figure
+// (a metafile's pens have no dash offset), and a dash that runs over a
+// point bends there with a join.
+void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
+{
+    if (closed)
+        points.append(points.first());
+    const QList<qreal> pattern = pen.dashPattern();
+    const double width = pen.widthF();
+    qsizetype at = 0;
+    double left = pattern[0] * width;
+    QPolygonF dash{points.first()};
+    for (qsizetype i = 0; i + 1 < points.size(); ++i) {
+        const QLineF line(points[i], points[i + 1]);
+        const double length = line.length();
+        double done = 0;
+        while (length - done > left) {
+            done += left;
+            const QPointF p = line.pointAt(done / length);
+            if (at % 2 == 0) {
+                dash.append(p);
+                strokeFigure(parts, dash, false, pen);
+                dash.clear();
+            } else {
+                dash = {p};
+            }
+            at = (at + 1) % pattern.size();
+            left = pattern[at] * width;
+        }
+        left -= length - done;
+        if (at % 2 == 0)
+            dash.append(points[i + 1]);
+    }
+    if (at % 2 == 0 && dash.size() > 1)
+        strokeFigure(parts, dash, false, pen);
+}
+
 // Strokes polylines, or polygons' outlines, with the painter's pen, as the
 // one stroke of them all would.
 void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
 {
-    const double half = painter.pen().widthF() / 2;
-    const bool squareEnds = !closed && painter.pen().capStyle() == Qt::SquareCap;
+    const QPen pen = painter.pen();
     LineParts parts(painter);
     for (size_t f = 0; f < figureCount; ++f) {
         // Repeated points make no piece; Qt's stroke skips them too.
@@ -238,48 +299,25 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
                 points.append(p);
         if (closed && points.size() > 1 && points.first() == points.last())
             points.removeLast();
-        if (points.size() < 2) {
+        if (points.size() < 2)
             painter.drawPolyline(figures[f]);
-            continue;
-        }
-        const qsizetype count = points.size();
-        const qsizetype pieces = closed ? count : count - 1;
-        const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
-        for (qsizetype i = 0; i < pieces; ++i)
-            parts.line(points[i], points[(i + 1) % count]);
-        const qsizetype joins = closed ? count : count - 2;
-        for (qsizetype i = 0; i < joins; ++i) {
-            const QLineF in = piece(i);
-            const QLineF out = piece(i + 1);
-            parts.bend(in.p2(), unit(in), unit(out), std::min({in.length() / 2, out.length() / 2, half / 4}));
-        }
-        if (squareEnds) {
-            // Into the line a little, so no pixel on the seam is lost.
-            const QLineF start = piece(0);
-            const QLineF end = piece(pieces - 1);
-            parts.line(start.p1() - unit(start) * half, start.p1() + unit(start) * std::min(half, start.length()));
-            parts.line(end.p2() - unit(end) * std::min(half, end.length()), end.p2() + unit(end) * half);
-        }
+        else if (pen.style() == Qt::SolidLine)
+            strokeFigure(parts, points, closed, pen);
+        else
+            dashFigure(parts, std::move(points), closed, pen);
     }
 }
 
-// Only lines: Qt's stroke flattens curves its own way.
-bool straight(const QPainterPath &path)
-{
-    for (int i = 0; i < path.elementCount(); ++i)
-        if (path.elementAt(i).isCurveTo())
-            return false;
-    return true;
-}
-
-// Strokes a path with the painter's pen; a long one of lines on a raster as
-// its figures.
+// Strokes a path with the painter's pen; a long one on a raster as its
+// figures, their curves flattened in device pixels as Qt flattens a path to
+// fill it. (Qt's one stroke offsets the curves before it flattens them, which
+// differs from this only by a pixel here and there along the edges.)
 void strokeShape(QPainter &painter, const QPainterPath &path)
 {
     bool invertible = false;
     const QTransform toDevice = painter.worldTransform();
     const QTransform back = toDevice.inverted(&invertible);
-    if (!invertible || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+    if (!invertible || !strokesInParts(painter, path.elementCount())) {
         painter.strokePath(path, painter.pen());
         return;
     }
@@ -295,7 +333,7 @@ void strokeShape(QPainter &painter, const QPainterPath &path)
 // Fills and strokes a path as drawPath does.
 void drawShape(QPainter &painter, const QPainterPath &path)
 {
-    if (painter.pen().style() == Qt::NoPen || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+    if (painter.pen().style() == Qt::NoPen || !strokesInParts(painter, path.elementCount())) {
         painter.drawPath(path);
         return;
     }
