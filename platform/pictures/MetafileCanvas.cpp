@@ -106,11 +106,6 @@ bool strokesInParts(const QPainter &painter, qsizetype points)
            && painter.paintEngine()->type() == QPaintEngine::Raster;
 }
 
-QPointF unit(const QLineF &line)
-{
-    return (line.p2() - line.p1()) / line.length();
-}
-
 double cross(const QPointF &a, const QPointF &b)
 {
     return a.x() * b.y() - a.y() * b.x();
@@ -134,7 +129,8 @@ QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, dou
     const double half = pen.widthF() / 2;
     const QPointF inCorner = at + inNormal * half;
     const QPointF outCorner = at + outNormal * half;
-    QPolygonF area{at - in * reach, inCorner - in * reach, inCorner};
+    // The corners themselves lie on the edges from the pieces to the miter.
+    QPolygonF area{at - in * reach, inCorner - in * reach};
     const double limit = pen.miterLimit() * pen.widthF();
     // How far past the corners the outer edges meet (infinite on a U-turn).
     const double miter = turn == 0 ? limit + 1 : half * (1 - along) / std::abs(turn);
@@ -142,7 +138,7 @@ QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, dou
         area << inCorner + in * limit << outCorner - out * limit;
     else
         area << inCorner + in * miter;
-    area << outCorner << outCorner + out * reach << at + out * reach;
+    area << outCorner + out * reach << at + out * reach;
     // All areas one way round, so that filled together by winding none
     // cancels another where they overlap.
     if (side < 0)
@@ -200,7 +196,7 @@ private:
         for (const Points &b : m_bends) {
             const QPointF in(b[2], b[3]);
             const QPointF out(b[4], b[5]);
-            const double reach = std::hypot(b[2], b[3]);
+            const double reach = std::sqrt(b[2] * b[2] + b[3] * b[3]);
             const QPolygonF area = joinArea(QPointF(b[0], b[1]), in / reach, out / reach, reach, m_pen);
             if (!area.isEmpty())
                 joins.addPolygon(area);
@@ -230,19 +226,31 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
     const double half = pen.widthF() / 2;
     const qsizetype count = points.size();
     const qsizetype pieces = closed ? count : count - 1;
-    const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
+    // Each piece's direction and length, worked out once for it and its joins.
+    struct Piece
+    {
+        QPointF from;
+        QPointF to;
+        QPointF along;
+        double length;
+    };
+    const auto piece = [&](qsizetype i) {
+        const QPointF from = points[i % count];
+        const QPointF to = points[(i + 1) % count];
+        const QPointF d = to - from;
+        const double length = std::sqrt(QPointF::dotProduct(d, d));
+        return Piece{from, to, d / length, length};
+    };
     // Square ends as the end pieces drawn on by half the pen's width.
     const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
+    Piece in = piece(0);
     for (qsizetype i = 0; i < pieces; ++i) {
-        const QLineF line = piece(i);
-        const QPointF along = unit(line);
-        parts.line(line.p1() - along * (i == 0 ? reach : 0), line.p2() + along * (i == pieces - 1 ? reach : 0));
-    }
-    const qsizetype joins = closed ? count : count - 2;
-    for (qsizetype i = 0; i < joins; ++i) {
-        const QLineF in = piece(i);
-        const QLineF out = piece(i + 1);
-        parts.bend(in.p2(), unit(in), unit(out), std::min({in.length() / 2, out.length() / 2, half / 4}));
+        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0));
+        if (!closed && i + 1 == pieces)
+            break;
+        const Piece out = piece(i + 1);
+        parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
+        in = out;
     }
 }
 
@@ -267,11 +275,15 @@ void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen
             done += left;
             const QPointF p = line.pointAt(done / length);
             if (at % 2 == 0) {
-                dash.append(p);
-                strokeFigure(parts, dash, false, pen);
+                // A dash ends here.
+                if (dash.last() != p)
+                    dash.append(p);
+                if (dash.size() > 1)
+                    strokeFigure(parts, dash, false, pen);
                 dash.clear();
             } else {
-                dash = {p};
+                // The next one starts here.
+                dash.append(p);
             }
             at = (at + 1) % pattern.size();
             left = pattern[at] * width;
