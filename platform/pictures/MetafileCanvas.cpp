@@ -111,11 +111,11 @@ double cross(const QPointF &a, const QPointF &b)
     return a.x() * b.y() - a.y() * b.x();
 }
 
-// The area a miter join adds on the outer side of the bend at `at`,
-// coming in along the unit `in` and going out along `out`, for a pen
-// `half` wide each side. It reaches `reach` back into both pieces, so no
-// pixel on the seam with a piece is lost. Qt cuts a miter longer than the
-// miter limit (in pen widths) off at that length along both pieces.
+// The area a miter join of the pen adds on the outer side of the bend at
+// `at`, coming in along the unit `in` and going out along `out`; the inner
+// side is covered by the pieces. It reaches `reach` back into both pieces,
+// so no pixel on the seam with a piece is lost. Qt cuts a miter longer than
+// the miter limit (in pen widths) off at that length along both pieces.
 QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, double reach, const QPen &pen)
 {
     const double turn = cross(in, out);
