@@ -289,7 +289,8 @@ void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen
             left = pattern[at] * width;
         }
         left -= length - done;
-        if (at % 2 == 0)
+        // A dash may start so near the point that it is the point itself.
+        if (at % 2 == 0 && dash.last() != points[i + 1])
             dash.append(points[i + 1]);
     }
     if (at % 2 == 0 && dash.size() > 1)
