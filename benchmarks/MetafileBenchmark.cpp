@@ -73,6 +73,10 @@ QString hairlines() { return written("hairlines.emf", [] { return longPolylines(
 // The same with no two lines alike, so none is drawn only once for many.
 QString distinctWideLines() { return written("distinct-wide.emf", [] { return distinctLongPolylines(16, 262'144, 3, 100); }); }
 QString distinctHairlines() { return written("distinct-hairlines.emf", [] { return distinctLongPolylines(16, 262'144, 0, 100); }); }
+// The same, dashed, and as beziers through those points.
+QString distinctDashedLines() { return written("distinct-dashed.emf", [] { return distinctLongPolylines(16, 262'144, 3, 100, U_PS_DASH); }); }
+QString distinctWideCurves() { return written("distinct-curves.emf", [] { return distinctLongPolylines(16, 262'144, 3, 100, U_PS_SOLID, U_EMR_POLYBEZIER16); }); }
+QString distinctCurves() { return written("distinct-hair-curves.emf", [] { return distinctLongPolylines(16, 262'144, 0, 100, U_PS_SOLID, U_EMR_POLYBEZIER16); }); }
 // A path at its bound of points, saved as often as the states may hold it.
 QString pathCopies() { return written("path.emf", [] { return savedPathCopies(262'000, 15); }); }
 
@@ -90,6 +94,9 @@ PAIR(EmfOf4MPointsInWideLines, wideLines)
 PAIR(EmfOf4MPointsInHairlines, hairlines)
 PAIR(EmfOf4MDistinctPointsInWideLines, distinctWideLines)
 PAIR(EmfOf4MDistinctPointsInHairlines, distinctHairlines)
+PAIR(EmfOf4MDistinctPointsInDashedWideLines, distinctDashedLines)
+PAIR(EmfOf4MDistinctPointsInWideCurves, distinctWideCurves)
+PAIR(EmfOf4MDistinctPointsInHairlineCurves, distinctCurves)
 PAIR(EmfPathSavedAtItsBounds, pathCopies)
 
 } // namespace

@@ -90,24 +90,60 @@ void appendContinuing(QPainterPath &path, const QPainterPath &shape)
 // Qt fills a wide pen's stroke as one outline, whose cost grows with how
 // often its edges share rows: a long line that crosses itself takes seconds.
 // On a raster without smoothing a long line is drawn instead as its straight
-// pieces with flat ends, which Qt draws as fast as hairlines, its joins
-// stroked apart in small groups, and its two ends as they would be: the
-// union covers the same pixels as the one stroke.
+// pieces with flat ends, which Qt draws as fast as hairlines, its joins as
+// the polygons Qt's stroker would add there, filled together, and its two
+// ends as they would be: the union covers the same pixels as the one stroke.
+// A dashed line is drawn so dash by dash. Printing keeps the one stroke.
 constexpr qsizetype LongLine = 64;
-constexpr int JoinsPerStroke = 64;
 
 bool strokesInParts(const QPainter &painter, qsizetype points)
 {
     const QPen pen = painter.pen();
-    return points > LongLine && pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0
-           && pen.capStyle() != Qt::RoundCap && !painter.testRenderHint(QPainter::Antialiasing)
+    return points > LongLine && pen.style() != Qt::NoPen && !pen.isCosmetic() && pen.widthF() > 0
+           && pen.capStyle() != Qt::RoundCap && pen.joinStyle() == Qt::MiterJoin
+           && !painter.testRenderHint(QPainter::Antialiasing)
            && painter.worldTransform().type() <= QTransform::TxScale && painter.paintEngine()
            && painter.paintEngine()->type() == QPaintEngine::Raster;
 }
 
-QPointF unit(const QLineF &line)
+double cross(const QPointF &a, const QPointF &b)
 {
-    return (line.p2() - line.p1()) / line.length();
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The area a miter join of the pen adds on the outer side of the bend at
+// `at`, coming in along the unit `in` and going out along `out`; the inner
+// side is covered by the pieces. It reaches `reach` back into both pieces,
+// so no pixel on the seam with a piece is lost. Qt cuts a miter longer than
+// the miter limit (in pen widths) off at that length along both pieces.
+QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, double reach, const QPen &pen)
+{
+    const double turn = cross(in, out);
+    const double along = QPointF::dotProduct(in, out);
+    if (turn == 0 && along > 0)
+        return {};
+    // The normals on the outer side: away from where the line turns to.
+    const double side = turn > 0 ? 1 : -1;
+    const QPointF inNormal = QPointF(in.y(), -in.x()) * side;
+    const QPointF outNormal = QPointF(out.y(), -out.x()) * side;
+    const double half = pen.widthF() / 2;
+    const QPointF inCorner = at + inNormal * half;
+    const QPointF outCorner = at + outNormal * half;
+    // The corners themselves lie on the edges from the pieces to the miter.
+    QPolygonF area{at - in * reach, inCorner - in * reach};
+    const double limit = pen.miterLimit() * pen.widthF();
+    // How far past the corners the outer edges meet (infinite on a U-turn).
+    const double miter = turn == 0 ? limit + 1 : half * (1 - along) / std::abs(turn);
+    if (miter > limit)
+        area << inCorner + in * limit << outCorner - out * limit;
+    else
+        area << inCorner + in * miter;
+    area << outCorner + out * reach << at + out * reach;
+    // All areas one way round, so that filled together by winding none
+    // cancels another where they overlap.
+    if (side < 0)
+        std::reverse(area.begin(), area.end());
+    return area;
 }
 
 // The pieces and joins of a wide line, drawn a batch at a time, each
@@ -119,6 +155,7 @@ public:
     explicit LineParts(QPainter &painter) : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen)
     {
         m_flat.setCapStyle(Qt::FlatCap);
+        m_flat.setStyle(Qt::SolidLine);
         m_lines.reserve(Batch);
         m_bends.reserve(Batch);
         m_pieces.reserve(Batch);
@@ -131,9 +168,11 @@ public:
     {
         add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
     }
-    void bend(const QPointF &from, const QPointF &at, const QPointF &to)
+    // The join at `at` of the pieces that come in along the unit `in` and go
+    // out along the unit `out`, reaching `reach` into each.
+    void bend(const QPointF &at, const QPointF &in, const QPointF &out, double reach)
     {
-        add(m_bends, {from.x(), from.y(), at.x(), at.y(), to.x(), to.y()});
+        add(m_bends, {at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach});
     }
 
 private:
@@ -153,16 +192,16 @@ private:
             parts->erase(std::unique(parts->begin(), parts->end()), parts->end());
         }
         QPainterPath joins;
-        for (size_t i = 0; i < m_bends.size(); ++i) {
-            const Points &b = m_bends[i];
-            joins.moveTo(b[0], b[1]);
-            joins.lineTo(b[2], b[3]);
-            joins.lineTo(b[4], b[5]);
-            if ((i + 1) % JoinsPerStroke == 0 || i + 1 == m_bends.size()) {
-                m_painter.strokePath(joins, m_flat);
-                joins.clear();
-            }
+        joins.setFillRule(Qt::WindingFill);
+        for (const Points &b : m_bends) {
+            const QPointF in(b[2], b[3]);
+            const QPointF out(b[4], b[5]);
+            const double reach = std::sqrt(b[2] * b[2] + b[3] * b[3]);
+            const QPolygonF area = joinArea(QPointF(b[0], b[1]), in / reach, out / reach, reach, m_pen);
+            if (!area.isEmpty())
+                joins.addPolygon(area);
         }
+        m_painter.fillPath(joins, m_pen.brush());
         m_pieces.clear();
         for (const Points &l : m_lines)
             m_pieces.emplace_back(l[0], l[1], l[2], l[3]);
@@ -181,12 +220,88 @@ private:
     std::vector<QLineF> m_pieces;
 };
 
+// One polyline, or polygon's outline, of distinct successive points.
+void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen)
+{
+    const double half = pen.widthF() / 2;
+    const qsizetype count = points.size();
+    const qsizetype pieces = closed ? count : count - 1;
+    // Each piece's direction and length, worked out once for it and its joins.
+    struct Piece
+    {
+        QPointF from;
+        QPointF to;
+        QPointF along;
+        double length;
+    };
+    const auto piece = [&](qsizetype i) {
+        const QPointF from = points[i % count];
+        const QPointF to = points[(i + 1) % count];
+        const QPointF d = to - from;
+        const double length = std::sqrt(QPointF::dotProduct(d, d));
+        return Piece{from, to, d / length, length};
+    };
+    // Square ends as the end pieces drawn on by half the pen's width.
+    const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
+    Piece in = piece(0);
+    for (qsizetype i = 0; i < pieces; ++i) {
+        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0));
+        if (!closed && i + 1 == pieces)
+            break;
+        const Piece out = piece(i + 1);
+        parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
+        in = out;
+    }
+}
+
+// The dashes of a figure, each stroked as a polyline of its own, as Qt
+// dashes a line: the pattern (in pen widths) starts afresh on each figure
+// (a metafile's pens have no dash offset), and a dash that runs over a
+// point bends there with a join.
+void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
+{
+    if (closed)
+        points.append(points.first());
+    const QList<qreal> pattern = pen.dashPattern();
+    const double width = pen.widthF();
+    qsizetype at = 0;
+    double left = pattern[0] * width;
+    QPolygonF dash{points.first()};
+    for (qsizetype i = 0; i + 1 < points.size(); ++i) {
+        const QLineF line(points[i], points[i + 1]);
+        const double length = line.length();
+        double done = 0;
+        while (length - done > left) {
+            done += left;
+            const QPointF p = line.pointAt(done / length);
+            if (at % 2 == 0) {
+                // A dash ends here.
+                if (dash.last() != p)
+                    dash.append(p);
+                if (dash.size() > 1)
+                    strokeFigure(parts, dash, false, pen);
+                dash.clear();
+            } else {
+                // The next one starts here.
+                dash.append(p);
+            }
+            at = (at + 1) % pattern.size();
+            left = pattern[at] * width;
+        }
+        left -= length - done;
+        // A dash may start so near the point that it is the point itself.
+        if (at % 2 == 0 && dash.last() != points[i + 1])
+            dash.append(points[i + 1]);
+    }
+    if (at % 2 == 0 && dash.size() > 1)
+        strokeFigure(parts, dash, false, pen);
+}
+
 // Strokes polylines, or polygons' outlines, with the painter's pen, as the
 // one stroke of them all would.
 void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
 {
-    const double half = painter.pen().widthF() / 2;
-    const bool squareEnds = !closed && painter.pen().capStyle() == Qt::SquareCap;
+    const QPen pen = painter.pen();
     LineParts parts(painter);
     for (size_t f = 0; f < figureCount; ++f) {
         // Repeated points make no piece; Qt's stroke skips them too.
@@ -197,51 +312,25 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
                 points.append(p);
         if (closed && points.size() > 1 && points.first() == points.last())
             points.removeLast();
-        if (points.size() < 2) {
+        if (points.size() < 2)
             painter.drawPolyline(figures[f]);
-            continue;
-        }
-        const qsizetype count = points.size();
-        const qsizetype pieces = closed ? count : count - 1;
-        const auto piece = [&](qsizetype i) { return QLineF(points[i % count], points[(i + 1) % count]); };
-        for (qsizetype i = 0; i < pieces; ++i)
-            parts.line(points[i], points[(i + 1) % count]);
-        // Each join as the stroke of a short bend through its point, which
-        // Qt joins as it joins the whole line.
-        const qsizetype joins = closed ? count : count - 2;
-        for (qsizetype i = 0; i < joins; ++i) {
-            const QLineF in = piece(i);
-            const QLineF out = piece(i + 1);
-            const double reach = std::min({in.length() / 2, out.length() / 2, half / 4});
-            parts.bend(in.p2() - unit(in) * reach, in.p2(), in.p2() + unit(out) * reach);
-        }
-        if (squareEnds) {
-            // Into the line a little, so no pixel on the seam is lost.
-            const QLineF start = piece(0);
-            const QLineF end = piece(pieces - 1);
-            parts.line(start.p1() - unit(start) * half, start.p1() + unit(start) * std::min(half, start.length()));
-            parts.line(end.p2() - unit(end) * std::min(half, end.length()), end.p2() + unit(end) * half);
-        }
+        else if (pen.style() == Qt::SolidLine)
+            strokeFigure(parts, points, closed, pen);
+        else
+            dashFigure(parts, std::move(points), closed, pen);
     }
 }
 
-// Only lines: Qt's stroke flattens curves its own way.
-bool straight(const QPainterPath &path)
-{
-    for (int i = 0; i < path.elementCount(); ++i)
-        if (path.elementAt(i).isCurveTo())
-            return false;
-    return true;
-}
-
-// Strokes a path with the painter's pen; a long one of lines on a raster as
-// its figures.
+// Strokes a path with the painter's pen; a long one on a raster as its
+// figures, their curves flattened in device pixels as Qt flattens a path to
+// fill it. (Qt's one stroke offsets the curves before it flattens them, which
+// differs from this only by a pixel here and there along the edges.)
 void strokeShape(QPainter &painter, const QPainterPath &path)
 {
     bool invertible = false;
     const QTransform toDevice = painter.worldTransform();
     const QTransform back = toDevice.inverted(&invertible);
-    if (!invertible || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+    if (!invertible || !strokesInParts(painter, path.elementCount())) {
         painter.strokePath(path, painter.pen());
         return;
     }
@@ -257,7 +346,7 @@ void strokeShape(QPainter &painter, const QPainterPath &path)
 // Fills and strokes a path as drawPath does.
 void drawShape(QPainter &painter, const QPainterPath &path)
 {
-    if (painter.pen().style() == Qt::NoPen || !strokesInParts(painter, path.elementCount()) || !straight(path)) {
+    if (painter.pen().style() == Qt::NoPen || !strokesInParts(painter, path.elementCount())) {
         painter.drawPath(path);
         return;
     }

@@ -310,27 +310,27 @@ QByteArray objectFlood(bool emf, int count)
     return emf ? emfOf(records, 60) : wmfOf(records, 60);
 }
 
-QByteArray longPolylines(int records, int points, int penWidth, int pixels)
+QByteArray longPolylines(int records, int points, int penWidth, int pixels, uint32_t penStyle, uint32_t type)
 {
-    const QByteArray pen = emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth), 0, 0xFF0000})
+    const QByteArray pen = emfRecord(U_EMR_CREATEPEN, {1, penStyle, uint32_t(penWidth), 0, 0xFF0000})
                            + emfRecord(U_EMR_SELECTOBJECT, {1});
-    QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, uint32_t(pixels), uint32_t(pixels), uint32_t(points)});
+    QByteArray polyline = emfRecord(type, {0, 0, uint32_t(pixels), uint32_t(pixels), uint32_t(points)});
     polyline += zigzag(points, pixels);
     qToLittleEndian<uint32_t>(uint32_t(polyline.size()), polyline.data() + 4);
     return emfOf(pen + polyline.repeated(records), pixels);
 }
 
-QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels)
+QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels, uint32_t penStyle, uint32_t type)
 {
     const uint32_t units = uint32_t(pixels) * 100;
     QByteArray records16 = emfRecord(U_EMR_SETMAPMODE, {U_MM_ANISOTROPIC})
                            + emfRecord(U_EMR_SETWINDOWEXTEX, {units, units})
                            + emfRecord(U_EMR_SETVIEWPORTEXTEX, {uint32_t(pixels), uint32_t(pixels)})
-                           + emfRecord(U_EMR_CREATEPEN, {1, U_PS_SOLID, uint32_t(penWidth) * 100, 0, 0xFF0000})
+                           + emfRecord(U_EMR_CREATEPEN, {1, penStyle, uint32_t(penWidth) * 100, 0, 0xFF0000})
                            + emfRecord(U_EMR_SELECTOBJECT, {1});
     uint32_t seed = 1;
     for (int r = 0; r < records; ++r) {
-        QByteArray polyline = emfRecord(U_EMR_POLYLINE16, {0, 0, units, units, uint32_t(points)});
+        QByteArray polyline = emfRecord(type, {0, 0, units, units, uint32_t(points)});
         for (int i = 0; i < points; ++i) {
             seed = seed * 1103515245 + 12345;
             put<int16_t>(polyline, int16_t((seed >> 8) % units));

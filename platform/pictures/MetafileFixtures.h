@@ -140,12 +140,15 @@ QByteArray nestedSaves(bool emf, int count);
 // `count` objects never deleted: EMF brushes or WMF palettes.
 QByteArray objectFlood(bool emf, int count);
 // `records` EMF polylines (16-bit) of `points` points each zigzagging over
-// the picture, drawn with a pen `penWidth` wide (0: a hairline).
-QByteArray longPolylines(int records, int points, int penWidth, int pixels);
+// the picture, drawn with a pen `penWidth` wide (0: a hairline) of the pen
+// style given; with POLYBEZIER16 as `type` the points are beziers' instead.
+QByteArray longPolylines(int records, int points, int penWidth, int pixels, uint32_t penStyle = U_PS_SOLID,
+                         uint32_t type = U_EMR_POLYLINE16);
 // The same, but mapped at a hundred logical units a pixel and with points
 // drawn at random along the top and the bottom edge, so that no two lines
 // are alike.
-QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels);
+QByteArray distinctLongPolylines(int records, int points, int penWidth, int pixels, uint32_t penStyle = U_PS_SOLID,
+                                 uint32_t type = U_EMR_POLYLINE16);
 // An EMF path of `points` points kept open while `saves` times the state is
 // saved and the path grown by a line, so each saved state holds its own copy.
 QByteArray savedPathCopies(int points, int saves);
