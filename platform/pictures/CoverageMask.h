@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+// The pixels of a device area that a set of convex polygons covers, decided
+// as Qt's fill without smoothing decides it: a pixel is covered when its
+// centre lies inside a polygon, or on its bottom or right edge, with the
+// corners taken to 1/64 of a pixel. Many small polygons cost one span a row each,
+// and the area only what its pixels take.
+class CoverageMask
+{
+public:
+    // Nothing covered yet.
+    explicit CoverageMask(const QRect &area);
+
+    QRect area() const { return m_area; }
+    // A rectangle that holds every covered pixel (empty when none is).
+    QRect touched() const { return m_touched; }
+    // Corners in device pixels, in either order round; a polygon that is
+    // not convex covers some of its pixels.
+    void fillConvex(const QPointF *corners, int count);
+    bool covers(const QPoint &pixel) const;
+    // One byte for each pixel of the area, row by row, 1 where covered.
+    const uint8_t *bits() const { return m_bits.data(); }
+    // Nothing covered again.
+    void clear();
+
+private:
+    QRect m_area;
+    QRect m_touched;
+    std::vector<uint8_t> m_bits;
+};
