@@ -21,10 +21,32 @@ struct Fixed
     int64_t y;
 };
 
+// The whole part of n / d for a positive `d`, and the rest; a division of
+// doubles and a correction cost less than one of 64-bit integers.
+struct Quotient
+{
+    int64_t whole;
+    int64_t rest;
+};
+
+Quotient divided(int64_t n, int64_t d)
+{
+    auto whole = int64_t(double(n) / double(d));
+    int64_t rest = n - whole * d;
+    while (rest < 0) {
+        --whole;
+        rest += d;
+    }
+    while (rest >= d) {
+        ++whole;
+        rest -= d;
+    }
+    return {whole, rest};
+}
+
 int64_t floorDiv(int64_t n, int64_t d)
 {
-    const int64_t q = n / d;
-    return (n % d != 0 && (n < 0) != (d < 0)) ? q - 1 : q;
+    return divided(n, d).whole;
 }
 
 // The polygon's part inside `box` (one side of it at a time).
@@ -63,10 +85,11 @@ QVarLengthArray<QPointF, 16> cut(const QPointF *corners, int count, const QRectF
 // Qt's fixed point of a coordinate, the nearest 1/64 (halves up).
 int64_t fixedOf(double v)
 {
-    const double scaled = v * One;
-    const auto whole = int64_t(scaled);
-    const double rest = scaled - double(whole);
-    return rest >= 0.5 ? whole + 1 : rest < -0.5 ? whole - 1 : whole;
+    // Adding 1.5 * 2^52 leaves the nearest whole number in the low bits.
+    const double shifted = v * One + 6755399441055744.0;
+    int64_t bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    return bits - 0x4338000000000000;
 }
 
 // Spans of up to eight covered pixels, as the bytes they set.
@@ -124,15 +147,56 @@ struct Side
         const int64_t dy = std::max<int64_t>(b.y - a.y, 1);
         const int64_t dx = b.x - a.x;
         d = One * dy;
-        const int64_t n = (a.x - Half) * dy + (c - a.y) * dx;
-        const int64_t below = floorDiv(n, d);
-        first = below + 1;
-        rest = n - below * d;
-        const int64_t step = One * dx;
-        stepFirst = floorDiv(step, d);
-        stepRest = step - stepFirst * d;
+        const Quotient at = divided((a.x - Half) * dy + (c - a.y) * dx, d);
+        first = at.whole + 1;
+        rest = at.rest;
+        const Quotient step = divided(dx, dy);
+        stepFirst = step.whole;
+        stepRest = step.rest * One;
     }
 };
+
+// Covers `rows` rows from `row` between the two sides, and takes the sides
+// on as far. A polygon's sides stay within its leftmost and rightmost
+// corners, so only one that reaches past the area needs its spans cut to
+// `low` and `high` (counted, like `row`, from the area's left).
+template <bool Cut>
+void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft, int64_t low,
+           int64_t high)
+{
+    int64_t from = left.first - areaLeft;
+    int64_t fromRest = left.rest;
+    int64_t to = right.first - areaLeft;
+    int64_t toRest = right.rest;
+    const int64_t fromStep = left.stepFirst;
+    const int64_t fromStepRest = left.stepRest;
+    const int64_t fromD = left.d;
+    const int64_t toStep = right.stepFirst;
+    const int64_t toStepRest = right.stepRest;
+    const int64_t toD = right.d;
+    for (int64_t i = 0; i < rows; ++i, row += width) {
+        if constexpr (Cut) {
+            // Inside the row even where the span is empty: the word is set all the same.
+            const int64_t a = std::min(std::max(from, low), high);
+            cover(row + a, std::min(to, high) - a);
+        } else {
+            cover(row + from, to - from);
+        }
+        // Without branches: whether the rest carries is as good as random.
+        fromRest += fromStepRest;
+        const int64_t fromCarry = fromRest >= fromD;
+        from += fromStep + fromCarry;
+        fromRest -= fromD & -fromCarry;
+        toRest += toStepRest;
+        const int64_t toCarry = toRest >= toD;
+        to += toStep + toCarry;
+        toRest -= toD & -toCarry;
+    }
+    left.first = from + areaLeft;
+    left.rest = fromRest;
+    right.first = to + areaLeft;
+    right.rest = toRest;
+}
 
 } // namespace
 
@@ -216,35 +280,19 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     Side right{sides[1].constData(), int(sides[1].size()) - 1};
     const size_t width = size_t(m_area.width());
     uint8_t *row = m_bits.data() + size_t(rowFirst - m_area.top()) * width;
+    const bool inside = leftmost >= (areaLeft << 6) && rightmost <= (areaEnd << 6);
     for (int64_t y = rowFirst; y < rowEnd;) {
         const int64_t c = y * One + Half;
         left.reach(c);
         right.reach(c);
         // The rows down to where either side turns onto its next edge.
         const int64_t stop = std::min(floorDiv(std::min(left.end(), right.end()) - Half, One) + 1, rowEnd);
-        int64_t from = left.first;
-        int64_t fromRest = left.rest;
-        int64_t to = right.first;
-        int64_t toRest = right.rest;
-        for (; y < stop; ++y, row += width) {
-            // Inside the row even where the span is empty: the word is set all the same.
-            const int64_t a = std::min(std::max(from, columnFirst), columnEnd) - areaLeft;
-            const int64_t b = std::min(to, columnEnd) - areaLeft;
-            cover(row + a, b - a);
-            // Without branches: whether the rest carries is as good as random.
-            fromRest += left.stepRest;
-            const int64_t fromCarry = fromRest >= left.d;
-            from += left.stepFirst + fromCarry;
-            fromRest -= left.d & -fromCarry;
-            toRest += right.stepRest;
-            const int64_t toCarry = toRest >= right.d;
-            to += right.stepFirst + toCarry;
-            toRest -= right.d & -toCarry;
-        }
-        left.first = from;
-        left.rest = fromRest;
-        right.first = to;
-        right.rest = toRest;
+        if (inside)
+            spans<false>(row, width, stop - y, left, right, areaLeft, 0, 0);
+        else
+            spans<true>(row, width, stop - y, left, right, areaLeft, columnFirst - areaLeft, columnEnd - areaLeft);
+        row += size_t(stop - y) * width;
+        y = stop;
     }
     m_touched |= QRect(int(columnFirst), int(rowFirst), int(columnEnd - columnFirst), int(rowEnd - rowFirst));
 }
