@@ -164,17 +164,20 @@ template <bool Cut>
 void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft, int64_t low,
            int64_t high)
 {
+    // Each rest is kept less its divisor, so that its sign tells whether it
+    // carries: a shift, without a comparison or a branch (whether it carries
+    // is as good as random).
     int64_t from = left.first - areaLeft;
-    int64_t fromRest = left.rest;
-    int64_t to = right.first - areaLeft;
-    int64_t toRest = right.rest;
-    const int64_t fromStep = left.stepFirst;
+    int64_t fromRest = left.rest - left.d;
+    const int64_t fromStep = left.stepFirst + 1;
     const int64_t fromStepRest = left.stepRest;
     const int64_t fromD = left.d;
-    const int64_t toStep = right.stepFirst;
+    int64_t to = right.first - areaLeft;
+    int64_t toRest = right.rest - right.d;
+    const int64_t toStep = right.stepFirst + 1;
     const int64_t toStepRest = right.stepRest;
     const int64_t toD = right.d;
-    for (int64_t i = 0; i < rows; ++i, row += width) {
+    for (int64_t i = rows; i > 0; --i, row += width) {
         if constexpr (Cut) {
             // Inside the row even where the span is empty: the word is set all the same.
             const int64_t a = std::min(std::max(from, low), high);
@@ -182,16 +185,17 @@ void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, in
         } else {
             cover(row + from, to - from);
         }
-        // Without branches: whether the rest carries is as good as random.
         fromRest += fromStepRest;
-        const int64_t fromCarry = fromRest >= fromD;
-        from += fromStep + fromCarry;
-        fromRest -= fromD & -fromCarry;
+        const int64_t fromKept = fromRest >> 63;
+        from += fromStep + fromKept;
+        fromRest -= fromD & ~fromKept;
         toRest += toStepRest;
-        const int64_t toCarry = toRest >= toD;
-        to += toStep + toCarry;
-        toRest -= toD & -toCarry;
+        const int64_t toKept = toRest >> 63;
+        to += toStep + toKept;
+        toRest -= toD & ~toKept;
     }
+    fromRest += fromD;
+    toRest += toD;
     left.first = from + areaLeft;
     left.rest = fromRest;
     right.first = to + areaLeft;
