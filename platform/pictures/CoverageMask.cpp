@@ -160,8 +160,9 @@ struct Side
 // on as far. A polygon's sides stay within its leftmost and rightmost
 // corners, so only one that reaches past the area needs its spans cut to
 // `low` and `high` (counted, like `row`, from the area's left).
+// Kept out of line so that the loop has the registers to itself.
 template <bool Cut>
-void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft, int64_t low,
+[[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft, int64_t low,
            int64_t high)
 {
     // Each rest is kept less its divisor, so that its sign tells whether it
