@@ -3,6 +3,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -44,9 +45,10 @@ Quotient divided(int64_t n, int64_t d)
     return {whole, rest};
 }
 
-int64_t floorDiv(int64_t n, int64_t d)
+// The first pixel, row or column, whose centre lies past `v`.
+int64_t pixelPast(int64_t v)
 {
-    return divided(n, d).whole;
+    return ((v - Half) >> 6) + 1;
 }
 
 // The polygon's part inside `box` (one side of it at a time).
@@ -210,6 +212,13 @@ CoverageMask::CoverageMask(const QRect &area)
 {
 }
 
+QRect CoverageMask::touched() const
+{
+    if (m_touchedLeft >= m_touchedEnd || m_touchedTop >= m_touchedBottomEnd)
+        return {};
+    return QRect(m_touchedLeft, m_touchedTop, m_touchedEnd - m_touchedLeft, m_touchedBottomEnd - m_touchedTop);
+}
+
 bool CoverageMask::covers(const QPoint &pixel) const
 {
     return m_area.contains(pixel)
@@ -218,10 +227,14 @@ bool CoverageMask::covers(const QPoint &pixel) const
 
 void CoverageMask::clear()
 {
-    for (int y = m_touched.top(); y <= m_touched.bottom(); ++y)
-        std::memset(m_bits.data() + size_t(y - m_area.top()) * size_t(m_area.width()) + (m_touched.left() - m_area.left()),
-                    0, size_t(m_touched.width()));
-    m_touched = QRect();
+    const QRect covered = touched();
+    for (int y = covered.top(); y <= covered.bottom(); ++y)
+        std::memset(m_bits.data() + size_t(y - m_area.top()) * size_t(m_area.width()) + (covered.left() - m_area.left()),
+                    0, size_t(covered.width()));
+    m_touchedLeft = INT_MAX;
+    m_touchedTop = INT_MAX;
+    m_touchedEnd = INT_MIN;
+    m_touchedBottomEnd = INT_MIN;
 }
 
 void CoverageMask::fillConvex(const QPointF *corners, int count)
@@ -263,12 +276,12 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     }
     if (area == 0)
         return;
-    const int64_t rowFirst = std::max<int64_t>(floorDiv(fixed[top].y - Half, One) + 1, m_area.top());
-    const int64_t rowEnd = std::min<int64_t>(floorDiv(fixed[bottom].y - Half, One) + 1, int64_t(m_area.bottom()) + 1);
+    const int64_t rowFirst = std::max<int64_t>(pixelPast(fixed[top].y), m_area.top());
+    const int64_t rowEnd = std::min<int64_t>(pixelPast(fixed[bottom].y), int64_t(m_area.bottom()) + 1);
     const int64_t areaLeft = m_area.left();
     const int64_t areaEnd = int64_t(m_area.right()) + 1;
-    const int64_t columnFirst = std::max(floorDiv(leftmost - Half, One) + 1, areaLeft);
-    const int64_t columnEnd = std::min(floorDiv(rightmost - Half, One) + 1, areaEnd);
+    const int64_t columnFirst = std::max(pixelPast(leftmost), areaLeft);
+    const int64_t columnEnd = std::min(pixelPast(rightmost), areaEnd);
     if (rowFirst >= rowEnd || columnFirst >= columnEnd)
         return;
     // Each side as its corners from the top down: going clockwise, the
@@ -291,7 +304,7 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
         left.reach(c);
         right.reach(c);
         // The rows down to where either side turns onto its next edge.
-        const int64_t stop = std::min(floorDiv(std::min(left.end(), right.end()) - Half, One) + 1, rowEnd);
+        const int64_t stop = std::min(pixelPast(std::min(left.end(), right.end())), rowEnd);
         if (inside)
             spans<false>(row, width, stop - y, left, right, areaLeft, 0, 0);
         else
@@ -299,5 +312,8 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
         row += size_t(stop - y) * width;
         y = stop;
     }
-    m_touched |= QRect(int(columnFirst), int(rowFirst), int(columnEnd - columnFirst), int(rowEnd - rowFirst));
+    m_touchedLeft = std::min(m_touchedLeft, int(columnFirst));
+    m_touchedTop = std::min(m_touchedTop, int(rowFirst));
+    m_touchedEnd = std::max(m_touchedEnd, int(columnEnd));
+    m_touchedBottomEnd = std::max(m_touchedBottomEnd, int(rowEnd));
 }

@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -19,7 +20,7 @@ public:
 
     QRect area() const { return m_area; }
     // A rectangle that holds every covered pixel (empty when none is).
-    QRect touched() const { return m_touched; }
+    QRect touched() const;
     // Corners in device pixels, in either order round; a polygon that is
     // not convex covers some of its pixels.
     void fillConvex(const QPointF *corners, int count);
@@ -31,6 +32,9 @@ public:
 
 private:
     QRect m_area;
-    QRect m_touched;
+    int m_touchedLeft = INT_MAX;
+    int m_touchedTop = INT_MAX;
+    int m_touchedEnd = INT_MIN;
+    int m_touchedBottomEnd = INT_MIN;
     std::vector<uint8_t> m_bits;
 };
