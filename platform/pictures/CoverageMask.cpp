@@ -289,10 +289,12 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     QVarLengthArray<Fixed, 16> sides[2];
     const int direction[2] = {area > 0 ? n - 1 : 1, area > 0 ? 1 : n - 1};
     for (int s = 0; s < 2; ++s)
-        for (int i = top;; i = (i + direction[s]) % n) {
+        for (int i = top;;) {
             sides[s].append(fixed[i]);
             if (i == bottom)
                 break;
+            i += direction[s];
+            i -= i >= n ? n : 0;
         }
     Side left{sides[0].constData(), int(sides[0].size()) - 1};
     Side right{sides[1].constData(), int(sides[1].size()) - 1};

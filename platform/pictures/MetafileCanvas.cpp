@@ -220,10 +220,11 @@ public:
     LineParts(const LineParts &) = delete;
     LineParts &operator=(const LineParts &) = delete;
 
-    void line(const QPointF &from, const QPointF &to)
+    // The piece from `from` to `to`, along the unit `along`.
+    void line(const QPointF &from, const QPointF &to, const QPointF &along)
     {
         if (m_mask)
-            maskLine(from, to);
+            maskLine(from, to, along);
         else
             add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
     }
@@ -250,13 +251,9 @@ private:
     {
         return QPointF(p.x() * m_toDevice.m11() + m_toDevice.dx(), p.y() * m_toDevice.m22() + m_toDevice.dy());
     }
-    void maskLine(const QPointF &from, const QPointF &to)
+    void maskLine(const QPointF &from, const QPointF &to, const QPointF &along)
     {
-        const QPointF d = to - from;
-        const double length = std::sqrt(QPointF::dotProduct(d, d));
-        if (!(length > 0))
-            return;
-        const QPointF normal = QPointF(-d.y(), d.x()) * (m_half / length);
+        const QPointF normal = QPointF(-along.y(), along.x()) * m_half;
         const QPointF quad[] = {device(from + normal), device(to + normal), device(to - normal), device(from - normal)};
         m_mask->fillConvex(quad, 4);
     }
@@ -337,8 +334,9 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
         double length;
     };
     const auto piece = [&](qsizetype i) {
-        const QPointF from = points[i % count];
-        const QPointF to = points[(i + 1) % count];
+        // i runs up to `count` on a closed figure, which wraps round to its start.
+        const QPointF from = points[i < count ? i : i - count];
+        const QPointF to = points[i + 1 < count ? i + 1 : i + 1 - count];
         const QPointF d = to - from;
         const double length = std::sqrt(QPointF::dotProduct(d, d));
         return Piece{from, to, d / length, length};
@@ -347,7 +345,8 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
     const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
     Piece in = piece(0);
     for (qsizetype i = 0; i < pieces; ++i) {
-        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0));
+        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0),
+                   in.along);
         if (!closed && i + 1 == pieces)
             break;
         const Piece out = piece(i + 1);
