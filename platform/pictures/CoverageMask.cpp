@@ -22,17 +22,17 @@ struct Fixed
     int64_t y;
 };
 
-// The whole part of n / d for a positive `d`, and the rest; a division of
-// doubles and a correction cost less than one of 64-bit integers.
+// The whole part of n / d for a positive `d`, and the rest, from a near
+// guess of the quotient (doubles divide faster than 64-bit integers).
 struct Quotient
 {
     int64_t whole;
     int64_t rest;
 };
 
-Quotient divided(int64_t n, int64_t d)
+Quotient divided(int64_t n, int64_t d, double guess)
 {
-    auto whole = int64_t(double(n) / double(d));
+    auto whole = int64_t(guess);
     int64_t rest = n - whole * d;
     while (rest < 0) {
         --whole;
@@ -149,10 +149,12 @@ struct Side
         const int64_t dy = std::max<int64_t>(b.y - a.y, 1);
         const int64_t dx = b.x - a.x;
         d = One * dy;
-        const Quotient at = divided((a.x - Half) * dy + (c - a.y) * dx, d);
+        const double slope = double(dx) / double(dy);
+        const Quotient at = divided((a.x - Half) * dy + (c - a.y) * dx, d,
+                                    (double(a.x - Half) + double(c - a.y) * slope) / One);
         first = at.whole + 1;
         rest = at.rest;
-        const Quotient step = divided(dx, dy);
+        const Quotient step = divided(dx, dy, slope);
         stepFirst = step.whole;
         stepRest = step.rest * One;
     }
