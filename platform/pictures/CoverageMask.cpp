@@ -3,7 +3,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -12,8 +11,8 @@ namespace {
 // Qt's fixed point: 1/64 of a pixel; a centre lies half a pixel in.
 constexpr int64_t One = 64;
 constexpr int64_t Half = One / 2;
-// Corners farther out than this (in pixels) are cut to the area first, so
-// that the sums below stay exact in 64 bits.
+// Corners farther out than this (in pixels) are cut to the area first, and
+// the area lies within it, so that the sums below stay exact in 64 bits.
 constexpr double Farthest = 1 << 20;
 
 struct Fixed
@@ -84,7 +83,7 @@ QVarLengthArray<QPointF, 16> cut(const QPointF *corners, int count, const QRectF
     return polygon;
 }
 
-// Qt's fixed point of a coordinate, the nearest 1/64 (halves up).
+// Qt's fixed point of a coordinate: the nearest 1/64.
 int64_t fixedOf(double v)
 {
     // Adding 1.5 * 2^52 leaves the nearest whole number in the low bits.
@@ -150,10 +149,10 @@ struct Side
         const int64_t dx = b.x - a.x;
         d = One * dy;
         const double slope = double(dx) / double(dy);
-        const Quotient at = divided((a.x - Half) * dy + (c - a.y) * dx, d,
-                                    (double(a.x - Half) + double(c - a.y) * slope) / One);
-        first = at.whole + 1;
-        rest = at.rest;
+        const Quotient start = divided((a.x - Half) * dy + (c - a.y) * dx, d,
+                                       (double(a.x - Half) + double(c - a.y) * slope) / One);
+        first = start.whole + 1;
+        rest = start.rest;
         const Quotient step = divided(dx, dy, slope);
         stepFirst = step.whole;
         stepRest = step.rest * One;
@@ -166,8 +165,8 @@ struct Side
 // `low` and `high` (counted, like `row`, from the area's left).
 // Kept out of line so that the loop has the registers to itself.
 template <bool Cut>
-[[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft, int64_t low,
-           int64_t high)
+[[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft,
+                             int64_t low, int64_t high)
 {
     // Each rest is kept less its divisor, so that its sign tells whether it
     // carries: a shift, without a comparison or a branch (whether it carries
@@ -210,7 +209,8 @@ template <bool Cut>
 } // namespace
 
 CoverageMask::CoverageMask(const QRect &area)
-    : m_area(area.isValid() ? area : QRect()), m_bits(size_t(m_area.width()) * size_t(m_area.height()) + Slack)
+    : m_area(area & QRect(-int(Farthest), -int(Farthest), 2 * int(Farthest), 2 * int(Farthest))),
+      m_bits(size_t(m_area.width()) * size_t(m_area.height()) + Slack)
 {
 }
 
@@ -219,24 +219,6 @@ QRect CoverageMask::touched() const
     if (m_touchedLeft >= m_touchedEnd || m_touchedTop >= m_touchedBottomEnd)
         return {};
     return QRect(m_touchedLeft, m_touchedTop, m_touchedEnd - m_touchedLeft, m_touchedBottomEnd - m_touchedTop);
-}
-
-bool CoverageMask::covers(const QPoint &pixel) const
-{
-    return m_area.contains(pixel)
-           && m_bits[size_t(pixel.y() - m_area.top()) * size_t(m_area.width()) + size_t(pixel.x() - m_area.left())];
-}
-
-void CoverageMask::clear()
-{
-    const QRect covered = touched();
-    for (int y = covered.top(); y <= covered.bottom(); ++y)
-        std::memset(m_bits.data() + size_t(y - m_area.top()) * size_t(m_area.width()) + (covered.left() - m_area.left()),
-                    0, size_t(covered.width()));
-    m_touchedLeft = INT_MAX;
-    m_touchedTop = INT_MAX;
-    m_touchedEnd = INT_MIN;
-    m_touchedBottomEnd = INT_MIN;
 }
 
 void CoverageMask::fillConvex(const QPointF *corners, int count)

@@ -10,12 +10,13 @@
 // The pixels of a device area that a set of convex polygons covers, decided
 // as Qt's fill without smoothing decides it: a pixel is covered when its
 // centre lies inside a polygon, or on its bottom or right edge, with the
-// corners taken to 1/64 of a pixel. Many small polygons cost one span a row each,
-// and the area only what its pixels take.
+// corners taken to 1/64 of a pixel. Each polygon costs one span a row, and
+// the area a byte a pixel.
 class CoverageMask
 {
 public:
-    // Nothing covered yet.
+    // Nothing covered yet; an area reaches no farther than 2^20 pixels from
+    // the origin.
     explicit CoverageMask(const QRect &area);
 
     QRect area() const { return m_area; }
@@ -24,11 +25,8 @@ public:
     // Corners in device pixels, in either order round; a polygon that is
     // not convex covers some of its pixels.
     void fillConvex(const QPointF *corners, int count);
-    bool covers(const QPoint &pixel) const;
     // One byte for each pixel of the area, row by row, 1 where covered.
     const uint8_t *bits() const { return m_bits.data(); }
-    // Nothing covered again.
-    void clear();
 
 private:
     QRect m_area;

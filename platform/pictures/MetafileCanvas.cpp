@@ -176,6 +176,10 @@ bool masked(const QPainter &painter)
            && painter.deviceTransform() == painter.worldTransform();
 }
 
+// A byte a pixel: a line over more of the device than this is drawn piece
+// by piece.
+constexpr qint64 LargestMask = qint64(1) << 26;
+
 // The device pixels that lines within `bounds` (in the painter's logical
 // units) may cover with the painter's pen, within the device and its clip.
 QRect maskArea(const QPainter &painter, const QRectF &bounds)
@@ -408,7 +412,9 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
         QRectF bounds;
         for (size_t f = 0; f < figureCount; ++f)
             bounds |= figures[f].boundingRect();
-        mask.emplace(maskArea(painter, bounds));
+        const QRect area = maskArea(painter, bounds);
+        if (qint64(area.width()) * area.height() <= LargestMask)
+            mask.emplace(area);
     }
     LineParts parts(painter, std::move(mask));
     for (size_t f = 0; f < figureCount; ++f) {
