@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include <uemf.h>
@@ -195,10 +196,12 @@ QRect maskArea(const QPainter &painter, const QRectF &bounds)
     return area.isValid() ? area.toAlignedRect() : QRect();
 }
 
-// The pieces and joins of a wide line. On the painter they are drawn a
-// batch at a time, each distinct one of a batch once: a line drawn again
-// over itself in the same opaque pen changes no pixel. With a mask each is
-// gathered there as it comes, and all are put on the device at the end.
+// The pieces and joins of a wide line. A line drawn again over itself in the
+// same opaque pen changes no pixel, so on the painter they are drawn a batch
+// at a time, each distinct one of a batch once. With a mask each is gathered
+// there as it comes, unless it was one of the last few (a line that runs
+// back and forth over the same points), and all are put on the device at
+// the end.
 class LineParts
 {
 public:
@@ -208,8 +211,10 @@ public:
     {
         m_flat.setCapStyle(Qt::FlatCap);
         m_flat.setStyle(Qt::SolidLine);
-        if (m_mask)
+        if (m_mask) {
+            m_recent.resize(Recent);
             return;
+        }
         m_lines.reserve(Batch);
         m_bends.reserve(Batch);
         m_pieces.reserve(Batch);
@@ -227,19 +232,23 @@ public:
     // The piece from `from` to `to`, along the unit `along`.
     void line(const QPointF &from, const QPointF &to, const QPointF &along)
     {
-        if (m_mask)
+        const Points points{from.x(), from.y(), to.x(), to.y(), 0, 0};
+        if (!m_mask)
+            add(m_lines, points);
+        else if (!seen(points))
             maskLine(from, to, along);
-        else
-            add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
     }
     // The join at `at` of the pieces that come in along the unit `in` and go
     // out along the unit `out`, reaching `reach` into each.
     void bend(const QPointF &at, const QPointF &in, const QPointF &out, double reach)
     {
+        const Points points{at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach};
         if (!m_mask) {
-            add(m_bends, {at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach});
+            add(m_bends, points);
             return;
         }
+        if (seen(points))
+            return;
         JoinArea area = joinArea(at, in, out, reach, m_pen);
         for (int i = 0; i < area.count; ++i)
             area.corners[size_t(i)] = device(area.corners[size_t(i)]);
@@ -249,6 +258,24 @@ public:
 private:
     using Points = std::array<double, 6>;
     static constexpr size_t Batch = 4096;
+    // Parts remembered, by a hash of their points, to be gathered once.
+    static constexpr size_t Recent = 1024;
+
+    // Whether the part was among those remembered; it is remembered now.
+    // (No part has all its points 0: a piece has a length, a join a reach.)
+    bool seen(const Points &points)
+    {
+        // The first four points tell parts apart well enough; all six are compared.
+        std::array<uint64_t, 4> bits;
+        std::memcpy(bits.data(), points.data(), sizeof bits);
+        const uint64_t hash = (bits[0] * 0x9E3779B97F4A7C15) ^ (bits[1] * 0xC2B2AE3D27D4EB4F)
+                              ^ (bits[2] * 0x165667B19E3779F9) ^ (bits[3] * 0xD6E8FEB86659FD93);
+        Points &slot = m_recent[size_t(hash >> 54)];
+        if (slot == points)
+            return true;
+        slot = points;
+        return false;
+    }
 
     // The transform scales and moves only.
     QPointF device(const QPointF &p) const
@@ -321,6 +348,7 @@ private:
     std::vector<Points> m_lines;
     std::vector<Points> m_bends;
     std::vector<QLineF> m_pieces;
+    std::vector<Points> m_recent;
 };
 
 // One polyline, or polygon's outline, of distinct successive points.
