@@ -1,5 +1,7 @@
 #include "platform/pictures/MetafileCanvas.h"
 
+#include "platform/pictures/CoverageMask.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include <uemf.h>
@@ -106,6 +109,15 @@ bool strokesInParts(const QPainter &painter, qsizetype points)
            && painter.paintEngine()->type() == QPaintEngine::Raster;
 }
 
+// A convex polygon of at most six corners.
+struct JoinArea
+{
+    std::array<QPointF, 6> corners;
+    int count = 0;
+
+    void add(const QPointF &corner) { corners[size_t(count++)] = corner; }
+};
+
 double cross(const QPointF &a, const QPointF &b)
 {
     return a.x() * b.y() - a.y() * b.x();
@@ -116,7 +128,7 @@ double cross(const QPointF &a, const QPointF &b)
 // side is covered by the pieces. It reaches `reach` back into both pieces,
 // so no pixel on the seam with a piece is lost. Qt cuts a miter longer than
 // the miter limit (in pen widths) off at that length along both pieces.
-QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, double reach, const QPen &pen)
+JoinArea joinArea(const QPointF &at, const QPointF &in, const QPointF &out, double reach, const QPen &pen)
 {
     const double turn = cross(in, out);
     const double along = QPointF::dotProduct(in, out);
@@ -130,55 +142,152 @@ QPolygonF joinArea(const QPointF &at, const QPointF &in, const QPointF &out, dou
     const QPointF inCorner = at + inNormal * half;
     const QPointF outCorner = at + outNormal * half;
     // The corners themselves lie on the edges from the pieces to the miter.
-    QPolygonF area{at - in * reach, inCorner - in * reach};
+    JoinArea area;
+    area.add(at - in * reach);
+    area.add(inCorner - in * reach);
     const double limit = pen.miterLimit() * pen.widthF();
     // How far past the corners the outer edges meet (infinite on a U-turn).
     const double miter = turn == 0 ? limit + 1 : half * (1 - along) / std::abs(turn);
-    if (miter > limit)
-        area << inCorner + in * limit << outCorner - out * limit;
-    else
-        area << inCorner + in * miter;
-    area << outCorner + out * reach << at + out * reach;
+    if (miter > limit) {
+        area.add(inCorner + in * limit);
+        area.add(outCorner - out * limit);
+    } else {
+        area.add(inCorner + in * miter);
+    }
+    area.add(outCorner + out * reach);
+    area.add(at + out * reach);
     // All areas one way round, so that filled together by winding none
     // cancels another where they overlap.
     if (side < 0)
-        std::reverse(area.begin(), area.end());
+        std::reverse(area.corners.begin(), area.corners.begin() + area.count);
     return area;
 }
 
-// The pieces and joins of a wide line, drawn a batch at a time, each
-// distinct one of a batch once: a line drawn again over itself in the same
-// opaque pen changes no pixel.
+// Whether the parts of a line may be gathered in a coverage mask and put on
+// the device at once: that covers the same pixels as drawing each part on
+// its own only when the pen is one opaque colour that covers what is under
+// it, and the painter's transform leads straight to the device's pixels.
+bool masked(const QPainter &painter)
+{
+    const QBrush brush = painter.pen().brush();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    return brush.style() == Qt::SolidPattern && brush.isOpaque() && painter.opacity() == 1
+           && (mode == QPainter::CompositionMode_SourceOver || mode == QPainter::CompositionMode_Source)
+           && painter.device() && painter.device()->devicePixelRatio() == 1
+           && painter.deviceTransform() == painter.worldTransform();
+}
+
+// A byte a pixel: a line over more of the device than this is drawn piece
+// by piece.
+constexpr qint64 LargestMask = qint64(1) << 26;
+
+// The device pixels that lines within `bounds` (in the painter's logical
+// units) may cover with the painter's pen, within the device and its clip.
+QRect maskArea(const QPainter &painter, const QRectF &bounds)
+{
+    const QPen pen = painter.pen();
+    // Square ends, joins and their cut miters reach no farther than this.
+    const double margin = pen.widthF() * (std::max(pen.miterLimit(), 1.0) + 1);
+    const QTransform &toDevice = painter.worldTransform();
+    QRectF area = QRectF(QPointF(0, 0), QSizeF(painter.device()->width(), painter.device()->height()));
+    if (painter.hasClipping())
+        area &= toDevice.mapRect(painter.clipBoundingRect());
+    area &= toDevice.mapRect(bounds.adjusted(-margin, -margin, margin, margin)).adjusted(-1, -1, 1, 1);
+    return area.isValid() ? area.toAlignedRect() : QRect();
+}
+
+// The pieces and joins of a wide line. A line drawn again over itself in the
+// same opaque pen changes no pixel, so on the painter they are drawn a batch
+// at a time, each distinct one of a batch once. With a mask each is gathered
+// there as it comes, unless it was one of the last few (a line that runs
+// back and forth over the same points), and all are put on the device at
+// the end.
 class LineParts
 {
 public:
-    explicit LineParts(QPainter &painter) : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen)
+    LineParts(QPainter &painter, std::optional<CoverageMask> mask)
+        : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen), m_mask(std::move(mask)),
+          m_toDevice(painter.worldTransform()), m_half(m_pen.widthF() / 2)
     {
         m_flat.setCapStyle(Qt::FlatCap);
         m_flat.setStyle(Qt::SolidLine);
+        if (m_mask) {
+            m_recent.resize(Recent);
+            return;
+        }
         m_lines.reserve(Batch);
         m_bends.reserve(Batch);
         m_pieces.reserve(Batch);
     }
-    ~LineParts() { flush(); }
+    ~LineParts()
+    {
+        if (m_mask)
+            put();
+        else
+            flush();
+    }
     LineParts(const LineParts &) = delete;
     LineParts &operator=(const LineParts &) = delete;
 
-    void line(const QPointF &from, const QPointF &to)
+    // The piece from `from` to `to`, along the unit `along`.
+    void line(const QPointF &from, const QPointF &to, const QPointF &along)
     {
-        add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
+        const Points points{from.x(), from.y(), to.x(), to.y(), 0, 0};
+        if (!m_mask)
+            add(m_lines, points);
+        else if (!seen(points))
+            maskLine(from, to, along);
     }
     // The join at `at` of the pieces that come in along the unit `in` and go
     // out along the unit `out`, reaching `reach` into each.
     void bend(const QPointF &at, const QPointF &in, const QPointF &out, double reach)
     {
-        add(m_bends, {at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach});
+        const Points points{at.x(), at.y(), in.x() * reach, in.y() * reach, out.x() * reach, out.y() * reach};
+        if (!m_mask) {
+            add(m_bends, points);
+            return;
+        }
+        if (seen(points))
+            return;
+        JoinArea area = joinArea(at, in, out, reach, m_pen);
+        for (int i = 0; i < area.count; ++i)
+            area.corners[size_t(i)] = device(area.corners[size_t(i)]);
+        m_mask->fillConvex(area.corners.data(), area.count);
     }
 
 private:
     using Points = std::array<double, 6>;
     static constexpr size_t Batch = 4096;
+    // Parts remembered, by a hash of their points, to be gathered once.
+    static constexpr size_t Recent = 1024;
 
+    // Whether the part was among those remembered; it is remembered now.
+    // (No part has all its points 0: a piece has a length, a join a reach.)
+    bool seen(const Points &points)
+    {
+        // The first four points tell parts apart well enough; all six are compared.
+        std::array<uint64_t, 4> bits;
+        std::memcpy(bits.data(), points.data(), sizeof bits);
+        const uint64_t hash = (bits[0] * 0x9E3779B97F4A7C15) ^ (bits[1] * 0xC2B2AE3D27D4EB4F)
+                              ^ (bits[2] * 0x165667B19E3779F9) ^ (bits[3] * 0xD6E8FEB86659FD93);
+        Points &slot = m_recent[size_t(hash >> 54)];
+        if (slot == points)
+            return true;
+        slot = points;
+        return false;
+    }
+
+    // The transform scales and moves only.
+    QPointF device(const QPointF &p) const
+    {
+        return QPointF(p.x() * m_toDevice.m11() + m_toDevice.dx(), p.y() * m_toDevice.m22() + m_toDevice.dy());
+    }
+    void maskLine(const QPointF &from, const QPointF &to, const QPointF &along)
+    {
+        const QPointF normal = QPointF(-along.y(), along.x()) * m_half;
+        const QPointF quad[] = {device(from + normal), device(to + normal), device(to - normal), device(from - normal)};
+        m_mask->fillConvex(quad, 4);
+    }
     void add(std::vector<Points> &parts, const Points &points)
     {
         parts.push_back(points);
@@ -197,9 +306,9 @@ private:
             const QPointF in(b[2], b[3]);
             const QPointF out(b[4], b[5]);
             const double reach = std::sqrt(b[2] * b[2] + b[3] * b[3]);
-            const QPolygonF area = joinArea(QPointF(b[0], b[1]), in / reach, out / reach, reach, m_pen);
-            if (!area.isEmpty())
-                joins.addPolygon(area);
+            const JoinArea area = joinArea(QPointF(b[0], b[1]), in / reach, out / reach, reach, m_pen);
+            if (area.count > 0)
+                joins.addPolygon(QPolygonF(QList<QPointF>(area.corners.begin(), area.corners.begin() + area.count)));
         }
         m_painter.fillPath(joins, m_pen.brush());
         m_pieces.clear();
@@ -211,13 +320,35 @@ private:
         m_lines.clear();
         m_bends.clear();
     }
+    // The covered pixels in the pen's colour, the rest left as it is, under
+    // the painter's clip.
+    void put()
+    {
+        const QRect touched = m_mask->touched();
+        if (touched.isEmpty())
+            return;
+        const QRect area = m_mask->area();
+        const uint8_t *first = m_mask->bits() + qsizetype(touched.top() - area.top()) * area.width()
+                               + (touched.left() - area.left());
+        QImage covered(first, touched.width(), touched.height(), area.width(), QImage::Format_Indexed8);
+        covered.setColorTable({qRgba(0, 0, 0, 0), m_pen.color().rgba()});
+        m_painter.save();
+        m_painter.setWorldTransform(QTransform());
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        m_painter.drawImage(touched.topLeft(), covered);
+        m_painter.restore();
+    }
 
     QPainter &m_painter;
     QPen m_pen;
     QPen m_flat;
+    std::optional<CoverageMask> m_mask;
+    QTransform m_toDevice;
+    double m_half;
     std::vector<Points> m_lines;
     std::vector<Points> m_bends;
     std::vector<QLineF> m_pieces;
+    std::vector<Points> m_recent;
 };
 
 // One polyline, or polygon's outline, of distinct successive points.
@@ -235,8 +366,9 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
         double length;
     };
     const auto piece = [&](qsizetype i) {
-        const QPointF from = points[i % count];
-        const QPointF to = points[(i + 1) % count];
+        // i runs up to `count` on a closed figure, which wraps round to its start.
+        const QPointF from = points[i < count ? i : i - count];
+        const QPointF to = points[i + 1 < count ? i + 1 : i + 1 - count];
         const QPointF d = to - from;
         const double length = std::sqrt(QPointF::dotProduct(d, d));
         return Piece{from, to, d / length, length};
@@ -245,7 +377,8 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
     const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
     Piece in = piece(0);
     for (qsizetype i = 0; i < pieces; ++i) {
-        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0));
+        parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0),
+                   in.along);
         if (!closed && i + 1 == pieces)
             break;
         const Piece out = piece(i + 1);
@@ -302,7 +435,16 @@ void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen
 void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
 {
     const QPen pen = painter.pen();
-    LineParts parts(painter);
+    std::optional<CoverageMask> mask;
+    if (masked(painter)) {
+        QRectF bounds;
+        for (size_t f = 0; f < figureCount; ++f)
+            bounds |= figures[f].boundingRect();
+        const QRect area = maskArea(painter, bounds);
+        if (qint64(area.width()) * area.height() <= LargestMask)
+            mask.emplace(area);
+    }
+    LineParts parts(painter, std::move(mask));
     for (size_t f = 0; f < figureCount; ++f) {
         // Repeated points make no piece; Qt's stroke skips them too.
         QPolygonF points;

@@ -452,17 +452,21 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers_data()
     // end may fall on a pixel's centre; Qt's one stroke offsets curves
     // before it flattens them, and so differs by a pixel here and there.
     QTest::addColumn<double>("tolerance");
-    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << 3 << 1 << uint32_t(U_PS_SOLID) << 0.0;
-    QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6 << uint32_t(U_PS_SOLID) << 0.0;
-    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4 << uint32_t(U_PS_SOLID) << 0.0;
-    QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5 << uint32_t(U_PS_SOLID) << 0.0;
-    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0;
-    QTest::newRow("dashed polyline") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_DASH) << 0.001;
-    QTest::newRow("dotted polygon's outline") << int(U_EMR_POLYGON16) << 2 << 4 << uint32_t(U_PS_DOT) << 0.001;
-    QTest::newRow("dash-dot polypolyline") << int(U_EMR_POLYPOLYLINE16) << 3 << 3 << uint32_t(U_PS_DASHDOT) << 0.001;
-    QTest::newRow("dash-dot-dot stroked path") << int(U_EMR_STROKEPATH) << 2 << 5 << uint32_t(U_PS_DASHDOTDOT) << 0.001;
-    QTest::newRow("beziers") << int(U_EMR_POLYBEZIER16) << 3 << 4 << uint32_t(U_PS_SOLID) << 0.02;
-    QTest::newRow("dashed beziers") << int(U_EMR_POLYBEZIER16) << 4 << 3 << uint32_t(U_PS_DASH) << 0.02;
+    // Pixels of the image around the picture, which its clip keeps clear.
+    QTest::addColumn<int>("margin");
+    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << 3 << 1 << uint32_t(U_PS_SOLID) << 0.0 << 0;
+    QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6 << uint32_t(U_PS_SOLID) << 0.0 << 0;
+    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4 << uint32_t(U_PS_SOLID) << 0.0 << 0;
+    QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5 << uint32_t(U_PS_SOLID) << 0.0 << 0;
+    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 0;
+    QTest::newRow("dashed polyline") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_DASH) << 0.001 << 0;
+    QTest::newRow("dotted polygon's outline") << int(U_EMR_POLYGON16) << 2 << 4 << uint32_t(U_PS_DOT) << 0.001 << 0;
+    QTest::newRow("dash-dot polypolyline") << int(U_EMR_POLYPOLYLINE16) << 3 << 3 << uint32_t(U_PS_DASHDOT) << 0.001 << 0;
+    QTest::newRow("dash-dot-dot stroked path") << int(U_EMR_STROKEPATH) << 2 << 5 << uint32_t(U_PS_DASHDOTDOT) << 0.001 << 0;
+    QTest::newRow("beziers") << int(U_EMR_POLYBEZIER16) << 3 << 4 << uint32_t(U_PS_SOLID) << 0.02 << 0;
+    QTest::newRow("dashed beziers") << int(U_EMR_POLYBEZIER16) << 4 << 3 << uint32_t(U_PS_DASH) << 0.02 << 0;
+    QTest::newRow("polyline amid the image") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_SOLID) << 0.0 << 7;
+    QTest::newRow("stroked path amid the image") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 13;
 }
 
 // A long wide line is drawn in parts for speed; those cover the pixels that
@@ -474,6 +478,7 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
     QFETCH(int, scale);
     QFETCH(uint32_t, penStyle);
     QFETCH(double, tolerance);
+    QFETCH(int, margin);
     // Points all over the picture in every direction, some repeated.
     std::vector<U_POINT16> points;
     uint32_t seed = 12345;
@@ -509,14 +514,15 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
     }));
     const Result<Picture> picture = Picture::load(file);
     QVERIFY(picture);
-    const QSize size(60 * scale, 40 * scale);
-    const QImage ours = drawn(*picture, size);
+    const QSize size(60 * scale + 2 * margin, 40 * scale + 2 * margin);
+    const QRectF target(margin, margin, 60 * scale, 40 * scale);
+    const QImage ours = drawn(*picture, size, target);
 
     // The same drawing recorded, which keeps each line one stroke, then
     // played onto the image.
     QPicture recorded;
     QPainter recorder(&recorded);
-    picture->draw(recorder, QRectF(QPointF(0, 0), QSizeF(size)));
+    picture->draw(recorder, target);
     recorder.end();
     QImage theirs(size, QImage::Format_RGB32);
     theirs.fill(Qt::white);

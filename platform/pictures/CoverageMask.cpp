@@ -1,0 +1,305 @@
+#include "platform/pictures/CoverageMask.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Qt's fixed point: 1/64 of a pixel; a centre lies half a pixel in.
+constexpr int64_t One = 64;
+constexpr int64_t Half = One / 2;
+// Corners farther out than this (in pixels) are cut to the area first, and
+// the area lies within it, so that the sums below stay exact in 64 bits.
+constexpr double Farthest = 1 << 20;
+
+struct Fixed
+{
+    int64_t x;
+    int64_t y;
+};
+
+// The whole part of n / d for a positive `d`, and the rest, from a near
+// guess of the quotient (doubles divide faster than 64-bit integers).
+struct Quotient
+{
+    int64_t whole;
+    int64_t rest;
+};
+
+Quotient divided(int64_t n, int64_t d, double guess)
+{
+    auto whole = int64_t(guess);
+    int64_t rest = n - whole * d;
+    while (rest < 0) {
+        --whole;
+        rest += d;
+    }
+    while (rest >= d) {
+        ++whole;
+        rest -= d;
+    }
+    return {whole, rest};
+}
+
+// The first pixel, row or column, whose centre lies past `v`.
+int64_t pixelPast(int64_t v)
+{
+    return ((v - Half) >> 6) + 1;
+}
+
+// The polygon's part inside `box` (one side of it at a time).
+QVarLengthArray<QPointF, 16> cut(const QPointF *corners, int count, const QRectF &box)
+{
+    QVarLengthArray<QPointF, 16> polygon(corners, corners + count);
+    const auto side = [&polygon](auto inside, auto meet) {
+        QVarLengthArray<QPointF, 16> kept;
+        for (qsizetype i = 0; i < polygon.size(); ++i) {
+            const QPointF a = polygon[i];
+            const QPointF b = polygon[(i + 1) % polygon.size()];
+            if (inside(a))
+                kept.append(a);
+            if (inside(a) != inside(b))
+                kept.append(meet(a, b));
+        }
+        polygon = kept;
+    };
+    const auto atX = [](double x) {
+        return [x](const QPointF &a, const QPointF &b) {
+            return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
+        };
+    };
+    const auto atY = [](double y) {
+        return [y](const QPointF &a, const QPointF &b) {
+            return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
+        };
+    };
+    side([&box](const QPointF &p) { return p.x() >= box.left(); }, atX(box.left()));
+    side([&box](const QPointF &p) { return p.x() <= box.right(); }, atX(box.right()));
+    side([&box](const QPointF &p) { return p.y() >= box.top(); }, atY(box.top()));
+    side([&box](const QPointF &p) { return p.y() <= box.bottom(); }, atY(box.bottom()));
+    return polygon;
+}
+
+// Qt's fixed point of a coordinate: the nearest 1/64.
+int64_t fixedOf(double v)
+{
+    // Adding 1.5 * 2^52 leaves the nearest whole number in the low bits.
+    const double shifted = v * One + 6755399441055744.0;
+    int64_t bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    return bits - 0x4338000000000000;
+}
+
+// Spans of up to eight covered pixels, as the bytes they set.
+constexpr uint8_t ShortSpans[9][8] = {{0, 0, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0, 0, 0},
+                                      {1, 1, 1, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 0, 0, 0},
+                                      {1, 1, 1, 1, 1, 1, 0, 0}, {1, 1, 1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 1, 1, 1, 1}};
+// Bytes the mask keeps past its last row, so that a short span is set as one
+// word of eight bytes without a branch on its length.
+constexpr size_t Slack = 8;
+
+// Sets `length` bytes from `at` (none when it is not positive); a line's
+// spans are a few pixels long, and whether one is 3 or 4 as good as random.
+void cover(uint8_t *at, int64_t length)
+{
+    if (length > 8) {
+        std::memset(at, 1, size_t(length));
+        return;
+    }
+    uint64_t word;
+    uint64_t span;
+    std::memcpy(&word, at, 8);
+    std::memcpy(&span, ShortSpans[std::max<int64_t>(length, 0)], 8);
+    word |= span;
+    std::memcpy(at, &word, 8);
+}
+
+// Walks one side of a polygon (`count` edges between its corners from the
+// top down) down the rows: on the row of centre `c`, `first` is the first
+// pixel whose centre lies right of the side, floor((x(c) - Half) / One) + 1,
+// worked out exactly from row to row.
+struct Side
+{
+    const Fixed *corners;
+    int count;
+    int at = -1;
+    int64_t d = 1;
+    int64_t first = 0;
+    int64_t rest = 0;
+    int64_t stepFirst = 0;
+    int64_t stepRest = 0;
+
+    // The lowest centre the edge in use reaches.
+    int64_t end() const { return corners[at + 1].y; }
+    // Moves to the edge that the row of centre `c` crosses (rows only go
+    // down), unless the walk is on it already.
+    void reach(int64_t c)
+    {
+        if (at >= 0 && c <= end())
+            return;
+        at = std::max(at, 0);
+        while (at + 1 < count && c > corners[at + 1].y)
+            ++at;
+        const Fixed a = corners[at];
+        const Fixed b = corners[at + 1];
+        const int64_t dy = std::max<int64_t>(b.y - a.y, 1);
+        const int64_t dx = b.x - a.x;
+        d = One * dy;
+        const double slope = double(dx) / double(dy);
+        const Quotient start = divided((a.x - Half) * dy + (c - a.y) * dx, d,
+                                       (double(a.x - Half) + double(c - a.y) * slope) / One);
+        first = start.whole + 1;
+        rest = start.rest;
+        const Quotient step = divided(dx, dy, slope);
+        stepFirst = step.whole;
+        stepRest = step.rest * One;
+    }
+};
+
+// Covers `rows` rows from `row` between the two sides, and takes the sides
+// on as far. A polygon's sides stay within its leftmost and rightmost
+// corners, so only one that reaches past the area needs its spans cut to
+// `low` and `high` (counted, like `row`, from the area's left).
+// Kept out of line so that the loop has the registers to itself.
+template <bool Cut>
+[[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft,
+                             int64_t low, int64_t high)
+{
+    // Each rest is kept less its divisor, so that its sign tells whether it
+    // carries: a shift, without a comparison or a branch (whether it carries
+    // is as good as random).
+    int64_t from = left.first - areaLeft;
+    int64_t fromRest = left.rest - left.d;
+    const int64_t fromStep = left.stepFirst + 1;
+    const int64_t fromStepRest = left.stepRest;
+    const int64_t fromD = left.d;
+    int64_t to = right.first - areaLeft;
+    int64_t toRest = right.rest - right.d;
+    const int64_t toStep = right.stepFirst + 1;
+    const int64_t toStepRest = right.stepRest;
+    const int64_t toD = right.d;
+    for (int64_t i = rows; i > 0; --i, row += width) {
+        if constexpr (Cut) {
+            // Inside the row even where the span is empty: the word is set all the same.
+            const int64_t a = std::min(std::max(from, low), high);
+            cover(row + a, std::min(to, high) - a);
+        } else {
+            cover(row + from, to - from);
+        }
+        fromRest += fromStepRest;
+        const int64_t fromKept = fromRest >> 63;
+        from += fromStep + fromKept;
+        fromRest -= fromD & ~fromKept;
+        toRest += toStepRest;
+        const int64_t toKept = toRest >> 63;
+        to += toStep + toKept;
+        toRest -= toD & ~toKept;
+    }
+    fromRest += fromD;
+    toRest += toD;
+    left.first = from + areaLeft;
+    left.rest = fromRest;
+    right.first = to + areaLeft;
+    right.rest = toRest;
+}
+
+} // namespace
+
+CoverageMask::CoverageMask(const QRect &area)
+    : m_area(area & QRect(-int(Farthest), -int(Farthest), 2 * int(Farthest), 2 * int(Farthest))),
+      m_bits(size_t(m_area.width()) * size_t(m_area.height()) + Slack)
+{
+}
+
+QRect CoverageMask::touched() const
+{
+    if (m_touchedLeft >= m_touchedEnd || m_touchedTop >= m_touchedBottomEnd)
+        return {};
+    return QRect(m_touchedLeft, m_touchedTop, m_touchedEnd - m_touchedLeft, m_touchedBottomEnd - m_touchedTop);
+}
+
+void CoverageMask::fillConvex(const QPointF *corners, int count)
+{
+    if (count < 3 || m_area.isEmpty())
+        return;
+    const bool far = std::any_of(corners, corners + count, [](const QPointF &p) {
+        return !(std::abs(p.x()) <= Farthest && std::abs(p.y()) <= Farthest);
+    });
+    QVarLengthArray<QPointF, 16> near;
+    if (far) {
+        if (std::any_of(corners, corners + count, [](const QPointF &p) {
+                return !std::isfinite(p.x()) || !std::isfinite(p.y());
+            }))
+            return;
+        near = cut(corners, count, QRectF(m_area).adjusted(-2, -2, 2, 2));
+        if (near.size() < 3)
+            return;
+    }
+    const QPointF *points = far ? near.constData() : corners;
+    const int n = far ? int(near.size()) : count;
+    QVarLengthArray<Fixed, 16> fixed(n);
+    for (int i = 0; i < n; ++i)
+        fixed[i] = {fixedOf(points[i].x()), fixedOf(points[i].y())};
+    // Twice the area, positive when the corners run clockwise on the screen.
+    int64_t area = 0;
+    int top = 0;
+    int bottom = 0;
+    int64_t leftmost = fixed[0].x;
+    int64_t rightmost = fixed[0].x;
+    for (int i = 0; i < n; ++i) {
+        const Fixed a = fixed[i];
+        const Fixed b = fixed[i + 1 < n ? i + 1 : 0];
+        area += a.x * b.y - b.x * a.y;
+        top = a.y < fixed[top].y ? i : top;
+        bottom = a.y > fixed[bottom].y ? i : bottom;
+        leftmost = std::min(leftmost, a.x);
+        rightmost = std::max(rightmost, a.x);
+    }
+    if (area == 0)
+        return;
+    const int64_t rowFirst = std::max<int64_t>(pixelPast(fixed[top].y), m_area.top());
+    const int64_t rowEnd = std::min<int64_t>(pixelPast(fixed[bottom].y), int64_t(m_area.bottom()) + 1);
+    const int64_t areaLeft = m_area.left();
+    const int64_t areaEnd = int64_t(m_area.right()) + 1;
+    const int64_t columnFirst = std::max(pixelPast(leftmost), areaLeft);
+    const int64_t columnEnd = std::min(pixelPast(rightmost), areaEnd);
+    if (rowFirst >= rowEnd || columnFirst >= columnEnd)
+        return;
+    // Each side as its corners from the top down: going clockwise, the
+    // edges that run down are the right side.
+    QVarLengthArray<Fixed, 16> sides[2];
+    const int direction[2] = {area > 0 ? n - 1 : 1, area > 0 ? 1 : n - 1};
+    for (int s = 0; s < 2; ++s)
+        for (int i = top;;) {
+            sides[s].append(fixed[i]);
+            if (i == bottom)
+                break;
+            i += direction[s];
+            i -= i >= n ? n : 0;
+        }
+    Side left{sides[0].constData(), int(sides[0].size()) - 1};
+    Side right{sides[1].constData(), int(sides[1].size()) - 1};
+    const size_t width = size_t(m_area.width());
+    uint8_t *row = m_bits.data() + size_t(rowFirst - m_area.top()) * width;
+    const bool inside = leftmost >= (areaLeft << 6) && rightmost <= (areaEnd << 6);
+    for (int64_t y = rowFirst; y < rowEnd;) {
+        const int64_t c = y * One + Half;
+        left.reach(c);
+        right.reach(c);
+        // The rows down to where either side turns onto its next edge.
+        const int64_t stop = std::min(pixelPast(std::min(left.end(), right.end())), rowEnd);
+        if (inside)
+            spans<false>(row, width, stop - y, left, right, areaLeft, 0, 0);
+        else
+            spans<true>(row, width, stop - y, left, right, areaLeft, columnFirst - areaLeft, columnEnd - areaLeft);
+        row += size_t(stop - y) * width;
+        y = stop;
+    }
+    m_touchedLeft = std::min(m_touchedLeft, int(columnFirst));
+    m_touchedTop = std::min(m_touchedTop, int(rowFirst));
+    m_touchedEnd = std::max(m_touchedEnd, int(columnEnd));
+    m_touchedBottomEnd = std::max(m_touchedBottomEnd, int(rowEnd));
+}
