@@ -390,15 +390,24 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
 // The dashes of a figure, each stroked as a polyline of its own, as Qt
 // dashes a line: the pattern (in pen widths) starts afresh on each figure
 // (a metafile's pens have no dash offset), and a dash that runs over a
-// point bends there with a join.
+// point bends there with a join. A dash within one piece of the figure, as
+// most are, is that one straight piece with its ends.
 void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
 {
     if (closed)
         points.append(points.first());
-    const QList<qreal> pattern = pen.dashPattern();
     const double width = pen.widthF();
-    qsizetype at = 0;
-    double left = pattern[0] * width;
+    std::vector<double> pattern;
+    for (const qreal dash : pen.dashPattern())
+        pattern.push_back(dash * width);
+    const double reach = pen.capStyle() == Qt::SquareCap ? width / 2 : 0;
+    const auto straight = [&parts, reach](const QPointF &from, const QPointF &to) {
+        const QPointF d = to - from;
+        const QPointF along = d / std::sqrt(QPointF::dotProduct(d, d));
+        parts.line(from - along * reach, to + along * reach, along);
+    };
+    size_t at = 0;
+    double left = pattern[0];
     QPolygonF dash{points.first()};
     for (qsizetype i = 0; i + 1 < points.size(); ++i) {
         const QLineF line(points[i], points[i + 1]);
@@ -409,17 +418,21 @@ void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen
             const QPointF p = line.pointAt(done / length);
             if (at % 2 == 0) {
                 // A dash ends here.
-                if (dash.last() != p)
-                    dash.append(p);
-                if (dash.size() > 1)
+                if (dash.size() == 1) {
+                    if (dash.first() != p)
+                        straight(dash.first(), p);
+                } else {
+                    if (dash.last() != p)
+                        dash.append(p);
                     strokeFigure(parts, dash, false, pen);
+                }
                 dash.clear();
             } else {
                 // The next one starts here.
                 dash.append(p);
             }
-            at = (at + 1) % pattern.size();
-            left = pattern[at] * width;
+            at = at + 1 < pattern.size() ? at + 1 : 0;
+            left = pattern[at];
         }
         left -= length - done;
         // A dash may start so near the point that it is the point itself.
