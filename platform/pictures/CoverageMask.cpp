@@ -32,18 +32,8 @@ struct Quotient
 // Inlined: a polygon of a few rows sets up each of its sides this way.
 [[gnu::always_inline]] inline Quotient divided(int64_t n, int64_t d, double guess)
 {
-    // The guess is off by far less than one, so its floor is at most one
-    // off either way: set right without a branch (which way is as good as
-    // random), and by the loops below should it ever be farther.
     auto whole = int64_t(guess);
-    whole -= int64_t(double(whole) > guess);
     int64_t rest = n - whole * d;
-    const int64_t under = rest >> 63;
-    whole += under;
-    rest += d & under;
-    const int64_t over = -int64_t(rest >= d);
-    whole -= over;
-    rest -= d & over;
     while (rest < 0) {
         --whole;
         rest += d;
