@@ -29,7 +29,8 @@ struct Quotient
     int64_t rest;
 };
 
-Quotient divided(int64_t n, int64_t d, double guess)
+// Inlined: a polygon of a few rows sets up each of its sides this way.
+[[gnu::always_inline]] inline Quotient divided(int64_t n, int64_t d, double guess)
 {
     auto whole = int64_t(guess);
     int64_t rest = n - whole * d;
@@ -136,7 +137,7 @@ struct Side
     int64_t end() const { return corners[at + 1].y; }
     // Moves to the edge that the row of centre `c` crosses (rows only go
     // down), unless the walk is on it already.
-    void reach(int64_t c)
+    [[gnu::always_inline]] void reach(int64_t c)
     {
         if (at >= 0 && c <= end())
             return;
@@ -240,28 +241,35 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     }
     const QPointF *points = far ? near.constData() : corners;
     const int n = far ? int(near.size()) : count;
-    QVarLengthArray<Fixed, 16> fixed(n);
+    // Twice the area, positive when the corners run clockwise on the screen.
+    // (Plain pointers and values kept at hand: a line's pieces come by the
+    // million, each with its own few corners.)
+    QVarLengthArray<Fixed, 16> fixedCorners(n);
+    Fixed *fixed = fixedCorners.data();
     for (int i = 0; i < n; ++i)
         fixed[i] = {fixedOf(points[i].x()), fixedOf(points[i].y())};
-    // Twice the area, positive when the corners run clockwise on the screen.
     int64_t area = 0;
     int top = 0;
     int bottom = 0;
+    int64_t topY = fixed[0].y;
+    int64_t bottomY = fixed[0].y;
     int64_t leftmost = fixed[0].x;
     int64_t rightmost = fixed[0].x;
     for (int i = 0; i < n; ++i) {
         const Fixed a = fixed[i];
         const Fixed b = fixed[i + 1 < n ? i + 1 : 0];
         area += a.x * b.y - b.x * a.y;
-        top = a.y < fixed[top].y ? i : top;
-        bottom = a.y > fixed[bottom].y ? i : bottom;
+        top = a.y < topY ? i : top;
+        topY = std::min(topY, a.y);
+        bottom = a.y > bottomY ? i : bottom;
+        bottomY = std::max(bottomY, a.y);
         leftmost = std::min(leftmost, a.x);
         rightmost = std::max(rightmost, a.x);
     }
     if (area == 0)
         return;
-    const int64_t rowFirst = std::max<int64_t>(pixelPast(fixed[top].y), m_area.top());
-    const int64_t rowEnd = std::min<int64_t>(pixelPast(fixed[bottom].y), int64_t(m_area.bottom()) + 1);
+    const int64_t rowFirst = std::max<int64_t>(pixelPast(topY), m_area.top());
+    const int64_t rowEnd = std::min<int64_t>(pixelPast(bottomY), int64_t(m_area.bottom()) + 1);
     const int64_t areaLeft = m_area.left();
     const int64_t areaEnd = int64_t(m_area.right()) + 1;
     const int64_t columnFirst = std::max(pixelPast(leftmost), areaLeft);
@@ -270,18 +278,20 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
         return;
     // Each side as its corners from the top down: going clockwise, the
     // edges that run down are the right side.
-    QVarLengthArray<Fixed, 16> sides[2];
+    QVarLengthArray<Fixed, 32> sideCorners(2 * n);
+    Fixed *sides[2] = {sideCorners.data(), sideCorners.data() + n};
+    int sideCount[2] = {0, 0};
     const int direction[2] = {area > 0 ? n - 1 : 1, area > 0 ? 1 : n - 1};
     for (int s = 0; s < 2; ++s)
         for (int i = top;;) {
-            sides[s].append(fixed[i]);
+            sides[s][sideCount[s]++] = fixed[i];
             if (i == bottom)
                 break;
             i += direction[s];
             i -= i >= n ? n : 0;
         }
-    Side left{sides[0].constData(), int(sides[0].size()) - 1};
-    Side right{sides[1].constData(), int(sides[1].size()) - 1};
+    Side left{sides[0], sideCount[0] - 1};
+    Side right{sides[1], sideCount[1] - 1};
     const size_t width = size_t(m_area.width());
     uint8_t *row = m_bits.data() + size_t(rowFirst - m_area.top()) * width;
     const bool inside = leftmost >= (areaLeft << 6) && rightmost <= (areaEnd << 6);

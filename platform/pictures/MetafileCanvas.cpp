@@ -213,6 +213,7 @@ public:
         m_flat.setStyle(Qt::SolidLine);
         if (m_mask) {
             m_recent.resize(Recent);
+            m_recentDashes.resize(Recent);
             return;
         }
         m_lines.reserve(Batch);
@@ -235,8 +236,26 @@ public:
         const Points points{from.x(), from.y(), to.x(), to.y(), 0, 0};
         if (!m_mask)
             add(m_lines, points);
-        else if (!seen(points))
+        else if (!seen(m_recent, points))
             maskLine(from, to, along);
+    }
+    // A dash along a piece of a dashed line, from `from` to `to` along the
+    // unit `along`, that starts within the piece, of a piece not seen with
+    // its dashes since their line was remembered.
+    void dash(const QPointF &from, const QPointF &to, const QPointF &along)
+    {
+        if (m_mask)
+            maskLine(from, to, along);
+        else
+            add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
+    }
+    // Whether the dashes that start along `piece`, when the dash pattern
+    // stands at its `at`th length with `left` of it to go at the piece's
+    // start, were gathered among the last few; they are remembered now.
+    // (Without a mask each dash is told apart on its own.)
+    bool seenDashes(const QLineF &piece, size_t at, double left)
+    {
+        return m_mask && seen(m_recentDashes, {piece.x1(), piece.y1(), piece.x2(), piece.y2(), double(at), left});
     }
     // The join at `at` of the pieces that come in along the unit `in` and go
     // out along the unit `out`, reaching `reach` into each.
@@ -247,7 +266,7 @@ public:
             add(m_bends, points);
             return;
         }
-        if (seen(points))
+        if (seen(m_recent, points))
             return;
         JoinArea area = joinArea(at, in, out, reach, m_pen);
         for (int i = 0; i < area.count; ++i)
@@ -263,14 +282,14 @@ private:
 
     // Whether the part was among those remembered; it is remembered now.
     // (No part has all its points 0: a piece has a length, a join a reach.)
-    bool seen(const Points &points)
+    static bool seen(std::vector<Points> &recent, const Points &points)
     {
         // The first four points tell parts apart well enough; all six are compared.
         std::array<uint64_t, 4> bits;
         std::memcpy(bits.data(), points.data(), sizeof bits);
         const uint64_t hash = (bits[0] * 0x9E3779B97F4A7C15) ^ (bits[1] * 0xC2B2AE3D27D4EB4F)
                               ^ (bits[2] * 0x165667B19E3779F9) ^ (bits[3] * 0xD6E8FEB86659FD93);
-        Points &slot = m_recent[size_t(hash >> 54)];
+        Points &slot = recent[size_t(hash >> 54)];
         if (slot == points)
             return true;
         slot = points;
@@ -349,6 +368,7 @@ private:
     std::vector<Points> m_bends;
     std::vector<QLineF> m_pieces;
     std::vector<Points> m_recent;
+    std::vector<Points> m_recentDashes;
 };
 
 // One polyline, or polygon's outline, of distinct successive points.
@@ -390,36 +410,55 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
 // The dashes of a figure, each stroked as a polyline of its own, as Qt
 // dashes a line: the pattern (in pen widths) starts afresh on each figure
 // (a metafile's pens have no dash offset), and a dash that runs over a
-// point bends there with a join.
+// point bends there with a join. A dash within one piece of the figure, as
+// most are, is that one straight piece with its ends, along the piece; the
+// dashes that start along a piece are the same whenever it comes again with
+// the pattern where it stood.
 void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
 {
     if (closed)
         points.append(points.first());
-    const QList<qreal> pattern = pen.dashPattern();
     const double width = pen.widthF();
-    qsizetype at = 0;
-    double left = pattern[0] * width;
+    std::vector<double> pattern;
+    for (const qreal dash : pen.dashPattern())
+        pattern.push_back(dash * width);
+    const double reach = pen.capStyle() == Qt::SquareCap ? width / 2 : 0;
+    size_t at = 0;
+    double left = pattern[0];
     QPolygonF dash{points.first()};
     for (qsizetype i = 0; i + 1 < points.size(); ++i) {
         const QLineF line(points[i], points[i + 1]);
         const double length = line.length();
+        const QPointF along = (line.p2() - line.p1()) / length;
+        const bool again = parts.seenDashes(line, at, left);
+        // Whether the dash under way started along this piece.
+        bool fresh = false;
         double done = 0;
         while (length - done > left) {
             done += left;
             const QPointF p = line.pointAt(done / length);
             if (at % 2 == 0) {
                 // A dash ends here.
-                if (dash.last() != p)
-                    dash.append(p);
-                if (dash.size() > 1)
+                if (dash.size() > 1) {
+                    if (dash.last() != p)
+                        dash.append(p);
                     strokeFigure(parts, dash, false, pen);
+                } else if (dash.first() != p) {
+                    const QPointF from = dash.first() - along * reach;
+                    const QPointF to = p + along * reach;
+                    if (!fresh)
+                        parts.line(from, to, along);
+                    else if (!again)
+                        parts.dash(from, to, along);
+                }
                 dash.clear();
             } else {
                 // The next one starts here.
                 dash.append(p);
+                fresh = true;
             }
-            at = (at + 1) % pattern.size();
-            left = pattern[at] * width;
+            at = at + 1 < pattern.size() ? at + 1 : 0;
+            left = pattern[at];
         }
         left -= length - done;
         // A dash may start so near the point that it is the point itself.

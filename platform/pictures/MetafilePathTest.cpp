@@ -454,19 +454,25 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers_data()
     QTest::addColumn<double>("tolerance");
     // Pixels of the image around the picture, which its clip keeps clear.
     QTest::addColumn<int>("margin");
-    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << 3 << 1 << uint32_t(U_PS_SOLID) << 0.0 << 0;
-    QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6 << uint32_t(U_PS_SOLID) << 0.0 << 0;
-    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4 << uint32_t(U_PS_SOLID) << 0.0 << 0;
-    QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5 << uint32_t(U_PS_SOLID) << 0.0 << 0;
-    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 0;
-    QTest::newRow("dashed polyline") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_DASH) << 0.001 << 0;
-    QTest::newRow("dotted polygon's outline") << int(U_EMR_POLYGON16) << 2 << 4 << uint32_t(U_PS_DOT) << 0.001 << 0;
-    QTest::newRow("dash-dot polypolyline") << int(U_EMR_POLYPOLYLINE16) << 3 << 3 << uint32_t(U_PS_DASHDOT) << 0.001 << 0;
-    QTest::newRow("dash-dot-dot stroked path") << int(U_EMR_STROKEPATH) << 2 << 5 << uint32_t(U_PS_DASHDOTDOT) << 0.001 << 0;
-    QTest::newRow("beziers") << int(U_EMR_POLYBEZIER16) << 3 << 4 << uint32_t(U_PS_SOLID) << 0.02 << 0;
-    QTest::newRow("dashed beziers") << int(U_EMR_POLYBEZIER16) << 4 << 3 << uint32_t(U_PS_DASH) << 0.02 << 0;
-    QTest::newRow("polyline amid the image") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_SOLID) << 0.0 << 7;
-    QTest::newRow("stroked path amid the image") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 13;
+    // The polypolyline's figures as its first, again, and again from its
+    // third point: the same pieces with the dash pattern where it stood
+    // before, and where it did not.
+    QTest::addColumn<bool>("repeated");
+    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << 3 << 1 << uint32_t(U_PS_SOLID) << 0.0 << 0 << false;
+    QTest::newRow("polyline magnified") << int(U_EMR_POLYLINE16) << 3 << 6 << uint32_t(U_PS_SOLID) << 0.0 << 0 << false;
+    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << 5 << 4 << uint32_t(U_PS_SOLID) << 0.0 << 0 << false;
+    QTest::newRow("polypolyline") << int(U_EMR_POLYPOLYLINE16) << 2 << 5 << uint32_t(U_PS_SOLID) << 0.0 << 0 << false;
+    QTest::newRow("stroked path") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 0 << false;
+    QTest::newRow("dashed polyline") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_DASH) << 0.001 << 0 << false;
+    QTest::newRow("dotted polygon's outline") << int(U_EMR_POLYGON16) << 2 << 4 << uint32_t(U_PS_DOT) << 0.001 << 0 << false;
+    QTest::newRow("dash-dot polypolyline") << int(U_EMR_POLYPOLYLINE16) << 3 << 3 << uint32_t(U_PS_DASHDOT) << 0.001 << 0 << false;
+    QTest::newRow("dash-dot-dot stroked path") << int(U_EMR_STROKEPATH) << 2 << 5 << uint32_t(U_PS_DASHDOTDOT) << 0.001 << 0 << false;
+    QTest::newRow("beziers") << int(U_EMR_POLYBEZIER16) << 3 << 4 << uint32_t(U_PS_SOLID) << 0.02 << 0 << false;
+    QTest::newRow("dashed beziers") << int(U_EMR_POLYBEZIER16) << 4 << 3 << uint32_t(U_PS_DASH) << 0.02 << 0 << false;
+    QTest::newRow("polyline amid the image") << int(U_EMR_POLYLINE16) << 3 << 2 << uint32_t(U_PS_SOLID) << 0.0 << 7 << false;
+    QTest::newRow("stroked path amid the image") << int(U_EMR_STROKEPATH) << 4 << 3 << uint32_t(U_PS_SOLID) << 0.0 << 13 << false;
+    QTest::newRow("dashed polypolyline repeated") << int(U_EMR_POLYPOLYLINE16) << 1 << 4 << uint32_t(U_PS_DASH) << 0.001 << 0
+                                                  << true;
 }
 
 // A long wide line is drawn in parts for speed; those cover the pixels that
@@ -479,6 +485,7 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
     QFETCH(uint32_t, penStyle);
     QFETCH(double, tolerance);
     QFETCH(int, margin);
+    QFETCH(bool, repeated);
     // Points all over the picture in every direction, some repeated.
     std::vector<U_POINT16> points;
     uint32_t seed = 12345;
@@ -490,8 +497,16 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
         if (i % 50 == 0)
             points.push_back(points.back());
     }
-    const uint32_t counts[] = {150, uint32_t(points.size()) - 150};
-    const QString file = path(QStringLiteral("wide-%1-%2.emf").arg(kind).arg(penStyle));
+    std::vector<uint32_t> counts{150, uint32_t(points.size()) - 150};
+    if (repeated) {
+        // Few pieces and a thin pen, so that a dash left out shows.
+        const std::vector<U_POINT16> first(points.begin(), points.begin() + 30);
+        points = first;
+        points.insert(points.end(), first.begin(), first.end());
+        points.insert(points.end(), first.begin() + 2, first.end());
+        counts = {30, 30, 28};
+    }
+    const QString file = path(QStringLiteral("wide-%1-%2-%3.emf").arg(kind).arg(penStyle).arg(repeated));
     QVERIFY(MetafileFixtures::writeEmfRecords(qPrintable(file), [&](MetafileFixtures::Emf &emf) {
         emf.pen(penStyle, penWidth, U_RGB(255, 0, 0));
         emf.append(selectobject_set(U_NULL_BRUSH | U_STOCK_OBJECT, emf.handles()));
@@ -501,7 +516,7 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
         else if (kind == U_EMR_POLYGON16)
             emf.append(U_EMRPOLYGON16_set(Everything, count, points.data()));
         else if (kind == U_EMR_POLYPOLYLINE16)
-            emf.append(U_EMRPOLYPOLYLINE16_set(Everything, 2, counts, count, points.data()));
+            emf.append(U_EMRPOLYPOLYLINE16_set(Everything, uint32_t(counts.size()), counts.data(), count, points.data()));
         else if (kind == U_EMR_POLYBEZIER16)
             emf.append(U_EMRPOLYBEZIER16_set(Everything, count - (count - 1) % 3, points.data()));
         else {
