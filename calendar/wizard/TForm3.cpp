@@ -25,23 +25,6 @@ constexpr int FirstSettingsLabel = 2, LastSettingsLabel = 6;
 constexpr int FirstPictureLabel = 8, LastPictureLabel = 20;
 constexpr int FirstTextLabel = 22, LastTextLabel = 33;
 
-// A form sizes fonts in points only; the wizard's are sized in pixels, which
-// its form gives in the property "fontPixelSize". Parents come before their
-// children, so a child's font is adjusted after the one it inherits.
-void applyPixelSizes(QWidget &form)
-{
-    QList<QWidget *> widgets = form.findChildren<QWidget *>();
-    widgets.prepend(&form);
-    for (QWidget *widget : widgets) {
-        const QVariant pixels = widget->property("fontPixelSize");
-        if (!pixels.isValid())
-            continue;
-        QFont font = widget->font();
-        font.setPixelSize(pixels.toInt());
-        widget->setFont(font);
-    }
-}
-
 } // namespace
 
 TForm3::TForm3(QWidget *parent)
@@ -51,7 +34,7 @@ TForm3::TForm3(QWidget *parent)
       ui(std::make_unique<Ui::TForm3>())
 {
     ui->setupUi(this);
-    applyPixelSizes(*this);
+    WidgetLook::applyFontPixelSizes(this);
     for (int page = PageModel::FirstMonthPage; page <= PageModel::LastMonthPage; ++page)
         MonthNames << PageModel::tabCaption(page);
     takeControls();

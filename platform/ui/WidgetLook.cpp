@@ -1,5 +1,6 @@
 #include "platform/ui/WidgetLook.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
@@ -56,6 +57,22 @@ void fitAutoSizedLabels(QWidget *window)
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->property("autoSize").toBool())
             label->adjustSize();
+    }
+}
+
+void applyFontPixelSizes(QWidget *window)
+{
+    // Parents come before their children, so a child's font is adjusted
+    // after the one it inherits.
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        const QVariant pixels = widget->property("fontPixelSize");
+        if (!pixels.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(pixels.toInt());
+        widget->setFont(font);
     }
 }
 

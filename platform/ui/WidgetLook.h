@@ -22,6 +22,9 @@ TColor textColor(const QWidget &widget);
 void setBackground(QWidget *widget, TColor color);
 // Labels whose form sets the property "autoSize" take their text's size.
 void fitAutoSizedLabels(QWidget *window);
+// A form sizes fonts in points only: the window and the controls whose form
+// sets the property "fontPixelSize" take their font at that size in pixels.
+void applyFontPixelSizes(QWidget *window);
 // Every label of the window shows its text as written, never as markup.
 void setPlainTextLabels(QWidget *window);
 // Sets the text; an auto-sized label takes the new text's size.
