@@ -30,7 +30,7 @@ protected:
     YearDialog(Result<> (*apply)(), QWidget *parent);
 
     // Takes the year row and the buttons from the dialog's form, and sets up
-    // what the two share: blue labels, the year's length, the buttons.
+    // what the two share: blue labels and the buttons.
     template <typename Form>
     void setUpForm(Form &form)
     {
