@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -52,11 +53,11 @@ int64_t pixelPast(int64_t v)
 }
 
 // The polygon's part inside `box` (one side of it at a time).
-QVarLengthArray<QPointF, 16> cut(const QPointF *corners, int count, const QRectF &box)
+QVarLengthArray<QPointF, 64> cut(const QPointF *corners, int count, const QRectF &box)
 {
-    QVarLengthArray<QPointF, 16> polygon(corners, corners + count);
+    QVarLengthArray<QPointF, 64> polygon(corners, corners + count);
     const auto side = [&polygon](auto inside, auto meet) {
-        QVarLengthArray<QPointF, 16> kept;
+        QVarLengthArray<QPointF, 64> kept;
         for (qsizetype i = 0; i < polygon.size(); ++i) {
             const QPointF a = polygon[i];
             const QPointF b = polygon[(i + 1) % polygon.size()];
@@ -160,15 +161,99 @@ struct Side
     }
 };
 
+// Covers a row from the pixel `from` up to `to` (counted from the area's
+// left; none when `to` is not past `from`).
+struct PlainRows
+{
+    void start(int64_t, int64_t) {}
+    [[gnu::always_inline]] void operator()(uint8_t *row, int64_t from, int64_t to) { cover(row + from, to - from); }
+};
+
+// Covers the pixels of a row that lie along a line within its stretches,
+// row after row from the first. Going down, the distance along the line
+// grows, so the stretch that a row begins in moves on with the rows.
+// A value that the row loop keeps in registers: the stretches lie elsewhere.
+struct DashedRows
+{
+    // The distance of a pixel's centre (x, y): a * x + b * y + c, with b not below 0.
+    double a;
+    double b;
+    double c;
+    double inverse;
+    const CoverageMask::Stretch *stretches;
+    int count;
+    double rowAlong = 0;
+    // The stretch that the row before began in, and the gap before it;
+    // none to start with.
+    int at = 0;
+    double gapFrom = 0;
+    double stretchFrom = 0;
+    double stretchTo = -1;
+
+    void start(int64_t firstRow, int64_t areaLeft)
+    {
+        rowAlong = a * (double(areaLeft) + 0.5) + b * (double(firstRow) + 0.5) + c;
+    }
+    // Most rows lie all within the stretch or the gap before it of the
+    // row before; those cost a few sums.
+    [[gnu::always_inline]] void operator()(uint8_t *row, int64_t from, int64_t to)
+    {
+        const double here = rowAlong;
+        rowAlong += b;
+        const double first = here + a * double(from);
+        const double last = here + a * double(to - 1);
+        const double low = std::min(first, last);
+        const double high = std::max(first, last);
+        if (low >= stretchFrom && high <= stretchTo)
+            cover(row + from, to - from);
+        else if (low > gapFrom && high < stretchFrom)
+            return;
+        else if (to > from)
+            *this = crossing(*this, row, from, to, here, low, high);
+    }
+
+    // A row that lies past the stretch and gap of the row before, or
+    // crosses an end of a stretch (so the distance changes along it).
+    [[gnu::noinline]] static DashedRows crossing(DashedRows rows, uint8_t *row, int64_t from, int64_t to,
+                                                 double here, double low, double high)
+    {
+        const CoverageMask::Stretch *s = rows.stretches;
+        const int n = rows.count;
+        int at = rows.at;
+        while (at < n && s[at].to < low)
+            ++at;
+        while (at > 0 && s[at - 1].to >= low)
+            --at;
+        constexpr double Infinite = std::numeric_limits<double>::infinity();
+        rows.at = at;
+        rows.gapFrom = at > 0 ? s[at - 1].to : -Infinite;
+        rows.stretchFrom = at < n ? s[at].from : Infinite;
+        rows.stretchTo = at < n ? s[at].to : Infinite;
+        for (int i = at; i < n && s[i].from <= high; ++i) {
+            double begin = (s[i].from - here) * rows.inverse;
+            double end = (s[i].to - here) * rows.inverse;
+            if (rows.a < 0)
+                std::swap(begin, end);
+            const auto firstPixel = int64_t(std::ceil(std::clamp(begin, double(from), double(to))));
+            const auto endPixel = int64_t(std::floor(std::clamp(end, double(from) - 1, double(to) - 1))) + 1;
+            if (endPixel > firstPixel)
+                cover(row + firstPixel, endPixel - firstPixel);
+        }
+        return rows;
+    }
+};
+
 // Covers `rows` rows from `row` between the two sides, and takes the sides
 // on as far. A polygon's sides stay within its leftmost and rightmost
 // corners, so only one that reaches past the area needs its spans cut to
 // `low` and `high` (counted, like `row`, from the area's left).
 // Kept out of line so that the loop has the registers to itself.
-template <bool Cut>
+template <bool Cut, class Rows>
 [[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft,
-                             int64_t low, int64_t high)
+                             int64_t low, int64_t high, Rows &rowsCovered)
 {
+    // A copy of its own, so that it stays in registers beside the bytes set.
+    Rows covered = rowsCovered;
     // Each rest is kept less its divisor, so that its sign tells whether it
     // carries: a shift, without a comparison or a branch (whether it carries
     // is as good as random).
@@ -186,9 +271,9 @@ template <bool Cut>
         if constexpr (Cut) {
             // Inside the row even where the span is empty: the word is set all the same.
             const int64_t a = std::min(std::max(from, low), high);
-            cover(row + a, std::min(to, high) - a);
+            covered(row, a, std::min(to, high));
         } else {
-            cover(row + from, to - from);
+            covered(row, from, to);
         }
         fromRest += fromStepRest;
         const int64_t fromKept = fromRest >> 63;
@@ -205,6 +290,7 @@ template <bool Cut>
     left.rest = fromRest;
     right.first = to + areaLeft;
     right.rest = toRest;
+    rowsCovered = covered;
 }
 
 } // namespace
@@ -224,12 +310,34 @@ QRect CoverageMask::touched() const
 
 void CoverageMask::fillConvex(const QPointF *corners, int count)
 {
+    fill(corners, count, PlainRows());
+}
+
+void CoverageMask::fillConvex(const QPointF *corners, int count, const Along &along)
+{
+    if (along.count <= 0)
+        return;
+    // Distances that fall going down are taken the other way.
+    const double sign = along.b < 0 ? -1 : 1;
+    QVarLengthArray<Stretch, 16> stretches(along.count);
+    for (int i = 0; i < along.count; ++i) {
+        const Stretch s = along.stretches[sign > 0 ? i : along.count - 1 - i];
+        stretches[i] = sign > 0 ? s : Stretch{-s.to, -s.from};
+    }
+    const double a = along.a * sign;
+    fill(corners, count,
+         DashedRows{a, along.b * sign, along.c * sign, a != 0 ? 1 / a : 0, stretches.constData(), along.count});
+}
+
+template <class Rows>
+void CoverageMask::fill(const QPointF *corners, int count, Rows rows)
+{
     if (count < 3 || m_area.isEmpty())
         return;
     const bool far = std::any_of(corners, corners + count, [](const QPointF &p) {
         return !(std::abs(p.x()) <= Farthest && std::abs(p.y()) <= Farthest);
     });
-    QVarLengthArray<QPointF, 16> near;
+    QVarLengthArray<QPointF, 64> near;
     if (far) {
         if (std::any_of(corners, corners + count, [](const QPointF &p) {
                 return !std::isfinite(p.x()) || !std::isfinite(p.y());
@@ -244,7 +352,7 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     // Twice the area, positive when the corners run clockwise on the screen.
     // (Plain pointers and values kept at hand: a line's pieces come by the
     // million, each with its own few corners.)
-    QVarLengthArray<Fixed, 16> fixedCorners(n);
+    QVarLengthArray<Fixed, 64> fixedCorners(n);
     Fixed *fixed = fixedCorners.data();
     for (int i = 0; i < n; ++i)
         fixed[i] = {fixedOf(points[i].x()), fixedOf(points[i].y())};
@@ -278,7 +386,7 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
         return;
     // Each side as its corners from the top down: going clockwise, the
     // edges that run down are the right side.
-    QVarLengthArray<Fixed, 32> sideCorners(2 * n);
+    QVarLengthArray<Fixed, 128> sideCorners(2 * n);
     Fixed *sides[2] = {sideCorners.data(), sideCorners.data() + n};
     int sideCount[2] = {0, 0};
     const int direction[2] = {area > 0 ? n - 1 : 1, area > 0 ? 1 : n - 1};
@@ -295,6 +403,7 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
     const size_t width = size_t(m_area.width());
     uint8_t *row = m_bits.data() + size_t(rowFirst - m_area.top()) * width;
     const bool inside = leftmost >= (areaLeft << 6) && rightmost <= (areaEnd << 6);
+    rows.start(rowFirst, areaLeft);
     for (int64_t y = rowFirst; y < rowEnd;) {
         const int64_t c = y * One + Half;
         left.reach(c);
@@ -302,9 +411,10 @@ void CoverageMask::fillConvex(const QPointF *corners, int count)
         // The rows down to where either side turns onto its next edge.
         const int64_t stop = std::min(pixelPast(std::min(left.end(), right.end())), rowEnd);
         if (inside)
-            spans<false>(row, width, stop - y, left, right, areaLeft, 0, 0);
+            spans<false>(row, width, stop - y, left, right, areaLeft, 0, 0, rows);
         else
-            spans<true>(row, width, stop - y, left, right, areaLeft, columnFirst - areaLeft, columnEnd - areaLeft);
+            spans<true>(row, width, stop - y, left, right, areaLeft, columnFirst - areaLeft, columnEnd - areaLeft,
+                        rows);
         row += size_t(stop - y) * width;
         y = stop;
     }

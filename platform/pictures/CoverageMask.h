@@ -25,10 +25,32 @@ public:
     // Corners in device pixels, in either order round; a polygon that is
     // not convex covers some of its pixels.
     void fillConvex(const QPointF *corners, int count);
+
+    // Where along a line a dashed polygon covers: the pixels whose centre
+    // (x, y) lies `a * x + b * y + c` along it within one of the stretches,
+    // which come in order of both their ends.
+    struct Stretch
+    {
+        double from;
+        double to;
+    };
+    struct Along
+    {
+        double a;
+        double b;
+        double c;
+        const Stretch *stretches;
+        int count;
+    };
+    // The pixels of the polygon that lie along `along` within its stretches.
+    void fillConvex(const QPointF *corners, int count, const Along &along);
     // One byte for each pixel of the area, row by row, 1 where covered.
     const uint8_t *bits() const { return m_bits.data(); }
 
 private:
+    template <class Rows>
+    void fill(const QPointF *corners, int count, Rows rows);
+
     QRect m_area;
     int m_touchedLeft = INT_MAX;
     int m_touchedTop = INT_MAX;

@@ -9,6 +9,7 @@
 #include <QPainterPathStroker>
 #include <QPaintEngine>
 #include <QLineF>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -239,20 +240,44 @@ public:
         else if (!seen(m_recent, points))
             maskLine(from, to, along);
     }
-    // A dash along a piece of a dashed line, from `from` to `to` along the
-    // unit `along`, that starts within the piece, of a piece not seen with
-    // its dashes since their line was remembered.
-    void dash(const QPointF &from, const QPointF &to, const QPointF &along)
+    // The dashes along the piece `piece`, of direction the unit `along`, as
+    // stretches of their distance from its start, in order.
+    void dashes(const QLineF &piece, const QPointF &along, const std::vector<CoverageMask::Stretch> &stretches)
     {
-        if (m_mask)
-            maskLine(from, to, along);
-        else
-            add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
+        if (stretches.empty())
+            return;
+        if (!m_mask) {
+            for (const CoverageMask::Stretch &s : stretches) {
+                const QPointF from = piece.p1() + along * s.from;
+                const QPointF to = piece.p1() + along * s.to;
+                add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
+            }
+            return;
+        }
+        // The piece's quad from the first dash to the last, and each pixel's
+        // distance along it, back from the device through the transform
+        // (which scales and moves only).
+        const QPointF normal = QPointF(-along.y(), along.x()) * m_half;
+        const QPointF from = piece.p1() + along * stretches.front().from;
+        const QPointF to = piece.p1() + along * stretches.back().to;
+        const QPointF quad[] = {device(from + normal), device(to + normal), device(to - normal), device(from - normal)};
+        const double a = along.x() / m_toDevice.m11();
+        const double b = along.y() / m_toDevice.m22();
+        const double c = -a * m_toDevice.dx() - b * m_toDevice.dy() - QPointF::dotProduct(along, piece.p1());
+        m_mask->fillConvex(quad, 4, {a, b, c, stretches.data(), int(stretches.size())});
     }
-    // Whether the dashes that start along `piece`, when the dash pattern
-    // stands at its `at`th length with `left` of it to go at the piece's
-    // start, were gathered among the last few; they are remembered now.
-    // (Without a mask each dash is told apart on its own.)
+    bool gathered() const { return m_mask.has_value(); }
+    // A polygon of the line that runs one way up or down, gathered in the mask.
+    void strip(QPointF *corners, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            corners[i] = device(corners[i]);
+        m_mask->fillConvex(corners, count);
+    }
+    // Whether the dashes along `piece`, when the dash pattern stands at its
+    // `at`th length with `left` of it to go at the piece's start, were
+    // gathered among the last few; they are remembered now. (Without a mask
+    // each dash is told apart on its own.)
     bool seenDashes(const QLineF &piece, size_t at, double left)
     {
         return m_mask && seen(m_recentDashes, {piece.x1(), piece.y1(), piece.x2(), piece.y2(), double(at), left});
@@ -371,28 +396,34 @@ private:
     std::vector<Points> m_recentDashes;
 };
 
-// One polyline, or polygon's outline, of distinct successive points.
-void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen)
+// A piece of a figure, with its direction and length, worked out once for
+// it and its joins.
+struct Piece
 {
-    const double half = pen.widthF() / 2;
-    const qsizetype count = points.size();
-    const qsizetype pieces = closed ? count : count - 1;
-    // Each piece's direction and length, worked out once for it and its joins.
-    struct Piece
+    QPointF from;
+    QPointF to;
+    QPointF along;
+    double length;
+
+    // The `i`th piece; i runs up to the count of points on a closed figure,
+    // which wraps round to its start.
+    static Piece of(const QPolygonF &points, qsizetype i)
     {
-        QPointF from;
-        QPointF to;
-        QPointF along;
-        double length;
-    };
-    const auto piece = [&](qsizetype i) {
-        // i runs up to `count` on a closed figure, which wraps round to its start.
+        const qsizetype count = points.size();
         const QPointF from = points[i < count ? i : i - count];
         const QPointF to = points[i + 1 < count ? i + 1 : i + 1 - count];
         const QPointF d = to - from;
         const double length = std::sqrt(QPointF::dotProduct(d, d));
         return Piece{from, to, d / length, length};
-    };
+    }
+};
+
+// One polyline, or polygon's outline, of distinct successive points.
+void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen)
+{
+    const double half = pen.widthF() / 2;
+    const qsizetype pieces = closed ? points.size() : points.size() - 1;
+    const auto piece = [&](qsizetype i) { return Piece::of(points, i); };
     // Square ends as the end pieces drawn on by half the pen's width.
     const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
     Piece in = piece(0);
@@ -407,13 +438,77 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
     }
 }
 
+
+// A figure flattened from curves, whose pieces bend little one to the next,
+// gathered in the mask: each run of pieces that all go down, or all up, and
+// bend within the miter limit and by less than a right angle is one polygon
+// whose sides pass through the points where its pieces' edges meet, as a
+// miter join meets them. That covers what the pieces and their joins cover,
+// but for a centre that rounding puts on the other side of an edge. Between
+// runs the figure bends with a join as strokeFigure's pieces do.
+void strokeSmoothFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
+{
+    if (closed)
+        points.append(points.first());
+    const double half = pen.widthF() / 2;
+    const double limit = pen.miterLimit() * pen.widthF();
+    const qsizetype pieces = points.size() - 1;
+    const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
+    // At most this many pieces in one polygon, so that its corners stay on the stack.
+    constexpr int LongestRun = 31;
+    QVarLengthArray<QPointF, 2 * (LongestRun + 1)> left;
+    QVarLengthArray<QPointF, LongestRun + 1> right;
+    double runDown = 0;
+    const auto normal = [half](const Piece &p) { return QPointF(-p.along.y(), p.along.x()) * half; };
+    const auto startRun = [&](const QPointF &at, const Piece &p) {
+        left = {at + normal(p)};
+        right = {at - normal(p)};
+        runDown = p.along.y();
+    };
+    const auto endRun = [&](const QPointF &at, const Piece &p) {
+        left.append(at + normal(p));
+        right.append(at - normal(p));
+        for (qsizetype i = right.size() - 1; i >= 0; --i)
+            left.append(right[i]);
+        parts.strip(left.data(), int(left.size()));
+    };
+    Piece in = Piece::of(points, 0);
+    startRun(in.from - in.along * reach, in);
+    for (qsizetype i = 0; i + 1 < pieces; ++i) {
+        const Piece out = Piece::of(points, i + 1);
+        const double turn = cross(in.along, out.along);
+        const double along = QPointF::dotProduct(in.along, out.along);
+        // How far the meeting points lie along the pieces from the point.
+        const double back = half * std::abs(turn) / (1 + along);
+        const bool smoothly = along > 0 && half * (1 - along) <= limit * std::abs(turn)
+                              && back <= std::min(in.length, out.length) / 2 && runDown * out.along.y() >= 0
+                              && right.size() < LongestRun;
+        if (smoothly) {
+            const QPointF meet = (normal(in) + normal(out)) / (1 + along);
+            left.append(in.to + meet);
+            right.append(in.to - meet);
+            runDown = runDown != 0 ? runDown : out.along.y();
+        } else {
+            endRun(in.to, in);
+            parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
+            startRun(in.to, out);
+        }
+        in = out;
+    }
+    endRun(in.to + in.along * reach, in);
+    if (closed) {
+        const Piece first = Piece::of(points, 0);
+        parts.bend(in.to, in.along, first.along, std::min({in.length / 2, first.length / 2, half / 4}));
+    }
+}
+
 // The dashes of a figure, each stroked as a polyline of its own, as Qt
 // dashes a line: the pattern (in pen widths) starts afresh on each figure
 // (a metafile's pens have no dash offset), and a dash that runs over a
-// point bends there with a join. A dash within one piece of the figure, as
-// most are, is that one straight piece with its ends, along the piece; the
-// dashes that start along a piece are the same whenever it comes again with
-// the pattern where it stood.
+// point bends there with a join. Each piece of the figure is drawn as the
+// stretches of the dashes along it, flat where a dash runs on over a point
+// and with the pen's ends where one starts or ends; they are the same
+// whenever the piece comes again with the pattern where it stood.
 void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
 {
     if (closed)
@@ -425,103 +520,157 @@ void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen
     const double reach = pen.capStyle() == Qt::SquareCap ? width / 2 : 0;
     size_t at = 0;
     double left = pattern[0];
-    QPolygonF dash{points.first()};
+    std::vector<CoverageMask::Stretch> stretches;
+    // The direction of the piece before, and how far the dash under way ran along it.
+    QPointF before;
+    double ranBefore = 0;
     for (qsizetype i = 0; i + 1 < points.size(); ++i) {
         const QLineF line(points[i], points[i + 1]);
         const double length = line.length();
         const QPointF along = (line.p2() - line.p1()) / length;
-        const bool again = parts.seenDashes(line, at, left);
-        // Whether the dash under way started along this piece.
-        bool fresh = false;
+        // (A figure's first and last pieces have the pen's ends where others may not.)
+        const bool again = i > 0 && i + 2 < points.size() && parts.seenDashes(line, at, left);
+        stretches.clear();
+        // Where the dash under way starts along this piece; it starts here
+        // unless it runs on from the piece before.
+        double start = 0;
+        bool startsHere = i == 0;
+        const auto ends = [&](double end, bool endsHere) {
+            if (!startsHere)
+                parts.bend(line.p1(), before, along, std::min({ranBefore / 2, (end - start) / 2, width / 8}));
+            if (end > start || !startsHere || !endsHere)
+                stretches.push_back({start - (startsHere ? reach : 0), end + (endsHere ? reach : 0)});
+        };
         double done = 0;
-        while (length - done > left) {
+        // A dash that ends on the piece's end ends along it, with its end
+        // along this piece; one that starts there starts along the next.
+        while (length - done > left || (at % 2 == 0 && length - done == left)) {
             done += left;
-            const QPointF p = line.pointAt(done / length);
             if (at % 2 == 0) {
-                // A dash ends here.
-                if (dash.size() > 1) {
-                    if (dash.last() != p)
-                        dash.append(p);
-                    strokeFigure(parts, dash, false, pen);
-                } else if (dash.first() != p) {
-                    const QPointF from = dash.first() - along * reach;
-                    const QPointF to = p + along * reach;
-                    if (!fresh)
-                        parts.line(from, to, along);
-                    else if (!again)
-                        parts.dash(from, to, along);
-                }
-                dash.clear();
+                ends(done, true);
             } else {
-                // The next one starts here.
-                dash.append(p);
-                fresh = true;
+                start = done;
+                startsHere = true;
             }
             at = at + 1 < pattern.size() ? at + 1 : 0;
             left = pattern[at];
         }
         left -= length - done;
-        // A dash may start so near the point that it is the point itself.
-        if (at % 2 == 0 && dash.last() != points[i + 1])
-            dash.append(points[i + 1]);
+        if (at % 2 == 0) {
+            ends(length, i + 2 == points.size());
+            ranBefore = length - start;
+        }
+        before = along;
+        if (!again)
+            parts.dashes(line, along, stretches);
     }
-    if (at % 2 == 0 && dash.size() > 1)
-        strokeFigure(parts, dash, false, pen);
+}
+
+// The parts of lines within `bounds` (in the painter's logical units),
+// gathered in a mask where the painter allows it.
+LineParts linePartsWithin(QPainter &painter, const QRectF &bounds)
+{
+    std::optional<CoverageMask> mask;
+    if (masked(painter)) {
+        const QRect area = maskArea(painter, bounds);
+        if (qint64(area.width()) * area.height() <= LargestMask)
+            mask.emplace(area);
+    }
+    return LineParts(painter, std::move(mask));
+}
+
+// Strokes a polyline, or a polygon's outline, with the painter's pen; a
+// `smooth` one was flattened from curves.
+void strokeFigureInParts(QPainter &painter, LineParts &parts, QPolygonF points, bool closed, bool smooth)
+{
+    // Repeated points make no piece; Qt's stroke skips them too.
+    if (std::adjacent_find(points.cbegin(), points.cend()) != points.cend())
+        points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (closed && points.size() > 1 && points.first() == points.last())
+        points.removeLast();
+    const QPen pen = painter.pen();
+    if (points.size() < 2)
+        painter.drawPolyline(points);
+    else if (pen.style() == Qt::SolidLine && smooth && parts.gathered())
+        strokeSmoothFigure(parts, std::move(points), closed, pen);
+    else if (pen.style() == Qt::SolidLine)
+        strokeFigure(parts, points, closed, pen);
+    else
+        dashFigure(parts, std::move(points), closed, pen);
 }
 
 // Strokes polylines, or polygons' outlines, with the painter's pen, as the
 // one stroke of them all would.
 void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCount, bool closed)
 {
-    const QPen pen = painter.pen();
-    std::optional<CoverageMask> mask;
-    if (masked(painter)) {
-        QRectF bounds;
-        for (size_t f = 0; f < figureCount; ++f)
-            bounds |= figures[f].boundingRect();
-        const QRect area = maskArea(painter, bounds);
-        if (qint64(area.width()) * area.height() <= LargestMask)
-            mask.emplace(area);
-    }
-    LineParts parts(painter, std::move(mask));
-    for (size_t f = 0; f < figureCount; ++f) {
-        // Repeated points make no piece; Qt's stroke skips them too.
-        QPolygonF points;
-        points.reserve(figures[f].size());
-        for (const QPointF &p : figures[f])
-            if (points.isEmpty() || points.last() != p)
-                points.append(p);
-        if (closed && points.size() > 1 && points.first() == points.last())
-            points.removeLast();
-        if (points.size() < 2)
-            painter.drawPolyline(figures[f]);
-        else if (pen.style() == Qt::SolidLine)
-            strokeFigure(parts, points, closed, pen);
-        else
-            dashFigure(parts, std::move(points), closed, pen);
+    QRectF bounds;
+    for (size_t f = 0; f < figureCount; ++f)
+        bounds |= figures[f].boundingRect();
+    LineParts parts = linePartsWithin(painter, bounds);
+    for (size_t f = 0; f < figureCount; ++f)
+        strokeFigureInParts(painter, parts, figures[f], closed, false);
+}
+
+// How near a flattened curve keeps to the curve, in device pixels.
+constexpr double Flatness = 0.5;
+// No curve is cut into more pieces than this, however large.
+constexpr int MostCurvePieces = 1 << 12;
+
+// Appends the cubic bezier from `p0` through `p1` and `p2` to `p3` (in the
+// painter's logical units) to `points` as straight pieces, as many as keep
+// it within Flatness of the curve on the device (`scale` being the
+// transform's): a curve's second differences bound how far it strays.
+void flattenCurve(QPolygonF &points, const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
+                  const QPointF &scale)
+{
+    const auto onDevice = [&scale](const QPointF &p) {
+        return std::hypot(p.x() * scale.x(), p.y() * scale.y());
+    };
+    const double bend = std::max(onDevice(p0 - 2 * p1 + p2), onDevice(p1 - 2 * p2 + p3));
+    const double wanted = std::ceil(std::sqrt(0.75 * bend / Flatness));
+    const int pieces = std::isfinite(wanted) ? int(std::clamp(wanted, 1.0, double(MostCurvePieces))) : 1;
+    for (int i = 1; i <= pieces; ++i) {
+        const double t = double(i) / pieces;
+        const double u = 1 - t;
+        points.append(p0 * (u * u * u) + p1 * (3 * u * u * t) + p2 * (3 * u * t * t) + p3 * (t * t * t));
     }
 }
 
 // Strokes a path with the painter's pen; a long one on a raster as its
-// figures, their curves flattened in device pixels as Qt flattens a path to
-// fill it. (Qt's one stroke offsets the curves before it flattens them, which
-// differs from this only by a pixel here and there along the edges.)
+// figures, their curves flattened in device pixels. (Qt's one stroke offsets
+// the curves before it flattens them, which differs from this only by a
+// pixel here and there along the edges.)
 void strokeShape(QPainter &painter, const QPainterPath &path)
 {
-    bool invertible = false;
     const QTransform toDevice = painter.worldTransform();
-    const QTransform back = toDevice.inverted(&invertible);
-    if (!invertible || !strokesInParts(painter, path.elementCount())) {
+    if (!toDevice.isInvertible() || !strokesInParts(painter, path.elementCount())) {
         painter.strokePath(path, painter.pen());
         return;
     }
-    std::vector<QPolygonF> figures[2];
-    for (const QPolygonF &figure : path.toSubpathPolygons(toDevice)) {
+    bool smooth = false;
+    for (int i = 0; i < path.elementCount() && !smooth; ++i)
+        smooth = path.elementAt(i).isCurveTo();
+    LineParts parts = linePartsWithin(painter, path.controlPointRect());
+    const QPointF scale(toDevice.m11(), toDevice.m22());
+    QPolygonF figure;
+    const auto stroke = [&] {
         const bool closed = figure.size() > 2 && figure.first() == figure.last();
-        figures[closed].push_back(back.map(figure));
+        if (!figure.isEmpty())
+            strokeFigureInParts(painter, parts, std::move(figure), closed, smooth);
+        figure.clear();
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo())
+            stroke();
+        if (e.isCurveTo() && i + 2 < path.elementCount() && !figure.isEmpty()) {
+            flattenCurve(figure, figure.last(), e, path.elementAt(i + 1), path.elementAt(i + 2), scale);
+            i += 2;
+        } else {
+            figure.append(e);
+        }
     }
-    for (bool closed : {false, true})
-        strokeInParts(painter, figures[closed].data(), figures[closed].size(), closed);
+    stroke();
 }
 
 // Fills and strokes a path as drawPath does.
