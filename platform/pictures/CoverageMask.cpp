@@ -209,37 +209,33 @@ struct DashedRows
         else if (low > gapFrom && high < stretchFrom)
             return;
         else if (to > from)
-            *this = crossing(*this, row, from, to, here, low, high);
+            crossing(row, from, to, here, low, high);
     }
 
     // A row that lies past the stretch and gap of the row before, or
     // crosses an end of a stretch (so the distance changes along it).
-    [[gnu::noinline]] static DashedRows crossing(DashedRows rows, uint8_t *row, int64_t from, int64_t to,
-                                                 double here, double low, double high)
+    [[gnu::noinline]] void crossing(uint8_t *row, int64_t from, int64_t to, double here, double low, double high)
     {
-        const CoverageMask::Stretch *s = rows.stretches;
-        const int n = rows.count;
-        int at = rows.at;
+        const CoverageMask::Stretch *s = stretches;
+        const int n = count;
         while (at < n && s[at].to < low)
             ++at;
         while (at > 0 && s[at - 1].to >= low)
             --at;
         constexpr double Infinite = std::numeric_limits<double>::infinity();
-        rows.at = at;
-        rows.gapFrom = at > 0 ? s[at - 1].to : -Infinite;
-        rows.stretchFrom = at < n ? s[at].from : Infinite;
-        rows.stretchTo = at < n ? s[at].to : Infinite;
+        gapFrom = at > 0 ? s[at - 1].to : -Infinite;
+        stretchFrom = at < n ? s[at].from : Infinite;
+        stretchTo = at < n ? s[at].to : Infinite;
         for (int i = at; i < n && s[i].from <= high; ++i) {
-            double begin = (s[i].from - here) * rows.inverse;
-            double end = (s[i].to - here) * rows.inverse;
-            if (rows.a < 0)
+            double begin = (s[i].from - here) * inverse;
+            double end = (s[i].to - here) * inverse;
+            if (a < 0)
                 std::swap(begin, end);
             const auto firstPixel = int64_t(std::ceil(std::clamp(begin, double(from), double(to))));
             const auto endPixel = int64_t(std::floor(std::clamp(end, double(from) - 1, double(to) - 1))) + 1;
             if (endPixel > firstPixel)
                 cover(row + firstPixel, endPixel - firstPixel);
         }
-        return rows;
     }
 };
 
@@ -250,10 +246,8 @@ struct DashedRows
 // Kept out of line so that the loop has the registers to itself.
 template <bool Cut, class Rows>
 [[gnu::noinline]] void spans(uint8_t *row, size_t width, int64_t rows, Side &left, Side &right, int64_t areaLeft,
-                             int64_t low, int64_t high, Rows &rowsCovered)
+                             int64_t low, int64_t high, Rows &covered)
 {
-    // A copy of its own, so that it stays in registers beside the bytes set.
-    Rows covered = rowsCovered;
     // Each rest is kept less its divisor, so that its sign tells whether it
     // carries: a shift, without a comparison or a branch (whether it carries
     // is as good as random).
@@ -290,7 +284,6 @@ template <bool Cut, class Rows>
     left.rest = fromRest;
     right.first = to + areaLeft;
     right.rest = toRest;
-    rowsCovered = covered;
 }
 
 } // namespace
@@ -306,6 +299,25 @@ QRect CoverageMask::touched() const
     if (m_touchedLeft >= m_touchedEnd || m_touchedTop >= m_touchedBottomEnd)
         return {};
     return QRect(m_touchedLeft, m_touchedTop, m_touchedEnd - m_touchedLeft, m_touchedBottomEnd - m_touchedTop);
+}
+
+void CoverageMask::add(const CoverageMask &other)
+{
+    const QRect touched = other.touched();
+    if (touched.isEmpty())
+        return;
+    const size_t width = size_t(m_area.width());
+    const size_t offset = size_t(touched.top() - m_area.top()) * width + size_t(touched.left() - m_area.left());
+    for (int y = 0; y < touched.height(); ++y) {
+        uint8_t *row = m_bits.data() + offset + size_t(y) * width;
+        const uint8_t *from = other.m_bits.data() + offset + size_t(y) * width;
+        for (int x = 0; x < touched.width(); ++x)
+            row[x] |= from[x];
+    }
+    m_touchedLeft = std::min(m_touchedLeft, touched.left());
+    m_touchedTop = std::min(m_touchedTop, touched.top());
+    m_touchedEnd = std::max(m_touchedEnd, touched.right() + 1);
+    m_touchedBottomEnd = std::max(m_touchedBottomEnd, touched.bottom() + 1);
 }
 
 void CoverageMask::fillConvex(const QPointF *corners, int count)

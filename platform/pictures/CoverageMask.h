@@ -44,6 +44,8 @@ public:
     };
     // The pixels of the polygon that lie along `along` within its stretches.
     void fillConvex(const QPointF *corners, int count, const Along &along);
+    // Covers what `other`, a mask of the same area, covers too.
+    void add(const CoverageMask &other);
     // One byte for each pixel of the area, row by row, 1 where covered.
     const uint8_t *bits() const { return m_bits.data(); }
 

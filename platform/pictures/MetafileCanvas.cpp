@@ -16,6 +16,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
+#include <memory>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #include <uemf.h>
@@ -201,13 +205,13 @@ QRect maskArea(const QPainter &painter, const QRectF &bounds)
 // same opaque pen changes no pixel, so on the painter they are drawn a batch
 // at a time, each distinct one of a batch once. With a mask each is gathered
 // there as it comes, unless it was one of the last few (a line that runs
-// back and forth over the same points), and all are put on the device at
-// the end.
+// back and forth over the same points); the mask's owner puts it on the
+// device, and the parts never touch the painter.
 class LineParts
 {
 public:
-    LineParts(QPainter &painter, std::optional<CoverageMask> mask)
-        : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen), m_mask(std::move(mask)),
+    LineParts(QPainter &painter, CoverageMask *mask)
+        : m_painter(painter), m_pen(painter.pen()), m_flat(m_pen), m_mask(mask),
           m_toDevice(painter.worldTransform()), m_half(m_pen.widthF() / 2)
     {
         m_flat.setCapStyle(Qt::FlatCap);
@@ -223,9 +227,7 @@ public:
     }
     ~LineParts()
     {
-        if (m_mask)
-            put();
-        else
+        if (!m_mask)
             flush();
     }
     LineParts(const LineParts &) = delete;
@@ -266,7 +268,6 @@ public:
         const double c = -a * m_toDevice.dx() - b * m_toDevice.dy() - QPointF::dotProduct(along, piece.p1());
         m_mask->fillConvex(quad, 4, {a, b, c, stretches.data(), int(stretches.size())});
     }
-    bool gathered() const { return m_mask.has_value(); }
     // A polygon of the line that runs one way up or down, gathered in the mask.
     void strip(QPointF *corners, int count)
     {
@@ -364,29 +365,10 @@ private:
         m_lines.clear();
         m_bends.clear();
     }
-    // The covered pixels in the pen's colour, the rest left as it is, under
-    // the painter's clip.
-    void put()
-    {
-        const QRect touched = m_mask->touched();
-        if (touched.isEmpty())
-            return;
-        const QRect area = m_mask->area();
-        const uint8_t *first = m_mask->bits() + qsizetype(touched.top() - area.top()) * area.width()
-                               + (touched.left() - area.left());
-        QImage covered(first, touched.width(), touched.height(), area.width(), QImage::Format_Indexed8);
-        covered.setColorTable({qRgba(0, 0, 0, 0), m_pen.color().rgba()});
-        m_painter.save();
-        m_painter.setWorldTransform(QTransform());
-        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        m_painter.drawImage(touched.topLeft(), covered);
-        m_painter.restore();
-    }
-
     QPainter &m_painter;
     QPen m_pen;
     QPen m_flat;
-    std::optional<CoverageMask> m_mask;
+    CoverageMask *m_mask;
     QTransform m_toDevice;
     double m_half;
     std::vector<Points> m_lines;
@@ -405,39 +387,42 @@ struct Piece
     QPointF along;
     double length;
 
-    // The `i`th piece; i runs up to the count of points on a closed figure,
-    // which wraps round to its start.
+    // The piece from the `i`th point.
     static Piece of(const QPolygonF &points, qsizetype i)
     {
-        const qsizetype count = points.size();
-        const QPointF from = points[i < count ? i : i - count];
-        const QPointF to = points[i + 1 < count ? i + 1 : i + 1 - count];
+        const QPointF from = points[i];
+        const QPointF to = points[i + 1];
         const QPointF d = to - from;
         const double length = std::sqrt(QPointF::dotProduct(d, d));
         return Piece{from, to, d / length, length};
     }
 };
 
-// One polyline, or polygon's outline, of distinct successive points.
-void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen)
+// A figure to stroke: a polyline, or a polygon's outline with its first
+// point again at its end, of distinct successive points; its pieces are
+// stroked a range [first, end) at a time, each range with the join at the
+// end of its last piece.
+
+// The pieces of a figure in one solid line.
+void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen, qsizetype first,
+                  qsizetype end)
 {
     const double half = pen.widthF() / 2;
-    const qsizetype pieces = closed ? points.size() : points.size() - 1;
-    const auto piece = [&](qsizetype i) { return Piece::of(points, i); };
+    const qsizetype pieces = points.size() - 1;
     // Square ends as the end pieces drawn on by half the pen's width.
     const double reach = !closed && pen.capStyle() == Qt::SquareCap ? half : 0;
-    Piece in = piece(0);
-    for (qsizetype i = 0; i < pieces; ++i) {
+    Piece in = Piece::of(points, first);
+    for (qsizetype i = first; i < end; ++i) {
         parts.line(in.from - in.along * (i == 0 ? reach : 0), in.to + in.along * (i == pieces - 1 ? reach : 0),
                    in.along);
+        // The join onto the next piece, or from a polygon's last piece onto its first.
         if (!closed && i + 1 == pieces)
             break;
-        const Piece out = piece(i + 1);
+        const Piece out = Piece::of(points, i + 1 < pieces ? i + 1 : 0);
         parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
         in = out;
     }
 }
-
 
 // A figure flattened from curves, whose pieces bend little one to the next,
 // gathered in the mask: each run of pieces that all go down, or all up, and
@@ -446,10 +431,9 @@ void strokeFigure(LineParts &parts, const QPolygonF &points, bool closed, const 
 // miter join meets them. That covers what the pieces and their joins cover,
 // but for a centre that rounding puts on the other side of an edge. Between
 // runs the figure bends with a join as strokeFigure's pieces do.
-void strokeSmoothFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
+void strokeSmoothFigure(LineParts &parts, const QPolygonF &points, bool closed, const QPen &pen, qsizetype first,
+                        qsizetype end)
 {
-    if (closed)
-        points.append(points.first());
     const double half = pen.widthF() / 2;
     const double limit = pen.miterLimit() * pen.widthF();
     const qsizetype pieces = points.size() - 1;
@@ -472,9 +456,12 @@ void strokeSmoothFigure(LineParts &parts, QPolygonF points, bool closed, const Q
             left.append(right[i]);
         parts.strip(left.data(), int(left.size()));
     };
-    Piece in = Piece::of(points, 0);
-    startRun(in.from - in.along * reach, in);
-    for (qsizetype i = 0; i + 1 < pieces; ++i) {
+    const auto bend = [&](const Piece &in, const Piece &out) {
+        parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
+    };
+    Piece in = Piece::of(points, first);
+    startRun(in.from - in.along * (first == 0 ? reach : 0), in);
+    for (qsizetype i = first; i + 1 < end; ++i) {
         const Piece out = Piece::of(points, i + 1);
         const double turn = cross(in.along, out.along);
         const double along = QPointF::dotProduct(in.along, out.along);
@@ -490,16 +477,59 @@ void strokeSmoothFigure(LineParts &parts, QPolygonF points, bool closed, const Q
             runDown = runDown != 0 ? runDown : out.along.y();
         } else {
             endRun(in.to, in);
-            parts.bend(in.to, in.along, out.along, std::min({in.length / 2, out.length / 2, half / 4}));
+            bend(in, out);
             startRun(in.to, out);
         }
         in = out;
     }
-    endRun(in.to + in.along * reach, in);
-    if (closed) {
-        const Piece first = Piece::of(points, 0);
-        parts.bend(in.to, in.along, first.along, std::min({in.length / 2, first.length / 2, half / 4}));
+    endRun(in.to + in.along * (end == pieces ? reach : 0), in);
+    if (end < pieces)
+        bend(in, Piece::of(points, end));
+    else if (closed)
+        bend(in, Piece::of(points, 0));
+}
+
+// Where a dash pattern stands at the start of a piece: at its `at`th
+// length (even ones dashes, odd ones gaps) with `left` of it to go, and
+// how far the dash under way, if one is, ran along the piece before.
+struct DashPhase
+{
+    size_t at = 0;
+    double left = 0;
+    double ranBefore = 0;
+};
+
+// Walks the pattern (lengths in the figure's units) along a piece of
+// `length`, calling dash(start, end, startsHere, endsHere) for each dash
+// along it, and returns where the pattern stands at its end. A dash starts
+// here unless it runs on from the piece before, and ends here unless it
+// runs on over the piece's end (`last`: the figure's); one that ends on the
+// piece's end ends along it, one that starts there starts along the next.
+template <class Dash>
+DashPhase walkPattern(const std::vector<double> &pattern, DashPhase phase, double length, bool first, bool last,
+                      Dash dash)
+{
+    size_t at = phase.at;
+    double left = phase.left;
+    double start = 0;
+    bool startsHere = first;
+    double done = 0;
+    while (length - done > left || (at % 2 == 0 && length - done == left)) {
+        done += left;
+        if (at % 2 == 0) {
+            dash(start, done, startsHere, true);
+        } else {
+            start = done;
+            startsHere = true;
+        }
+        at = at + 1 < pattern.size() ? at + 1 : 0;
+        left = pattern[at];
     }
+    left -= length - done;
+    if (at % 2 != 0)
+        return {at, left, 0};
+    dash(start, length, startsHere, last);
+    return {at, left, length - start};
 }
 
 // The dashes of a figure, each stroked as a polyline of its own, as Qt
@@ -509,95 +539,193 @@ void strokeSmoothFigure(LineParts &parts, QPolygonF points, bool closed, const Q
 // stretches of the dashes along it, flat where a dash runs on over a point
 // and with the pen's ends where one starts or ends; they are the same
 // whenever the piece comes again with the pattern where it stood.
-void dashFigure(LineParts &parts, QPolygonF points, bool closed, const QPen &pen)
+void dashFigure(LineParts &parts, const QPolygonF &points, const QPen &pen, const std::vector<double> &pattern,
+                qsizetype first, qsizetype end, DashPhase phase)
 {
-    if (closed)
-        points.append(points.first());
     const double width = pen.widthF();
-    std::vector<double> pattern;
-    for (const qreal dash : pen.dashPattern())
-        pattern.push_back(dash * width);
     const double reach = pen.capStyle() == Qt::SquareCap ? width / 2 : 0;
-    size_t at = 0;
-    double left = pattern[0];
+    const qsizetype pieces = points.size() - 1;
     std::vector<CoverageMask::Stretch> stretches;
-    // The direction of the piece before, and how far the dash under way ran along it.
-    QPointF before;
-    double ranBefore = 0;
-    for (qsizetype i = 0; i + 1 < points.size(); ++i) {
+    // The direction of the piece before.
+    QPointF before = first > 0 ? Piece::of(points, first - 1).along : QPointF();
+    for (qsizetype i = first; i < end; ++i) {
         const QLineF line(points[i], points[i + 1]);
         const double length = line.length();
         const QPointF along = (line.p2() - line.p1()) / length;
         // (A figure's first and last pieces have the pen's ends where others may not.)
-        const bool again = i > 0 && i + 2 < points.size() && parts.seenDashes(line, at, left);
+        const bool again = i > 0 && i + 1 < pieces && parts.seenDashes(line, phase.at, phase.left);
         stretches.clear();
-        // Where the dash under way starts along this piece; it starts here
-        // unless it runs on from the piece before.
-        double start = 0;
-        bool startsHere = i == 0;
-        const auto ends = [&](double end, bool endsHere) {
-            if (!startsHere)
-                parts.bend(line.p1(), before, along, std::min({ranBefore / 2, (end - start) / 2, width / 8}));
-            if (end > start || !startsHere || !endsHere)
-                stretches.push_back({start - (startsHere ? reach : 0), end + (endsHere ? reach : 0)});
-        };
-        double done = 0;
-        // A dash that ends on the piece's end ends along it, with its end
-        // along this piece; one that starts there starts along the next.
-        while (length - done > left || (at % 2 == 0 && length - done == left)) {
-            done += left;
-            if (at % 2 == 0) {
-                ends(done, true);
-            } else {
-                start = done;
-                startsHere = true;
-            }
-            at = at + 1 < pattern.size() ? at + 1 : 0;
-            left = pattern[at];
-        }
-        left -= length - done;
-        if (at % 2 == 0) {
-            ends(length, i + 2 == points.size());
-            ranBefore = length - start;
-        }
+        const double ranBefore = phase.ranBefore;
+        phase = walkPattern(pattern, phase, length, i == 0, i + 1 == pieces,
+                            [&](double start, double stop, bool startsHere, bool endsHere) {
+                                if (!startsHere)
+                                    parts.bend(line.p1(), before, along,
+                                               std::min({ranBefore / 2, (stop - start) / 2, width / 8}));
+                                if (stop > start || !startsHere || !endsHere)
+                                    stretches.push_back({start - (startsHere ? reach : 0),
+                                                         stop + (endsHere ? reach : 0)});
+                            });
         before = along;
         if (!again)
             parts.dashes(line, along, stretches);
     }
 }
 
-// The parts of lines within `bounds` (in the painter's logical units),
-// gathered in a mask where the painter allows it.
-LineParts linePartsWithin(QPainter &painter, const QRectF &bounds)
+// The covered pixels in the pen's colour, the rest left as it is, under the
+// painter's clip.
+void put(QPainter &painter, const CoverageMask &mask, const QColor &colour)
 {
-    std::optional<CoverageMask> mask;
-    if (masked(painter)) {
-        const QRect area = maskArea(painter, bounds);
-        if (qint64(area.width()) * area.height() <= LargestMask)
-            mask.emplace(area);
-    }
-    return LineParts(painter, std::move(mask));
+    const QRect touched = mask.touched();
+    if (touched.isEmpty())
+        return;
+    const QRect area = mask.area();
+    const uint8_t *first =
+        mask.bits() + qsizetype(touched.top() - area.top()) * area.width() + (touched.left() - area.left());
+    QImage covered(first, touched.width(), touched.height(), area.width(), QImage::Format_Indexed8);
+    covered.setColorTable({qRgba(0, 0, 0, 0), colour.rgba()});
+    painter.save();
+    painter.setWorldTransform(QTransform());
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(touched.topLeft(), covered);
+    painter.restore();
 }
 
-// Strokes a polyline, or a polygon's outline, with the painter's pen; a
-// `smooth` one was flattened from curves.
-void strokeFigureInParts(QPainter &painter, LineParts &parts, QPolygonF points, bool closed, bool smooth)
+// Strokes the figures of one drawing call with the painter's pen in parts,
+// when it ends. Where the painter lets them be gathered in a mask, a long
+// line's pieces are gathered a chunk at a time on as many threads as it
+// keeps busy, each in a mask of its own; those are added together and put
+// on the device at once. (The chunks are the same on any machine, and so
+// is what they cover.)
+class LineStroke
 {
-    // Repeated points make no piece; Qt's stroke skips them too.
-    if (std::adjacent_find(points.cbegin(), points.cend()) != points.cend())
-        points.erase(std::unique(points.begin(), points.end()), points.end());
-    if (closed && points.size() > 1 && points.first() == points.last())
-        points.removeLast();
-    const QPen pen = painter.pen();
-    if (points.size() < 2)
-        painter.drawPolyline(points);
-    else if (pen.style() == Qt::SolidLine && smooth && parts.gathered())
-        strokeSmoothFigure(parts, std::move(points), closed, pen);
-    else if (pen.style() == Qt::SolidLine)
-        strokeFigure(parts, points, closed, pen);
-    else
-        dashFigure(parts, std::move(points), closed, pen);
-}
+public:
+    LineStroke(QPainter &painter, const QRectF &bounds) : m_painter(painter), m_pen(painter.pen())
+    {
+        if (m_pen.style() != Qt::SolidLine)
+            for (const qreal dash : m_pen.dashPattern())
+                m_pattern.push_back(dash * m_pen.widthF());
+        if (!masked(painter))
+            return;
+        const QRect area = maskArea(painter, bounds);
+        if (qint64(area.width()) * area.height() <= LargestMask)
+            m_mask.emplace(area);
+    }
+    ~LineStroke()
+    {
+        if (!m_mask) {
+            LineParts parts(m_painter, nullptr);
+            for (const Figure &figure : m_figures)
+                strokeChunk(parts, {&figure, 0, figure.points.size() - 1, {0, m_pattern.empty() ? 0 : m_pattern[0], 0}});
+            return;
+        }
+        gather();
+        put(m_painter, *m_mask, m_pen.color());
+    }
+    LineStroke(const LineStroke &) = delete;
+    LineStroke &operator=(const LineStroke &) = delete;
+
+    // A polyline, or a polygon's outline; a `smooth` one was flattened from curves.
+    void add(QPolygonF points, bool closed, bool smooth)
+    {
+        // Repeated points make no piece; Qt's stroke skips them too.
+        if (std::adjacent_find(points.cbegin(), points.cend()) != points.cend())
+            points.erase(std::unique(points.begin(), points.end()), points.end());
+        if (closed && points.size() > 1 && points.first() == points.last())
+            points.removeLast();
+        if (points.size() < 2) {
+            m_painter.drawPolyline(points);
+            return;
+        }
+        if (closed)
+            points.append(points.first());
+        m_figures.push_back({std::move(points), closed, smooth});
+    }
+
+private:
+    struct Figure
+    {
+        QPolygonF points;
+        bool closed;
+        bool smooth;
+    };
+    // Pieces [first, end) of a figure, with where the dash pattern stands at the first.
+    struct Chunk
+    {
+        const Figure *figure;
+        qsizetype first;
+        qsizetype end;
+        DashPhase phase;
+    };
+    static constexpr qsizetype ChunkPieces = 1 << 13;
+    // No more threads than this help.
+    static constexpr unsigned MostThreads = 8;
+
+    void strokeChunk(LineParts &parts, const Chunk &chunk) const
+    {
+        const Figure &f = *chunk.figure;
+        if (!m_pattern.empty())
+            dashFigure(parts, f.points, m_pen, m_pattern, chunk.first, chunk.end, chunk.phase);
+        else if (f.smooth && m_mask)
+            strokeSmoothFigure(parts, f.points, f.closed, m_pen, chunk.first, chunk.end);
+        else
+            strokeFigure(parts, f.points, f.closed, m_pen, chunk.first, chunk.end);
+    }
+    std::vector<Chunk> chunks() const
+    {
+        std::vector<Chunk> chunks;
+        for (const Figure &figure : m_figures) {
+            const qsizetype pieces = figure.points.size() - 1;
+            DashPhase phase{0, m_pattern.empty() ? 0 : m_pattern[0], 0};
+            for (qsizetype first = 0; first < pieces; first += ChunkPieces) {
+                const qsizetype end = std::min(first + ChunkPieces, pieces);
+                chunks.push_back({&figure, first, end, phase});
+                if (m_pattern.empty())
+                    continue;
+                for (qsizetype i = first; i < end; ++i)
+                    phase = walkPattern(m_pattern, phase, Piece::of(figure.points, i).length, i == 0,
+                                        i + 1 == pieces, [](double, double, bool, bool) {});
+            }
+        }
+        return chunks;
+    }
+    // This thread and the helpers each take the next chunk not yet taken
+    // until none is left; where the system starts fewer helpers, fewer help.
+    void gather()
+    {
+        const std::vector<Chunk> work = chunks();
+        const qint64 area = std::max<qint64>(qint64(m_mask->area().width()) * m_mask->area().height(), 1);
+        const size_t threads = std::min<size_t>({std::max(1u, std::thread::hardware_concurrency()), MostThreads,
+                                                 std::max<size_t>(work.size(), 1),
+                                                 size_t(std::max<qint64>(1, LargestMask / area))});
+        std::vector<CoverageMask> masks(threads - 1, CoverageMask(m_mask->area()));
+        std::vector<std::unique_ptr<LineParts>> parts;
+        parts.push_back(std::make_unique<LineParts>(m_painter, &*m_mask));
+        for (CoverageMask &mask : masks)
+            parts.push_back(std::make_unique<LineParts>(m_painter, &mask));
+        std::atomic<size_t> next{0};
+        const auto take = [&](size_t t) {
+            for (size_t c = next++; c < work.size(); c = next++)
+                strokeChunk(*parts[t], work[c]);
+        };
+        std::vector<std::thread> helpers;
+        try {
+            for (size_t t = 1; t < threads; ++t)
+                helpers.emplace_back(take, t);
+        } catch (const std::system_error &) {
+        }
+        take(0);
+        for (std::thread &helper : helpers)
+            helper.join();
+        for (const CoverageMask &mask : masks)
+            m_mask->add(mask);
+    }
+
+    QPainter &m_painter;
+    QPen m_pen;
+    std::vector<double> m_pattern;
+    std::optional<CoverageMask> m_mask;
+    std::vector<Figure> m_figures;
+};
 
 // Strokes polylines, or polygons' outlines, with the painter's pen, as the
 // one stroke of them all would.
@@ -606,9 +734,9 @@ void strokeInParts(QPainter &painter, const QPolygonF *figures, size_t figureCou
     QRectF bounds;
     for (size_t f = 0; f < figureCount; ++f)
         bounds |= figures[f].boundingRect();
-    LineParts parts = linePartsWithin(painter, bounds);
+    LineStroke stroke(painter, bounds);
     for (size_t f = 0; f < figureCount; ++f)
-        strokeFigureInParts(painter, parts, figures[f], closed, false);
+        stroke.add(figures[f], closed, false);
 }
 
 // How near a flattened curve keeps to the curve, in device pixels.
@@ -616,19 +744,26 @@ constexpr double Flatness = 0.5;
 // No curve is cut into more pieces than this, however large.
 constexpr int MostCurvePieces = 1 << 12;
 
-// Appends the cubic bezier from `p0` through `p1` and `p2` to `p3` (in the
-// painter's logical units) to `points` as straight pieces, as many as keep
-// it within Flatness of the curve on the device (`scale` being the
-// transform's): a curve's second differences bound how far it strays.
-void flattenCurve(QPolygonF &points, const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
-                  const QPointF &scale)
+// How many straight pieces keep the cubic bezier from `p0` through `p1` and
+// `p2` to `p3` (in the painter's logical units) within Flatness of the curve
+// on the device (`scale` being the transform's): a curve's second
+// differences bound how far it strays.
+int curvePieces(const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3, const QPointF &scale)
 {
     const auto onDevice = [&scale](const QPointF &p) {
-        return std::hypot(p.x() * scale.x(), p.y() * scale.y());
+        const double x = p.x() * scale.x();
+        const double y = p.y() * scale.y();
+        return x * x + y * y;
     };
-    const double bend = std::max(onDevice(p0 - 2 * p1 + p2), onDevice(p1 - 2 * p2 + p3));
+    const double bend = std::sqrt(std::max(onDevice(p0 - 2 * p1 + p2), onDevice(p1 - 2 * p2 + p3)));
     const double wanted = std::ceil(std::sqrt(0.75 * bend / Flatness));
-    const int pieces = std::isfinite(wanted) ? int(std::clamp(wanted, 1.0, double(MostCurvePieces))) : 1;
+    return std::isfinite(wanted) ? int(std::clamp(wanted, 1.0, double(MostCurvePieces))) : 1;
+}
+
+// Appends that curve's `pieces` pieces' ends to `points`.
+void flattenCurve(QPolygonF &points, const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
+                  int pieces)
+{
     for (int i = 1; i <= pieces; ++i) {
         const double t = double(i) / pieces;
         const double u = 1 - t;
@@ -647,30 +782,52 @@ void strokeShape(QPainter &painter, const QPainterPath &path)
         painter.strokePath(path, painter.pen());
         return;
     }
-    bool smooth = false;
-    for (int i = 0; i < path.elementCount() && !smooth; ++i)
-        smooth = path.elementAt(i).isCurveTo();
-    LineParts parts = linePartsWithin(painter, path.controlPointRect());
     const QPointF scale(toDevice.m11(), toDevice.m22());
+    const int elements = path.elementCount();
+    const auto curveAt = [&path, elements](int i) {
+        return path.elementAt(i).isCurveTo() && i > 0 && i + 2 < elements;
+    };
+    // The pieces of each curve, and the points of each figure, counted first
+    // so that each figure's points are set aside at once.
+    std::vector<int> curves;
+    std::vector<qsizetype> figureSizes;
+    for (int i = 0; i < elements; ++i) {
+        if (path.elementAt(i).isMoveTo() || figureSizes.empty())
+            figureSizes.push_back(0);
+        if (curveAt(i)) {
+            curves.push_back(curvePieces(path.elementAt(i - 1), path.elementAt(i), path.elementAt(i + 1),
+                                         path.elementAt(i + 2), scale));
+            figureSizes.back() += curves.back();
+            i += 2;
+        } else {
+            ++figureSizes.back();
+        }
+    }
+    LineStroke stroke(painter, path.controlPointRect());
     QPolygonF figure;
-    const auto stroke = [&] {
+    const auto added = [&] {
         const bool closed = figure.size() > 2 && figure.first() == figure.last();
         if (!figure.isEmpty())
-            strokeFigureInParts(painter, parts, std::move(figure), closed, smooth);
-        figure.clear();
+            stroke.add(std::move(figure), closed, !curves.empty());
+        figure = QPolygonF();
     };
-    for (int i = 0; i < path.elementCount(); ++i) {
+    size_t curve = 0;
+    size_t figureCount = 0;
+    for (int i = 0; i < elements; ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo())
-            stroke();
-        if (e.isCurveTo() && i + 2 < path.elementCount() && !figure.isEmpty()) {
-            flattenCurve(figure, figure.last(), e, path.elementAt(i + 1), path.elementAt(i + 2), scale);
+        if (e.isMoveTo() || figureCount == 0) {
+            added();
+            figure.reserve(figureSizes[figureCount++]);
+        }
+        if (curveAt(i)) {
+            flattenCurve(figure, path.elementAt(i - 1), e, path.elementAt(i + 1), path.elementAt(i + 2),
+                         curves[curve++]);
             i += 2;
         } else {
             figure.append(e);
         }
     }
-    stroke();
+    added();
 }
 
 // Fills and strokes a path as drawPath does.

@@ -51,6 +51,27 @@ double differingShare(const QImage &ours, const QImage &theirs, const QRect &wit
     return double(differing) / (qint64(within.width()) * within.height());
 }
 
+// The share of pixels that the picture drawn into `target` of an image of
+// `size` covers otherwise than the same drawing recorded, which keeps each
+// line one stroke, then played onto the image; -1 when the drawing covers
+// no more than the share `least` of the image.
+double shareOffOneStroke(const Picture &picture, const QSize &size, const QRectF &target, double least)
+{
+    const QImage ours = drawn(picture, size, target);
+    QPicture recorded;
+    QPainter recorder(&recorded);
+    picture.draw(recorder, target);
+    recorder.end();
+    QImage theirs(size, QImage::Format_RGB32);
+    theirs.fill(Qt::white);
+    QPainter painter(&theirs);
+    painter.drawPicture(0, 0, recorded);
+    painter.end();
+    if (differingShare(ours, drawn(Picture(), size), ours.rect()) <= least)
+        return -1;
+    return differingShare(ours, theirs, ours.rect());
+}
+
 using Records = std::function<void(MetafileFixtures::Emf &)>;
 
 U_RECTL rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
@@ -91,6 +112,8 @@ private slots:
     void hairlineStaysOneDevicePixelWide();
     void longWideLineCoversWhatOneStrokeCovers_data();
     void longWideLineCoversWhatOneStrokeCovers();
+    void lineOfThousandsOfPiecesCoversWhatOneStrokeCovers_data();
+    void lineOfThousandsOfPiecesCoversWhatOneStrokeCovers();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -531,21 +554,59 @@ void MetafilePathTest::longWideLineCoversWhatOneStrokeCovers()
     QVERIFY(picture);
     const QSize size(60 * scale + 2 * margin, 40 * scale + 2 * margin);
     const QRectF target(margin, margin, 60 * scale, 40 * scale);
-    const QImage ours = drawn(*picture, size, target);
+    const double share = shareOffOneStroke(*picture, size, target, 0.2);
+    QVERIFY2(share >= 0 && share <= tolerance, qPrintable(QString::number(share)));
+}
 
-    // The same drawing recorded, which keeps each line one stroke, then
-    // played onto the image.
-    QPicture recorded;
-    QPainter recorder(&recorded);
-    picture->draw(recorder, target);
-    recorder.end();
-    QImage theirs(size, QImage::Format_RGB32);
-    theirs.fill(Qt::white);
-    QPainter painter(&theirs);
-    painter.drawPicture(0, 0, recorded);
-    painter.end();
-    QVERIFY(differingShare(ours, drawn(Picture(), size), ours.rect()) > 0.2);
-    QVERIFY(differingShare(ours, theirs, ours.rect()) <= tolerance);
+// Lines of more pieces than one thread strokes at a time: a pen 4 pixels
+// wide along a serpentine of short zigzags 4 pixels high, row under row,
+// drawn so that every point shows, and the dashes' pattern running on
+// over the pieces that threads share out. Where the zigzags turn, their
+// miters are cut, and there a few pixels may differ.
+void MetafilePathTest::lineOfThousandsOfPiecesCoversWhatOneStrokeCovers_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<uint32_t>("penStyle");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("polyline") << int(U_EMR_POLYLINE16) << uint32_t(U_PS_SOLID) << 0.001;
+    QTest::newRow("polygon's outline") << int(U_EMR_POLYGON16) << uint32_t(U_PS_SOLID) << 0.001;
+    QTest::newRow("dashed polyline") << int(U_EMR_POLYLINE16) << uint32_t(U_PS_DASH) << 0.001;
+    QTest::newRow("dash-dot polygon's outline") << int(U_EMR_POLYGON16) << uint32_t(U_PS_DASHDOT) << 0.001;
+    QTest::newRow("beziers") << int(U_EMR_POLYBEZIER16) << uint32_t(U_PS_SOLID) << 0.02;
+}
+
+void MetafilePathTest::lineOfThousandsOfPiecesCoversWhatOneStrokeCovers()
+{
+    QFETCH(int, kind);
+    QFETCH(uint32_t, penStyle);
+    QFETCH(double, tolerance);
+    // In hundredths of the picture's pixels; it is drawn 16 times its size.
+    std::vector<U_POINT16> points;
+    for (int row = 0; row < 39; ++row)
+        for (int i = 0; i < 238; ++i) {
+            const int x = row % 2 ? 5975 - i * 25 : 25 + i * 25;
+            points.push_back(point16_set(int16_t(x), int16_t(50 + row * 100 + (i % 2) * 50)));
+        }
+    const uint32_t count = uint32_t(points.size());
+    const QString file = path(QStringLiteral("serpentine-%1-%2.emf").arg(kind).arg(penStyle));
+    QVERIFY(MetafileFixtures::writeEmfRecords(qPrintable(file), [&](MetafileFixtures::Emf &emf) {
+        emf.append(U_EMRSETMAPMODE_set(U_MM_ANISOTROPIC));
+        emf.append(U_EMRSETWINDOWEXTEX_set(U_SIZEL{6000, 4000}));
+        emf.append(U_EMRSETVIEWPORTEXTEX_set(U_SIZEL{60, 40}));
+        emf.pen(penStyle, 25, U_RGB(255, 0, 0));
+        emf.append(selectobject_set(U_NULL_BRUSH | U_STOCK_OBJECT, emf.handles()));
+        if (kind == U_EMR_POLYLINE16)
+            emf.append(U_EMRPOLYLINE16_set(Everything, count, points.data()));
+        else if (kind == U_EMR_POLYGON16)
+            emf.append(U_EMRPOLYGON16_set(Everything, count, points.data()));
+        else
+            emf.append(U_EMRPOLYBEZIER16_set(Everything, count - (count - 1) % 3, points.data()));
+    }));
+    const Result<Picture> picture = Picture::load(file);
+    QVERIFY(picture);
+    const QSize size(60 * 16, 40 * 16);
+    const double share = shareOffOneStroke(*picture, size, QRectF(QPointF(0, 0), QSizeF(size)), 0.1);
+    QVERIFY2(share >= 0 && share <= tolerance, qPrintable(QString::number(share)));
 }
 
 QTEST_MAIN(MetafilePathTest)
