@@ -172,7 +172,6 @@ struct PlainRows
 // Covers the pixels of a row that lie along a line within its stretches,
 // row after row from the first. Going down, the distance along the line
 // grows, so the stretch that a row begins in moves on with the rows.
-// A value that the row loop keeps in registers: the stretches lie elsewhere.
 struct DashedRows
 {
     // The distance of a pixel's centre (x, y): a * x + b * y + c, with b not below 0.

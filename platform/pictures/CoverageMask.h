@@ -22,8 +22,9 @@ public:
     QRect area() const { return m_area; }
     // A rectangle that holds every covered pixel (empty when none is).
     QRect touched() const;
-    // Corners in device pixels, in either order round; a polygon that is
-    // not convex covers some of its pixels.
+    // Corners in device pixels, in either order round. A polygon that every
+    // row crosses once (a convex one, or one whose sides each run only down
+    // from its top) is covered whole; another covers some of its pixels.
     void fillConvex(const QPointF *corners, int count);
 
     // Where along a line a dashed polygon covers: the pixels whose centre

@@ -201,6 +201,26 @@ QRect maskArea(const QPainter &painter, const QRectF &bounds)
     return area.isValid() ? area.toAlignedRect() : QRect();
 }
 
+// A piece of a figure, with its direction and length, worked out once for
+// it and its joins.
+struct Piece
+{
+    QPointF from;
+    QPointF to;
+    QPointF along;
+    double length;
+
+    // The piece from the `i`th point.
+    static Piece of(const QPolygonF &points, qsizetype i)
+    {
+        const QPointF from = points[i];
+        const QPointF to = points[i + 1];
+        const QPointF d = to - from;
+        const double length = std::sqrt(QPointF::dotProduct(d, d));
+        return Piece{from, to, d / length, length};
+    }
+};
+
 // The pieces and joins of a wide line. A line drawn again over itself in the
 // same opaque pen changes no pixel, so on the painter they are drawn a batch
 // at a time, each distinct one of a batch once. With a mask each is gathered
@@ -242,16 +262,17 @@ public:
         else if (!seen(m_recent, points))
             maskLine(from, to, along);
     }
-    // The dashes along the piece `piece`, of direction the unit `along`, as
-    // stretches of their distance from its start, in order.
-    void dashes(const QLineF &piece, const QPointF &along, const std::vector<CoverageMask::Stretch> &stretches)
+    // The dashes along `piece`, as stretches of their distance from its
+    // start, in order.
+    void dashes(const Piece &piece, const std::vector<CoverageMask::Stretch> &stretches)
     {
+        const QPointF along = piece.along;
         if (stretches.empty())
             return;
         if (!m_mask) {
             for (const CoverageMask::Stretch &s : stretches) {
-                const QPointF from = piece.p1() + along * s.from;
-                const QPointF to = piece.p1() + along * s.to;
+                const QPointF from = piece.from + along * s.from;
+                const QPointF to = piece.from + along * s.to;
                 add(m_lines, {from.x(), from.y(), to.x(), to.y(), 0, 0});
             }
             return;
@@ -260,12 +281,12 @@ public:
         // distance along it, back from the device through the transform
         // (which scales and moves only).
         const QPointF normal = QPointF(-along.y(), along.x()) * m_half;
-        const QPointF from = piece.p1() + along * stretches.front().from;
-        const QPointF to = piece.p1() + along * stretches.back().to;
+        const QPointF from = piece.from + along * stretches.front().from;
+        const QPointF to = piece.from + along * stretches.back().to;
         const QPointF quad[] = {device(from + normal), device(to + normal), device(to - normal), device(from - normal)};
         const double a = along.x() / m_toDevice.m11();
         const double b = along.y() / m_toDevice.m22();
-        const double c = -a * m_toDevice.dx() - b * m_toDevice.dy() - QPointF::dotProduct(along, piece.p1());
+        const double c = -a * m_toDevice.dx() - b * m_toDevice.dy() - QPointF::dotProduct(along, piece.from);
         m_mask->fillConvex(quad, 4, {a, b, c, stretches.data(), int(stretches.size())});
     }
     // A polygon of the line that runs one way up or down, gathered in the mask.
@@ -279,9 +300,10 @@ public:
     // `at`th length with `left` of it to go at the piece's start, were
     // gathered among the last few; they are remembered now. (Without a mask
     // each dash is told apart on its own.)
-    bool seenDashes(const QLineF &piece, size_t at, double left)
+    bool seenDashes(const Piece &piece, size_t at, double left)
     {
-        return m_mask && seen(m_recentDashes, {piece.x1(), piece.y1(), piece.x2(), piece.y2(), double(at), left});
+        return m_mask
+               && seen(m_recentDashes, {piece.from.x(), piece.from.y(), piece.to.x(), piece.to.y(), double(at), left});
     }
     // The join at `at` of the pieces that come in along the unit `in` and go
     // out along the unit `out`, reaching `reach` into each.
@@ -376,26 +398,6 @@ private:
     std::vector<QLineF> m_pieces;
     std::vector<Points> m_recent;
     std::vector<Points> m_recentDashes;
-};
-
-// A piece of a figure, with its direction and length, worked out once for
-// it and its joins.
-struct Piece
-{
-    QPointF from;
-    QPointF to;
-    QPointF along;
-    double length;
-
-    // The piece from the `i`th point.
-    static Piece of(const QPolygonF &points, qsizetype i)
-    {
-        const QPointF from = points[i];
-        const QPointF to = points[i + 1];
-        const QPointF d = to - from;
-        const double length = std::sqrt(QPointF::dotProduct(d, d));
-        return Piece{from, to, d / length, length};
-    }
 };
 
 // A figure to stroke: a polyline, or a polygon's outline with its first
@@ -549,25 +551,24 @@ void dashFigure(LineParts &parts, const QPolygonF &points, const QPen &pen, cons
     // The direction of the piece before.
     QPointF before = first > 0 ? Piece::of(points, first - 1).along : QPointF();
     for (qsizetype i = first; i < end; ++i) {
-        const QLineF line(points[i], points[i + 1]);
-        const double length = line.length();
-        const QPointF along = (line.p2() - line.p1()) / length;
+        // Measured as the chunks' walk measures it, so both find the pattern alike.
+        const Piece piece = Piece::of(points, i);
         // (A figure's first and last pieces have the pen's ends where others may not.)
-        const bool again = i > 0 && i + 1 < pieces && parts.seenDashes(line, phase.at, phase.left);
+        const bool again = i > 0 && i + 1 < pieces && parts.seenDashes(piece, phase.at, phase.left);
         stretches.clear();
         const double ranBefore = phase.ranBefore;
-        phase = walkPattern(pattern, phase, length, i == 0, i + 1 == pieces,
+        phase = walkPattern(pattern, phase, piece.length, i == 0, i + 1 == pieces,
                             [&](double start, double stop, bool startsHere, bool endsHere) {
                                 if (!startsHere)
-                                    parts.bend(line.p1(), before, along,
+                                    parts.bend(piece.from, before, piece.along,
                                                std::min({ranBefore / 2, (stop - start) / 2, width / 8}));
                                 if (stop > start || !startsHere || !endsHere)
                                     stretches.push_back({start - (startsHere ? reach : 0),
                                                          stop + (endsHere ? reach : 0)});
                             });
-        before = along;
+        before = piece.along;
         if (!again)
-            parts.dashes(line, along, stretches);
+            parts.dashes(piece, stretches);
     }
 }
 
